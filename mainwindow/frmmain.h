@@ -1,0 +1,58 @@
+#pragma once
+
+#include "about/frmAbout.h"
+#include "mainwindow/MainLayout.h"
+#include "simulation/Flight.h"
+#include "toolkit/Types.h"
+
+#include <memory>
+
+namespace tk {
+class Platform;
+}
+
+namespace lopena {
+
+// The main window: its layout, the flight, and the handlers of its inputs, views and menus.
+class frmmain : public MainLayout, public Flight {
+public:
+    explicit frmmain(tk::Platform& platform);
+
+    // Start-up: Stop disabled, coordinate display off, ball and trail pattern sized from the radius.
+    void Form_Load();
+
+    // Each scroll bar writes its scroll-bar text into its box, which then checks it.
+    void hsbViteza_Change();
+    void hsbUnghi_Change();
+    void HSBRaza_Change();
+    // Speed: a text that is not a number, or below 1, becomes "1".
+    void txtViteza_Change();
+    // Angle: not a number or below 1 becomes "1"; above 90 becomes "90".
+    void txtUnghi_Change();
+    // Radius: resizes the ball and the trail pattern at once.
+    void txtRaza_Change();
+
+    void mnugrid_Click();
+    void mnutraiect_Click();
+    // index is the shape code the button gives the ball.
+    void Option1_Click(tk::Integer index);
+    void cmdClear_Click();
+
+    void mnusave_Click();
+    void mnuabout_Click();
+    void mnuexit_Click();
+
+    // Created on first use, reloaded at every opening.
+    std::unique_ptr<frmAbout> aboutWindow;
+
+    // The largest ball the scene can hold, in pixels.
+    static constexpr tk::Single maxBallSize = 345;
+
+private:
+    void sizeBallFromRadius();
+    void wireEvents();
+
+    tk::Platform& platform_;
+};
+
+} // namespace lopena

@@ -1,0 +1,181 @@
+#include "simulation/Flight.h"
+
+#include "mainwindow/MainLayout.h"
+#include "simulation/FinalResults.h"
+#include "toolkit/NumberParsing.h"
+#include "toolkit/NumberText.h"
+#include "toolkit/Platform.h"
+#include "toolkit/Precision.h"
+
+#include <cmath>
+
+namespace lopena {
+
+namespace {
+
+constexpr double pi = 3.14159265358979;
+constexpr int distancePrefixLength = 20; // "Distanta parcursa : "
+
+} // namespace
+
+const char* const Flight::gravityRefusal =
+    "Acceleratia gravitationala trebuie sa fie un numar diferit de 0, nu prea mic si nu prea mare.";
+const char* const Flight::speedRefusal = "Viteza este prea mare pentru a calcula aruncarea.";
+
+Flight::Flight(MainLayout& window, tk::Platform& platform) : w_(window), platform_(platform) {}
+
+void Flight::cmdFire_Click() {
+    // Everything that can fail is computed before the first change, so a refused launch
+    // leaves the window and a flight under way exactly as they were.
+    const double v0 = tk::Val(w_.txtViteza.Text());
+    const auto angle = tk::ToSingle(90 - tk::Val(w_.txtUnghi.Text()));
+    const double vx = angle ? std::sin(*angle * pi / 180) * v0 : NAN;
+    const double vy = angle ? std::cos(*angle * pi / 180) * v0 : NAN;
+    const double g = tk::Val(w_.txtgrav.Text());
+    const auto results = computeFinalResults(vx, vy, g);
+    const auto flightTime = results ? tk::ToSingle(results->flightTime) : std::nullopt;
+    if (!flightTime) {
+        const bool speedFault = !std::isfinite(vx * vx + vy * vy);
+        if (speedFault)
+            platform_.refuseInput(w_.txtViteza, speedRefusal);
+        else
+            platform_.refuseInput(w_.txtgrav, gravityRefusal);
+        return;
+    }
+
+    w_.shpBall.Move(8, 336);
+    w_.shpBall.setVisible(true);
+    w_.Command1.setCaption("Stop");
+    w_.Label11.setCaption("0");
+    dblVelocity[0] = v0;
+    sngAngle = *angle;
+    dblVelocity[1] = vx;
+    dblVelocity[2] = vy;
+    sngTime = 0;
+    w_.Timer1.setEnabled(true);
+    w_.Timer2.setEnabled(true);
+    w_.Timer3.setEnabled(true);
+
+    const tk::Single r1 = random_.next();
+    const tk::Single r2 = random_.next();
+    const tk::Single r3 = random_.next();
+    auto channel = [](tk::Single r) { return tk::ToInteger(r * 255.0).value_or(0); };
+    w_.shpTrail(0).setFillColor(tk::rgb(channel(r1), channel(r2), channel(r3)));
+    w_.shpBall.setFillColor(w_.shpTrail(0).FillColor());
+    w_.shpBall.setFillStyle(0);
+    w_.Command1.setEnabled(true);
+
+    const tk::Locale& locale = platform_.locale();
+    w_.Label7.setCaption(tk::GeneralNumber(dblVelocity[1], locale));
+    w_.Label8.setCaption(tk::GeneralNumber(dblVelocity[2], locale));
+    FinalCalc();
+    sngFlightTime = *flightTime;
+    dblTimeLeft = sngFlightTime;
+}
+
+void Flight::FinalCalc() {
+    const auto r = computeFinalResults(dblVelocity[1], dblVelocity[2], tk::Val(w_.txtgrav.Text()));
+    if (!r)
+        return; // the launch has checked these numbers; nothing undefined is ever shown
+    const tk::Locale& locale = platform_.locale();
+    w_.Label5.setCaption("Timp total: " + tk::GeneralNumber(r->totalTime, locale) + " s");
+    w_.Label3.setCaption("Distanta parcursa : " + tk::GeneralNumber(r->distance, locale) + " m");
+    w_.Label4.setCaption("Inaltime maxima: " + tk::GeneralNumber(r->maxHeight, locale) + " m");
+    w_.Label6.setCaption("Viteza la impact " + tk::GeneralNumber(r->impactSpeed, locale));
+}
+
+void Flight::Timer1_Timer() {
+    const double g = tk::Val(w_.txtgrav.Text());
+    const double t = sngTime;
+    const auto y = tk::ToSingle((-g / 2) * t * t + t * dblVelocity[2]);
+    const auto x = tk::ToSingle(t * dblVelocity[1]);
+    const auto left = x ? tk::ToSingle(double(w_.shpBorder.Left()) + *x) : std::nullopt;
+    const auto top = y ? tk::ToSingle(double(w_.shpBorder.Height()) + w_.shpBorder.Top() - *y -
+                                      w_.shpBall.Height())
+                       : std::nullopt;
+    const auto nextTime = tk::ToSingle(double(sngTime) + 0.25);
+    if (!left || !top || !nextTime) {
+        abortFlight();
+        return;
+    }
+    sngPosition[2] = *y;
+    sngPosition[1] = *x;
+    w_.shpBall.setLeft(*left);
+    w_.shpBall.setTop(*top);
+    sngTime = *nextTime;
+
+    // A full trail leaves no more dots; the ball shows itself instead until the trail is cleared.
+    if (w_.chkTrail.Value() == 1 && w_.shpTrail.Count() < w_.shpTrail.MaxCount) {
+        tk::Shape& dot = w_.shpTrail.Load(w_.shpTrail.Count());
+        dot.Move(w_.shpBall.Left(), w_.shpBall.Top());
+        dot.setShape(w_.shpBall.ShapeCode());
+        dot.setVisible(true);
+        dot.setFillStyle(0);
+        dot.setFillColor(w_.shpTrail(0).FillColor());
+        w_.shpBall.setVisible(false);
+    } else {
+        w_.shpBall.setVisible(true);
+    }
+
+    // The landing check compares the bottom of the ball with the ground, as the controls hold them.
+    const auto ground = tk::ToSingle(double(w_.shpBorder.Top()) + w_.shpBorder.Height());
+    const auto bottom = tk::ToSingle(double(w_.shpBall.Top()) + w_.shpBall.Height());
+    if (!ground || !bottom) {
+        abortFlight();
+        return;
+    }
+    if (*ground < *bottom) {
+        w_.Timer1.setEnabled(false);
+        w_.Timer2.setEnabled(false);
+        w_.shpBall.setVisible(false);
+        const std::string& distance = w_.Label3.Caption();
+        w_.Label8.setCaption("Coordonata Y : 0,00");
+        w_.Label7.setCaption("Coordonata X : " +
+                             (distance.size() > distancePrefixLength ? distance.substr(distancePrefixLength)
+                                                                     : std::string()));
+        w_.Command1.setEnabled(false);
+    }
+}
+
+void Flight::abortFlight() {
+    w_.Timer1.setEnabled(false);
+    w_.Timer2.setEnabled(false);
+    w_.shpBall.setVisible(false);
+    w_.Command1.setEnabled(false);
+}
+
+void Flight::Command1_Click() {
+    if (w_.Command1.Caption() == "Stop") {
+        w_.Timer1.setEnabled(false);
+        w_.Timer3.setEnabled(false); // the countdown waits with the ball
+        w_.Command1.setCaption("Reia");
+    } else {
+        w_.Timer1.setEnabled(true);
+        w_.Timer3.setEnabled(dblTimeLeft > 0);
+        w_.Command1.setCaption("Stop");
+    }
+}
+
+void Flight::Timer2_Timer() {
+    const tk::Locale& locale = platform_.locale();
+    const auto x = tk::ToSingle(double(w_.shpBall.Left()) - w_.shpBorder.Left());
+    const auto y = tk::ToSingle(double(w_.shpBorder.Top()) + w_.shpBorder.Height() - w_.shpBall.Top() -
+                                w_.shpBall.Height());
+    if (!x || !y)
+        return;
+    w_.Label7.setCaption("Coordonata X : " + tk::FormatTwoByTwo(*x, locale));
+    w_.Label8.setCaption("Coordonata Y : " + tk::FormatTwoByTwo(*y, locale));
+}
+
+void Flight::Timer3_Timer() {
+    dblTimeLeft = dblTimeLeft - 1.0 / 2;
+    if (!(dblTimeLeft > 0)) {
+        w_.Label11.setCaption("0.00 sec");
+        dblTimeLeft = 0;
+        w_.Timer3.setEnabled(false);
+        return;
+    }
+    w_.Label11.setCaption(tk::GeneralNumber(dblTimeLeft, platform_.locale()) + " sec");
+}
+
+} // namespace lopena

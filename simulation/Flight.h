@@ -1,0 +1,62 @@
+#pragma once
+
+#include "toolkit/Random.h"
+#include "toolkit/Types.h"
+
+#include <array>
+
+namespace tk {
+class Platform;
+}
+
+namespace lopena {
+
+class MainLayout;
+
+// The flight of the ball: the simulation state of the main window and the handlers that launch,
+// move, pause and time the ball and show its results.
+class Flight {
+public:
+    Flight(MainLayout& window, tk::Platform& platform);
+
+    // Start: checks the inputs, then places the ball, starts the timers and shows the results.
+    // A launch whose numbers cannot be computed changes nothing and tells the pupil why.
+    void cmdFire_Click();
+    // Writes the four closed-form results of the current launch into the results frame.
+    void FinalCalc();
+    // Animation tick, every 100 ms: +0.25 s of flight, a trail dot, the landing.
+    void Timer1_Timer();
+    // Stop / Reia: pauses and resumes the animation and the countdown.
+    void Command1_Click();
+    // Coordinate display, every 10 ms, in metres from the launch point.
+    void Timer2_Timer();
+    // Countdown, every 200 ms: -0.5 s of flight time.
+    void Timer3_Timer();
+
+    // Launch speed, horizontal and vertical components, m/s.
+    std::array<double, 3> dblVelocity{};
+    // (1) x and (2) y of the ball from the launch point, m; (0) unused.
+    std::array<tk::Single, 3> sngPosition{};
+    // Launch direction from the vertical, degrees.
+    tk::Single sngAngle = 0;
+    // Simulated time since the launch, s.
+    tk::Single sngTime = 0;
+    // Predicted time of flight, s.
+    tk::Single sngFlightTime = 0;
+    // Flight time still to count down, s.
+    double dblTimeLeft = 0;
+
+    // Shown to the pupil when the gravity makes the throw impossible to compute.
+    static const char* const gravityRefusal;
+    static const char* const speedRefusal;
+
+private:
+    // Ends a flight whose next position cannot be computed, as a landing without its texts.
+    void abortFlight();
+
+    MainLayout& w_;
+    tk::Platform& platform_;
+    tk::Random random_;
+};
+
+} // namespace lopena

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "toolkit/Platform.h"
+#include "toolkit/VirtualClock.h"
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace lopena::testing {
+
+// A platform without a screen: a virtual clock, a fixed locale and date, a scripted Save dialog,
+// files kept in memory, and a record of everything shown to the user.
+class HeadlessPlatform : public tk::Platform {
+public:
+    explicit HeadlessPlatform(tk::Locale locale = tk::Locale::c()) : locale_(std::move(locale)) {}
+
+    const tk::Locale& locale() const override { return locale_; }
+    tk::Scheduler& scheduler() override { return clock; }
+    std::string nowGeneralDate() override { return dateText; }
+    void refuseInput(tk::TextBox& box, const std::string& explanation) override;
+    void showModal(tk::Form& form) override;
+    void closeWindow(tk::Form& form) override;
+    std::optional<std::string> askSaveFileName(tk::Form& owner, const tk::SaveFileRequest& request) override;
+    std::optional<std::string> writeFileAtomically(const std::string& path, const std::string& bytes) override;
+    void showError(tk::Form& owner, const std::string& title, const std::string& text) override;
+
+    tk::VirtualClock clock;
+    std::string dateText = "06.12.2026 22:30:00";
+
+    struct Refusal {
+        const tk::TextBox* box;
+        std::string explanation;
+    };
+    std::vector<Refusal> refusals;
+    std::vector<std::string> errors;
+    std::vector<const tk::Form*> closed;
+
+    // Plays the user while a modal form is open; unloads the form if it did not.
+    std::function<void(tk::Form&)> whileModal;
+    int modalDepth = 0;
+
+    // The Save dialog's answer; nothing means Cancel.
+    std::optional<std::string> saveAnswer;
+    std::vector<tk::SaveFileRequest> saveRequests;
+    // Written files; a path listed in failingPaths fails with the reason given.
+    std::map<std::string, std::string> files;
+    std::map<std::string, std::string> failingPaths;
+
+private:
+    tk::Locale locale_;
+};
+
+} // namespace lopena::testing

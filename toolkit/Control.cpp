@@ -1,0 +1,192 @@
+#include "toolkit/Control.h"
+
+#include <algorithm>
+
+namespace tk {
+
+Control::Control(Kind kind, std::string name) : kind_(kind), name_(std::move(name)) {}
+
+void Control::notify(Prop what) {
+    if (observer_)
+        observer_->changed(*this, what);
+}
+
+void Control::setLeft(Single value) {
+    if (value == left_)
+        return;
+    left_ = value;
+    notify(Prop::Geometry);
+}
+
+void Control::setTop(Single value) {
+    if (value == top_)
+        return;
+    top_ = value;
+    notify(Prop::Geometry);
+}
+
+void Control::setWidth(Single value) {
+    if (value == width_)
+        return;
+    width_ = value;
+    notify(Prop::Geometry);
+}
+
+void Control::setHeight(Single value) {
+    if (value == height_)
+        return;
+    height_ = value;
+    notify(Prop::Geometry);
+}
+
+void Control::Move(Single left, Single top) {
+    if (left == left_ && top == top_)
+        return;
+    left_ = left;
+    top_ = top;
+    notify(Prop::Geometry);
+}
+
+void Control::place(Single left, Single top, Single width, Single height) {
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+}
+
+void Control::setVisible(bool value) {
+    if (value == visible_)
+        return;
+    visible_ = value;
+    notify(Prop::Visible);
+}
+
+void Control::setEnabled(bool value) {
+    if (value == enabled_)
+        return;
+    enabled_ = value;
+    notify(Prop::Enabled);
+}
+
+CaptionedControl::CaptionedControl(Kind kind, std::string name, std::string caption)
+    : Control(kind, std::move(name)), caption_(std::move(caption)) {}
+
+void CaptionedControl::setCaption(const std::string& text) {
+    if (text == caption_)
+        return;
+    caption_ = text;
+    notify(Prop::Caption);
+}
+
+Frame::Frame(std::string name, std::string caption)
+    : CaptionedControl(Kind::Frame, std::move(name), std::move(caption)) {}
+
+Label::Label(std::string name, std::string caption)
+    : CaptionedControl(Kind::Label, std::move(name), std::move(caption)) {}
+
+TextBox::TextBox(std::string name, std::string text)
+    : Control(Kind::TextBox, std::move(name)), text_(std::move(text)) {}
+
+void TextBox::setText(const std::string& text) {
+    if (text == text_)
+        return;
+    text_ = text;
+    notify(Prop::Text);
+    if (onChange)
+        onChange();
+}
+
+CommandButton::CommandButton(std::string name, std::string caption)
+    : CaptionedControl(Kind::CommandButton, std::move(name), std::move(caption)) {}
+
+void CommandButton::click() {
+    if (Enabled() && Visible() && onClick)
+        onClick();
+}
+
+HScrollBar::HScrollBar(std::string name, Integer min, Integer max, Integer value)
+    : Control(Kind::HScrollBar, std::move(name)), min_(min), max_(max), value_(value) {}
+
+void HScrollBar::setValue(Integer value) {
+    value = std::clamp(value, std::min(min_, max_), std::max(min_, max_));
+    if (value == value_)
+        return;
+    value_ = value;
+    notify(Prop::Value);
+    if (onChange)
+        onChange();
+}
+
+CheckBox::CheckBox(std::string name, std::string caption, Integer value)
+    : CaptionedControl(Kind::CheckBox, std::move(name), std::move(caption)), value_(value) {}
+
+void CheckBox::setValue(Integer value) {
+    if (value == value_)
+        return;
+    value_ = value;
+    notify(Prop::Value);
+}
+
+OptionButton::OptionButton(std::string name, std::string caption, bool selected)
+    : CaptionedControl(Kind::OptionButton, std::move(name), std::move(caption)),
+      value_(selected) {}
+
+void OptionButton::setValue(bool selected) {
+    if (selected == value_)
+        return;
+    value_ = selected;
+    notify(Prop::Value);
+    if (selected && group_)
+        for (OptionButton* other : *group_)
+            if (other != this)
+                other->setValue(false);
+}
+
+void OptionButton::makeGroup(std::initializer_list<OptionButton*> buttons) {
+    auto group = std::make_shared<std::vector<OptionButton*>>(buttons);
+    for (OptionButton* button : buttons)
+        button->group_ = group;
+}
+
+const std::vector<OptionButton*>& OptionButton::group() const {
+    static const std::vector<OptionButton*> none;
+    return group_ ? *group_ : none;
+}
+
+void OptionButton::click() {
+    if (!Enabled() || !Visible())
+        return;
+    setValue(true);
+    if (onClick)
+        onClick(index());
+}
+
+Shape::Shape(std::string name, Integer shape) : Control(Kind::Shape, std::move(name)), shape_(shape) {}
+
+void Shape::setShape(Integer code) {
+    if (code == shape_)
+        return;
+    shape_ = code;
+    notify(Prop::Shape);
+}
+
+void Shape::setFillStyle(Integer style) {
+    if (style == fillStyle_)
+        return;
+    fillStyle_ = style;
+    notify(Prop::Fill);
+}
+
+void Shape::setFillColor(Colour colour) {
+    if (colour == fillColor_)
+        return;
+    fillColor_ = colour;
+    notify(Prop::Fill);
+}
+
+Line::Line(std::string name, Single x1, Single y1, Single x2, Single y2)
+    : Control(Kind::Line, std::move(name)), X1(x1), Y1(y1), X2(x2), Y2(y2) {}
+
+PictureBox::PictureBox(std::string name) : Control(Kind::PictureBox, std::move(name)) {}
+
+} // namespace tk

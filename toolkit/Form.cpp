@@ -1,0 +1,39 @@
+#include "toolkit/Form.h"
+
+namespace tk {
+
+Form::Form(std::string name, std::string caption, int clientWidth, int clientHeight)
+    : name_(std::move(name)), caption_(std::move(caption)), clientWidth_(clientWidth),
+      clientHeight_(clientHeight) {}
+
+Form::~Form() {
+    for (Timer* timer : timers_)
+        timer->attach(nullptr);
+}
+
+void Form::add(Control& control, Control* container) {
+    control.setContainer(container);
+    controls_.push_back(&control);
+}
+
+void Form::Load(Scheduler& scheduler) {
+    if (loaded_)
+        return;
+    loaded_ = true;
+    for (Timer* timer : timers_)
+        timer->attach(&scheduler);
+    if (onLoad)
+        onLoad();
+}
+
+void Form::Unload() {
+    if (!loaded_)
+        return;
+    loaded_ = false;
+    for (Timer* timer : timers_)
+        timer->attach(nullptr);
+    if (formObserver_)
+        formObserver_->formUnloaded();
+}
+
+} // namespace tk

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "toolkit/Control.h"
+#include "toolkit/ControlArray.h"
+#include "toolkit/MenuItem.h"
+#include "toolkit/Timer.h"
+
+#include <functional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace tk {
+
+class Scheduler;
+
+// One layer of the form's drawing surface: a lone shape or line, or a whole array of them.
+using SceneItem = std::variant<Shape*, Line*, ControlArray<Shape>*, ControlArray<Line>*>;
+
+enum class BorderStyle : std::uint8_t { Sizable, FixedDialog };
+
+// Receives form-level events that a renderer must act on.
+class FormObserver {
+public:
+    virtual ~FormObserver() = default;
+    // The form was unloaded by the program (for example by its OK button).
+    virtual void formUnloaded() = 0;
+};
+
+// A window of the program: its controls, menus, timers and drawing surface.
+class Form {
+public:
+    Form(std::string name, std::string caption, int clientWidth, int clientHeight);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const std::string& name() const { return name_; }
+    const std::string& Caption() const { return caption_; }
+    int clientWidth() const { return clientWidth_; }
+    int clientHeight() const { return clientHeight_; }
+    BorderStyle border = BorderStyle::Sizable;
+
+    // Controls in the order they were added: frames before what they hold.
+    const std::vector<Control*>& controls() const { return controls_; }
+    const std::vector<MenuItem*>& menuBar() const { return menuBar_; }
+    const std::vector<Timer*>& timers() const { return timers_; }
+    // Layers of the drawing surface, the first drawn first.
+    const std::vector<SceneItem>& scene() const { return scene_; }
+
+    bool loaded() const { return loaded_; }
+    // Connects the timers to the scheduler and raises the load event, once per loading.
+    void Load(Scheduler& scheduler);
+    // Stops the timers and tells the renderer to close the window.
+    void Unload();
+    void setFormObserver(FormObserver* observer) { formObserver_ = observer; }
+
+    // Raised once each time the form is loaded, before it is first shown.
+    std::function<void()> onLoad;
+
+protected:
+    void add(Control& control, Control* container = nullptr);
+    void addMenu(MenuItem& item) { menuBar_.push_back(&item); }
+    void addTimer(Timer& timer) { timers_.push_back(&timer); }
+    void addScene(SceneItem item) { scene_.push_back(item); }
+
+private:
+    std::string name_;
+    std::string caption_;
+    int clientWidth_;
+    int clientHeight_;
+    std::vector<Control*> controls_;
+    std::vector<MenuItem*> menuBar_;
+    std::vector<Timer*> timers_;
+    std::vector<SceneItem> scene_;
+    bool loaded_ = false;
+    FormObserver* formObserver_ = nullptr;
+};
+
+} // namespace tk

@@ -1,0 +1,234 @@
+#include "toolkit/NumberParsing.h"
+
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+namespace tk {
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+int digitValue(char c, int radix) {
+    int v = -1;
+    if (isDigit(c))
+        v = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        v = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        v = c - 'A' + 10;
+    return v >= 0 && v < radix ? v : -1;
+}
+
+// Reads the digits of an &H or &O integer from `s` at `pos`. Up to 16 bits of digits make a
+// 16-bit two's-complement value and up to 32 bits a 32-bit one (so &HFFFF is -1), as the
+// integer types of these forms do; longer forms keep their plain value.
+// Returns false when there is no digit at all.
+bool readRadixInteger(std::string_view s, std::size_t pos, int radix, double& value) {
+    const int bitsPerDigit = radix == 16 ? 4 : 3;
+    double plain = 0;
+    int significantBits = 0;
+    std::uint64_t low = 0; // the value modulo 2^64, enough for the 16 and 32-bit cases
+    bool any = false;
+    for (; pos < s.size(); ++pos) {
+        int d = digitValue(s[pos], radix);
+        if (d < 0)
+            break;
+        any = true;
+        plain = plain * radix + d;
+        low = low * static_cast<unsigned>(radix) + static_cast<unsigned>(d);
+        if (significantBits > 0 || d != 0)
+            significantBits = significantBits > 0 ? significantBits + bitsPerDigit
+                                                  : static_cast<int>(std::bit_width(static_cast<unsigned>(d)));
+    }
+    if (!any)
+        return false;
+    if (significantBits <= 16)
+        value = static_cast<std::int16_t>(static_cast<std::uint16_t>(low));
+    else if (significantBits <= 32)
+        value = static_cast<std::int32_t>(static_cast<std::uint32_t>(low));
+    else
+        value = plain;
+    return true;
+}
+
+// Converts a plain "[-]digits[.digits][e[-]digits]" text; out-of-range magnitudes become an
+// infinity or zero rather than an error.
+double convertPlain(const std::string& number) {
+    double value = 0;
+    auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+    (void)end;
+    if (ec == std::errc::result_out_of_range) {
+        // Decide between overflow and underflow from the decimal exponent of the first digit.
+        bool negative = !number.empty() && number[0] == '-';
+        std::size_t i = negative ? 1 : 0;
+        long long position = 0;
+        bool seenPoint = false, seenDigit = false;
+        for (; i < number.size() && number[i] != 'e'; ++i) {
+            char c = number[i];
+            if (c == '.') {
+                seenPoint = true;
+            } else if (!seenDigit && c == '0') {
+                if (seenPoint)
+                    --position;
+            } else if (!seenDigit) {
+                seenDigit = true;
+                if (seenPoint)
+                    --position;
+            } else if (!seenPoint) {
+                ++position;
+            }
+        }
+        long long exponent = 0;
+        if (i < number.size()) {
+            std::string_view e(number.data() + i + 1, number.size() - i - 1);
+            bool eNegative = !e.empty() && e[0] == '-';
+            if (eNegative)
+                e.remove_prefix(1);
+            for (char c : e)
+                exponent = exponent > 100000 ? exponent : exponent * 10 + (c - '0');
+            if (eNegative)
+                exponent = -exponent;
+        }
+        bool overflow = position + exponent > 0;
+        value = overflow ? HUGE_VAL : 0.0;
+        if (negative)
+            value = -value;
+    }
+    return value;
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+} // namespace
+
+double Val(std::string_view text) {
+    std::string s;
+    s.reserve(text.size());
+    for (char c : text)
+        if (c != ' ' && c != '\t' && c != '\n')
+            s += c;
+
+    if (s.size() >= 2 && s[0] == '&') {
+        double value = 0;
+        if ((s[1] == 'H' || s[1] == 'h') && readRadixInteger(s, 2, 16, value))
+            return value;
+        if ((s[1] == 'O' || s[1] == 'o') && readRadixInteger(s, 2, 8, value))
+            return value;
+        return 0;
+    }
+
+    std::string number;
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        if (s[i] == '-')
+            number += '-';
+        ++i;
+    }
+    bool digits = false;
+    for (; i < s.size() && isDigit(s[i]); ++i, digits = true)
+        number += s[i];
+    if (i < s.size() && s[i] == '.') {
+        number += '.';
+        for (++i; i < s.size() && isDigit(s[i]); ++i, digits = true)
+            number += s[i];
+    }
+    if (!digits)
+        return 0;
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
+        std::size_t j = i + 1;
+        std::string exponent = "e";
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
+            if (s[j] == '-')
+                exponent += '-';
+            ++j;
+        }
+        if (j < s.size() && isDigit(s[j])) {
+            for (; j < s.size() && isDigit(s[j]); ++j)
+                exponent += s[j];
+            number += exponent;
+        }
+    }
+    if (number.front() == '.' || (number.size() > 1 && number[0] == '-' && number[1] == '.'))
+        number.insert(number[0] == '-' ? 1 : 0, "0");
+    return convertPlain(number);
+}
+
+bool IsNumeric(std::string_view text, const Locale& locale) {
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    if (text.empty())
+        return false;
+
+    if (text.size() >= 2 && text[0] == '&') {
+        int radix = (text[1] == 'H' || text[1] == 'h') ? 16 : (text[1] == 'O' || text[1] == 'o') ? 8 : 0;
+        if (radix == 0 || text.size() == 2)
+            return false;
+        for (char c : text.substr(2))
+            if (digitValue(c, radix) < 0)
+                return false;
+        return true;
+    }
+
+    const std::string& dec = locale.decimalSeparator;
+    const std::string& thousands = locale.thousandsSeparator;
+    auto startsWith = [&](std::size_t at, const std::string& what) {
+        return !what.empty() && text.substr(at, what.size()) == what;
+    };
+
+    std::string number;
+    std::size_t i = 0;
+    if (text[i] == '+' || text[i] == '-') {
+        if (text[i] == '-')
+            number += '-';
+        ++i;
+        while (i < text.size() && isBlank(text[i]))
+            ++i;
+    }
+    bool digits = false;
+    for (;;) {
+        if (i < text.size() && isDigit(text[i])) {
+            number += text[i++];
+            digits = true;
+        } else if (digits && startsWith(i, thousands) && i + thousands.size() < text.size() &&
+                   isDigit(text[i + thousands.size()]) && !startsWith(i, dec)) {
+            i += thousands.size();
+        } else {
+            break;
+        }
+    }
+    if (startsWith(i, dec)) {
+        i += dec.size();
+        number += '.';
+        for (; i < text.size() && isDigit(text[i]); ++i, digits = true)
+            number += text[i];
+    }
+    if (!digits)
+        return false;
+    if (i < text.size() && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
+        number += 'e';
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+            if (text[i] == '-')
+                number += '-';
+            ++i;
+        }
+        bool exponentDigits = false;
+        for (; i < text.size() && isDigit(text[i]); ++i, exponentDigits = true)
+            number += text[i];
+        if (!exponentDigits)
+            return false;
+    }
+    if (i != text.size())
+        return false;
+    if (number.front() == '.' || (number.size() > 1 && number[0] == '-' && number[1] == '.'))
+        number.insert(number[0] == '-' ? 1 : 0, "0");
+    return std::isfinite(convertPlain(number));
+}
+
+} // namespace tk

@@ -1,0 +1,72 @@
+#include "toolkit/NumberText.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace tk {
+
+std::string GeneralNumber(double value, const Locale& locale) {
+    if (std::isnan(value))
+        return "NaN";
+    if (std::isinf(value))
+        return value < 0 ? "-Infinity" : "Infinity";
+    if (value == 0)
+        return "0";
+
+    // Locale-independent: d.dddddddddddddde[+-]xx, correctly rounded to 15 significant digits.
+    char buffer[40];
+    auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14).ptr;
+    *end = '\0';
+    std::string digits;
+    digits += buffer[0];
+    digits.append(buffer + 2, 14);
+    int exponent = std::atoi(buffer + 17);
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+
+    std::string text = value < 0 ? "-" : "";
+    if (exponent >= 15 || exponent <= -5) {
+        text += digits[0];
+        if (digits.size() > 1)
+            text += locale.decimalSeparator + digits.substr(1);
+        char e[16];
+        std::snprintf(e, sizeof e, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+        text += e;
+    } else if (exponent >= 0) {
+        auto whole = static_cast<std::size_t>(exponent) + 1;
+        if (digits.size() <= whole) {
+            text += digits + std::string(whole - digits.size(), '0');
+        } else {
+            text += digits.substr(0, whole) + locale.decimalSeparator + digits.substr(whole);
+        }
+    } else {
+        text += "0" + locale.decimalSeparator + std::string(static_cast<std::size_t>(-exponent - 1), '0') +
+                digits;
+    }
+    return text;
+}
+
+std::string FormatTwoByTwo(double value, const Locale& locale) {
+    if (!std::isfinite(value))
+        return GeneralNumber(value, locale);
+    char buffer[400];
+    auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed, 2).ptr;
+    std::string number(buffer, end);
+    std::size_t point = number.find('.');
+    if (point == 1)
+        number.insert(0, "0");
+    point = number.find('.');
+    number.replace(point, 1, locale.decimalSeparator);
+    bool zero = number.find_first_not_of("0.,") == std::string::npos &&
+                number.find_first_of("123456789") == std::string::npos;
+    return value < 0 && !zero ? "-" + number : number;
+}
+
+std::string ScrollBarText(Integer value) {
+    std::string digits = std::to_string(value);
+    return value < 0 ? digits : " " + digits;
+}
+
+} // namespace tk

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "toolkit/Locale.h"
+
+#include <optional>
+#include <string>
+
+namespace tk {
+
+class Form;
+class Scheduler;
+class TextBox;
+
+// What the Save dialog is asked for.
+struct SaveFileRequest {
+    std::string title;
+    std::string filterDescription;
+    std::string filterPattern;
+    std::string fileName;
+};
+
+// Services of the desktop that handlers reach beyond their own controls.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    virtual const Locale& locale() const = 0;
+    virtual Scheduler& scheduler() = 0;
+    // Local date and time as the locale writes them: short date, a blank, long time.
+    virtual std::string nowGeneralDate() = 0;
+
+    // Tells the user a text box holds a value that cannot be used: focus, selection, beep, tip.
+    virtual void refuseInput(TextBox& box, const std::string& explanation) = 0;
+
+    // Loads the form and shows it modally; returns once it is unloaded.
+    virtual void showModal(Form& form) = 0;
+    // Closes a window of the program (the main window's close ends the program).
+    virtual void closeWindow(Form& form) = 0;
+
+    // The chosen path, or nothing when the user cancelled.
+    virtual std::optional<std::string> askSaveFileName(Form& owner, const SaveFileRequest& request) = 0;
+    // Replaces the file atomically; on failure the old file is left as it was and the
+    // system's reason is returned.
+    virtual std::optional<std::string> writeFileAtomically(const std::string& path,
+                                                           const std::string& bytes) = 0;
+    virtual void showError(Form& owner, const std::string& title, const std::string& text) = 0;
+};
+
+} // namespace tk

@@ -1,0 +1,344 @@
+#include "toolkit/qt/FormView.h"
+
+#include "toolkit/qt/FormSurface.h"
+#include "toolkit/qt/WindowIcon.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+namespace tkqt {
+
+QString toQString(const std::string& text) { return QString::fromStdString(text); }
+
+namespace {
+
+class Syncing {
+public:
+    explicit Syncing(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
+    ~Syncing() { flag_ = old_; }
+
+private:
+    bool& flag_;
+    bool old_;
+};
+
+int px(tk::Single v) { return static_cast<int>(std::lround(std::clamp(v, -1e6F, 1e6F))); }
+
+} // namespace
+
+FormView::FormView(tk::Form& form, QWidget* parent) : form_(form), surface_(new FormSurface(form, parent)) {
+    surface_->setFixedSize(form.clientWidth(), form.clientHeight());
+    // The layout was drawn for an 8-point system font, 11 pixels high.
+    QFont font = surface_->font();
+    font.setPixelSize(11);
+    surface_->setFont(font);
+
+    for (tk::Control* control : form.controls()) {
+        QWidget* parentWidget = surface_;
+        if (control->container())
+            if (QWidget* holder = widgetFor(*control->container()))
+                parentWidget = holder;
+        QWidget* widget = createWidget(*control, parentWidget);
+        widgets_[control] = widget;
+        control->setObserver(this);
+        if (!control->accessibleName().empty())
+            widget->setAccessibleName(toQString(control->accessibleName()));
+        widget->setObjectName(toQString(control->name() +
+                                        (control->index() >= 0 ? "_" + std::to_string(control->index()) : "")));
+        applyContent(*control, widget);
+        applyGeometry(*control, widget);
+        widget->setEnabled(control->Enabled());
+        widget->setVisible(control->Visible());
+    }
+    watchScene(this);
+    setTabOrder();
+}
+
+FormView::~FormView() {
+    for (tk::Control* control : form_.controls())
+        control->setObserver(nullptr);
+    watchScene(nullptr);
+    for (const auto& [item, action] : actions_)
+        const_cast<tk::MenuItem*>(item)->setObserver(nullptr);
+}
+
+void FormView::watchScene(tk::ControlObserver* observer) {
+    for (const tk::SceneItem& item : form_.scene())
+        std::visit(
+            [&](auto* p) {
+                using T = std::remove_pointer_t<decltype(p)>;
+                if constexpr (std::is_same_v<T, tk::Shape> || std::is_same_v<T, tk::Line>) {
+                    p->setObserver(observer);
+                } else {
+                    for (const auto& [index, element] : *p)
+                        element->setObserver(observer);
+                }
+            },
+            item);
+}
+
+QWidget* FormView::widgetFor(const tk::Control& control) const {
+    auto it = widgets_.find(&control);
+    return it == widgets_.end() ? nullptr : it->second.data();
+}
+
+QAction* FormView::actionFor(const tk::MenuItem& item) const {
+    auto it = actions_.find(&item);
+    return it == actions_.end() ? nullptr : it->second.data();
+}
+
+QWidget* FormView::createWidget(tk::Control& control, QWidget* parent) {
+    switch (control.kind()) {
+    case tk::Kind::Frame:
+        return new QGroupBox(parent);
+    case tk::Kind::Label: {
+        auto* label = new QLabel(parent);
+        const auto& model = static_cast<tk::Label&>(control);
+        label->setWordWrap(model.WordWrap);
+        label->setAlignment((model.Centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+        label->setTextFormat(Qt::PlainText);
+        return label;
+    }
+    case tk::Kind::TextBox: {
+        auto* edit = new QLineEdit(parent);
+        auto& model = static_cast<tk::TextBox&>(control);
+        if (model.MaxLength > 0)
+            edit->setMaxLength(model.MaxLength);
+        edit->setReadOnly(model.Locked);
+        edit->setTextMargins(0, 0, 0, 0);
+        edit->setStyleSheet("QLineEdit { padding: 0px 1px; }");
+        QObject::connect(edit, &QLineEdit::textEdited, edit,
+                         [&model](const QString& text) { model.setText(text.toStdString()); });
+        return edit;
+    }
+    case tk::Kind::CommandButton: {
+        auto* button = new QPushButton(parent);
+        button->setAutoDefault(false);
+        auto& model = static_cast<tk::CommandButton&>(control);
+        QObject::connect(button, &QPushButton::clicked, button, [&model] { model.click(); });
+        return button;
+    }
+    case tk::Kind::HScrollBar: {
+        auto* bar = new QScrollBar(Qt::Horizontal, parent);
+        auto& model = static_cast<tk::HScrollBar&>(control);
+        bar->setTracking(false); // only the end of a drag is a change
+        bar->setInvertedControls(false);
+        bar->setFocusPolicy(Qt::StrongFocus);
+        QObject::connect(bar, &QScrollBar::valueChanged, bar, [this, &model](int value) {
+            if (!syncing_)
+                model.setValue(static_cast<tk::Integer>(value));
+        });
+        return bar;
+    }
+    case tk::Kind::CheckBox: {
+        auto* box = new QCheckBox(parent);
+        auto& model = static_cast<tk::CheckBox&>(control);
+        QObject::connect(box, &QCheckBox::clicked, box,
+                         [&model](bool checked) { model.setValue(checked ? 1 : 0); });
+        return box;
+    }
+    case tk::Kind::OptionButton: {
+        auto* radio = new QRadioButton(parent);
+        auto& model = static_cast<tk::OptionButton&>(control);
+        QObject::connect(radio, &QRadioButton::clicked, radio, [&model] { model.click(); });
+        return radio;
+    }
+    case tk::Kind::PictureBox: {
+        auto* picture = new QLabel(parent);
+        picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        picture->setPixmap(windowIconPixmap());
+        picture->setAlignment(Qt::AlignCenter);
+        return picture;
+    }
+    case tk::Kind::Shape:
+    case tk::Kind::Line:
+        break;
+    }
+    return new QWidget(parent);
+}
+
+void FormView::applyGeometry(tk::Control& control, QWidget* widget) {
+    QRect r(px(control.Left()), px(control.Top()), px(control.Width()), px(control.Height()));
+    if (control.kind() == tk::Kind::Label && static_cast<tk::Label&>(control).AutoSize) {
+        widget->move(r.topLeft());
+        widget->resize(widget->sizeHint().width(), r.height());
+        return;
+    }
+    widget->setGeometry(r);
+}
+
+void FormView::applyContent(tk::Control& control, QWidget* widget) {
+    Syncing guard(syncing_);
+    switch (control.kind()) {
+    case tk::Kind::Frame:
+        static_cast<QGroupBox*>(widget)->setTitle(toQString(static_cast<tk::Frame&>(control).Caption()));
+        break;
+    case tk::Kind::Label: {
+        auto* label = static_cast<QLabel*>(widget);
+        auto& model = static_cast<tk::Label&>(control);
+        label->setText(toQString(model.Caption()));
+        if (model.AutoSize)
+            label->resize(label->sizeHint().width(), label->height());
+        break;
+    }
+    case tk::Kind::TextBox: {
+        auto* edit = static_cast<QLineEdit*>(widget);
+        QString text = toQString(static_cast<tk::TextBox&>(control).Text());
+        if (edit->text() != text)
+            edit->setText(text);
+        break;
+    }
+    case tk::Kind::CommandButton:
+        static_cast<QPushButton*>(widget)->setText(toQString(static_cast<tk::CommandButton&>(control).Caption()));
+        break;
+    case tk::Kind::HScrollBar: {
+        auto* bar = static_cast<QScrollBar*>(widget);
+        auto& model = static_cast<tk::HScrollBar&>(control);
+        bar->setRange(std::min(model.Min(), model.Max()), std::max(model.Min(), model.Max()));
+        bar->setSingleStep(model.SmallChange);
+        bar->setPageStep(model.LargeChange);
+        bar->setValue(model.Value());
+        break;
+    }
+    case tk::Kind::CheckBox: {
+        auto* box = static_cast<QCheckBox*>(widget);
+        auto& model = static_cast<tk::CheckBox&>(control);
+        box->setText(toQString(model.Caption()));
+        box->setChecked(model.Value() != 0);
+        break;
+    }
+    case tk::Kind::OptionButton: {
+        auto* radio = static_cast<QRadioButton*>(widget);
+        auto& model = static_cast<tk::OptionButton&>(control);
+        radio->setText(toQString(model.Caption()));
+        radio->setChecked(model.Value());
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void FormView::changed(tk::Control& control, tk::Prop what) {
+    if (control.kind() == tk::Kind::Shape || control.kind() == tk::Kind::Line) {
+        surface_->sceneChanged(control, what);
+        return;
+    }
+    QWidget* widget = widgetFor(control);
+    if (!widget)
+        return;
+    switch (what) {
+    case tk::Prop::Geometry:
+        applyGeometry(control, widget);
+        break;
+    case tk::Prop::Visible:
+        widget->setVisible(control.Visible());
+        break;
+    case tk::Prop::Enabled:
+        widget->setEnabled(control.Enabled());
+        break;
+    case tk::Prop::Destroyed:
+        widgets_.erase(&control);
+        delete widget;
+        break;
+    default:
+        applyContent(control, widget);
+        break;
+    }
+}
+
+void FormView::buildMenuBar(QMenuBar* bar) {
+    std::function<void(tk::MenuItem&, QMenu*)> addItem = [&](tk::MenuItem& item, QMenu* menu) {
+        if (item.isSeparator()) {
+            menu->addSeparator();
+            return;
+        }
+        if (!item.children().empty()) {
+            QMenu* sub = menu->addMenu(toQString(item.Caption()));
+            sub->setObjectName(toQString(item.name()));
+            for (tk::MenuItem* child : item.children())
+                addItem(*child, sub);
+            return;
+        }
+        QAction* action = menu->addAction(toQString(item.Caption()));
+        action->setObjectName(toQString(item.name()));
+        if (!item.shortcut().empty()) {
+            action->setShortcut(QKeySequence(toQString(item.shortcut())));
+            action->setShortcutContext(Qt::WindowShortcut);
+        }
+        action->setCheckable(item.Checked());
+        action->setChecked(item.Checked());
+        action->setEnabled(item.Enabled());
+        // The mark belongs to the program: undo Qt's own toggle before the handler runs.
+        QObject::connect(action, &QAction::triggered, action, [&item, action] {
+            action->setChecked(item.Checked());
+            item.click();
+        });
+        actions_[&item] = action;
+        item.setObserver(this);
+    };
+    for (tk::MenuItem* top : form_.menuBar()) {
+        QMenu* menu = bar->addMenu(toQString(top->Caption()));
+        menu->setObjectName(toQString(top->name()));
+        for (tk::MenuItem* child : top->children())
+            addItem(*child, menu);
+    }
+}
+
+void FormView::menuChanged(tk::MenuItem& item) {
+    QAction* action = actionFor(item);
+    if (!action)
+        return;
+    if (item.Checked())
+        action->setCheckable(true);
+    action->setChecked(item.Checked());
+    action->setEnabled(item.Enabled());
+}
+
+void FormView::setTabOrder() {
+    std::vector<tk::Control*> ordered;
+    for (tk::Control* control : form_.controls())
+        if (control->TabIndex() >= 0)
+            ordered.push_back(control);
+    std::sort(ordered.begin(), ordered.end(),
+              [](const tk::Control* a, const tk::Control* b) { return a->TabIndex() < b->TabIndex(); });
+    QWidget* previous = nullptr;
+    for (tk::Control* control : ordered) {
+        QWidget* widget = widgetFor(*control);
+        if (!widget || widget->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+void FormView::focusFirst() {
+    std::vector<tk::Control*> ordered(form_.controls());
+    std::sort(ordered.begin(), ordered.end(),
+              [](const tk::Control* a, const tk::Control* b) { return a->TabIndex() < b->TabIndex(); });
+    for (tk::Control* control : ordered) {
+        QWidget* widget = widgetFor(*control);
+        if (control->TabIndex() < 0 || !widget || widget->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (control->Enabled() && control->Visible() &&
+            (control->kind() != tk::Kind::OptionButton || static_cast<tk::OptionButton*>(control)->Value())) {
+            widget->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
+} // namespace tkqt

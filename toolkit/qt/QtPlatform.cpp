@@ -1,0 +1,122 @@
+#include "toolkit/qt/QtPlatform.h"
+
+#include "toolkit/Control.h"
+#include "toolkit/Form.h"
+#include "toolkit/qt/FormView.h"
+#include "toolkit/qt/MainWindowHost.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QTimer>
+#include <QToolTip>
+
+namespace tkqt {
+
+QString longTimeFormatWithoutZone(const QLocale& locale) {
+    QString format = locale.timeFormat(QLocale::LongFormat);
+    format.remove(QRegularExpression(QStringLiteral("\\s*\\bt+\\b")));
+    return format.trimmed();
+}
+
+QtPlatform::QtPlatform() {
+    QLocale system = QLocale::system();
+    locale_.decimalSeparator = system.decimalPoint().toStdString();
+    locale_.thousandsSeparator = system.groupSeparator().toStdString();
+}
+
+std::string QtPlatform::nowGeneralDate() {
+    QLocale system = QLocale::system();
+    QDateTime now = QDateTime::currentDateTime();
+    return (system.toString(now.date(), QLocale::ShortFormat) + " " +
+            system.toString(now.time(), longTimeFormatWithoutZone(system)))
+        .toStdString();
+}
+
+void QtPlatform::registerView(tk::Form& form, FormView* view, QWidget* window) {
+    views_[&form] = {view, window};
+}
+
+void QtPlatform::unregisterView(tk::Form& form) { views_.erase(&form); }
+
+QWidget* QtPlatform::windowOf(tk::Form& form) const {
+    auto it = views_.find(&form);
+    return it == views_.end() ? nullptr : it->second.window.data();
+}
+
+void QtPlatform::refuseInput(tk::TextBox& box, const std::string& explanation) {
+    QApplication::beep();
+    for (const auto& [form, registered] : views_) {
+        auto* edit = qobject_cast<QLineEdit*>(registered.view->widgetFor(box));
+        if (!edit)
+            continue;
+        edit->setFocus(Qt::OtherFocusReason);
+        edit->selectAll();
+        QToolTip::showText(edit->mapToGlobal(QPoint(0, edit->height())), toQString(explanation), edit);
+        return;
+    }
+}
+
+void QtPlatform::showModal(tk::Form& form) {
+    QWidget* owner = QApplication::activeWindow();
+    form.Load(scheduler_);
+    DialogHost dialog(form, owner);
+    registerView(form, &dialog.view(), &dialog);
+    if (onModalShown)
+        QTimer::singleShot(0, &dialog, [this, &dialog] { onModalShown(&dialog); });
+    if (form.loaded())
+        dialog.exec();
+    unregisterView(form);
+}
+
+void QtPlatform::closeWindow(tk::Form& form) {
+    if (QWidget* window = windowOf(form))
+        window->close();
+}
+
+std::optional<std::string> QtPlatform::askSaveFileName(tk::Form& owner, const tk::SaveFileRequest& request) {
+    QFileDialog dialog(windowOf(owner), toQString(request.title), QDir::homePath(),
+                       toQString(request.filterDescription));
+    dialog.setNameFilter(toQString(request.filterDescription));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setDefaultSuffix(QString());
+    dialog.selectFile(toQString(request.fileName));
+    dialog.setWindowModality(Qt::WindowModal);
+    if (onModalShown)
+        QTimer::singleShot(0, &dialog, [this, &dialog] { onModalShown(&dialog); });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst().toStdString();
+}
+
+std::optional<std::string> QtPlatform::writeFileAtomically(const std::string& path, const std::string& bytes) {
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString().toStdString();
+    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
+        QString reason = file.errorString();
+        file.cancelWriting();
+        return reason.toStdString();
+    }
+    if (!file.commit())
+        return file.errorString().toStdString();
+    return std::nullopt;
+}
+
+void QtPlatform::showError(tk::Form& owner, const std::string& title, const std::string& text) {
+    QMessageBox box(QMessageBox::Warning, toQString(title), toQString(text), QMessageBox::Ok, windowOf(owner));
+    if (onModalShown)
+        QTimer::singleShot(0, &box, [this, &box] { onModalShown(&box); });
+    box.exec();
+}
+
+} // namespace tkqt

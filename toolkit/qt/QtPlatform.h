@@ -1,0 +1,53 @@
+#pragma once
+
+#include "toolkit/Platform.h"
+#include "toolkit/qt/QtScheduler.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <unordered_map>
+
+namespace tkqt {
+
+class FormView;
+
+// The desktop services over Qt: the system locale, precise timers, dialogs, files.
+class QtPlatform : public tk::Platform {
+public:
+    QtPlatform();
+
+    const tk::Locale& locale() const override { return locale_; }
+    tk::Scheduler& scheduler() override { return scheduler_; }
+    std::string nowGeneralDate() override;
+    void refuseInput(tk::TextBox& box, const std::string& explanation) override;
+    void showModal(tk::Form& form) override;
+    void closeWindow(tk::Form& form) override;
+    std::optional<std::string> askSaveFileName(tk::Form& owner, const tk::SaveFileRequest& request) override;
+    std::optional<std::string> writeFileAtomically(const std::string& path, const std::string& bytes) override;
+    void showError(tk::Form& owner, const std::string& title, const std::string& text) override;
+
+    // Makes a form's view known, so dialogs find their owner and refusals their box.
+    void registerView(tk::Form& form, FormView* view, QWidget* window);
+    void unregisterView(tk::Form& form);
+
+    // Runs as soon as a modal window is shown; tests use it to drive the dialog.
+    std::function<void(QWidget*)> onModalShown;
+
+private:
+    struct Registered {
+        FormView* view;
+        QPointer<QWidget> window;
+    };
+    QWidget* windowOf(tk::Form& form) const;
+
+    tk::Locale locale_;
+    QtScheduler scheduler_;
+    std::unordered_map<const tk::Form*, Registered> views_;
+};
+
+// The locale's long time without a time zone: hours, minutes, seconds.
+QString longTimeFormatWithoutZone(const QLocale& locale);
+
+} // namespace tkqt
