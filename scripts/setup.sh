@@ -6,7 +6,7 @@ packages=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev googletest libbenchmark-dev
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick fonts-liberation2
 )
 
 missing=()

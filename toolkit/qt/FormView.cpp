@@ -40,10 +40,15 @@ int px(tk::Single v) { return static_cast<int>(std::lround(std::clamp(v, -1e6F, 
 
 FormView::FormView(tk::Form& form, QWidget* parent) : form_(form), surface_(new FormSurface(form, parent)) {
     surface_->setFixedSize(form.clientWidth(), form.clientHeight());
-    // The layout was drawn for an 8-point system font, 11 pixels high.
+    // The layout was drawn for an 8-point sans-serif system font, 11 pixels high.
     QFont font = surface_->font();
+    font.setFamilies({"Liberation Sans", "Arial", "Nimbus Sans", "Helvetica", "DejaVu Sans"});
     font.setPixelSize(11);
     surface_->setFont(font);
+    // A frame's caption sits on its top border, and its contents are placed from its outer corner.
+    surface_->setStyleSheet("QGroupBox { border: 1px solid palette(mid); margin-top: 6px; }"
+                            "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+                            " left: 6px; padding: 0px 2px; }");
 
     for (tk::Control* control : form.controls()) {
         QWidget* parentWidget = surface_;
@@ -51,6 +56,7 @@ FormView::FormView(tk::Form& form, QWidget* parent) : form_(form), surface_(new 
             if (QWidget* holder = widgetFor(*control->container()))
                 parentWidget = holder;
         QWidget* widget = createWidget(*control, parentWidget);
+        widget->setFont(font);
         widgets_[control] = widget;
         control->setObserver(this);
         if (!control->accessibleName().empty())
