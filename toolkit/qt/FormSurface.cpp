@@ -33,6 +33,8 @@ FormSurface::FormSurface(tk::Form& form, QWidget* parent) : QWidget(parent), for
                     if (p->Visible())
                         painted_[p] = extent(*p);
                 } else {
+                    if constexpr (std::is_same_v<T, tk::ControlArray<tk::Shape>>)
+                        shapeArrays_[p->name()] = p;
                     for (const auto& [index, element] : *p)
                         if (element->Visible())
                             painted_[element.get()] = extent(*element);
@@ -56,6 +58,8 @@ QRect FormSurface::extent(const tk::Control& control) {
 
 void FormSurface::sceneChanged(tk::Control& control, tk::Prop what) {
     auto it = painted_.find(&control);
+    if (control.index() >= 0 && control.kind() == tk::Kind::Shape)
+        noteArrayChange(control, what, it != painted_.end());
     if (it != painted_.end()) {
         update(it->second);
         if (what == tk::Prop::Destroyed || !control.Visible()) {
@@ -95,12 +99,80 @@ void FormSurface::paintEvent(QPaintEvent* event) {
                 using T = std::remove_pointer_t<decltype(p)>;
                 if constexpr (std::is_same_v<T, tk::Shape> || std::is_same_v<T, tk::Line>) {
                     paintOne(*p);
+                } else if constexpr (std::is_same_v<T, tk::ControlArray<tk::Shape>>) {
+                    paintArray(painter, *p, dirty);
+                    const tk::Integer live = layers_[p].live;
+                    if (live >= 0 && p->exists(live))
+                        paintOne((*p)(live));
                 } else {
                     for (const auto& [index, element] : *p)
                         paintOne(*element);
                 }
             },
             item);
+    }
+}
+
+void FormSurface::noteArrayChange(const tk::Control& control, tk::Prop what, bool wasPainted) {
+    auto array = shapeArrays_.find(control.name());
+    if (array == shapeArrays_.end())
+        return;
+    ArrayLayer& layer = layers_[array->second];
+    const tk::Integer index = control.index();
+    if (what == tk::Prop::Destroyed) {
+        if (index == layer.live)
+            layer.live = -1;
+        else if (wasPainted)
+            layer.stale = true;
+        return;
+    }
+    if (!wasPainted && !control.Visible())
+        return; // a hidden element that stays hidden draws nothing
+    if (index > layer.live) {
+        if (layer.live >= 0)
+            layer.pending.push_back(layer.live);
+        layer.live = index;
+    } else if (index < layer.live) {
+        layer.stale = true;
+    }
+}
+
+void FormSurface::refreshLayer(const tk::ControlArray<tk::Shape>& array, ArrayLayer& layer) {
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (layer.image.size() != pixels) {
+        layer.image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        layer.image.setDevicePixelRatio(ratio);
+        layer.stale = true;
+    }
+    if (!layer.stale && layer.pending.empty())
+        return;
+    QPainter painter(&layer.image);
+    if (layer.stale) {
+        layer.image.fill(Qt::transparent);
+        for (const auto& [index, element] : array)
+            if (index != layer.live && element->Visible()) {
+                ++itemsPainted_;
+                paintShape(painter, *element);
+            }
+    } else {
+        for (tk::Integer index : layer.pending)
+            if (array.exists(index) && array(index).Visible()) {
+                ++itemsPainted_;
+                paintShape(painter, array(index));
+            }
+    }
+    layer.pending.clear();
+    layer.stale = false;
+}
+
+void FormSurface::paintArray(QPainter& painter, const tk::ControlArray<tk::Shape>& array, const QRegion& dirty) {
+    ArrayLayer& layer = layers_[&array];
+    refreshLayer(array, layer);
+    const qreal ratio = layer.image.devicePixelRatio();
+    for (const QRect& r : dirty) {
+        QRectF source(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio);
+        painter.drawImage(QRectF(r), layer.image, source);
     }
 }
 

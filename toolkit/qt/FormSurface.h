@@ -3,15 +3,20 @@
 #include "toolkit/Control.h"
 #include "toolkit/Form.h"
 
+#include <QImage>
 #include <QRect>
 #include <QWidget>
 
+#include <string>
 #include <unordered_map>
+#include <vector>
 
 namespace tkqt {
 
 // The client area of a form: paints its shapes and lines beneath the child widgets and
-// repaints only the places that a change touched.
+// repaints only the places that a change touched. The elements of a shape array (the trail)
+// are drawn once into a cached layer as soon as a newer element follows them, so a repaint
+// costs the same with 30 dots or 32,766.
 class FormSurface : public QWidget {
 public:
     FormSurface(tk::Form& form, QWidget* parent = nullptr);
@@ -28,11 +33,25 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The settled elements of a shape array, drawn in index order; the newest is drawn live.
+    struct ArrayLayer {
+        QImage image;
+        tk::Integer live = -1;
+        std::vector<tk::Integer> pending; // settled since the last paint, to add on top
+        bool stale = true;                // a settled element changed: redraw the layer whole
+    };
+
     void paintShape(class QPainter& painter, const tk::Shape& shape);
     void paintLine(class QPainter& painter, const tk::Line& line);
+    void noteArrayChange(const tk::Control& control, tk::Prop what, bool wasPainted);
+    void paintArray(class QPainter& painter, const tk::ControlArray<tk::Shape>& array,
+                    const class QRegion& dirty);
+    void refreshLayer(const tk::ControlArray<tk::Shape>& array, ArrayLayer& layer);
 
     tk::Form& form_;
     std::unordered_map<const tk::Control*, QRect> painted_;
+    std::unordered_map<std::string, const tk::ControlArray<tk::Shape>*> shapeArrays_;
+    std::unordered_map<const tk::ControlArray<tk::Shape>*, ArrayLayer> layers_;
     long long itemsPainted_ = 0;
 };
 

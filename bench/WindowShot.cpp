@@ -1,0 +1,50 @@
+// Opens the main window, flies a default launch with the trail on in real time and saves a
+// picture of the window: lopena_shot OUTPUT.png [milliseconds after Start]
+#include "mainwindow/frmmain.h"
+#include "toolkit/qt/FormView.h"
+#include "toolkit/qt/MainWindowHost.h"
+#include "toolkit/qt/QtPlatform.h"
+#include "toolkit/qt/WindowIcon.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT.png [milliseconds]\n", argv[0]);
+        return 2;
+    }
+    const QString output = QString::fromLocal8Bit(argv[1]);
+    const int after = argc > 2 ? std::atoi(argv[2]) : 2000;
+    QApplication::setWindowIcon(tkqt::windowIcon());
+
+    tkqt::QtPlatform platform;
+    lopena::frmmain window(platform);
+    window.Load(platform.scheduler());
+    tkqt::MainWindowHost host(window);
+    platform.registerView(window, &host.view(), &host);
+    host.move(0, 0);
+    host.show();
+
+    int status = 0;
+    QTimer::singleShot(300, &host, [&] { window.cmdFire.click(); });
+    QTimer::singleShot(300 + after, &host, [&] {
+        QScreen* screen = host.screen();
+        QPixmap shot = screen->grabWindow(0, host.frameGeometry().x(), host.frameGeometry().y(),
+                                          host.frameGeometry().width(), host.frameGeometry().height());
+        if (shot.isNull() || shot.size().isEmpty())
+            shot = host.grab();
+        if (!shot.save(output)) {
+            std::fprintf(stderr, "cannot write %s\n", argv[1]);
+            status = 1;
+        }
+        QApplication::quit();
+    });
+    QApplication::exec();
+    return status;
+}
