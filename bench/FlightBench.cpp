@@ -1,4 +1,161 @@
+// Measures the repaint of the scene and the handlers of a flight.
+//   lopena_bench [--benchmark_filter=...]
+#include "mainwindow/frmmain.h"
+#include "support/HeadlessPlatform.h"
+#include "toolkit/qt/FormSurface.h"
+#include "toolkit/qt/FormView.h"
+#include "toolkit/qt/MainWindowHost.h"
+#include "toolkit/qt/QtPlatform.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPaintEvent>
+
 #include <benchmark/benchmark.h>
-static void BM_Nothing(benchmark::State& s) { for (auto _ : s) {} }
-BENCHMARK(BM_Nothing);
-BENCHMARK_MAIN();
+
+#include <memory>
+
+namespace {
+
+using lopena::frmmain;
+using lopena::testing::HeadlessPlatform;
+
+// Fills the trail with `dots` dots along repeated default parabolas across the whole scene.
+void fillTrail(frmmain& w, int dots) {
+    w.cmdClear_Click();
+    w.shpTrail(0).setFillColor(tk::rgb(40, 90, 200));
+    for (int i = 1; i <= dots; ++i) {
+        tk::Shape& dot = w.shpTrail.Load(static_cast<tk::Integer>(i));
+        const double t = 0.25 * (i % 30);
+        const double shift = (i / 30) % 75 * 10.0;
+        dot.Move(static_cast<float>(8 + shift + 35.36 * t), static_cast<float>(336 - (35.36 * t - 4.903 * t * t)));
+        dot.setShape(tk::ShapeCodes::Circle);
+        dot.setVisible(true);
+        dot.setFillStyle(0);
+        dot.setFillColor(w.shpTrail(0).FillColor());
+    }
+}
+
+// An offscreen main window with its widgets, for repaint measurements.
+struct Scene {
+    tkqt::QtPlatform platform;
+    frmmain w{platform};
+    std::unique_ptr<tkqt::MainWindowHost> host;
+    QImage target{1016, 492, QImage::Format_ARGB32_Premultiplied};
+
+    explicit Scene(int dots) {
+        w.Load(platform.scheduler());
+        w.Timer3.setEnabled(false);
+        host = std::make_unique<tkqt::MainWindowHost>(w);
+        host->show();
+        QApplication::processEvents();
+        fillTrail(w, dots);
+        paint(QRegion(0, 0, 1016, 492)); // settles the layer
+    }
+    tkqt::FormSurface& surface() { return *host->view().surface(); }
+    void paint(const QRegion& region) {
+        QPaintEvent event(region);
+        QPainter painter(&target);
+        painter.setClipRegion(region);
+        target.fill(Qt::white);
+        painter.end();
+        surface().render(&target, QPoint(), region, QWidget::DrawWindowBackground);
+    }
+};
+
+// The region one animation tick dirties: the ball's old and new place and the new dot.
+QRegion tickRegion() { return QRegion(400, 200, 12, 12) + QRegion(409, 196, 12, 12); }
+
+void BM_TickRepaint(benchmark::State& state) {
+    Scene scene(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        scene.paint(tickRegion());
+    state.counters["dots"] = static_cast<double>(state.range(0));
+}
+BENCHMARK(BM_TickRepaint)->Arg(0)->Arg(1000)->Arg(10000)->Arg(32766)->Unit(benchmark::kMicrosecond);
+
+void BM_FullFrameRepaint(benchmark::State& state) {
+    Scene scene(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        scene.paint(QRegion(0, 0, 1016, 492));
+}
+BENCHMARK(BM_FullFrameRepaint)->Arg(0)->Arg(1000)->Arg(10000)->Arg(32766)->Unit(benchmark::kMicrosecond);
+
+// The baseline: every dot drawn antialiased on every frame, as a plain painter would.
+void BM_NaiveFrame(benchmark::State& state) {
+    HeadlessPlatform platform;
+    frmmain w(platform);
+    w.Load(platform.clock);
+    fillTrail(w, static_cast<int>(state.range(0)));
+    QImage target(1016, 492, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        QPainter painter(&target);
+        painter.setRenderHint(QPainter::Antialiasing);
+        target.fill(Qt::white);
+        for (const auto& [index, dot] : w.shpTrail) {
+            if (!dot->Visible())
+                continue;
+            painter.setBrush(tkqt::toQColor(dot->FillColor()));
+            painter.drawEllipse(QRectF(dot->Left(), dot->Top(), dot->Width(), dot->Height()));
+        }
+    }
+}
+BENCHMARK(BM_NaiveFrame)->Arg(0)->Arg(1000)->Arg(10000)->Arg(32766)->Unit(benchmark::kMicrosecond);
+
+// Launch, 30 animation ticks and the clocks of a whole default flight on the virtual clock.
+void BM_DefaultFlightHandlers(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto platform = std::make_unique<HeadlessPlatform>();
+        auto w = std::make_unique<frmmain>(*platform);
+        w->Load(platform->clock);
+        state.ResumeTiming();
+        w->cmdFire_Click();
+        platform->clock.advance(3000);
+        benchmark::DoNotOptimize(w->Label7.Caption());
+        state.PauseTiming();
+        w.reset();
+        platform.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_DefaultFlightHandlers)->Unit(benchmark::kMicrosecond);
+
+void BM_CreateTrail(benchmark::State& state) {
+    HeadlessPlatform platform;
+    frmmain w(platform);
+    w.Load(platform.clock);
+    for (auto _ : state) {
+        fillTrail(w, 32766);
+        state.PauseTiming();
+        w.cmdClear_Click();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_CreateTrail)->Unit(benchmark::kMillisecond);
+
+void BM_ClearTrail(benchmark::State& state) {
+    HeadlessPlatform platform;
+    frmmain w(platform);
+    w.Load(platform.clock);
+    for (auto _ : state) {
+        state.PauseTiming();
+        fillTrail(w, 32766);
+        state.ResumeTiming();
+        w.cmdClear_Click();
+    }
+}
+BENCHMARK(BM_ClearTrail)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -100,20 +100,21 @@ void MainLayout::buildControls() {
     struct Option {
         tk::Integer index;
         const char* caption;
+        const char* accessibleName;
         float top;
         int tabIndex;
         bool selected;
     };
     const Option options[] = {
-        {1, "Patrat", 16, 28, false},
-        {3, "Cerc", 40, 26, true},
-        {4, "Patrat rotunjit", 64, 27, false},
+        {1, "Patrat", "Forma corpului: patrat", 16, 28, false},
+        {3, "Cerc", "Forma corpului: cerc", 40, 26, true},
+        {4, "Patrat rotunjit", "Forma corpului: patrat rotunjit", 64, 27, false},
     };
     for (const Option& o : options) {
         tk::OptionButton& button = Option1.add(o.index, o.caption, o.selected);
         button.place(8, o.top, 97, 17);
         button.setTabIndex(o.tabIndex);
-        button.setAccessibleName(std::string("Forma corpului: ") + o.caption);
+        button.setAccessibleName(o.accessibleName);
         add(button, &Frame4);
     }
     tk::OptionButton::makeGroup({&Option1(1), &Option1(3), &Option1(4)});

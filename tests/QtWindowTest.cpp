@@ -1,6 +1,7 @@
 #include "mainwindow/frmmain.h"
 #include "toolkit/qt/FormSurface.h"
 #include "toolkit/qt/FormView.h"
+#include "toolkit/qt/FrameWidget.h"
 #include "toolkit/qt/MainWindowHost.h"
 #include "toolkit/qt/QtPlatform.h"
 
@@ -10,7 +11,6 @@
 #include <QDialog>
 #include <QFile>
 #include <QFileDialog>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -80,7 +80,7 @@ TEST_F(QtWindowTest, WidgetsStandWhereTheLayoutPutsThem) {
         EXPECT_EQ(QRect(surfacePos(wgt), wgt->size()), e.rect) << e.name;
     }
     EXPECT_EQ(widget("Label3")->pos(), QPoint(8, 24));
-    EXPECT_EQ(widget<QGroupBox>("Frame2")->title(), "Rezultate");
+    EXPECT_EQ(widget<tkqt::FrameWidget>("Frame2")->title(), "Rezultate");
     EXPECT_FALSE(widget("chkTrail")->isVisible());
     EXPECT_FALSE(widget("Command1")->isEnabled());
     EXPECT_EQ(widget<QLineEdit>("txtUnghi")->maxLength(), 3);

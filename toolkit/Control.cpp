@@ -4,7 +4,7 @@
 
 namespace tk {
 
-Control::Control(Kind kind, std::string name) : kind_(kind), name_(std::move(name)) {}
+Control::Control(Kind kind, std::string_view name) : kind_(kind), name_(name) {}
 
 void Control::notify(Prop what) {
     if (observer_)
@@ -68,8 +68,8 @@ void Control::setEnabled(bool value) {
     notify(Prop::Enabled);
 }
 
-CaptionedControl::CaptionedControl(Kind kind, std::string name, std::string caption)
-    : Control(kind, std::move(name)), caption_(std::move(caption)) {}
+CaptionedControl::CaptionedControl(Kind kind, std::string_view name, std::string caption)
+    : Control(kind, name), caption_(std::move(caption)) {}
 
 void CaptionedControl::setCaption(const std::string& text) {
     if (text == caption_)
@@ -78,14 +78,14 @@ void CaptionedControl::setCaption(const std::string& text) {
     notify(Prop::Caption);
 }
 
-Frame::Frame(std::string name, std::string caption)
-    : CaptionedControl(Kind::Frame, std::move(name), std::move(caption)) {}
+Frame::Frame(std::string_view name, std::string caption)
+    : CaptionedControl(Kind::Frame, name, std::move(caption)) {}
 
-Label::Label(std::string name, std::string caption)
-    : CaptionedControl(Kind::Label, std::move(name), std::move(caption)) {}
+Label::Label(std::string_view name, std::string caption)
+    : CaptionedControl(Kind::Label, name, std::move(caption)) {}
 
-TextBox::TextBox(std::string name, std::string text)
-    : Control(Kind::TextBox, std::move(name)), text_(std::move(text)) {}
+TextBox::TextBox(std::string_view name, std::string text)
+    : Control(Kind::TextBox, name), text_(std::move(text)) {}
 
 void TextBox::setText(const std::string& text) {
     if (text == text_)
@@ -96,16 +96,16 @@ void TextBox::setText(const std::string& text) {
         onChange();
 }
 
-CommandButton::CommandButton(std::string name, std::string caption)
-    : CaptionedControl(Kind::CommandButton, std::move(name), std::move(caption)) {}
+CommandButton::CommandButton(std::string_view name, std::string caption)
+    : CaptionedControl(Kind::CommandButton, name, std::move(caption)) {}
 
 void CommandButton::click() {
     if (Enabled() && Visible() && onClick)
         onClick();
 }
 
-HScrollBar::HScrollBar(std::string name, Integer min, Integer max, Integer value)
-    : Control(Kind::HScrollBar, std::move(name)), min_(min), max_(max), value_(value) {}
+HScrollBar::HScrollBar(std::string_view name, Integer min, Integer max, Integer value)
+    : Control(Kind::HScrollBar, name), min_(min), max_(max), value_(value) {}
 
 void HScrollBar::setValue(Integer value) {
     value = std::clamp(value, std::min(min_, max_), std::max(min_, max_));
@@ -117,8 +117,8 @@ void HScrollBar::setValue(Integer value) {
         onChange();
 }
 
-CheckBox::CheckBox(std::string name, std::string caption, Integer value)
-    : CaptionedControl(Kind::CheckBox, std::move(name), std::move(caption)), value_(value) {}
+CheckBox::CheckBox(std::string_view name, std::string caption, Integer value)
+    : CaptionedControl(Kind::CheckBox, name, std::move(caption)), value_(value) {}
 
 void CheckBox::setValue(Integer value) {
     if (value == value_)
@@ -127,8 +127,8 @@ void CheckBox::setValue(Integer value) {
     notify(Prop::Value);
 }
 
-OptionButton::OptionButton(std::string name, std::string caption, bool selected)
-    : CaptionedControl(Kind::OptionButton, std::move(name), std::move(caption)),
+OptionButton::OptionButton(std::string_view name, std::string caption, bool selected)
+    : CaptionedControl(Kind::OptionButton, name, std::move(caption)),
       value_(selected) {}
 
 void OptionButton::setValue(bool selected) {
@@ -161,7 +161,7 @@ void OptionButton::click() {
         onClick(index());
 }
 
-Shape::Shape(std::string name, Integer shape) : Control(Kind::Shape, std::move(name)), shape_(shape) {}
+Shape::Shape(std::string_view name, Integer shape) : Control(Kind::Shape, name), shape_(shape) {}
 
 void Shape::setShape(Integer code) {
     if (code == shape_)
@@ -184,9 +184,9 @@ void Shape::setFillColor(Colour colour) {
     notify(Prop::Fill);
 }
 
-Line::Line(std::string name, Single x1, Single y1, Single x2, Single y2)
-    : Control(Kind::Line, std::move(name)), X1(x1), Y1(y1), X2(x2), Y2(y2) {}
+Line::Line(std::string_view name, Single x1, Single y1, Single x2, Single y2)
+    : Control(Kind::Line, name), X1(x1), Y1(y1), X2(x2), Y2(y2) {}
 
-PictureBox::PictureBox(std::string name) : Control(Kind::PictureBox, std::move(name)) {}
+PictureBox::PictureBox(std::string_view name) : Control(Kind::PictureBox, name) {}
 
 } // namespace tk

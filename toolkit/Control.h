@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tk {
@@ -51,12 +52,13 @@ public:
 // A control of a form: a named, positioned element whose properties the handlers read and write.
 class Control {
 public:
-    Control(Kind kind, std::string name);
+    // The name is not copied: it is a literal, or the name of the array that owns the control.
+    Control(Kind kind, std::string_view name);
     virtual ~Control() = default;
     Control& operator=(const Control&) = delete;
 
     Kind kind() const { return kind_; }
-    const std::string& name() const { return name_; }
+    std::string_view name() const { return name_; }
     // Index inside its control array, or -1 for a lone control.
     Integer index() const { return index_; }
     void setIndex(Integer index) { index_ = index; }
@@ -87,14 +89,22 @@ public:
     void setTabIndex(int index) { tabIndex_ = index; }
 
     // Romanian description for assistive technology.
-    const std::string& accessibleName() const { return accessibleName_; }
-    void setAccessibleName(std::string text) { accessibleName_ = std::move(text); }
+    std::string_view accessibleName() const { return accessibleName_; }
+    void setAccessibleName(std::string_view literal) { accessibleName_ = literal; }
 
     // Hides without reporting; for an element that no renderer has seen yet.
     void quietHide() { visible_ = false; }
 
     ControlObserver* observer() const { return observer_; }
     void setObserver(ControlObserver* observer) { observer_ = observer; }
+
+    // Where a renderer last drew the control, kept here so a trail of thousands of dots needs no
+    // side table; the model itself never reads it.
+    struct Drawn {
+        int x = 0, y = 0, width = 0, height = 0;
+        bool valid = false;
+    };
+    mutable Drawn drawn;
 
 protected:
     // Copies every property and the observer; used when an array creates an element from element 0.
@@ -103,21 +113,21 @@ protected:
 
 private:
     Kind kind_;
-    std::string name_;
+    std::string_view name_;
     Integer index_ = -1;
     Control* container_ = nullptr;
     Single left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool visible_ = true;
     bool enabled_ = true;
     int tabIndex_ = -1;
-    std::string accessibleName_;
+    std::string_view accessibleName_;
     ControlObserver* observer_ = nullptr;
 };
 
 // A control with a caption: frames, labels, buttons, check boxes and option buttons.
 class CaptionedControl : public Control {
 public:
-    CaptionedControl(Kind kind, std::string name, std::string caption = {});
+    CaptionedControl(Kind kind, std::string_view name, std::string caption = {});
     const std::string& Caption() const { return caption_; }
     void setCaption(const std::string& text);
 
@@ -130,12 +140,12 @@ private:
 
 class Frame : public CaptionedControl {
 public:
-    Frame(std::string name, std::string caption);
+    Frame(std::string_view name, std::string caption);
 };
 
 class Label : public CaptionedControl {
 public:
-    Label(std::string name, std::string caption);
+    Label(std::string_view name, std::string caption);
     // Width follows the caption, one line high.
     bool AutoSize = false;
     // The caption wraps within the fixed size.
@@ -145,7 +155,7 @@ public:
 
 class TextBox : public Control {
 public:
-    TextBox(std::string name, std::string text);
+    TextBox(std::string_view name, std::string text);
     const std::string& Text() const { return text_; }
     // Raises onChange inside the write, and only when the text really changes.
     void setText(const std::string& text);
@@ -161,7 +171,7 @@ private:
 
 class CommandButton : public CaptionedControl {
 public:
-    CommandButton(std::string name, std::string caption);
+    CommandButton(std::string_view name, std::string caption);
     // Pressed by Enter anywhere in its window.
     bool Default = false;
     // Pressed by Esc anywhere in its window.
@@ -173,7 +183,7 @@ public:
 
 class HScrollBar : public Control {
 public:
-    HScrollBar(std::string name, Integer min, Integer max, Integer value);
+    HScrollBar(std::string_view name, Integer min, Integer max, Integer value);
     Integer Min() const { return min_; }
     Integer Max() const { return max_; }
     Integer Value() const { return value_; }
@@ -189,7 +199,7 @@ private:
 
 class CheckBox : public CaptionedControl {
 public:
-    CheckBox(std::string name, std::string caption, Integer value);
+    CheckBox(std::string_view name, std::string caption, Integer value);
     // 0 clear, 1 ticked.
     Integer Value() const { return value_; }
     void setValue(Integer value);
@@ -200,7 +210,7 @@ private:
 
 class OptionButton : public CaptionedControl {
 public:
-    OptionButton(std::string name, std::string caption, bool selected);
+    OptionButton(std::string_view name, std::string caption, bool selected);
     bool Value() const { return value_; }
     // Selecting one button clears the others of its group.
     void setValue(bool selected);
@@ -228,7 +238,7 @@ constexpr Integer RoundedSquare = 5;
 
 class Shape : public Control {
 public:
-    Shape(std::string name, Integer shape);
+    Shape(std::string_view name, Integer shape);
     Shape(const Shape&) = default;
     Integer ShapeCode() const { return shape_; }
     void setShape(Integer code);
@@ -246,7 +256,7 @@ private:
 
 class Line : public Control {
 public:
-    Line(std::string name, Single x1, Single y1, Single x2, Single y2);
+    Line(std::string_view name, Single x1, Single y1, Single x2, Single y2);
     Line(const Line&) = default;
     Single X1, Y1, X2, Y2;
     // -1 means the system's window-text colour.
@@ -256,7 +266,7 @@ public:
 
 class PictureBox : public Control {
 public:
-    explicit PictureBox(std::string name);
+    explicit PictureBox(std::string_view name);
 };
 
 } // namespace tk

@@ -2,15 +2,18 @@
 
 #include "toolkit/Control.h"
 
+#include <iterator>
 #include <limits>
-#include <map>
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace tk {
 
 // Controls of one name addressed by a 16-bit index; indexes need not be contiguous.
+// Elements sit in a vector by index, so a trail of thousands of dots costs one pointer a dot.
 template <class T> class ControlArray {
 public:
     explicit ControlArray(std::string name) : name_(std::move(name)) {}
@@ -21,23 +24,23 @@ public:
 
     // Layout-time element; its index is set from the argument.
     template <class... Args> T& add(Integer index, Args&&... args) {
-        auto element = std::make_unique<T>(name_, std::forward<Args>(args)...);
+        auto element = std::make_unique<T>(std::string_view(name_), std::forward<Args>(args)...);
         element->setIndex(index);
-        T& ref = *element;
-        items_[index] = std::move(element);
-        return ref;
+        return place(index, std::move(element));
     }
 
     // Throws std::out_of_range for an index that holds no element.
     T& operator()(Integer index) const {
-        auto it = items_.find(index);
-        if (it == items_.end())
+        if (!exists(index))
             throw std::out_of_range(name_ + ": no element " + std::to_string(index));
-        return *it->second;
+        return *items_[static_cast<std::size_t>(index)];
     }
-    bool exists(Integer index) const { return items_.count(index) != 0; }
+    bool exists(Integer index) const {
+        return index >= 0 && static_cast<std::size_t>(index) < items_.size() &&
+               items_[static_cast<std::size_t>(index)];
+    }
 
-    Integer Count() const { return static_cast<Integer>(items_.size()); }
+    Integer Count() const { return count_; }
     // The most elements a 16-bit count can hold.
     static constexpr Integer MaxCount = std::numeric_limits<Integer>::max();
 
@@ -46,34 +49,71 @@ public:
     T& Load(Integer index) {
         if (index < 0 || exists(index))
             throw std::invalid_argument(name_ + ": cannot create element " + std::to_string(index));
-        if (Count() == MaxCount)
+        if (count_ == MaxCount)
             throw std::length_error(name_ + ": array is full");
         auto element = std::make_unique<T>(operator()(0));
         element->setIndex(index);
         element->quietHide();
-        T& ref = *element;
-        items_[index] = std::move(element);
-        return ref;
+        element->drawn = {};
+        return place(index, std::move(element));
     }
 
     // Destroys element `index`; element 0 stays for the array's whole life.
     void Unload(Integer index) {
         if (index == 0)
             throw std::invalid_argument(name_ + ": element 0 cannot be destroyed");
-        auto it = items_.find(index);
-        if (it == items_.end())
+        if (!exists(index))
             throw std::out_of_range(name_ + ": no element " + std::to_string(index));
-        if (ControlObserver* observer = it->second->observer())
-            observer->changed(*it->second, Prop::Destroyed);
-        items_.erase(it);
+        auto& slot = items_[static_cast<std::size_t>(index)];
+        if (ControlObserver* observer = slot->observer())
+            observer->changed(*slot, Prop::Destroyed);
+        slot.reset();
+        --count_;
+        while (!items_.empty() && !items_.back())
+            items_.pop_back();
     }
 
-    auto begin() const { return items_.begin(); }
-    auto end() const { return items_.end(); }
+    // Visits (index, element) in ascending index order, skipping the holes.
+    class const_iterator {
+    public:
+        using value_type = std::pair<Integer, T*>;
+        using difference_type = std::ptrdiff_t;
+        const_iterator(const std::vector<std::unique_ptr<T>>* items, std::size_t at) : items_(items), at_(at) {
+            skip();
+        }
+        value_type operator*() const { return {static_cast<Integer>(at_), (*items_)[at_].get()}; }
+        const_iterator& operator++() {
+            ++at_;
+            skip();
+            return *this;
+        }
+        bool operator==(const const_iterator& other) const { return at_ == other.at_; }
+
+    private:
+        void skip() {
+            while (at_ < items_->size() && !(*items_)[at_])
+                ++at_;
+        }
+        const std::vector<std::unique_ptr<T>>* items_;
+        std::size_t at_;
+    };
+    const_iterator begin() const { return {&items_, 0}; }
+    const_iterator end() const { return {&items_, items_.size()}; }
 
 private:
+    T& place(Integer index, std::unique_ptr<T> element) {
+        auto at = static_cast<std::size_t>(index);
+        if (at >= items_.size())
+            items_.resize(at + 1);
+        if (!items_[at])
+            ++count_;
+        items_[at] = std::move(element);
+        return *items_[at];
+    }
+
     std::string name_;
-    std::map<Integer, std::unique_ptr<T>> items_;
+    std::vector<std::unique_ptr<T>> items_;
+    Integer count_ = 0;
 };
 
 } // namespace tk

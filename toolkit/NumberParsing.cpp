@@ -101,6 +101,15 @@ double convertPlain(const std::string& number) {
     return value;
 }
 
+// ".5" and "-.5" as "0.5" and "-0.5", which the conversion requires.
+std::string withLeadingZero(const std::string& number) {
+    if (number.front() == '.')
+        return "0" + number;
+    if (number.size() > 1 && number[0] == '-' && number[1] == '.')
+        return "-0" + number.substr(1);
+    return number;
+}
+
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
 } // namespace
@@ -152,8 +161,7 @@ double Val(std::string_view text) {
             number += exponent;
         }
     }
-    if (number.front() == '.' || (number.size() > 1 && number[0] == '-' && number[1] == '.'))
-        number.insert(number[0] == '-' ? 1 : 0, "0");
+    number = withLeadingZero(number);
     return convertPlain(number);
 }
 
@@ -226,8 +234,7 @@ bool IsNumeric(std::string_view text, const Locale& locale) {
     }
     if (i != text.size())
         return false;
-    if (number.front() == '.' || (number.size() > 1 && number[0] == '-' && number[1] == '.'))
-        number.insert(number[0] == '-' ? 1 : 0, "0");
+    number = withLeadingZero(number);
     return std::isfinite(convertPlain(number));
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 namespace tk {
 
@@ -53,12 +54,12 @@ std::string FormatTwoByTwo(double value, const Locale& locale) {
         return GeneralNumber(value, locale);
     char buffer[400];
     auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed, 2).ptr;
-    std::string number(buffer, end);
-    std::size_t point = number.find('.');
-    if (point == 1)
-        number.insert(0, "0");
-    point = number.find('.');
-    number.replace(point, 1, locale.decimalSeparator);
+    const std::string_view digits(buffer, static_cast<std::size_t>(end - buffer));
+    const std::size_t point = digits.find('.');
+    std::string number = point == 1 ? "0" : "";
+    number += digits.substr(0, point);
+    number += locale.decimalSeparator;
+    number += digits.substr(point + 1);
     bool zero = number.find_first_not_of("0.,") == std::string::npos &&
                 number.find_first_of("123456789") == std::string::npos;
     return value < 0 && !zero ? "-" + number : number;

@@ -2,8 +2,8 @@
 
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tkqt {
@@ -16,6 +16,22 @@ int pixel(tk::Single value) {
     return static_cast<int>(std::lround(std::clamp(value, -limit, limit)));
 }
 
+QRect rectOf(const tk::Control::Drawn& d) { return QRect(d.x, d.y, d.width, d.height); }
+
+// Runs `single` for lone shapes and lines and `array` for arrays of them.
+template <class Single, class Array> void forEachItem(const tk::Form& form, Single single, Array array) {
+    for (const tk::SceneItem& item : form.scene())
+        std::visit(
+            [&](auto* p) {
+                using T = std::remove_pointer_t<decltype(p)>;
+                if constexpr (std::is_same_v<T, tk::Shape> || std::is_same_v<T, tk::Line>)
+                    single(*p);
+                else
+                    array(*p);
+            },
+            item);
+}
+
 } // namespace
 
 QColor toQColor(tk::Colour colour) {
@@ -25,22 +41,20 @@ QColor toQColor(tk::Colour colour) {
 FormSurface::FormSurface(tk::Form& form, QWidget* parent) : QWidget(parent), form_(form) {
     setAutoFillBackground(true);
     // Remember where the items visible from the start stand, so hiding them repaints that place.
-    for (const tk::SceneItem& item : form_.scene())
-        std::visit(
-            [&](auto* p) {
-                using T = std::remove_pointer_t<decltype(p)>;
-                if constexpr (std::is_same_v<T, tk::Shape> || std::is_same_v<T, tk::Line>) {
-                    if (p->Visible())
-                        painted_[p] = extent(*p);
-                } else {
-                    if constexpr (std::is_same_v<T, tk::ControlArray<tk::Shape>>)
-                        shapeArrays_[p->name()] = p;
-                    for (const auto& [index, element] : *p)
-                        if (element->Visible())
-                            painted_[element.get()] = extent(*element);
-                }
-            },
-            item);
+    auto remember = [](const tk::Control& c) {
+        if (!c.Visible())
+            return;
+        QRect r = extent(c);
+        c.drawn = {r.x(), r.y(), r.width(), r.height(), true};
+    };
+    forEachItem(
+        form_, remember, [&](const auto& array) {
+            using A = std::decay_t<decltype(array)>;
+            if constexpr (std::is_same_v<A, tk::ControlArray<tk::Shape>>)
+                shapeArrays_[array.name()] = &array;
+            for (const auto& [index, element] : array)
+                remember(*element);
+        });
 }
 
 QRect FormSurface::extent(const tk::Control& control) {
@@ -57,20 +71,17 @@ QRect FormSurface::extent(const tk::Control& control) {
 }
 
 void FormSurface::sceneChanged(tk::Control& control, tk::Prop what) {
-    auto it = painted_.find(&control);
+    const bool wasDrawn = control.drawn.valid;
     if (control.index() >= 0 && control.kind() == tk::Kind::Shape)
-        noteArrayChange(control, what, it != painted_.end());
-    if (it != painted_.end()) {
-        update(it->second);
-        if (what == tk::Prop::Destroyed || !control.Visible()) {
-            painted_.erase(it);
-            return;
-        }
-    }
-    if (what == tk::Prop::Destroyed || !control.Visible())
+        noteArrayChange(control, what, wasDrawn);
+    if (wasDrawn)
+        update(rectOf(control.drawn));
+    if (what == tk::Prop::Destroyed || !control.Visible()) {
+        control.drawn.valid = false;
         return;
+    }
     QRect now = extent(control);
-    painted_[&control] = now;
+    control.drawn = {now.x(), now.y(), now.width(), now.height(), true};
     update(now);
 }
 
@@ -78,14 +89,11 @@ void FormSurface::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRegion& dirty = event->region();
     const QRect bounds = dirty.boundingRect();
-    auto wanted = [&](const tk::Control& c) {
-        if (!c.Visible())
-            return false;
-        QRect r = extent(c);
-        return r.intersects(bounds) && dirty.intersects(r);
-    };
     auto paintOne = [&](const tk::Control& c) {
-        if (!wanted(c))
+        if (!c.Visible())
+            return;
+        QRect r = extent(c);
+        if (!r.intersects(bounds) || !dirty.intersects(r))
             return;
         ++itemsPainted_;
         if (c.kind() == tk::Kind::Line)
@@ -93,27 +101,22 @@ void FormSurface::paintEvent(QPaintEvent* event) {
         else
             paintShape(painter, static_cast<const tk::Shape&>(c));
     };
-    for (const tk::SceneItem& item : form_.scene()) {
-        std::visit(
-            [&](auto* p) {
-                using T = std::remove_pointer_t<decltype(p)>;
-                if constexpr (std::is_same_v<T, tk::Shape> || std::is_same_v<T, tk::Line>) {
-                    paintOne(*p);
-                } else if constexpr (std::is_same_v<T, tk::ControlArray<tk::Shape>>) {
-                    paintArray(painter, *p, dirty);
-                    const tk::Integer live = layers_[p].live;
-                    if (live >= 0 && p->exists(live))
-                        paintOne((*p)(live));
-                } else {
-                    for (const auto& [index, element] : *p)
-                        paintOne(*element);
-                }
-            },
-            item);
-    }
+    forEachItem(
+        form_, paintOne, [&](const auto& array) {
+            using A = std::decay_t<decltype(array)>;
+            if constexpr (std::is_same_v<A, tk::ControlArray<tk::Shape>>) {
+                paintArray(painter, array, dirty);
+                const tk::Integer live = layers_[&array].live;
+                if (live >= 0 && array.exists(live))
+                    paintOne(array(live));
+            } else {
+                for (const auto& [index, element] : array)
+                    paintOne(*element);
+            }
+        });
 }
 
-void FormSurface::noteArrayChange(const tk::Control& control, tk::Prop what, bool wasPainted) {
+void FormSurface::noteArrayChange(const tk::Control& control, tk::Prop what, bool wasDrawn) {
     auto array = shapeArrays_.find(control.name());
     if (array == shapeArrays_.end())
         return;
@@ -122,11 +125,11 @@ void FormSurface::noteArrayChange(const tk::Control& control, tk::Prop what, boo
     if (what == tk::Prop::Destroyed) {
         if (index == layer.live)
             layer.live = -1;
-        else if (wasPainted)
+        else if (wasDrawn)
             layer.stale = true;
         return;
     }
-    if (!wasPainted && !control.Visible())
+    if (!wasDrawn && !control.Visible())
         return; // a hidden element that stays hidden draws nothing
     if (index > layer.live) {
         if (layer.live >= 0)
@@ -140,35 +143,45 @@ void FormSurface::noteArrayChange(const tk::Control& control, tk::Prop what, boo
 void FormSurface::refreshLayer(const tk::ControlArray<tk::Shape>& array, ArrayLayer& layer) {
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * ratio).toSize();
-    if (layer.image.size() != pixels) {
-        layer.image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-        layer.image.setDevicePixelRatio(ratio);
+    if (!layer.image.isNull() && layer.image.size() != pixels) {
+        layer.image = QImage();
         layer.stale = true;
     }
     if (!layer.stale && layer.pending.empty())
         return;
-    QPainter painter(&layer.image);
+    auto settled = [&](tk::Integer index) { return index != layer.live && array.exists(index) && array(index).Visible(); };
+    std::vector<tk::Integer> toDraw;
     if (layer.stale) {
-        layer.image.fill(Qt::transparent);
         for (const auto& [index, element] : array)
-            if (index != layer.live && element->Visible()) {
-                ++itemsPainted_;
-                paintShape(painter, *element);
-            }
+            if (settled(index))
+                toDraw.push_back(index);
+        layer.image = QImage(); // nothing settled: the layer takes no memory
     } else {
         for (tk::Integer index : layer.pending)
-            if (array.exists(index) && array(index).Visible()) {
-                ++itemsPainted_;
-                paintShape(painter, array(index));
-            }
+            if (settled(index))
+                toDraw.push_back(index);
     }
     layer.pending.clear();
     layer.stale = false;
+    if (toDraw.empty())
+        return;
+    if (layer.image.isNull()) {
+        layer.image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        layer.image.setDevicePixelRatio(ratio);
+        layer.image.fill(Qt::transparent);
+    }
+    QPainter painter(&layer.image);
+    for (tk::Integer index : toDraw) {
+        ++itemsPainted_;
+        paintShape(painter, array(index));
+    }
 }
 
 void FormSurface::paintArray(QPainter& painter, const tk::ControlArray<tk::Shape>& array, const QRegion& dirty) {
     ArrayLayer& layer = layers_[&array];
     refreshLayer(array, layer);
+    if (layer.image.isNull())
+        return;
     const qreal ratio = layer.image.devicePixelRatio();
     for (const QRect& r : dirty) {
         QRectF source(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio);

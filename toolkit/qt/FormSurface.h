@@ -7,7 +7,7 @@
 #include <QRect>
 #include <QWidget>
 
-#include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -49,8 +49,7 @@ private:
     void refreshLayer(const tk::ControlArray<tk::Shape>& array, ArrayLayer& layer);
 
     tk::Form& form_;
-    std::unordered_map<const tk::Control*, QRect> painted_;
-    std::unordered_map<std::string, const tk::ControlArray<tk::Shape>*> shapeArrays_;
+    std::unordered_map<std::string_view, const tk::ControlArray<tk::Shape>*> shapeArrays_;
     std::unordered_map<const tk::ControlArray<tk::Shape>*, ArrayLayer> layers_;
     long long itemsPainted_ = 0;
 };

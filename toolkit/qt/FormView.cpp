@@ -1,11 +1,11 @@
 #include "toolkit/qt/FormView.h"
 
 #include "toolkit/qt/FormSurface.h"
+#include "toolkit/qt/FrameWidget.h"
 #include "toolkit/qt/WindowIcon.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -45,10 +45,6 @@ FormView::FormView(tk::Form& form, QWidget* parent) : form_(form), surface_(new 
     font.setFamilies({"Liberation Sans", "Arial", "Nimbus Sans", "Helvetica", "DejaVu Sans"});
     font.setPixelSize(11);
     surface_->setFont(font);
-    // A frame's caption sits on its top border, and its contents are placed from its outer corner.
-    surface_->setStyleSheet("QGroupBox { border: 1px solid palette(mid); margin-top: 6px; }"
-                            "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
-                            " left: 6px; padding: 0px 2px; }");
 
     for (tk::Control* control : form.controls()) {
         QWidget* parentWidget = surface_;
@@ -60,9 +56,11 @@ FormView::FormView(tk::Form& form, QWidget* parent) : form_(form), surface_(new 
         widgets_[control] = widget;
         control->setObserver(this);
         if (!control->accessibleName().empty())
-            widget->setAccessibleName(toQString(control->accessibleName()));
-        widget->setObjectName(toQString(control->name() +
-                                        (control->index() >= 0 ? "_" + std::to_string(control->index()) : "")));
+            widget->setAccessibleName(toQString(std::string(control->accessibleName())));
+        std::string objectName(control->name());
+        if (control->index() >= 0)
+            objectName += "_" + std::to_string(control->index());
+        widget->setObjectName(toQString(objectName));
         applyContent(*control, widget);
         applyGeometry(*control, widget);
         widget->setEnabled(control->Enabled());
@@ -108,7 +106,7 @@ QAction* FormView::actionFor(const tk::MenuItem& item) const {
 QWidget* FormView::createWidget(tk::Control& control, QWidget* parent) {
     switch (control.kind()) {
     case tk::Kind::Frame:
-        return new QGroupBox(parent);
+        return new FrameWidget(parent);
     case tk::Kind::Label: {
         auto* label = new QLabel(parent);
         const auto& model = static_cast<tk::Label&>(control);
@@ -124,7 +122,6 @@ QWidget* FormView::createWidget(tk::Control& control, QWidget* parent) {
             edit->setMaxLength(model.MaxLength);
         edit->setReadOnly(model.Locked);
         edit->setTextMargins(0, 0, 0, 0);
-        edit->setStyleSheet("QLineEdit { padding: 0px 1px; }");
         QObject::connect(edit, &QLineEdit::textEdited, edit,
                          [&model](const QString& text) { model.setText(text.toStdString()); });
         return edit;
@@ -189,7 +186,7 @@ void FormView::applyContent(tk::Control& control, QWidget* widget) {
     Syncing guard(syncing_);
     switch (control.kind()) {
     case tk::Kind::Frame:
-        static_cast<QGroupBox*>(widget)->setTitle(toQString(static_cast<tk::Frame&>(control).Caption()));
+        static_cast<FrameWidget*>(widget)->setTitle(toQString(static_cast<tk::Frame&>(control).Caption()));
         break;
     case tk::Kind::Label: {
         auto* label = static_cast<QLabel*>(widget);

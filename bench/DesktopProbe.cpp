@@ -1,0 +1,78 @@
+// The program as it ships, with measuring hooks that only this benchmark build has:
+//   lopena_probe              first painted frame and resident memory after showing
+//   lopena_probe flight DOTS  the same, then DOTS trail dots, then a real default flight:
+//                             resident memory, CPU time and the time from Start to landing
+#include "ProbeClock.h"
+
+#include "mainwindow/frmmain.h"
+#include "toolkit/qt/FormView.h"
+#include "toolkit/qt/MainWindowHost.h"
+#include "toolkit/qt/QtPlatform.h"
+#include "toolkit/qt/WindowIcon.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <cstring>
+
+namespace {
+
+// Dots along repeated default parabolas across the scene, as many flights would leave them.
+void fillTrail(lopena::frmmain& w, int dots) {
+    for (int i = 1; i <= dots; ++i) {
+        tk::Shape& dot = w.shpTrail.Load(static_cast<tk::Integer>(i));
+        const double t = 0.25 * (i % 30);
+        const double shift = (i / 30) % 75 * 10.0;
+        dot.Move(static_cast<float>(8 + shift + 35.36 * t), static_cast<float>(336 - (35.36 * t - 4.903 * t * t)));
+        dot.setVisible(true);
+        dot.setFillStyle(0);
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setWindowIcon(tkqt::windowIcon());
+    const bool flight = argc > 2 && std::strcmp(argv[1], "flight") == 0;
+    const int dots = flight ? std::atoi(argv[2]) : 0;
+
+    tkqt::QtPlatform platform;
+    lopena::frmmain window(platform);
+    window.Load(platform.scheduler());
+    tkqt::MainWindowHost host(window);
+    platform.registerView(window, &host.view(), &host);
+
+    QElapsedTimer sinceStart;
+    double cpuAtStart = 0;
+    auto landed = window.Timer1.onTimer;
+    window.Timer1.onTimer = [&] {
+        landed();
+        if (!window.Timer1.Enabled()) {
+            probe::print("start_to_landing_ms", static_cast<double>(sinceStart.nsecsElapsed()) / 1e6);
+            probe::print("cpu_ms", probe::cpuMs() - cpuAtStart);
+            QTimer::singleShot(0, [] { QApplication::quit(); });
+        }
+    };
+
+    probe::FirstPaint first(&host, [&] {
+        probe::print("first_frame_ms", probe::sinceLaunch());
+        QTimer::singleShot(200, [&] {
+            probe::print("rss_shown_mb", probe::residentMB());
+            if (!flight) {
+                QApplication::quit();
+                return;
+            }
+            fillTrail(window, dots);
+            QTimer::singleShot(500, [&] {
+                probe::print("rss_dots_mb", probe::residentMB());
+                cpuAtStart = probe::cpuMs();
+                sinceStart.start();
+                window.cmdFire.click();
+            });
+        });
+    });
+    host.show();
+    return QApplication::exec();
+}
