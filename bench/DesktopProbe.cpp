@@ -16,6 +16,13 @@
 
 #include <cstring>
 
+#if __has_include(<valgrind/callgrind.h>)
+#include <valgrind/callgrind.h>
+#else
+#define CALLGRIND_START_INSTRUMENTATION
+#define CALLGRIND_STOP_INSTRUMENTATION
+#endif
+
 namespace {
 
 // Dots along repeated default parabolas across the scene, as many flights would leave them.
@@ -52,6 +59,7 @@ int main(int argc, char* argv[]) {
         if (!window.Timer1.Enabled()) {
             probe::print("start_to_landing_ms", static_cast<double>(sinceStart.nsecsElapsed()) / 1e6);
             probe::print("cpu_ms", probe::cpuMs() - cpuAtStart);
+            CALLGRIND_STOP_INSTRUMENTATION;
             QTimer::singleShot(0, [] { QApplication::quit(); });
         }
     };
@@ -69,6 +77,7 @@ int main(int argc, char* argv[]) {
                 probe::print("rss_dots_mb", probe::residentMB());
                 cpuAtStart = probe::cpuMs();
                 sinceStart.start();
+                CALLGRIND_START_INSTRUMENTATION; // run under callgrind --collect-atstart=no
                 window.cmdFire.click();
             });
         });

@@ -2,6 +2,7 @@
 #include "toolkit/qt/FormSurface.h"
 #include "toolkit/qt/FormView.h"
 #include "toolkit/qt/FrameWidget.h"
+#include "toolkit/qt/LabelWidget.h"
 #include "toolkit/qt/MainWindowHost.h"
 #include "toolkit/qt/QtPlatform.h"
 
@@ -128,12 +129,13 @@ TEST_F(QtWindowTest, TypingIsCorrectedAtOnce) {
 
 TEST_F(QtWindowTest, ClickingStartShowsTheResults) {
     QTest::mouseClick(widget("cmdFire"), Qt::LeftButton);
-    EXPECT_EQ(widget<QLabel>("Label5")->text(), "Timp total: 7.21 s");
-    EXPECT_EQ(widget<QLabel>("Label3")->text(), "Distanta parcursa : 254.946 m");
-    EXPECT_EQ(widget<QLabel>("Label6")->text(), "Viteza la impact 50");
+    EXPECT_EQ(widget<tkqt::LabelWidget>("Label5")->text(), "Timp total: 7.21 s");
+    EXPECT_EQ(widget<tkqt::LabelWidget>("Label3")->text(), "Distanta parcursa : 254.946 m");
+    EXPECT_EQ(widget<tkqt::LabelWidget>("Label6")->text(), "Viteza la impact 50");
     EXPECT_TRUE(widget("Command1")->isEnabled());
     // Self-sizing labels grow with their text.
-    EXPECT_GE(widget("Label3")->width(), widget<QLabel>("Label3")->sizeHint().width());
+    EXPECT_GE(widget("Label3")->width(), widget<tkqt::LabelWidget>("Label3")->textWidth());
+    EXPECT_GT(widget("Label3")->width(), 83);
     QTest::mouseClick(widget("Command1"), Qt::LeftButton);
     EXPECT_EQ(widget<QPushButton>("Command1")->text(), "Reia");
 }
@@ -167,7 +169,7 @@ TEST_F(QtWindowTest, RefusedLaunchSelectsTheGravityText) {
     EXPECT_TRUE(gravity->hasFocus());
     EXPECT_EQ(gravity->selectedText(), "0");
     EXPECT_FALSE(w->Timer1.Enabled());
-    EXPECT_EQ(widget<QLabel>("Label5")->text(), "Timp total");
+    EXPECT_EQ(widget<tkqt::LabelWidget>("Label5")->text(), "Timp total");
 }
 
 TEST_F(QtWindowTest, FocusStartsInTheAngleBox) {
@@ -214,7 +216,7 @@ TEST_F(QtDialogTest, AboutShowsTheVersionAndClosesWithEnterAndEsc) {
             ++openings;
             EXPECT_EQ(dialog->size(), QSize(382, 237));
             EXPECT_EQ(dialog->windowTitle(), "Despre...");
-            EXPECT_EQ(dialog->findChild<QLabel*>("lblVersion")->text(), "Versiunea 1.0.3");
+            EXPECT_EQ(dialog->findChild<tkqt::LabelWidget*>("lblVersion")->text(), "Versiunea 1.0.3");
             EXPECT_EQ(dialog->focusWidget(), dialog->findChild<QPushButton*>("cmdOK"));
             QTest::keyClick(dialog, key);
         };

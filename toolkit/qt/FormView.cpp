@@ -2,6 +2,7 @@
 
 #include "toolkit/qt/FormSurface.h"
 #include "toolkit/qt/FrameWidget.h"
+#include "toolkit/qt/LabelWidget.h"
 #include "toolkit/qt/WindowIcon.h"
 
 #include <QAction>
@@ -108,11 +109,11 @@ QWidget* FormView::createWidget(tk::Control& control, QWidget* parent) {
     case tk::Kind::Frame:
         return new FrameWidget(parent);
     case tk::Kind::Label: {
-        auto* label = new QLabel(parent);
+        auto* label = new LabelWidget(parent);
         const auto& model = static_cast<tk::Label&>(control);
         label->setWordWrap(model.WordWrap);
-        label->setAlignment((model.Centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-        label->setTextFormat(Qt::PlainText);
+        label->setCentred(model.Centred);
+        label->setAutoSize(model.AutoSize);
         return label;
     }
     case tk::Kind::TextBox: {
@@ -174,9 +175,9 @@ QWidget* FormView::createWidget(tk::Control& control, QWidget* parent) {
 
 void FormView::applyGeometry(tk::Control& control, QWidget* widget) {
     QRect r(px(control.Left()), px(control.Top()), px(control.Width()), px(control.Height()));
-    if (control.kind() == tk::Kind::Label && static_cast<tk::Label&>(control).AutoSize) {
+    if (auto* label = dynamic_cast<LabelWidget*>(widget); label && label->autoSize()) {
         widget->move(r.topLeft());
-        widget->resize(widget->sizeHint().width(), r.height());
+        widget->resize(label->textWidth(), r.height());
         return;
     }
     widget->setGeometry(r);
@@ -188,14 +189,9 @@ void FormView::applyContent(tk::Control& control, QWidget* widget) {
     case tk::Kind::Frame:
         static_cast<FrameWidget*>(widget)->setTitle(toQString(static_cast<tk::Frame&>(control).Caption()));
         break;
-    case tk::Kind::Label: {
-        auto* label = static_cast<QLabel*>(widget);
-        auto& model = static_cast<tk::Label&>(control);
-        label->setText(toQString(model.Caption()));
-        if (model.AutoSize)
-            label->resize(label->sizeHint().width(), label->height());
+    case tk::Kind::Label:
+        static_cast<LabelWidget*>(widget)->setText(toQString(static_cast<tk::Label&>(control).Caption()));
         break;
-    }
     case tk::Kind::TextBox: {
         auto* edit = static_cast<QLineEdit*>(widget);
         QString text = toQString(static_cast<tk::TextBox&>(control).Text());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStaticText>
 #include <QWidget>
 
 namespace tkqt {
@@ -18,6 +19,7 @@ protected:
 
 private:
     QString title_;
+    QStaticText caption_;
 };
 
 } // namespace tkqt

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QStaticText>
+#include <QWidget>
+
+namespace tkqt {
+
+// A label for captions that change many times a second: the text is laid out once per change
+// and painted from that layout, on an opaque background, so an update repaints nothing else.
+class LabelWidget : public QWidget {
+public:
+    explicit LabelWidget(QWidget* parent = nullptr);
+
+    QString text() const { return text_; }
+    // With autoSize the width follows the text at once.
+    void setText(const QString& text);
+    void setWordWrap(bool wrap);
+    void setCentred(bool centred);
+    void setAutoSize(bool autoSize) { autoSize_ = autoSize; }
+    bool autoSize() const { return autoSize_; }
+    // The width that the text needs, in pixels.
+    int textWidth() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void relayout();
+
+    QString text_;
+    QStaticText layout_;
+    bool wrap_ = false;
+    bool centred_ = false;
+    bool autoSize_ = false;
+};
+
+} // namespace tkqt
