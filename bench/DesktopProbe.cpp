@@ -52,13 +52,14 @@ int main(int argc, char* argv[]) {
     platform.registerView(window, &host.view(), &host);
 
     QElapsedTimer sinceStart;
-    double cpuAtStart = 0;
+    double cpuAtStart = 0, userAtStart = 0;
     auto landed = window.Timer1.onTimer;
     window.Timer1.onTimer = [&] {
         landed();
         if (!window.Timer1.Enabled()) {
             probe::print("start_to_landing_ms", static_cast<double>(sinceStart.nsecsElapsed()) / 1e6);
             probe::print("cpu_ms", probe::cpuMs() - cpuAtStart);
+            probe::print("cpu_user_ms", probe::userCpuMs() - userAtStart);
             CALLGRIND_STOP_INSTRUMENTATION;
             QTimer::singleShot(0, [] { QApplication::quit(); });
         }
@@ -76,6 +77,7 @@ int main(int argc, char* argv[]) {
             QTimer::singleShot(500, [&] {
                 probe::print("rss_dots_mb", probe::residentMB());
                 cpuAtStart = probe::cpuMs();
+                userAtStart = probe::userCpuMs();
                 sinceStart.start();
                 CALLGRIND_START_INSTRUMENTATION; // run under callgrind --collect-atstart=no
                 window.cmdFire.click();

@@ -47,6 +47,13 @@ inline double cpuMs() {
            (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
 }
 
+// User CPU time alone, in ms.
+inline double userCpuMs() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec * 1e3 + usage.ru_utime.tv_usec / 1e3;
+}
+
 inline void print(const char* name, double value) {
     std::printf("%s %.3f\n", name, value);
     std::fflush(stdout);
