@@ -226,6 +226,30 @@ TEST_F(QtDialogTest, AboutShowsTheVersionAndClosesWithEnterAndEsc) {
     EXPECT_EQ(openings, 2);
 }
 
+TEST_F(QtDialogTest, MainWindowRefusesInputWhileAboutIsOpenAndAFlightLands) {
+    w->txtViteza.setText("1");
+    w->txtUnghi.setText("1");
+    w->cmdFire.click(); // lands on the second tick, 200 ms on
+    bool landedWhileOpen = false;
+    platform.onModalShown = [&](QWidget* dialog) {
+        EXPECT_TRUE(dialog->isModal());
+        // A real window-system click on Start, delivered to the main window's QWindow.
+        QWidget* start = widget("cmdFire");
+        const QPoint at = start->mapTo(host.get(), start->rect().center());
+        const float timeBefore = w->sngTime;
+        QTest::qWait(400);
+        landedWhileOpen = !w->Timer1.Enabled() && w->Label7.Caption().rfind("Coordonata X : ", 0) == 0;
+        QTest::mouseClick(host->windowHandle(), Qt::LeftButton, {}, at);
+        QTest::qWait(20);
+        EXPECT_FALSE(w->Timer1.Enabled()) << "Start reached the blocked window";
+        EXPECT_GE(w->sngTime, timeBefore);
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    };
+    action("mnuabout")->trigger();
+    EXPECT_TRUE(landedWhileOpen);
+    EXPECT_EQ(w->Label7.Caption(), "Coordonata X : 0.004 m");
+}
+
 TEST_F(QtDialogTest, SaveWritesTheReportThroughTheDialog) {
     QTemporaryDir dir;
     const QString path = dir.filePath("raport");

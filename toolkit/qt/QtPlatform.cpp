@@ -2,6 +2,7 @@
 
 #include "toolkit/Control.h"
 #include "toolkit/Form.h"
+#include "toolkit/qt/AtomicFile.h"
 #include "toolkit/qt/FormView.h"
 #include "toolkit/qt/MainWindowHost.h"
 
@@ -13,7 +14,6 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QTimer>
 #include <QToolTip>
 
@@ -99,17 +99,7 @@ std::optional<std::string> QtPlatform::askSaveFileName(tk::Form& owner, const tk
 }
 
 std::optional<std::string> QtPlatform::writeFileAtomically(const std::string& path, const std::string& bytes) {
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString().toStdString();
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-        QString reason = file.errorString();
-        file.cancelWriting();
-        return reason.toStdString();
-    }
-    if (!file.commit())
-        return file.errorString().toStdString();
-    return std::nullopt;
+    return tkqt::writeFileAtomically(path, bytes);
 }
 
 void QtPlatform::showError(tk::Form& owner, const std::string& title, const std::string& text) {

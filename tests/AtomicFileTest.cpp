@@ -1,0 +1,120 @@
+#include "toolkit/qt/AtomicFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <pwd.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+const std::string oldReport = "vechiul raport\r\n";
+const std::string newReport = "Raport creat de Morvak Aplicatie Lopena-Aruncarea oblica la 06.12.2026\r\n";
+
+class AtomicFileTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+    std::string path(const char* name) { return dir.filePath(name).toStdString(); }
+    static std::string contents(const std::string& file) {
+        QFile f(QString::fromStdString(file));
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        return f.readAll().toStdString();
+    }
+    static void put(const std::string& file, const std::string& text) {
+        QFile f(QString::fromStdString(file));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text.data(), static_cast<qint64>(text.size()));
+    }
+    // Names in the folder: a failed save must leave no temporary file behind.
+    QStringList entries(const QString& folder) const {
+        return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(AtomicFileTest, ReplacesAnExistingFileWhole) {
+    put(path("raport.txt"), std::string(5000, 'x'));
+    EXPECT_FALSE(tkqt::writeFileAtomically(path("raport.txt"), newReport));
+    EXPECT_EQ(contents(path("raport.txt")), newReport);
+    EXPECT_EQ(entries(dir.path()), QStringList{"raport.txt"});
+}
+
+TEST_F(AtomicFileTest, MissingFolderFailsWithTheReason) {
+    auto failure = tkqt::writeFileAtomically(path("lipsa/raport.txt"), newReport);
+    ASSERT_TRUE(failure);
+    EXPECT_FALSE(failure->empty());
+    EXPECT_TRUE(entries(dir.path()).isEmpty());
+}
+
+TEST_F(AtomicFileTest, PathThatIsAFolderFailsAndKeepsTheFolder) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir("dosar"));
+    put(path("dosar/a.txt"), oldReport);
+    EXPECT_TRUE(tkqt::writeFileAtomically(path("dosar"), newReport));
+    EXPECT_TRUE(QFileInfo(dir.filePath("dosar")).isDir());
+    EXPECT_EQ(contents(path("dosar/a.txt")), oldReport);
+    EXPECT_EQ(entries(dir.path()), QStringList{"dosar"});
+}
+
+TEST_F(AtomicFileTest, FullDiskIsReportedAndTheDeviceSurvives) {
+    if (!QFileInfo::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full here";
+    auto failure = tkqt::writeFileAtomically("/dev/full", newReport);
+    ASSERT_TRUE(failure);
+    struct stat st {};
+    ASSERT_EQ(stat("/dev/full", &st), 0);
+    EXPECT_TRUE(S_ISCHR(st.st_mode)) << "the device was replaced by a file";
+}
+
+// Runs `body` as an ordinary user: root writes through read-only permissions.
+int asOrdinaryUser(const std::function<int()>& body) {
+    if (geteuid() != 0)
+        return body();
+    const passwd* nobody = getpwnam("nobody");
+    if (!nobody)
+        return -1;
+    pid_t child = fork();
+    if (child == 0) {
+        if (setgid(nobody->pw_gid) != 0 || setuid(nobody->pw_uid) != 0)
+            _exit(99);
+        _exit(body());
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 98;
+}
+
+TEST_F(AtomicFileTest, ReadOnlyFolderAndReadOnlyFileStayByteForByte) {
+    const QString readOnlyFolder = dir.filePath("citire");
+    ASSERT_TRUE(QDir().mkdir(readOnlyFolder));
+    const std::string inFolder = (readOnlyFolder + "/raport.txt").toStdString();
+    put(inFolder, oldReport);
+    const std::string readOnlyFile = path("protejat.txt");
+    put(readOnlyFile, oldReport);
+    chmod(dir.path().toLocal8Bit().constData(), 0777);
+    chmod(readOnlyFolder.toLocal8Bit().constData(), 0555);
+    chmod(inFolder.c_str(), 0666);
+    chmod(readOnlyFile.c_str(), 0444);
+
+    const int failures = asOrdinaryUser([&] {
+        int refused = 0;
+        refused += tkqt::writeFileAtomically(inFolder, newReport) ? 1 : 0;
+        refused += tkqt::writeFileAtomically(readOnlyFile, newReport) ? 1 : 0;
+        return refused;
+    });
+    chmod(readOnlyFolder.toLocal8Bit().constData(), 0755);
+    if (failures < 0)
+        GTEST_SKIP() << "no ordinary user to write as";
+    EXPECT_EQ(failures, 2);
+    EXPECT_EQ(contents(inFolder), oldReport);
+    EXPECT_EQ(contents(readOnlyFile), oldReport);
+    EXPECT_EQ(entries(readOnlyFolder), QStringList{"raport.txt"});
+    EXPECT_EQ(entries(dir.path()), (QStringList{"citire", "protejat.txt"}));
+}
+
+} // namespace
