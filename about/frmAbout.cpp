@@ -29,8 +29,8 @@ frmAbout::frmAbout() : tk::Form("frmAbout", "Despre...", 382, 237) {
         int tabIndex;
     };
     const Placement placements[] = {
-        {picIcon, 16, 16, 36, 36, 1},       {lblTitle, 70, 16, 259, 32, 4},
-        {lblVersion, 70, 52, 259, 15, 5},   {lblDescription, 70, 75, 259, 78, 2},
+        {picIcon, 16, 16, 36, 36, 1},         {lblTitle, 70, 16, 259, 32, 4},
+        {lblVersion, 70, 52, 259, 15, 5},     {lblDescription, 70, 75, 259, 78, 2},
         {lblDisclaimer, 17, 175, 258, 55, 3}, {cmdOK, 288, 208, 84, 23, 0},
     };
     for (const Placement& p : placements) {
@@ -54,6 +54,8 @@ void frmAbout::Form_Load() {
                           std::to_string(revision));
 }
 
-void frmAbout::cmdOK_Click() { Unload(); }
+void frmAbout::cmdOK_Click() {
+    Unload();
+}
 
 } // namespace lopena

@@ -24,7 +24,9 @@ int main(int argc, char* argv[]) {
     struct Patch : QWidget {
         using QWidget::QWidget;
         int shade = 0;
-        void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), QColor(shade % 256, 90, 160)); }
+        void paintEvent(QPaintEvent*) override {
+            QPainter(this).fillRect(rect(), QColor(shade % 256, 90, 160));
+        }
     };
     Patch* patch[3] = {new Patch(surface), new Patch(surface), new Patch(surface)};
     for (int i = 0; i < 3; ++i)
@@ -39,7 +41,9 @@ int main(int argc, char* argv[]) {
         QObject::connect(timer, &QTimer::timeout, [&, ms = ms] {
             if (!patches)
                 return;
-            Patch* p = ms == 100 ? patch[0] : ms == 200 ? patch[2] : (++ticks10 % 10 == 5 ? patch[1] : nullptr);
+            Patch* p = ms == 100   ? patch[0]
+                       : ms == 200 ? patch[2]
+                                   : (++ticks10 % 10 == 5 ? patch[1] : nullptr);
             if (p) {
                 ++p->shade;
                 p->update();

@@ -31,7 +31,8 @@ void fillTrail(lopena::frmmain& w, int dots) {
         tk::Shape& dot = w.shpTrail.Load(static_cast<tk::Integer>(i));
         const double t = 0.25 * (i % 30);
         const double shift = (i / 30) % 75 * 10.0;
-        dot.Move(static_cast<float>(8 + shift + 35.36 * t), static_cast<float>(336 - (35.36 * t - 4.903 * t * t)));
+        dot.Move(static_cast<float>(8 + shift + 35.36 * t),
+                 static_cast<float>(336 - (35.36 * t - 4.903 * t * t)));
         dot.setVisible(true);
         dot.setFillStyle(0);
     }
@@ -57,7 +58,8 @@ int main(int argc, char* argv[]) {
     window.Timer1.onTimer = [&] {
         landed();
         if (!window.Timer1.Enabled()) {
-            probe::print("start_to_landing_ms", static_cast<double>(sinceStart.nsecsElapsed()) / 1e6);
+            probe::print("start_to_landing_ms",
+                         static_cast<double>(sinceStart.nsecsElapsed()) / 1e6);
             probe::print("cpu_ms", probe::cpuMs() - cpuAtStart);
             probe::print("cpu_user_ms", probe::userCpuMs() - userAtStart);
             CALLGRIND_STOP_INSTRUMENTATION;

@@ -9,8 +9,8 @@
 
 #include <QApplication>
 #include <QImage>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 #include <benchmark/benchmark.h>
 
@@ -29,7 +29,8 @@ void fillTrail(frmmain& w, int dots) {
         tk::Shape& dot = w.shpTrail.Load(static_cast<tk::Integer>(i));
         const double t = 0.25 * (i % 30);
         const double shift = (i / 30) % 75 * 10.0;
-        dot.Move(static_cast<float>(8 + shift + 35.36 * t), static_cast<float>(336 - (35.36 * t - 4.903 * t * t)));
+        dot.Move(static_cast<float>(8 + shift + 35.36 * t),
+                 static_cast<float>(336 - (35.36 * t - 4.903 * t * t)));
         dot.setShape(tk::ShapeCodes::Circle);
         dot.setVisible(true);
         dot.setFillStyle(0);
@@ -65,7 +66,9 @@ struct Scene {
 };
 
 // The region one animation tick dirties: the ball's old and new place and the new dot.
-QRegion tickRegion() { return QRegion(400, 200, 12, 12) + QRegion(409, 196, 12, 12); }
+QRegion tickRegion() {
+    return QRegion(400, 200, 12, 12) + QRegion(409, 196, 12, 12);
+}
 
 void BM_TickRepaint(benchmark::State& state) {
     Scene scene(static_cast<int>(state.range(0)));
@@ -80,7 +83,12 @@ void BM_FullFrameRepaint(benchmark::State& state) {
     for (auto _ : state)
         scene.paint(QRegion(0, 0, 1016, 492));
 }
-BENCHMARK(BM_FullFrameRepaint)->Arg(0)->Arg(1000)->Arg(10000)->Arg(32766)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FullFrameRepaint)
+    ->Arg(0)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(32766)
+    ->Unit(benchmark::kMicrosecond);
 
 // The baseline: every dot drawn antialiased on every frame, as a plain painter would.
 void BM_NaiveFrame(benchmark::State& state) {

@@ -62,7 +62,9 @@ inline void print(const char* name, double value) {
 // Calls `then` once, after the watched widget's first paint has been handled.
 template <class F> class FirstPaint : public QObject {
 public:
-    FirstPaint(QWidget* widget, F then) : then_(std::move(then)) { widget->installEventFilter(this); }
+    FirstPaint(QWidget* widget, F then) : then_(std::move(then)) {
+        widget->installEventFilter(this);
+    }
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && !done_) {
             done_ = true;

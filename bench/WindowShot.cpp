@@ -1,5 +1,6 @@
 // Opens the main window, flies a default launch with the trail on in real time and saves a
 // picture of the window: lopena_shot OUTPUT.png [milliseconds after Start]
+// With "about" as the second argument it saves the About window instead.
 #include "mainwindow/frmmain.h"
 #include "toolkit/qt/FormView.h"
 #include "toolkit/qt/MainWindowHost.h"
@@ -12,6 +13,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -20,7 +22,8 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const QString output = QString::fromLocal8Bit(argv[1]);
-    const int after = argc > 2 ? std::atoi(argv[2]) : 2000;
+    const bool about = argc > 2 && std::strcmp(argv[2], "about") == 0;
+    const int after = argc > 2 && !about ? std::atoi(argv[2]) : 2000;
     QApplication::setWindowIcon(tkqt::windowIcon());
 
     tkqt::QtPlatform platform;
@@ -32,11 +35,24 @@ int main(int argc, char* argv[]) {
     host.show();
 
     int status = 0;
+    if (about) {
+        platform.onModalShown = [&](QWidget* dialog) {
+            QTimer::singleShot(300, dialog, [&, dialog] {
+                if (!dialog->grab().save(output))
+                    status = 1;
+                QApplication::quit();
+            });
+        };
+        QTimer::singleShot(300, &host, [&] { window.mnuabout.click(); });
+        QApplication::exec();
+        return status;
+    }
     QTimer::singleShot(300, &host, [&] { window.cmdFire.click(); });
     QTimer::singleShot(300 + after, &host, [&] {
         QScreen* screen = host.screen();
-        QPixmap shot = screen->grabWindow(0, host.frameGeometry().x(), host.frameGeometry().y(),
-                                          host.frameGeometry().width(), host.frameGeometry().height());
+        QPixmap shot =
+            screen->grabWindow(0, host.frameGeometry().x(), host.frameGeometry().y(),
+                               host.frameGeometry().width(), host.frameGeometry().height());
         if (shot.isNull() || shot.size().isEmpty())
             shot = host.grab();
         if (!shot.save(output)) {

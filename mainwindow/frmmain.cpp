@@ -4,7 +4,9 @@
 
 namespace lopena {
 
-frmmain::frmmain(tk::Platform& platform) : Flight(*this, platform), platform_(platform) { wireEvents(); }
+frmmain::frmmain(tk::Platform& platform) : Flight(*this, platform), platform_(platform) {
+    wireEvents();
+}
 
 void frmmain::wireEvents() {
     onLoad = [this] { Form_Load(); };
@@ -41,6 +43,8 @@ void frmmain::mnuabout_Click() {
     platform_.showModal(*aboutWindow);
 }
 
-void frmmain::mnuexit_Click() { platform_.closeWindow(*this); }
+void frmmain::mnuexit_Click() {
+    platform_.closeWindow(*this);
+}
 
 } // namespace lopena

@@ -18,7 +18,8 @@ class frmmain : public MainLayout, public Flight {
 public:
     explicit frmmain(tk::Platform& platform);
 
-    // Start-up: Stop disabled, coordinate display off, ball and trail pattern sized from the radius.
+    // Start-up: Stop disabled, coordinate display off, ball and trail pattern sized from the
+    // radius.
     void Form_Load();
 
     // Each scroll bar writes its scroll-bar text into its box, which then checks it.

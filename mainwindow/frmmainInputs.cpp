@@ -7,11 +7,17 @@
 
 namespace lopena {
 
-void frmmain::hsbViteza_Change() { txtViteza.setText(tk::ScrollBarText(hsbViteza.Value())); }
+void frmmain::hsbViteza_Change() {
+    txtViteza.setText(tk::ScrollBarText(hsbViteza.Value()));
+}
 
-void frmmain::hsbUnghi_Change() { txtUnghi.setText(tk::ScrollBarText(hsbUnghi.Value())); }
+void frmmain::hsbUnghi_Change() {
+    txtUnghi.setText(tk::ScrollBarText(hsbUnghi.Value()));
+}
 
-void frmmain::HSBRaza_Change() { txtRaza.setText(tk::ScrollBarText(HSBRaza.Value())); }
+void frmmain::HSBRaza_Change() {
+    txtRaza.setText(tk::ScrollBarText(HSBRaza.Value()));
+}
 
 // Each step reads the text afresh: a correction re-enters the handler through its own write,
 // and the outer run then goes on with the corrected text.
@@ -31,7 +37,9 @@ void frmmain::txtUnghi_Change() {
         txtUnghi.setText("90");
 }
 
-void frmmain::txtRaza_Change() { sizeBallFromRadius(); }
+void frmmain::txtRaza_Change() {
+    sizeBallFromRadius();
+}
 
 void frmmain::sizeBallFromRadius() {
     // A size the ball cannot take (negative, not finite, beyond the scene) leaves it as it was.

@@ -23,7 +23,9 @@ void frmmain::mnutraiect_Click() {
     chkTrail.setValue(on ? 1 : 0);
 }
 
-void frmmain::Option1_Click(tk::Integer index) { shpBall.setShape(index); }
+void frmmain::Option1_Click(tk::Integer index) {
+    shpBall.setShape(index);
+}
 
 void frmmain::cmdClear_Click() {
     const auto last = static_cast<tk::Integer>(shpTrail.Count() - 1);

@@ -130,9 +130,9 @@ void Flight::Timer1_Timer() {
         w_.shpBall.setVisible(false);
         const std::string& distance = w_.Label3.Caption();
         w_.Label8.setCaption("Coordonata Y : 0,00");
-        w_.Label7.setCaption("Coordonata X : " +
-                             (distance.size() > distancePrefixLength ? distance.substr(distancePrefixLength)
-                                                                     : std::string()));
+        w_.Label7.setCaption("Coordonata X : " + (distance.size() > distancePrefixLength
+                                                      ? distance.substr(distancePrefixLength)
+                                                      : std::string()));
         w_.Command1.setEnabled(false);
     }
 }
@@ -159,8 +159,8 @@ void Flight::Command1_Click() {
 void Flight::Timer2_Timer() {
     const tk::Locale& locale = platform_.locale();
     const auto x = tk::ToSingle(double(w_.shpBall.Left()) - w_.shpBorder.Left());
-    const auto y = tk::ToSingle(double(w_.shpBorder.Top()) + w_.shpBorder.Height() - w_.shpBall.Top() -
-                                w_.shpBall.Height());
+    const auto y = tk::ToSingle(double(w_.shpBorder.Top()) + w_.shpBorder.Height() -
+                                w_.shpBall.Top() - w_.shpBall.Height());
     if (!x || !y)
         return;
     w_.Label7.setCaption("Coordonata X : " + tk::FormatTwoByTwo(*x, locale));

@@ -15,7 +15,8 @@
 namespace {
 
 const std::string oldReport = "vechiul raport\r\n";
-const std::string newReport = "Raport creat de Morvak Aplicatie Lopena-Aruncarea oblica la 06.12.2026\r\n";
+const std::string newReport =
+    "Raport creat de Morvak Aplicatie Lopena-Aruncarea oblica la 06.12.2026\r\n";
 
 class AtomicFileTest : public ::testing::Test {
 protected:

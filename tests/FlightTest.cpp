@@ -60,7 +60,8 @@ INSTANTIATE_TEST_SUITE_P(Flight, LandingTest,
                          ::testing::Values(LandingCase{"default", "50", "45", 30, 256.326},
                                            LandingCase{"straight_up", "50", "90", 42, 0},
                                            LandingCase{"slowest", "1", "1", 2, 0.25},
-                                           LandingCase{"beyond_the_frame", "100", "45", 59, 1025.3}),
+                                           LandingCase{"beyond_the_frame", "100", "45", 59,
+                                                       1025.3}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FlightTest, RomanianLandingTextKeepsItsComma) {

@@ -55,14 +55,17 @@ TEST_P(SpeedTextTest, IsCorrectedAtOnce) {
     EXPECT_EQ(w.hsbViteza.Value(), 50); // typing never moves the bar
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Inputs, SpeedTextTest,
-    ::testing::Values(TextCase{"zero", "0", "1"}, TextCase{"large_stays", "1000", "1000"},
-                      TextCase{"empty", "", "1"}, TextCase{"minus", "-", "1"}, TextCase{"letter", "a", "1"},
-                      TextCase{"half", "0.5", "1"}, TextCase{"one", "1", "1"},
-                      TextCase{"beyond_double", "1e400", "1"}, TextCase{"negative", "-20", "1"},
-                      TextCase{"comma_is_grouping_in_c", "2,5", "2,5"}, TextCase{"hex", "&H20", "&H20"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Inputs, SpeedTextTest,
+                         ::testing::Values(TextCase{"zero", "0", "1"},
+                                           TextCase{"large_stays", "1000", "1000"},
+                                           TextCase{"empty", "", "1"}, TextCase{"minus", "-", "1"},
+                                           TextCase{"letter", "a", "1"},
+                                           TextCase{"half", "0.5", "1"}, TextCase{"one", "1", "1"},
+                                           TextCase{"beyond_double", "1e400", "1"},
+                                           TextCase{"negative", "-20", "1"},
+                                           TextCase{"comma_is_grouping_in_c", "2,5", "2,5"},
+                                           TextCase{"hex", "&H20", "&H20"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 class AngleTextTest : public WindowTest, public ::testing::WithParamInterface<TextCase> {};
 
@@ -74,10 +77,11 @@ TEST_P(AngleTextTest, IsKeptBetweenOneAndNinety) {
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, AngleTextTest,
-    ::testing::Values(TextCase{"zero", "0", "1"}, TextCase{"half", "0.5", "1"}, TextCase{"one", "1", "1"},
-                      TextCase{"ninety", "90", "90"}, TextCase{"ninety_one", "91", "90"},
-                      TextCase{"exponent", "1e3", "90"}, TextCase{"letters", "ab", "1"},
-                      TextCase{"empty", "", "1"}, TextCase{"beyond_double", "1e999", "1"}),
+    ::testing::Values(TextCase{"zero", "0", "1"}, TextCase{"half", "0.5", "1"},
+                      TextCase{"one", "1", "1"}, TextCase{"ninety", "90", "90"},
+                      TextCase{"ninety_one", "91", "90"}, TextCase{"exponent", "1e3", "90"},
+                      TextCase{"letters", "ab", "1"}, TextCase{"empty", "", "1"},
+                      TextCase{"beyond_double", "1e999", "1"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(StartUpTest, CorrectionNestsInsideTheOuterHandler) {

@@ -65,7 +65,8 @@ TEST_P(ComponentTest, ShowsTheLaunchComponents) {
 
 INSTANTIATE_TEST_SUITE_P(
     Launch, ComponentTest,
-    ::testing::Values(ComponentCase{"angle_30", "50", "30", "43.3012701892219", "25", "Distanta parcursa : 220.79 m"},
+    ::testing::Values(ComponentCase{"angle_30", "50", "30", "43.3012701892219", "25",
+                                    "Distanta parcursa : 220.79 m"},
                       ComponentCase{"angle_90", "50", "90", "0", "50", "Distanta parcursa : 0 m"},
                       ComponentCase{"angle_45", "50", "45", "35.3553390593273", "35.3553390593274",
                                     "Distanta parcursa : 254.946 m"}),
@@ -142,7 +143,8 @@ TEST_P(RefusedLaunchTest, ChangesNothingAndTellsThePupil) {
 
 INSTANTIATE_TEST_SUITE_P(
     Launch, RefusedLaunchTest,
-    ::testing::Values(RefusedCase{"gravity_zero", "50", "0", false}, RefusedCase{"gravity_empty", "50", "", false},
+    ::testing::Values(RefusedCase{"gravity_zero", "50", "0", false},
+                      RefusedCase{"gravity_empty", "50", "", false},
                       RefusedCase{"gravity_text", "50", "abc", false},
                       RefusedCase{"gravity_beyond_double", "50", "1e400", false},
                       RefusedCase{"gravity_tiny", "50", "1e-320", false},

@@ -67,12 +67,12 @@ TEST_F(QtWindowTest, WidgetsStandWhereTheLayoutPutsThem) {
         QRect rect; // relative to the client area
     };
     const Expected expected[] = {
-        {"Frame1", {8, 360, 417, 121}},   {"Frame2", {432, 360, 249, 121}},
-        {"Frame3", {688, 360, 185, 121}}, {"Frame4", {888, 360, 121, 121}},
-        {"txtgrav", {208, 384, 57, 19}},  {"cmdFire", {280, 376, 65, 33}},
-        {"Command1", {352, 376, 65, 33}}, {"cmdClear", {280, 416, 137, 33}},
-        {"txtViteza", {48, 408, 33, 19}}, {"hsbViteza", {112, 408, 145, 17}},
-        {"txtUnghi", {48, 432, 33, 19}},  {"HSBRaza", {112, 456, 145, 17}},
+        {"Frame1", {8, 360, 417, 121}},    {"Frame2", {432, 360, 249, 121}},
+        {"Frame3", {688, 360, 185, 121}},  {"Frame4", {888, 360, 121, 121}},
+        {"txtgrav", {208, 384, 57, 19}},   {"cmdFire", {280, 376, 65, 33}},
+        {"Command1", {352, 376, 65, 33}},  {"cmdClear", {280, 416, 137, 33}},
+        {"txtViteza", {48, 408, 33, 19}},  {"hsbViteza", {112, 408, 145, 17}},
+        {"txtUnghi", {48, 432, 33, 19}},   {"HSBRaza", {112, 456, 145, 17}},
         {"Option1_1", {896, 376, 97, 17}}, {"Option1_4", {896, 424, 97, 17}},
     };
     for (const Expected& e : expected) {
@@ -207,6 +207,21 @@ TEST_F(QtWindowTest, ATickRepaintsOnlyTheBallAndTheNewDot) {
     EXPECT_GT(tick, 0);
 }
 
+TEST_F(QtWindowTest, ExitItemClosesTheWindow) {
+    action("mnuexit")->trigger();
+    EXPECT_FALSE(host->isVisible());
+    EXPECT_FALSE(w->loaded());
+}
+
+TEST(ReportDateTest, LongTimeWithoutTimeZone) {
+    for (const char* name : {"ro_RO", "en_US", "de_DE", "C"}) {
+        const QString format = tkqt::longTimeFormatWithoutZone(QLocale(name));
+        EXPECT_FALSE(format.contains('t')) << name << ": " << format.toStdString();
+        EXPECT_TRUE(format.contains("ss")) << name;
+    }
+    EXPECT_EQ(tkqt::longTimeFormatWithoutZone(QLocale("ro_RO")), "HH:mm:ss");
+}
+
 class QtDialogTest : public QtWindowTest {};
 
 TEST_F(QtDialogTest, AboutShowsTheVersionAndClosesWithEnterAndEsc) {
@@ -216,7 +231,8 @@ TEST_F(QtDialogTest, AboutShowsTheVersionAndClosesWithEnterAndEsc) {
             ++openings;
             EXPECT_EQ(dialog->size(), QSize(382, 237));
             EXPECT_EQ(dialog->windowTitle(), "Despre...");
-            EXPECT_EQ(dialog->findChild<tkqt::LabelWidget*>("lblVersion")->text(), "Versiunea 1.0.3");
+            EXPECT_EQ(dialog->findChild<tkqt::LabelWidget*>("lblVersion")->text(),
+                      "Versiunea 1.0.3");
             EXPECT_EQ(dialog->focusWidget(), dialog->findChild<QPushButton*>("cmdOK"));
             QTest::keyClick(dialog, key);
         };
@@ -238,7 +254,8 @@ TEST_F(QtDialogTest, MainWindowRefusesInputWhileAboutIsOpenAndAFlightLands) {
         const QPoint at = start->mapTo(host.get(), start->rect().center());
         const float timeBefore = w->sngTime;
         QTest::qWait(400);
-        landedWhileOpen = !w->Timer1.Enabled() && w->Label7.Caption().rfind("Coordonata X : ", 0) == 0;
+        landedWhileOpen =
+            !w->Timer1.Enabled() && w->Label7.Caption().rfind("Coordonata X : ", 0) == 0;
         QTest::mouseClick(host->windowHandle(), Qt::LeftButton, {}, at);
         QTest::qWait(20);
         EXPECT_FALSE(w->Timer1.Enabled()) << "Start reached the blocked window";
@@ -261,6 +278,8 @@ TEST_F(QtDialogTest, SaveWritesTheReportThroughTheDialog) {
         EXPECT_EQ(files->nameFilters(), QStringList{"Fisiere text (*.txt)"});
         EXPECT_EQ(files->defaultSuffix(), "");
         EXPECT_TRUE(files->testOption(QFileDialog::DontConfirmOverwrite));
+        EXPECT_EQ(files->directory().absolutePath(), QDir::home().absolutePath());
+        EXPECT_TRUE(files->isModal());
         files->selectFile(path);
         static_cast<QDialog*>(files)->accept();
     };

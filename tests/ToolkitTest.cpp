@@ -122,7 +122,9 @@ struct Recorder {
     std::vector<std::string> log;
     tk::VirtualClock clock;
     void watch(tk::Timer& timer) {
-        timer.onTimer = [this, &timer] { log.push_back(timer.name() + "@" + std::to_string(clock.now())); };
+        timer.onTimer = [this, &timer] {
+            log.push_back(timer.name() + "@" + std::to_string(clock.now()));
+        };
         timer.attach(&clock);
     }
 };

@@ -64,7 +64,8 @@ TEST_F(ReportTest, DefaultLaunchGivesTheEightLines) {
         "Raport creat de Morvak Aplicatie Lopena-Aruncarea oblica la 06.12.2026 22:30:00",
         "",
         "Acceleratia gravitationala : 9.806",
-        "Corpul de raza 9 u avea o viteza initiala de 50 m/s si a fost lansat sub unghiul de 45 grade",
+        "Corpul de raza 9 u avea o viteza initiala de 50 m/s si a fost lansat sub unghiul de 45 "
+        "grade",
         "Distanta parcursa : 254.946 m",
         "Inaltime maxima: 63.736 m",
         "Timp total: 7.21 s",

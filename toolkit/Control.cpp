@@ -128,8 +128,7 @@ void CheckBox::setValue(Integer value) {
 }
 
 OptionButton::OptionButton(std::string_view name, std::string caption, bool selected)
-    : CaptionedControl(Kind::OptionButton, name, std::move(caption)),
-      value_(selected) {}
+    : CaptionedControl(Kind::OptionButton, name, std::move(caption)), value_(selected) {}
 
 void OptionButton::setValue(bool selected) {
     if (selected == value_)

@@ -78,7 +78,8 @@ public:
     public:
         using value_type = std::pair<Integer, T*>;
         using difference_type = std::ptrdiff_t;
-        const_iterator(const std::vector<std::unique_ptr<T>>* items, std::size_t at) : items_(items), at_(at) {
+        const_iterator(const std::vector<std::unique_ptr<T>>* items, std::size_t at)
+            : items_(items), at_(at) {
             skip();
         }
         value_type operator*() const { return {static_cast<Integer>(at_), (*items_)[at_].get()}; }

@@ -10,7 +10,9 @@ namespace tk {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int digitValue(char c, int radix) {
     int v = -1;
@@ -41,8 +43,9 @@ bool readRadixInteger(std::string_view s, std::size_t pos, int radix, double& va
         plain = plain * radix + d;
         low = low * static_cast<unsigned>(radix) + static_cast<unsigned>(d);
         if (significantBits > 0 || d != 0)
-            significantBits = significantBits > 0 ? significantBits + bitsPerDigit
-                                                  : static_cast<int>(std::bit_width(static_cast<unsigned>(d)));
+            significantBits = significantBits > 0
+                                  ? significantBits + bitsPerDigit
+                                  : static_cast<int>(std::bit_width(static_cast<unsigned>(d)));
     }
     if (!any)
         return false;
@@ -110,7 +113,9 @@ std::string withLeadingZero(const std::string& number) {
     return number;
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
 
 } // namespace
 
@@ -174,7 +179,9 @@ bool IsNumeric(std::string_view text, const Locale& locale) {
         return false;
 
     if (text.size() >= 2 && text[0] == '&') {
-        int radix = (text[1] == 'H' || text[1] == 'h') ? 16 : (text[1] == 'O' || text[1] == 'o') ? 8 : 0;
+        int radix = (text[1] == 'H' || text[1] == 'h')   ? 16
+                    : (text[1] == 'O' || text[1] == 'o') ? 8
+                                                         : 0;
         if (radix == 0 || text.size() == 2)
             return false;
         for (char c : text.substr(2))

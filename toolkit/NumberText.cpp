@@ -18,7 +18,9 @@ std::string GeneralNumber(double value, const Locale& locale) {
 
     // Locale-independent: d.dddddddddddddde[+-]xx, correctly rounded to 15 significant digits.
     char buffer[40];
-    auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14).ptr;
+    auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                             std::chars_format::scientific, 14)
+                   .ptr;
     *end = '\0';
     std::string digits;
     digits += buffer[0];
@@ -43,8 +45,8 @@ std::string GeneralNumber(double value, const Locale& locale) {
             text += digits.substr(0, whole) + locale.decimalSeparator + digits.substr(whole);
         }
     } else {
-        text += "0" + locale.decimalSeparator + std::string(static_cast<std::size_t>(-exponent - 1), '0') +
-                digits;
+        text += "0" + locale.decimalSeparator +
+                std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
     }
     return text;
 }
@@ -53,7 +55,9 @@ std::string FormatTwoByTwo(double value, const Locale& locale) {
     if (!std::isfinite(value))
         return GeneralNumber(value, locale);
     char buffer[400];
-    auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed, 2).ptr;
+    auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed, 2)
+            .ptr;
     const std::string_view digits(buffer, static_cast<std::size_t>(end - buffer));
     const std::size_t point = digits.find('.');
     std::string number = point == 1 ? "0" : "";

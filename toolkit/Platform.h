@@ -38,7 +38,8 @@ public:
     virtual void closeWindow(Form& form) = 0;
 
     // The chosen path, or nothing when the user cancelled.
-    virtual std::optional<std::string> askSaveFileName(Form& owner, const SaveFileRequest& request) = 0;
+    virtual std::optional<std::string> askSaveFileName(Form& owner,
+                                                       const SaveFileRequest& request) = 0;
     // Replaces the file atomically; on failure the old file is left as it was and the
     // system's reason is returned.
     virtual std::optional<std::string> writeFileAtomically(const std::string& path,

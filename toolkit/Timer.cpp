@@ -7,7 +7,9 @@ namespace tk {
 Timer::Timer(std::string name, int intervalMs, bool enabled)
     : name_(std::move(name)), interval_(intervalMs), enabled_(enabled) {}
 
-Timer::~Timer() { attach(nullptr); }
+Timer::~Timer() {
+    attach(nullptr);
+}
 
 void Timer::restart() {
     if (!scheduler_)

@@ -12,6 +12,8 @@ using Integer = std::int16_t;
 // Colour as red + 256 * green + 65536 * blue, each channel 0..255.
 using Colour = std::int32_t;
 
-constexpr Colour rgb(int red, int green, int blue) { return red + 256 * green + 65536 * blue; }
+constexpr Colour rgb(int red, int green, int blue) {
+    return red + 256 * green + 65536 * blue;
+}
 
 } // namespace tk

@@ -23,9 +23,10 @@ bool VirtualClock::running(const Timer& timer) const {
 void VirtualClock::advance(std::int64_t ms) {
     const std::int64_t target = now_ + ms;
     for (;;) {
-        auto next = std::min_element(entries_.begin(), entries_.end(), [](const Entry& a, const Entry& b) {
-            return a.due != b.due ? a.due < b.due : a.order < b.order;
-        });
+        auto next =
+            std::min_element(entries_.begin(), entries_.end(), [](const Entry& a, const Entry& b) {
+                return a.due != b.due ? a.due < b.due : a.order < b.order;
+            });
         if (next == entries_.end() || next->due > target)
             break;
         now_ = next->due;

@@ -23,7 +23,8 @@ void HeadlessPlatform::closeWindow(tk::Form& form) {
     form.Unload();
 }
 
-std::optional<std::string> HeadlessPlatform::askSaveFileName(tk::Form&, const tk::SaveFileRequest& request) {
+std::optional<std::string> HeadlessPlatform::askSaveFileName(tk::Form&,
+                                                             const tk::SaveFileRequest& request) {
     saveRequests.push_back(request);
     return saveAnswer;
 }

@@ -12,7 +12,8 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) {
         QByteArray dir = QDir::tempPath().toUtf8() + "/lopena-runtime";
         QDir().mkpath(QString::fromUtf8(dir));
-        QFile::setPermissions(QString::fromUtf8(dir), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+        QFile::setPermissions(QString::fromUtf8(dir), QFileDevice::ReadOwner |
+                                                          QFileDevice::WriteOwner |
                                                           QFileDevice::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", dir);
     }

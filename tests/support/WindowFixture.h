@@ -14,11 +14,13 @@ namespace lopena::testing {
 // A main window loaded on a virtual clock, as the program has it after start-up.
 class WindowTest : public ::testing::Test {
 protected:
-    explicit WindowTest(tk::Locale locale = tk::Locale::c()) : platform(std::move(locale)), w(platform) {
+    explicit WindowTest(tk::Locale locale = tk::Locale::c())
+        : platform(std::move(locale)), w(platform) {
         w.Load(platform.clock);
     }
 
-    void launch(const std::string& speed, const std::string& angle, const std::string& gravity = "9.806") {
+    void launch(const std::string& speed, const std::string& angle,
+                const std::string& gravity = "9.806") {
         w.txtViteza.setText(speed);
         w.txtUnghi.setText(angle);
         w.txtgrav.setText(gravity);
@@ -38,8 +40,8 @@ protected:
 
     // Every caption and text of the window, to show that something changed nothing.
     std::vector<std::string> texts() const {
-        return {w.txtViteza.Text(), w.txtUnghi.Text(), w.txtRaza.Text(), w.txtgrav.Text(),
-                w.Label3.Caption(), w.Label4.Caption(), w.Label5.Caption(), w.Label6.Caption(),
+        return {w.txtViteza.Text(), w.txtUnghi.Text(),  w.txtRaza.Text(),    w.txtgrav.Text(),
+                w.Label3.Caption(), w.Label4.Caption(), w.Label5.Caption(),  w.Label6.Caption(),
                 w.Label7.Caption(), w.Label8.Caption(), w.Label11.Caption(), w.Command1.Caption()};
     }
 

@@ -9,7 +9,8 @@ namespace tkqt {
 namespace {
 
 template <class File> std::optional<std::string> writeAll(File& file, const std::string& bytes) {
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()))
+    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+        static_cast<qint64>(bytes.size()))
         return file.errorString().toStdString();
     return std::nullopt;
 }

@@ -16,10 +16,13 @@ int pixel(tk::Single value) {
     return static_cast<int>(std::lround(std::clamp(value, -limit, limit)));
 }
 
-QRect rectOf(const tk::Control::Drawn& d) { return QRect(d.x, d.y, d.width, d.height); }
+QRect rectOf(const tk::Control::Drawn& d) {
+    return QRect(d.x, d.y, d.width, d.height);
+}
 
 // Runs `single` for lone shapes and lines and `array` for arrays of them.
-template <class Single, class Array> void forEachItem(const tk::Form& form, Single single, Array array) {
+template <class Single, class Array>
+void forEachItem(const tk::Form& form, Single single, Array array) {
     for (const tk::SceneItem& item : form.scene())
         std::visit(
             [&](auto* p) {
@@ -47,14 +50,13 @@ FormSurface::FormSurface(tk::Form& form, QWidget* parent) : QWidget(parent), for
         QRect r = extent(c);
         c.drawn = {r.x(), r.y(), r.width(), r.height(), true};
     };
-    forEachItem(
-        form_, remember, [&](const auto& array) {
-            using A = std::decay_t<decltype(array)>;
-            if constexpr (std::is_same_v<A, tk::ControlArray<tk::Shape>>)
-                shapeArrays_[array.name()] = &array;
-            for (const auto& [index, element] : array)
-                remember(*element);
-        });
+    forEachItem(form_, remember, [&](const auto& array) {
+        using A = std::decay_t<decltype(array)>;
+        if constexpr (std::is_same_v<A, tk::ControlArray<tk::Shape>>)
+            shapeArrays_[array.name()] = &array;
+        for (const auto& [index, element] : array)
+            remember(*element);
+    });
 }
 
 QRect FormSurface::extent(const tk::Control& control) {
@@ -101,19 +103,18 @@ void FormSurface::paintEvent(QPaintEvent* event) {
         else
             paintShape(painter, static_cast<const tk::Shape&>(c));
     };
-    forEachItem(
-        form_, paintOne, [&](const auto& array) {
-            using A = std::decay_t<decltype(array)>;
-            if constexpr (std::is_same_v<A, tk::ControlArray<tk::Shape>>) {
-                paintArray(painter, array, dirty);
-                const tk::Integer live = layers_[&array].live;
-                if (live >= 0 && array.exists(live))
-                    paintOne(array(live));
-            } else {
-                for (const auto& [index, element] : array)
-                    paintOne(*element);
-            }
-        });
+    forEachItem(form_, paintOne, [&](const auto& array) {
+        using A = std::decay_t<decltype(array)>;
+        if constexpr (std::is_same_v<A, tk::ControlArray<tk::Shape>>) {
+            paintArray(painter, array, dirty);
+            const tk::Integer live = layers_[&array].live;
+            if (live >= 0 && array.exists(live))
+                paintOne(array(live));
+        } else {
+            for (const auto& [index, element] : array)
+                paintOne(*element);
+        }
+    });
 }
 
 void FormSurface::noteArrayChange(const tk::Control& control, tk::Prop what, bool wasDrawn) {
@@ -149,7 +150,9 @@ void FormSurface::refreshLayer(const tk::ControlArray<tk::Shape>& array, ArrayLa
     }
     if (!layer.stale && layer.pending.empty())
         return;
-    auto settled = [&](tk::Integer index) { return index != layer.live && array.exists(index) && array(index).Visible(); };
+    auto settled = [&](tk::Integer index) {
+        return index != layer.live && array.exists(index) && array(index).Visible();
+    };
     std::vector<tk::Integer> toDraw;
     if (layer.stale) {
         for (const auto& [index, element] : array)
@@ -177,7 +180,8 @@ void FormSurface::refreshLayer(const tk::ControlArray<tk::Shape>& array, ArrayLa
     }
 }
 
-void FormSurface::paintArray(QPainter& painter, const tk::ControlArray<tk::Shape>& array, const QRegion& dirty) {
+void FormSurface::paintArray(QPainter& painter, const tk::ControlArray<tk::Shape>& array,
+                             const QRegion& dirty) {
     ArrayLayer& layer = layers_[&array];
     refreshLayer(array, layer);
     if (layer.image.isNull())
@@ -198,7 +202,8 @@ void FormSurface::paintShape(QPainter& painter, const tk::Shape& shape) {
                              code == tk::ShapeCodes::RoundedSquare;
     if (squareShape) {
         int side = std::min(box.width(), box.height());
-        box = QRect(box.x() + (box.width() - side) / 2, box.y() + (box.height() - side) / 2, side, side);
+        box = QRect(box.x() + (box.width() - side) / 2, box.y() + (box.height() - side) / 2, side,
+                    side);
     }
     painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
     if (shape.FillStyle() == 0)
@@ -222,7 +227,8 @@ void FormSurface::paintShape(QPainter& painter, const tk::Shape& shape) {
 }
 
 void FormSurface::paintLine(QPainter& painter, const tk::Line& line) {
-    QColor colour = line.BorderColor < 0 ? palette().color(QPalette::WindowText) : toQColor(line.BorderColor);
+    QColor colour =
+        line.BorderColor < 0 ? palette().color(QPalette::WindowText) : toQColor(line.BorderColor);
     QPen pen(colour, std::max(1, line.BorderWidth));
     pen.setCapStyle(Qt::FlatCap);
     painter.setPen(pen);

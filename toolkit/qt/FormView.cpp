@@ -21,7 +21,9 @@
 
 namespace tkqt {
 
-QString toQString(const std::string& text) { return QString::fromStdString(text); }
+QString toQString(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 namespace {
 
@@ -35,11 +37,14 @@ private:
     bool old_;
 };
 
-int px(tk::Single v) { return static_cast<int>(std::lround(std::clamp(v, -1e6F, 1e6F))); }
+int px(tk::Single v) {
+    return static_cast<int>(std::lround(std::clamp(v, -1e6F, 1e6F)));
+}
 
 } // namespace
 
-FormView::FormView(tk::Form& form, QWidget* parent) : form_(form), surface_(new FormSurface(form, parent)) {
+FormView::FormView(tk::Form& form, QWidget* parent)
+    : form_(form), surface_(new FormSurface(form, parent)) {
     surface_->setFixedSize(form.clientWidth(), form.clientHeight());
     // The layout was drawn for an 8-point sans-serif system font, 11 pixels high.
     QFont font = surface_->font();
@@ -187,10 +192,12 @@ void FormView::applyContent(tk::Control& control, QWidget* widget) {
     Syncing guard(syncing_);
     switch (control.kind()) {
     case tk::Kind::Frame:
-        static_cast<FrameWidget*>(widget)->setTitle(toQString(static_cast<tk::Frame&>(control).Caption()));
+        static_cast<FrameWidget*>(widget)->setTitle(
+            toQString(static_cast<tk::Frame&>(control).Caption()));
         break;
     case tk::Kind::Label:
-        static_cast<LabelWidget*>(widget)->setText(toQString(static_cast<tk::Label&>(control).Caption()));
+        static_cast<LabelWidget*>(widget)->setText(
+            toQString(static_cast<tk::Label&>(control).Caption()));
         break;
     case tk::Kind::TextBox: {
         auto* edit = static_cast<QLineEdit*>(widget);
@@ -200,7 +207,8 @@ void FormView::applyContent(tk::Control& control, QWidget* widget) {
         break;
     }
     case tk::Kind::CommandButton:
-        static_cast<QPushButton*>(widget)->setText(toQString(static_cast<tk::CommandButton&>(control).Caption()));
+        static_cast<QPushButton*>(widget)->setText(
+            toQString(static_cast<tk::CommandButton&>(control).Caption()));
         break;
     case tk::Kind::HScrollBar: {
         auto* bar = static_cast<QScrollBar*>(widget);
@@ -311,8 +319,9 @@ void FormView::setTabOrder() {
     for (tk::Control* control : form_.controls())
         if (control->TabIndex() >= 0)
             ordered.push_back(control);
-    std::sort(ordered.begin(), ordered.end(),
-              [](const tk::Control* a, const tk::Control* b) { return a->TabIndex() < b->TabIndex(); });
+    std::sort(ordered.begin(), ordered.end(), [](const tk::Control* a, const tk::Control* b) {
+        return a->TabIndex() < b->TabIndex();
+    });
     QWidget* previous = nullptr;
     for (tk::Control* control : ordered) {
         QWidget* widget = widgetFor(*control);
@@ -326,14 +335,16 @@ void FormView::setTabOrder() {
 
 void FormView::focusFirst() {
     std::vector<tk::Control*> ordered(form_.controls());
-    std::sort(ordered.begin(), ordered.end(),
-              [](const tk::Control* a, const tk::Control* b) { return a->TabIndex() < b->TabIndex(); });
+    std::sort(ordered.begin(), ordered.end(), [](const tk::Control* a, const tk::Control* b) {
+        return a->TabIndex() < b->TabIndex();
+    });
     for (tk::Control* control : ordered) {
         QWidget* widget = widgetFor(*control);
         if (control->TabIndex() < 0 || !widget || widget->focusPolicy() == Qt::NoFocus)
             continue;
         if (control->Enabled() && control->Visible() &&
-            (control->kind() != tk::Kind::OptionButton || static_cast<tk::OptionButton*>(control)->Value())) {
+            (control->kind() != tk::Kind::OptionButton ||
+             static_cast<tk::OptionButton*>(control)->Value())) {
             widget->setFocus(Qt::OtherFocusReason);
             return;
         }

@@ -35,7 +35,8 @@ void FrameWidget::paintEvent(QPaintEvent* event) {
         return;
     painter.fillRect(caption, palette().color(QPalette::Window));
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawStaticText(caption.x() + 2, (metrics.height() - static_cast<int>(caption_.size().height())) / 2,
+    painter.drawStaticText(caption.x() + 2,
+                           (metrics.height() - static_cast<int>(caption_.size().height())) / 2,
                            caption_);
 }
 

@@ -20,7 +20,9 @@ void LabelWidget::relayout() {
     layout_.prepare(QTransform(), font());
 }
 
-int LabelWidget::textWidth() const { return static_cast<int>(std::ceil(layout_.size().width())) + 1; }
+int LabelWidget::textWidth() const {
+    return static_cast<int>(std::ceil(layout_.size().width())) + 1;
+}
 
 void LabelWidget::setText(const QString& text) {
     if (text == text_)
@@ -61,7 +63,8 @@ void LabelWidget::changeEvent(QEvent* event) {
 void LabelWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), palette().color(backgroundRole()));
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     const qreal x = centred_ ? (width() - layout_.size().width()) / 2 : 0;
     painter.drawStaticText(QPointF(x, 0), layout_);
 }

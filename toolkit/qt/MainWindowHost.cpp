@@ -76,7 +76,8 @@ DialogHost::DialogHost(tk::Form& form, QWidget* parent) : QDialog(parent), form_
     setFixedSize(form.clientWidth(), form.clientHeight());
     form.setFormObserver(this);
     for (tk::Control* control : form.controls())
-        if (control->kind() == tk::Kind::CommandButton && static_cast<tk::CommandButton*>(control)->Default)
+        if (control->kind() == tk::Kind::CommandButton &&
+            static_cast<tk::CommandButton*>(control)->Default)
             if (auto* button = qobject_cast<QPushButton*>(view_->widgetFor(*control)))
                 button->setDefault(true);
 }

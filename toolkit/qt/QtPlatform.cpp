@@ -43,7 +43,9 @@ void QtPlatform::registerView(tk::Form& form, FormView* view, QWidget* window) {
     views_[&form] = {view, window};
 }
 
-void QtPlatform::unregisterView(tk::Form& form) { views_.erase(&form); }
+void QtPlatform::unregisterView(tk::Form& form) {
+    views_.erase(&form);
+}
 
 QWidget* QtPlatform::windowOf(tk::Form& form) const {
     auto it = views_.find(&form);
@@ -58,7 +60,8 @@ void QtPlatform::refuseInput(tk::TextBox& box, const std::string& explanation) {
             continue;
         edit->setFocus(Qt::OtherFocusReason);
         edit->selectAll();
-        QToolTip::showText(edit->mapToGlobal(QPoint(0, edit->height())), toQString(explanation), edit);
+        QToolTip::showText(edit->mapToGlobal(QPoint(0, edit->height())), toQString(explanation),
+                           edit);
         return;
     }
 }
@@ -80,7 +83,8 @@ void QtPlatform::closeWindow(tk::Form& form) {
         window->close();
 }
 
-std::optional<std::string> QtPlatform::askSaveFileName(tk::Form& owner, const tk::SaveFileRequest& request) {
+std::optional<std::string> QtPlatform::askSaveFileName(tk::Form& owner,
+                                                       const tk::SaveFileRequest& request) {
     QFileDialog dialog(windowOf(owner), toQString(request.title), QDir::homePath(),
                        toQString(request.filterDescription));
     dialog.setNameFilter(toQString(request.filterDescription));
@@ -98,12 +102,14 @@ std::optional<std::string> QtPlatform::askSaveFileName(tk::Form& owner, const tk
     return dialog.selectedFiles().constFirst().toStdString();
 }
 
-std::optional<std::string> QtPlatform::writeFileAtomically(const std::string& path, const std::string& bytes) {
+std::optional<std::string> QtPlatform::writeFileAtomically(const std::string& path,
+                                                           const std::string& bytes) {
     return tkqt::writeFileAtomically(path, bytes);
 }
 
 void QtPlatform::showError(tk::Form& owner, const std::string& title, const std::string& text) {
-    QMessageBox box(QMessageBox::Warning, toQString(title), toQString(text), QMessageBox::Ok, windowOf(owner));
+    QMessageBox box(QMessageBox::Warning, toQString(title), toQString(text), QMessageBox::Ok,
+                    windowOf(owner));
     if (onModalShown)
         QTimer::singleShot(0, &box, [this, &box] { onModalShown(&box); });
     box.exec();

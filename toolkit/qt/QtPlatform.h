@@ -24,8 +24,10 @@ public:
     void refuseInput(tk::TextBox& box, const std::string& explanation) override;
     void showModal(tk::Form& form) override;
     void closeWindow(tk::Form& form) override;
-    std::optional<std::string> askSaveFileName(tk::Form& owner, const tk::SaveFileRequest& request) override;
-    std::optional<std::string> writeFileAtomically(const std::string& path, const std::string& bytes) override;
+    std::optional<std::string> askSaveFileName(tk::Form& owner,
+                                               const tk::SaveFileRequest& request) override;
+    std::optional<std::string> writeFileAtomically(const std::string& path,
+                                                   const std::string& bytes) override;
     void showError(tk::Form& owner, const std::string& title, const std::string& text) override;
 
     // Makes a form's view known, so dialogs find their owner and refusals their box.

@@ -28,6 +28,8 @@ QPixmap windowIconPixmap() {
     return QPixmap::fromImage(image);
 }
 
-QIcon windowIcon() { return QIcon(windowIconPixmap()); }
+QIcon windowIcon() {
+    return QIcon(windowIconPixmap());
+}
 
 } // namespace tkqt
