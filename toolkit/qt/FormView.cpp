@@ -63,10 +63,11 @@ FormView::FormView(tk::Form& form, QWidget* parent)
         control->setObserver(this);
         if (!control->accessibleName().empty())
             widget->setAccessibleName(toQString(std::string(control->accessibleName())));
-        std::string objectName(control->name());
+        QString objectName = QString::fromUtf8(control->name().data(),
+                                               static_cast<qsizetype>(control->name().size()));
         if (control->index() >= 0)
-            objectName += "_" + std::to_string(control->index());
-        widget->setObjectName(toQString(objectName));
+            objectName += QStringLiteral("_%1").arg(control->index());
+        widget->setObjectName(objectName);
         applyContent(*control, widget);
         applyGeometry(*control, widget);
         widget->setEnabled(control->Enabled());
