@@ -4,7 +4,7 @@
 
 namespace tk {
 
-Control::Control(Kind kind, std::string_view name) : kind_(kind), name_(name) {}
+Control::Control(Kind kind, const char* name) : name_(name), kind_(kind) {}
 
 void Control::notify(Prop what) {
     if (observer_)
@@ -68,7 +68,7 @@ void Control::setEnabled(bool value) {
     notify(Prop::Enabled);
 }
 
-CaptionedControl::CaptionedControl(Kind kind, std::string_view name, std::string caption)
+CaptionedControl::CaptionedControl(Kind kind, const char* name, std::string caption)
     : Control(kind, name), caption_(std::move(caption)) {}
 
 void CaptionedControl::setCaption(const std::string& text) {
@@ -78,13 +78,13 @@ void CaptionedControl::setCaption(const std::string& text) {
     notify(Prop::Caption);
 }
 
-Frame::Frame(std::string_view name, std::string caption)
+Frame::Frame(const char* name, std::string caption)
     : CaptionedControl(Kind::Frame, name, std::move(caption)) {}
 
-Label::Label(std::string_view name, std::string caption)
+Label::Label(const char* name, std::string caption)
     : CaptionedControl(Kind::Label, name, std::move(caption)) {}
 
-TextBox::TextBox(std::string_view name, std::string text)
+TextBox::TextBox(const char* name, std::string text)
     : Control(Kind::TextBox, name), text_(std::move(text)) {}
 
 void TextBox::setText(const std::string& text) {
@@ -96,7 +96,7 @@ void TextBox::setText(const std::string& text) {
         onChange();
 }
 
-CommandButton::CommandButton(std::string_view name, std::string caption)
+CommandButton::CommandButton(const char* name, std::string caption)
     : CaptionedControl(Kind::CommandButton, name, std::move(caption)) {}
 
 void CommandButton::click() {
@@ -104,7 +104,7 @@ void CommandButton::click() {
         onClick();
 }
 
-HScrollBar::HScrollBar(std::string_view name, Integer min, Integer max, Integer value)
+HScrollBar::HScrollBar(const char* name, Integer min, Integer max, Integer value)
     : Control(Kind::HScrollBar, name), min_(min), max_(max), value_(value) {}
 
 void HScrollBar::setValue(Integer value) {
@@ -117,7 +117,7 @@ void HScrollBar::setValue(Integer value) {
         onChange();
 }
 
-CheckBox::CheckBox(std::string_view name, std::string caption, Integer value)
+CheckBox::CheckBox(const char* name, std::string caption, Integer value)
     : CaptionedControl(Kind::CheckBox, name, std::move(caption)), value_(value) {}
 
 void CheckBox::setValue(Integer value) {
@@ -127,7 +127,7 @@ void CheckBox::setValue(Integer value) {
     notify(Prop::Value);
 }
 
-OptionButton::OptionButton(std::string_view name, std::string caption, bool selected)
+OptionButton::OptionButton(const char* name, std::string caption, bool selected)
     : CaptionedControl(Kind::OptionButton, name, std::move(caption)), value_(selected) {}
 
 void OptionButton::setValue(bool selected) {
@@ -160,7 +160,7 @@ void OptionButton::click() {
         onClick(index());
 }
 
-Shape::Shape(std::string_view name, Integer shape) : Control(Kind::Shape, name), shape_(shape) {}
+Shape::Shape(const char* name, Integer shape) : Control(Kind::Shape, name), shape_(shape) {}
 
 void Shape::setShape(Integer code) {
     if (code == shape_)
@@ -183,9 +183,9 @@ void Shape::setFillColor(Colour colour) {
     notify(Prop::Fill);
 }
 
-Line::Line(std::string_view name, Single x1, Single y1, Single x2, Single y2)
+Line::Line(const char* name, Single x1, Single y1, Single x2, Single y2)
     : Control(Kind::Line, name), X1(x1), Y1(y1), X2(x2), Y2(y2) {}
 
-PictureBox::PictureBox(std::string_view name) : Control(Kind::PictureBox, name) {}
+PictureBox::PictureBox(const char* name) : Control(Kind::PictureBox, name) {}
 
 } // namespace tk

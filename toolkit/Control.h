@@ -53,7 +53,7 @@ public:
 class Control {
 public:
     // The name is not copied: it is a literal, or the name of the array that owns the control.
-    Control(Kind kind, std::string_view name);
+    Control(Kind kind, const char* name);
     virtual ~Control() = default;
     Control& operator=(const Control&) = delete;
 
@@ -86,11 +86,13 @@ public:
 
     // Position in the keyboard order of the form; -1 when the control takes no part.
     int TabIndex() const { return tabIndex_; }
-    void setTabIndex(int index) { tabIndex_ = index; }
+    void setTabIndex(int index) { tabIndex_ = static_cast<std::int16_t>(index); }
 
-    // Romanian description for assistive technology.
-    std::string_view accessibleName() const { return accessibleName_; }
-    void setAccessibleName(std::string_view literal) { accessibleName_ = literal; }
+    // Romanian description for assistive technology; the text is not copied.
+    std::string_view accessibleName() const {
+        return accessibleName_ ? std::string_view(accessibleName_) : std::string_view();
+    }
+    void setAccessibleName(const char* literal) { accessibleName_ = literal; }
 
     // Hides without reporting; for an element that no renderer has seen yet.
     void quietHide() { visible_ = false; }
@@ -98,13 +100,9 @@ public:
     ControlObserver* observer() const { return observer_; }
     void setObserver(ControlObserver* observer) { observer_ = observer; }
 
-    // Where a renderer last drew the control, kept here so a trail of thousands of dots needs no
-    // side table; the model itself never reads it.
     struct Drawn {
         int x = 0, y = 0, width = 0, height = 0;
-        bool valid = false;
     };
-    mutable Drawn drawn;
 
 protected:
     // Copies every property and the observer; used when an array creates an element from element 0.
@@ -112,22 +110,29 @@ protected:
     void notify(Prop what);
 
 private:
-    Kind kind_;
-    std::string_view name_;
-    Integer index_ = -1;
+    // Ordered for size: a trail holds tens of thousands of these.
+    ControlObserver* observer_ = nullptr;
     Control* container_ = nullptr;
+    const char* name_;
+    const char* accessibleName_ = nullptr;
     Single left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    Integer index_ = -1;
+    std::int16_t tabIndex_ = -1;
+    Kind kind_;
     bool visible_ = true;
     bool enabled_ = true;
-    int tabIndex_ = -1;
-    std::string_view accessibleName_;
-    ControlObserver* observer_ = nullptr;
+
+public:
+    // Where a renderer last drew the control, kept here so a trail of thousands of dots needs no
+    // side table; the model itself never reads it.
+    mutable bool drawnValid = false;
+    mutable Drawn drawn;
 };
 
 // A control with a caption: frames, labels, buttons, check boxes and option buttons.
 class CaptionedControl : public Control {
 public:
-    CaptionedControl(Kind kind, std::string_view name, std::string caption = {});
+    CaptionedControl(Kind kind, const char* name, std::string caption = {});
     const std::string& Caption() const { return caption_; }
     void setCaption(const std::string& text);
 
@@ -140,12 +145,12 @@ private:
 
 class Frame : public CaptionedControl {
 public:
-    Frame(std::string_view name, std::string caption);
+    Frame(const char* name, std::string caption);
 };
 
 class Label : public CaptionedControl {
 public:
-    Label(std::string_view name, std::string caption);
+    Label(const char* name, std::string caption);
     // Width follows the caption, one line high.
     bool AutoSize = false;
     // The caption wraps within the fixed size.
@@ -155,7 +160,7 @@ public:
 
 class TextBox : public Control {
 public:
-    TextBox(std::string_view name, std::string text);
+    TextBox(const char* name, std::string text);
     const std::string& Text() const { return text_; }
     // Raises onChange inside the write, and only when the text really changes.
     void setText(const std::string& text);
@@ -171,7 +176,7 @@ private:
 
 class CommandButton : public CaptionedControl {
 public:
-    CommandButton(std::string_view name, std::string caption);
+    CommandButton(const char* name, std::string caption);
     // Pressed by Enter anywhere in its window.
     bool Default = false;
     // Pressed by Esc anywhere in its window.
@@ -183,7 +188,7 @@ public:
 
 class HScrollBar : public Control {
 public:
-    HScrollBar(std::string_view name, Integer min, Integer max, Integer value);
+    HScrollBar(const char* name, Integer min, Integer max, Integer value);
     Integer Min() const { return min_; }
     Integer Max() const { return max_; }
     Integer Value() const { return value_; }
@@ -199,7 +204,7 @@ private:
 
 class CheckBox : public CaptionedControl {
 public:
-    CheckBox(std::string_view name, std::string caption, Integer value);
+    CheckBox(const char* name, std::string caption, Integer value);
     // 0 clear, 1 ticked.
     Integer Value() const { return value_; }
     void setValue(Integer value);
@@ -210,7 +215,7 @@ private:
 
 class OptionButton : public CaptionedControl {
 public:
-    OptionButton(std::string_view name, std::string caption, bool selected);
+    OptionButton(const char* name, std::string caption, bool selected);
     bool Value() const { return value_; }
     // Selecting one button clears the others of its group.
     void setValue(bool selected);
@@ -238,7 +243,7 @@ constexpr Integer RoundedSquare = 5;
 
 class Shape : public Control {
 public:
-    Shape(std::string_view name, Integer shape);
+    Shape(const char* name, Integer shape);
     Shape(const Shape&) = default;
     Integer ShapeCode() const { return shape_; }
     void setShape(Integer code);
@@ -256,7 +261,7 @@ private:
 
 class Line : public Control {
 public:
-    Line(std::string_view name, Single x1, Single y1, Single x2, Single y2);
+    Line(const char* name, Single x1, Single y1, Single x2, Single y2);
     Line(const Line&) = default;
     Single X1, Y1, X2, Y2;
     // -1 means the system's window-text colour.
@@ -266,7 +271,7 @@ public:
 
 class PictureBox : public Control {
 public:
-    explicit PictureBox(std::string_view name);
+    explicit PictureBox(const char* name);
 };
 
 } // namespace tk

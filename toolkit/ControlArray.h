@@ -2,18 +2,19 @@
 
 #include "toolkit/Control.h"
 
+#include <deque>
 #include <iterator>
 #include <limits>
-#include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
-#include <vector>
 
 namespace tk {
 
 // Controls of one name addressed by a 16-bit index; indexes need not be contiguous.
-// Elements sit in a vector by index, so a trail of thousands of dots costs one pointer a dot.
+// Elements sit in place in a deque by index: no allocation of their own, and an element keeps
+// its address while others come and go.
 template <class T> class ControlArray {
 public:
     explicit ControlArray(std::string name) : name_(std::move(name)) {}
@@ -24,9 +25,9 @@ public:
 
     // Layout-time element; its index is set from the argument.
     template <class... Args> T& add(Integer index, Args&&... args) {
-        auto element = std::make_unique<T>(std::string_view(name_), std::forward<Args>(args)...);
-        element->setIndex(index);
-        return place(index, std::move(element));
+        T& element = slot(index).emplace(name_.c_str(), std::forward<Args>(args)...);
+        element.setIndex(index);
+        return element;
     }
 
     // Throws std::out_of_range for an index that holds no element.
@@ -51,11 +52,12 @@ public:
             throw std::invalid_argument(name_ + ": cannot create element " + std::to_string(index));
         if (count_ == MaxCount)
             throw std::length_error(name_ + ": array is full");
-        auto element = std::make_unique<T>(operator()(0));
-        element->setIndex(index);
-        element->quietHide();
-        element->drawn = {};
-        return place(index, std::move(element));
+        std::optional<T>& target = slot(index);
+        T& element = target.emplace(operator()(0));
+        element.setIndex(index);
+        element.quietHide();
+        element.drawnValid = false;
+        return element;
     }
 
     // Destroys element `index`; element 0 stays for the array's whole life.
@@ -64,10 +66,10 @@ public:
             throw std::invalid_argument(name_ + ": element 0 cannot be destroyed");
         if (!exists(index))
             throw std::out_of_range(name_ + ": no element " + std::to_string(index));
-        auto& slot = items_[static_cast<std::size_t>(index)];
-        if (ControlObserver* observer = slot->observer())
-            observer->changed(*slot, Prop::Destroyed);
-        slot.reset();
+        auto& element = items_[static_cast<std::size_t>(index)];
+        if (ControlObserver* observer = element->observer())
+            observer->changed(*element, Prop::Destroyed);
+        element.reset();
         --count_;
         while (!items_.empty() && !items_.back())
             items_.pop_back();
@@ -78,11 +80,13 @@ public:
     public:
         using value_type = std::pair<Integer, T*>;
         using difference_type = std::ptrdiff_t;
-        const_iterator(const std::vector<std::unique_ptr<T>>* items, std::size_t at)
+        const_iterator(const std::deque<std::optional<T>>* items, std::size_t at)
             : items_(items), at_(at) {
             skip();
         }
-        value_type operator*() const { return {static_cast<Integer>(at_), (*items_)[at_].get()}; }
+        value_type operator*() const {
+            return {static_cast<Integer>(at_), const_cast<T*>(&*(*items_)[at_])};
+        }
         const_iterator& operator++() {
             ++at_;
             skip();
@@ -95,25 +99,26 @@ public:
             while (at_ < items_->size() && !(*items_)[at_])
                 ++at_;
         }
-        const std::vector<std::unique_ptr<T>>* items_;
+        const std::deque<std::optional<T>>* items_;
         std::size_t at_;
     };
     const_iterator begin() const { return {&items_, 0}; }
     const_iterator end() const { return {&items_, items_.size()}; }
 
 private:
-    T& place(Integer index, std::unique_ptr<T> element) {
+    // The empty place for a new element at `index`; growing the deque moves no element.
+    std::optional<T>& slot(Integer index) {
         auto at = static_cast<std::size_t>(index);
-        if (at >= items_.size())
-            items_.resize(at + 1);
+        while (items_.size() <= at)
+            items_.emplace_back();
         if (!items_[at])
             ++count_;
-        items_[at] = std::move(element);
-        return *items_[at];
+        items_[at].reset();
+        return items_[at];
     }
 
     std::string name_;
-    std::vector<std::unique_ptr<T>> items_;
+    mutable std::deque<std::optional<T>> items_; // a const array still hands out its controls
     Integer count_ = 0;
 };
 

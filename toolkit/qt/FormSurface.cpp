@@ -48,7 +48,8 @@ FormSurface::FormSurface(tk::Form& form, QWidget* parent) : QWidget(parent), for
         if (!c.Visible())
             return;
         QRect r = extent(c);
-        c.drawn = {r.x(), r.y(), r.width(), r.height(), true};
+        c.drawn = {r.x(), r.y(), r.width(), r.height()};
+        c.drawnValid = true;
     };
     forEachItem(form_, remember, [&](const auto& array) {
         using A = std::decay_t<decltype(array)>;
@@ -73,17 +74,18 @@ QRect FormSurface::extent(const tk::Control& control) {
 }
 
 void FormSurface::sceneChanged(tk::Control& control, tk::Prop what) {
-    const bool wasDrawn = control.drawn.valid;
+    const bool wasDrawn = control.drawnValid;
     if (control.index() >= 0 && control.kind() == tk::Kind::Shape)
         noteArrayChange(control, what, wasDrawn);
     if (wasDrawn)
         update(rectOf(control.drawn));
     if (what == tk::Prop::Destroyed || !control.Visible()) {
-        control.drawn.valid = false;
+        control.drawnValid = false;
         return;
     }
     QRect now = extent(control);
-    control.drawn = {now.x(), now.y(), now.width(), now.height(), true};
+    control.drawn = {now.x(), now.y(), now.width(), now.height()};
+    control.drawnValid = true;
     update(now);
 }
 
