@@ -145,9 +145,9 @@ void FormSurface::noteArrayChange(const tk::Control& control, tk::Prop what, boo
 
 void FormSurface::refreshLayer(const tk::ControlArray<tk::Shape>& array, ArrayLayer& layer) {
     const qreal ratio = devicePixelRatioF();
-    const QSize pixels = (QSizeF(size()) * ratio).toSize();
-    if (!layer.image.isNull() && layer.image.size() != pixels) {
-        layer.image = QImage();
+    const auto bandCount = static_cast<std::size_t>((height() + bandHeight - 1) / bandHeight);
+    if (layer.ratio != ratio || layer.bands.size() != bandCount) {
+        layer.ratio = ratio;
         layer.stale = true;
     }
     if (!layer.stale && layer.pending.empty())
@@ -155,30 +155,36 @@ void FormSurface::refreshLayer(const tk::ControlArray<tk::Shape>& array, ArrayLa
     auto settled = [&](tk::Integer index) {
         return index != layer.live && array.exists(index) && array(index).Visible();
     };
-    std::vector<tk::Integer> toDraw;
     if (layer.stale) {
+        layer.bands.assign(bandCount, QImage()); // nothing settled: the layer takes no memory
         for (const auto& [index, element] : array)
             if (settled(index))
-                toDraw.push_back(index);
-        layer.image = QImage(); // nothing settled: the layer takes no memory
+                drawIntoLayer(layer, *element);
     } else {
         for (tk::Integer index : layer.pending)
             if (settled(index))
-                toDraw.push_back(index);
+                drawIntoLayer(layer, array(index));
     }
     layer.pending.clear();
     layer.stale = false;
-    if (toDraw.empty())
+}
+
+void FormSurface::drawIntoLayer(ArrayLayer& layer, const tk::Shape& shape) {
+    const QRect area = extent(shape) & rect();
+    if (area.isEmpty())
         return;
-    if (layer.image.isNull()) {
-        layer.image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-        layer.image.setDevicePixelRatio(ratio);
-        layer.image.fill(Qt::transparent);
-    }
-    QPainter painter(&layer.image);
-    for (tk::Integer index : toDraw) {
-        ++itemsPainted_;
-        paintShape(painter, array(index));
+    ++itemsPainted_;
+    for (int band = area.top() / bandHeight; band <= area.bottom() / bandHeight; ++band) {
+        QImage& image = layer.bands[static_cast<std::size_t>(band)];
+        if (image.isNull()) {
+            image = QImage((QSizeF(width(), bandHeight) * layer.ratio).toSize(),
+                           QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(layer.ratio);
+            image.fill(Qt::transparent);
+        }
+        QPainter painter(&image);
+        painter.translate(0, -band * bandHeight);
+        paintShape(painter, shape);
     }
 }
 
@@ -186,12 +192,18 @@ void FormSurface::paintArray(QPainter& painter, const tk::ControlArray<tk::Shape
                              const QRegion& dirty) {
     ArrayLayer& layer = layers_[&array];
     refreshLayer(array, layer);
-    if (layer.image.isNull())
-        return;
-    const qreal ratio = layer.image.devicePixelRatio();
+    const qreal ratio = layer.ratio;
     for (const QRect& r : dirty) {
-        QRectF source(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio);
-        painter.drawImage(QRectF(r), layer.image, source);
+        for (int band = std::max(0, r.top() / bandHeight);
+             band <= r.bottom() / bandHeight && band < static_cast<int>(layer.bands.size()); ++band) {
+            const QImage& image = layer.bands[static_cast<std::size_t>(band)];
+            if (image.isNull())
+                continue;
+            const QRect part = r & QRect(0, band * bandHeight, width(), bandHeight);
+            const QRectF source(part.x() * ratio, (part.y() - band * bandHeight) * ratio,
+                                part.width() * ratio, part.height() * ratio);
+            painter.drawImage(QRectF(part), image, source);
+        }
     }
 }
 

@@ -35,7 +35,9 @@ protected:
 private:
     // The settled elements of a shape array, drawn in index order; the newest is drawn live.
     struct ArrayLayer {
-        QImage image;
+        // Bands of bandHeight rows across the surface; a band no dot touches takes no memory.
+        std::vector<QImage> bands;
+        qreal ratio = 1;
         tk::Integer live = -1;
         std::vector<tk::Integer> pending; // settled since the last paint, to add on top
         bool stale = true;                // a settled element changed: redraw the layer whole
@@ -47,6 +49,9 @@ private:
     void paintArray(class QPainter& painter, const tk::ControlArray<tk::Shape>& array,
                     const class QRegion& dirty);
     void refreshLayer(const tk::ControlArray<tk::Shape>& array, ArrayLayer& layer);
+    // Draws one settled element into the bands it touches, making them as needed.
+    void drawIntoLayer(ArrayLayer& layer, const tk::Shape& shape);
+    static constexpr int bandHeight = 64;
 
     tk::Form& form_;
     std::unordered_map<std::string_view, const tk::ControlArray<tk::Shape>*> shapeArrays_;
