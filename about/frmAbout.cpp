@@ -43,7 +43,7 @@ frmAbout::frmAbout() : tk::Form("frmAbout", "Despre...", 382, 237) {
     lblTitle.WordWrap = true;
     cmdOK.Default = true;
     cmdOK.Cancel = true;
-    cmdOK.setAccessibleName("Inchide fereastra Despre");
+    describe(cmdOK, "Inchide fereastra Despre");
 
     onLoad = [this] { Form_Load(); };
     cmdOK.onClick = [this] { cmdOK_Click(); };

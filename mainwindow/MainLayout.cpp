@@ -83,7 +83,8 @@ void MainLayout::buildControls() {
     for (const Placement& p : placements) {
         p.control.place(p.left, p.top, p.width, p.height);
         p.control.setTabIndex(p.tabIndex);
-        p.control.setAccessibleName(p.accessibleName);
+        if (*p.accessibleName)
+            describe(p.control, p.accessibleName);
         add(p.control, p.container);
     }
 
@@ -114,7 +115,7 @@ void MainLayout::buildControls() {
         tk::OptionButton& button = Option1.add(o.index, o.caption, o.selected);
         button.place(8, o.top, 97, 17);
         button.setTabIndex(o.tabIndex);
-        button.setAccessibleName(o.accessibleName);
+        describe(button, o.accessibleName);
         add(button, &Frame4);
     }
     tk::OptionButton::makeGroup({&Option1(1), &Option1(3), &Option1(4)});

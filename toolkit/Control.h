@@ -88,12 +88,6 @@ public:
     int TabIndex() const { return tabIndex_; }
     void setTabIndex(int index) { tabIndex_ = static_cast<std::int16_t>(index); }
 
-    // Romanian description for assistive technology; the text is not copied.
-    std::string_view accessibleName() const {
-        return accessibleName_ ? std::string_view(accessibleName_) : std::string_view();
-    }
-    void setAccessibleName(const char* literal) { accessibleName_ = literal; }
-
     // Hides without reporting; for an element that no renderer has seen yet.
     void quietHide() { visible_ = false; }
 
@@ -101,7 +95,7 @@ public:
     void setObserver(ControlObserver* observer) { observer_ = observer; }
 
     struct Drawn {
-        int x = 0, y = 0, width = 0, height = 0;
+        std::int16_t x = 0, y = 0, width = 0, height = 0;
     };
 
 protected:
@@ -114,7 +108,6 @@ private:
     ControlObserver* observer_ = nullptr;
     Control* container_ = nullptr;
     const char* name_;
-    const char* accessibleName_ = nullptr;
     Single left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     Integer index_ = -1;
     std::int16_t tabIndex_ = -1;

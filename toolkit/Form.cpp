@@ -16,6 +16,11 @@ void Form::add(Control& control, Control* container) {
     controls_.push_back(&control);
 }
 
+const char* Form::accessibleName(const Control& control) const {
+    auto it = accessibleNames_.find(&control);
+    return it == accessibleNames_.end() ? nullptr : it->second;
+}
+
 void Form::Load(Scheduler& scheduler) {
     if (loaded_)
         return;

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <unordered_map>
 #include <variant>
 #include <vector>
 
@@ -48,6 +49,9 @@ public:
     // Layers of the drawing surface, the first drawn first.
     const std::vector<SceneItem>& scene() const { return scene_; }
 
+    // The Romanian description of a control for assistive technology, or nullptr.
+    const char* accessibleName(const Control& control) const;
+
     bool loaded() const { return loaded_; }
     // Connects the timers to the scheduler and raises the load event, once per loading.
     void Load(Scheduler& scheduler);
@@ -60,6 +64,10 @@ public:
 
 protected:
     void add(Control& control, Control* container = nullptr);
+    // Gives a control its description; the text is not copied.
+    void describe(const Control& control, const char* literal) {
+        accessibleNames_[&control] = literal;
+    }
     void addMenu(MenuItem& item) { menuBar_.push_back(&item); }
     void addTimer(Timer& timer) { timers_.push_back(&timer); }
     void addScene(SceneItem item) { scene_.push_back(item); }
@@ -73,6 +81,7 @@ private:
     std::vector<MenuItem*> menuBar_;
     std::vector<Timer*> timers_;
     std::vector<SceneItem> scene_;
+    std::unordered_map<const Control*, const char*> accessibleNames_;
     bool loaded_ = false;
     FormObserver* formObserver_ = nullptr;
 };

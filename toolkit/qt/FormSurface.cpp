@@ -20,6 +20,14 @@ QRect rectOf(const tk::Control::Drawn& d) {
     return QRect(d.x, d.y, d.width, d.height);
 }
 
+// A place on the surface in the control's compact record; far-away places are cut to what
+// 16 bits hold, which still covers every pixel of the surface.
+tk::Control::Drawn drawnOf(const QRect& r) {
+    const QRect cut = r & QRect(-16384, -16384, 32767, 32767);
+    return {static_cast<std::int16_t>(cut.x()), static_cast<std::int16_t>(cut.y()),
+            static_cast<std::int16_t>(cut.width()), static_cast<std::int16_t>(cut.height())};
+}
+
 // Runs `single` for lone shapes and lines and `array` for arrays of them.
 template <class Single, class Array>
 void forEachItem(const tk::Form& form, Single single, Array array) {
@@ -48,7 +56,7 @@ FormSurface::FormSurface(tk::Form& form, QWidget* parent) : QWidget(parent), for
         if (!c.Visible())
             return;
         QRect r = extent(c);
-        c.drawn = {r.x(), r.y(), r.width(), r.height()};
+        c.drawn = drawnOf(r);
         c.drawnValid = true;
     };
     forEachItem(form_, remember, [&](const auto& array) {
@@ -84,7 +92,7 @@ void FormSurface::sceneChanged(tk::Control& control, tk::Prop what) {
         return;
     }
     QRect now = extent(control);
-    control.drawn = {now.x(), now.y(), now.width(), now.height()};
+    control.drawn = drawnOf(now);
     control.drawnValid = true;
     update(now);
 }
@@ -195,7 +203,8 @@ void FormSurface::paintArray(QPainter& painter, const tk::ControlArray<tk::Shape
     const qreal ratio = layer.ratio;
     for (const QRect& r : dirty) {
         for (int band = std::max(0, r.top() / bandHeight);
-             band <= r.bottom() / bandHeight && band < static_cast<int>(layer.bands.size()); ++band) {
+             band <= r.bottom() / bandHeight && band < static_cast<int>(layer.bands.size());
+             ++band) {
             const QImage& image = layer.bands[static_cast<std::size_t>(band)];
             if (image.isNull())
                 continue;

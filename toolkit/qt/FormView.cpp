@@ -61,8 +61,8 @@ FormView::FormView(tk::Form& form, QWidget* parent)
         widget->setFont(font);
         widgets_[control] = widget;
         control->setObserver(this);
-        if (!control->accessibleName().empty())
-            widget->setAccessibleName(toQString(std::string(control->accessibleName())));
+        if (const char* description = form.accessibleName(*control))
+            widget->setAccessibleName(QString::fromUtf8(description));
         QString objectName = QString::fromUtf8(control->name().data(),
                                                static_cast<qsizetype>(control->name().size()));
         if (control->index() >= 0)
