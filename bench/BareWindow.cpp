@@ -2,11 +2,13 @@
 // it, and optionally just three precise timers of 10, 100 and 200 ms that do nothing, or that
 // repaint three small patches as often as a flight changes what it shows (the floor of any
 // program that shows a flight: 30 moves, 30 coordinate changes and 15 clock changes in 3 s).
-//   lopena_bare [timers|patches SECONDS]
+// "text" puts one line of text in the window: the floor of any window that shows words.
+//   lopena_bare [timers|patches SECONDS | text]
 #include "ProbeClock.h"
 
 #include <QApplication>
 #include <QMainWindow>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
 #include <QTimer>
@@ -32,6 +34,8 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < 3; ++i)
         patch[i]->setGeometry(100 + 200 * i, 400, 90, 13);
     int ticks10 = 0;
+    if (argc > 1 && std::strcmp(argv[1], "text") == 0)
+        (new QLabel(QStringLiteral("Aruncare pe oblica"), surface))->move(20, 20);
     const int seconds = timers ? std::atoi(argv[2]) : 0;
 
     QTimer t10, t100, t200;

@@ -26,8 +26,10 @@ launch() { # name, then the command
 }
 for ((i = 0; i < runs; i++)); do
     launch bare "$bin/lopena_bare"
+    launch text "$bin/lopena_bare" text
     launch lopena "$bin/lopena_probe"
     launch timers "$bin/lopena_bare" timers 3
+    launch patches "$bin/lopena_bare" patches 3
     launch flight "$bin/lopena_probe" flight "$dots"
     launch empty "$bin/lopena_probe" flight 0
 done
@@ -38,8 +40,9 @@ median() { # program, figure
 }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
-ff_bare=$(median bare first_frame_ms);  ff_ours=$(median lopena first_frame_ms)
-rss_bare=$(median bare rss_shown_mb);   rss_ours=$(median lopena rss_shown_mb)
+ff_bare=$(median bare first_frame_ms);  ff_ours=$(median lopena first_frame_ms); ff_text=$(median text first_frame_ms)
+rss_bare=$(median bare rss_shown_mb);   rss_ours=$(median lopena rss_shown_mb); rss_text=$(median text rss_shown_mb)
+cpu_patches=$(median patches cpu_ms)
 rss_dots=$(median flight rss_dots_mb);  rss_none=$(median empty rss_dots_mb)
 cpu_bare=$(median timers cpu_ms);       cpu_ours=$(median flight cpu_ms); cpu_none=$(median empty cpu_ms)
 landing=$(median flight start_to_landing_ms)
@@ -47,11 +50,15 @@ landing=$(median flight start_to_landing_ms)
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $runs runs, medians"
 printf '%-44s %10s %10s %8s\n' figure lopena bare ratio
 printf '%-44s %10s %10s %8s\n' "first painted frame (ms)" "$ff_ours" "$ff_bare" "$(ratio "$ff_ours" "$ff_bare")"
+printf '%-44s %10s %10s %8s\n' "  bare window with one line of text (ms)" "" "$ff_text" "$(ratio "$ff_ours" "$ff_text")"
 printf '%-44s %10s %10s %8s\n' "resident memory after showing (MB)" "$rss_ours" "$rss_bare" "$(ratio "$rss_ours" "$rss_bare")"
+printf '%-44s %10s %10s %8s\n' "  bare window with one line of text (MB)" "" "$rss_text" \
+    "+$(awk -v a="$rss_ours" -v b="$rss_text" 'BEGIN { printf "%.1f", a - b }')"
 printf '%-44s %10s %10s %8s\n' "resident memory with $dots dots (MB)" "$rss_dots" "$rss_bare" \
     "+$(awk -v a="$rss_dots" -v b="$rss_bare" 'BEGIN { printf "%.1f", a - b }')"
 printf '%-44s %10s %10s %8s\n' "  the same flight with no dots (MB)" "$rss_none" "" ""
 printf '%-44s %10s %10s %8s\n' "CPU during a flight with $dots dots (ms)" "$cpu_ours" "$cpu_bare" "$(ratio "$cpu_ours" "$cpu_bare")"
 printf '%-44s %10s %10s %8s\n' "  the same flight with no dots (ms)" "$cpu_none" "" ""
+printf '%-44s %10s %10s %8s\n' "  bare timers repainting 3 patches (ms)" "" "$cpu_patches" "$(ratio "$cpu_ours" "$cpu_patches")"
 printf '%-44s %10s %10s %8s\n' "Start to landing, default flight (ms)" "$landing" "3000" "$(ratio "$landing" 3000)"
 rm -rf "$out"

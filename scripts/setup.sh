@@ -2,7 +2,9 @@
 # Installs the Debian packages that building, running and testing Lopena need, when missing.
 set -euo pipefail
 
+# Extra packages may be named on the command line (the plot script asks for gnuplot-nox).
 packages=(
+  "$@"
   cmake make g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev googletest libbenchmark-dev
