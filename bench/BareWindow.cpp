@@ -7,8 +7,8 @@
 #include "ProbeClock.h"
 
 #include <QApplication>
-#include <QMainWindow>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMenuBar>
 #include <QPainter>
 #include <QTimer>

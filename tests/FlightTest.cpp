@@ -199,3 +199,21 @@ TEST_F(FlightTest, NeverLandingFlightStopsTheTrailAtTheLimit) {
 
 } // namespace
 } // namespace lopena::testing
+
+namespace lopena::testing {
+namespace {
+
+// Under LeakSanitizer (the asan preset) this also proves that flights and clears leak nothing.
+TEST_F(FlightTest, ThousandLaunchesAndClears) {
+    for (int flight = 0; flight < 1000; ++flight) {
+        w.cmdFire.click();
+        platform.clock.advance(3000);
+        ASSERT_FALSE(w.Timer1.Enabled()) << "flight " << flight;
+        ASSERT_EQ(w.shpTrail.Count(), 31);
+        w.cmdClear.click();
+    }
+    EXPECT_EQ(w.shpTrail.Count(), 1);
+}
+
+} // namespace
+} // namespace lopena::testing

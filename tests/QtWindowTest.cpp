@@ -292,14 +292,26 @@ TEST_F(QtDialogTest, SaveWritesTheReportThroughTheDialog) {
     EXPECT_TRUE(text.startsWith("Raport creat de Morvak Aplicatie Lopena-Aruncarea oblica la "));
 }
 
-TEST_F(QtDialogTest, UnwritableReportIsReportedAndTheOldFileStays) {
+// The dialog itself never returns a folder; a folder path is refused one level down.
+struct FailingPath {
+    const char* name;
+    const char* path; // relative to a fresh folder, or absolute
+};
+
+class UnwritableReportTest : public QtWindowTest,
+                             public ::testing::WithParamInterface<FailingPath> {};
+
+TEST_P(UnwritableReportTest, IsExplainedAndTheWindowGoesOn) {
     QTemporaryDir dir;
-    const QString path = dir.filePath("lipsa/raport.txt");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("dosar"));
+    const QString path = QDir(dir.path()).absoluteFilePath(GetParam().path);
     QString message;
     platform.onModalShown = [&](QWidget* dialog) {
         if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
             files->selectFile(path);
             static_cast<QDialog*>(files)->accept();
+            if (files->isVisible()) // the dialog would not take this path: fail, do not hang
+                files->reject();
         } else if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
             message = box->text();
             box->accept();
@@ -307,7 +319,16 @@ TEST_F(QtDialogTest, UnwritableReportIsReportedAndTheOldFileStays) {
     };
     action("mnusave")->trigger();
     EXPECT_TRUE(message.contains(path)) << message.toStdString();
-    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_TRUE(message.contains("Motiv: ")) << message.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"dosar"});
+    QTest::mouseClick(widget("cmdFire"), Qt::LeftButton);
+    EXPECT_TRUE(w->Timer1.Enabled());
 }
+
+INSTANTIATE_TEST_SUITE_P(Report, UnwritableReportTest,
+                         ::testing::Values(FailingPath{"missing_folder", "lipsa/raport.txt"},
+                                           FailingPath{"full_disk", "/dev/full"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -1,0 +1,39 @@
+// The general number text of a finite double: at most 15 significant digits, no trailing zeros,
+// reads back within half a unit of its 15th digit, and its leading number is the double rounded
+// to 15 digits; the Romanian text is the same with a comma.
+#include "FuzzSupport.h"
+
+#include "toolkit/NumberParsing.h"
+#include "toolkit/NumberText.h"
+
+#include <cstdio>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 8)
+        return 0;
+    const double x = fuzz::doubleFrom(data, size);
+    const std::string text = tk::GeneralNumber(x, tk::Locale::c());
+    if (!std::isfinite(x))
+        return 0;
+    fuzz::check(fuzz::significantDigits(text) <= 15, "at most 15 significant digits", text);
+    const std::size_t e = text.find('E');
+    const std::string mantissa = text.substr(0, e);
+    if (mantissa.find('.') != std::string::npos)
+        fuzz::check(mantissa.back() != '0', "no trailing zeros", text);
+    fuzz::check(text.find(',') == std::string::npos, "no grouping", text);
+
+    char rounded[64];
+    std::snprintf(rounded, sizeof rounded, "%.14e", x);
+    const double expected = std::strtod(rounded, nullptr);
+    const double back = tk::Val(text);
+    fuzz::check(back == expected || (x == 0 && back == 0),
+                "the leading number is the double to 15 digits",
+                text + " read as " + std::to_string(back) + ", expected " + rounded);
+
+    std::string romanian = tk::GeneralNumber(x, tk::Locale::romanian());
+    for (char& c : romanian)
+        if (c == ',')
+            c = '.';
+    fuzz::check(romanian == text, "the Romanian text differs only in its separator", text);
+    return 0;
+}
