@@ -26,3 +26,10 @@ asan: setup
 
 clean:
 	rm -rf build
+
+# make deb  - the Debian package, in build/release (install it with: sudo apt-get install ./build/release/lopena_*.deb)
+.PHONY: deb
+deb: setup
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS)
+	cd build/release && cpack

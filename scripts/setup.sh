@@ -5,7 +5,7 @@ set -euo pipefail
 # Extra packages may be named on the command line (the plot script asks for gnuplot-nox).
 packages=(
   "$@"
-  cmake make g++ pkg-config
+  cmake make g++ pkg-config dpkg-dev desktop-file-utils appstream
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev googletest libbenchmark-dev
   xvfb xauth imagemagick fonts-liberation2
