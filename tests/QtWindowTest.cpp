@@ -177,6 +177,57 @@ TEST_F(QtWindowTest, FocusStartsInTheAngleBox) {
     EXPECT_TRUE(widget("txtUnghi")->hasFocus());
 }
 
+TEST_F(QtWindowTest, EveryControlHasARomanianAccessibleName) {
+    for (tk::Control* control : w->controls()) {
+        QWidget* shown = host->view().widgetFor(*control);
+        ASSERT_NE(shown, nullptr);
+        EXPECT_FALSE(shown->accessibleName().isEmpty()) << control->name();
+    }
+}
+
+TEST_F(QtWindowTest, KeyboardAloneLaunchesPausesAndOpensAbout) {
+    QApplication::setActiveWindow(host.get());
+    ASSERT_EQ(QApplication::focusWidget(), widget("txtUnghi"));
+    QStringList order;
+    for (int i = 0; i < 10; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(order, (QStringList{"txtViteza", "cmdFire", "hsbViteza", "hsbUnghi", "cmdClear", "txtgrav",
+                                  "txtRaza", "HSBRaza", "Option1_3", "txtUnghi"}));
+
+    QTest::keyClick(widget("txtUnghi"), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(widget("txtUnghi"), "60");
+    QTest::keyClick(widget("txtUnghi"), Qt::Key_Tab);
+    QTest::keyClick(widget("txtViteza"), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(widget("txtViteza"), "40");
+    EXPECT_EQ(w->txtUnghi.Text(), "60");
+    EXPECT_EQ(w->txtViteza.Text(), "40");
+    QTest::keyClick(widget("txtViteza"), Qt::Key_Return);
+    ASSERT_TRUE(w->Timer1.Enabled());
+    EXPECT_EQ(w->Label8.Caption(), "34.6410161513776"); // 40 m/s at 60 degrees, vertical
+
+    // Stop comes first in the tab order once a flight runs.
+    widget("txtUnghi")->setFocus();
+    QTest::keyClick(widget("txtUnghi"), Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_EQ(QApplication::focusWidget(), widget("Command1"));
+    QTest::keyClick(widget("Command1"), Qt::Key_Space);
+    EXPECT_EQ(w->Command1.Caption(), "Reia");
+    EXPECT_FALSE(w->Timer1.Enabled());
+    QTest::keyClick(widget("Command1"), Qt::Key_Space);
+    EXPECT_EQ(w->Command1.Caption(), "Stop");
+    EXPECT_TRUE(w->Timer1.Enabled());
+
+    bool opened = false;
+    platform.onModalShown = [&](QWidget* dialog) {
+        opened = true;
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    };
+    QTest::keyClick(host.get(), Qt::Key_D, Qt::ControlModifier);
+    EXPECT_TRUE(opened);
+    EXPECT_FALSE(w->aboutWindow->loaded());
+}
+
 TEST_F(QtWindowTest, LabelUpdatesRepaintNoScene) {
     tkqt::FormSurface* surface = host->view().surface();
     QApplication::processEvents();

@@ -5,6 +5,10 @@
 
 #include <cstdlib>
 
+// Prints the main window's layout at the current scale, for the scale test that runs this
+// program again with QT_SCALE_FACTOR set.
+int dumpLayout();
+
 // Widget tests run without a screen unless one is asked for explicitly.
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
@@ -18,6 +22,8 @@ int main(int argc, char** argv) {
         qputenv("XDG_RUNTIME_DIR", dir);
     }
     QApplication app(argc, argv);
+    if (qEnvironmentVariableIsSet("LOPENA_DUMP_LAYOUT"))
+        return dumpLayout();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
