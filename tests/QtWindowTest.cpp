@@ -193,8 +193,8 @@ TEST_F(QtWindowTest, KeyboardAloneLaunchesPausesAndOpensAbout) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         order << QApplication::focusWidget()->objectName();
     }
-    EXPECT_EQ(order, (QStringList{"txtViteza", "cmdFire", "hsbViteza", "hsbUnghi", "cmdClear", "txtgrav",
-                                  "txtRaza", "HSBRaza", "Option1_3", "txtUnghi"}));
+    EXPECT_EQ(order, (QStringList{"txtViteza", "cmdFire", "hsbViteza", "hsbUnghi", "cmdClear",
+                                  "txtgrav", "txtRaza", "HSBRaza", "Option1_3", "txtUnghi"}));
 
     QTest::keyClick(widget("txtUnghi"), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(widget("txtUnghi"), "60");
@@ -217,6 +217,11 @@ TEST_F(QtWindowTest, KeyboardAloneLaunchesPausesAndOpensAbout) {
     QTest::keyClick(widget("Command1"), Qt::Key_Space);
     EXPECT_EQ(w->Command1.Caption(), "Stop");
     EXPECT_TRUE(w->Timer1.Enabled());
+
+    widget("Option1_3")->setFocus();
+    QTest::keyClick(widget("Option1_3"), Qt::Key_Down);
+    EXPECT_EQ(w->shpBall.ShapeCode(), 4);
+    EXPECT_TRUE(w->Option1(4).Value());
 
     bool opened = false;
     platform.onModalShown = [&](QWidget* dialog) {
