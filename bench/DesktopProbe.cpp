@@ -4,6 +4,7 @@
 //                             resident memory, CPU time and the time from Start to landing
 #include "ProbeClock.h"
 
+#include "TrailFill.h"
 #include "mainwindow/frmmain.h"
 #include "toolkit/qt/FormView.h"
 #include "toolkit/qt/MainWindowHost.h"
@@ -22,23 +23,6 @@
 #define CALLGRIND_START_INSTRUMENTATION
 #define CALLGRIND_STOP_INSTRUMENTATION
 #endif
-
-namespace {
-
-// Dots along repeated default parabolas across the scene, as many flights would leave them.
-void fillTrail(lopena::frmmain& w, int dots) {
-    for (int i = 1; i <= dots; ++i) {
-        tk::Shape& dot = w.shpTrail.Load(static_cast<tk::Integer>(i));
-        const double t = 0.25 * (i % 30);
-        const double shift = (i / 30) % 75 * 10.0;
-        dot.Move(static_cast<float>(8 + shift + 35.36 * t),
-                 static_cast<float>(336 - (35.36 * t - 4.903 * t * t)));
-        dot.setVisible(true);
-        dot.setFillStyle(0);
-    }
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -75,7 +59,7 @@ int main(int argc, char* argv[]) {
                 QApplication::quit();
                 return;
             }
-            fillTrail(window, dots);
+            bench::fillTrail(window, dots);
             QTimer::singleShot(500, [&] {
                 probe::print("rss_dots_mb", probe::residentMB());
                 cpuAtStart = probe::cpuMs();

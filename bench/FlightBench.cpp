@@ -1,5 +1,6 @@
 // Measures the repaint of the scene and the handlers of a flight.
 //   lopena_bench [--benchmark_filter=...]
+#include "TrailFill.h"
 #include "mainwindow/frmmain.h"
 #include "support/HeadlessPlatform.h"
 #include "toolkit/qt/FormSurface.h"
@@ -21,23 +22,6 @@ namespace {
 using lopena::frmmain;
 using lopena::testing::HeadlessPlatform;
 
-// Fills the trail with `dots` dots along repeated default parabolas across the whole scene.
-void fillTrail(frmmain& w, int dots) {
-    w.cmdClear_Click();
-    w.shpTrail(0).setFillColor(tk::rgb(40, 90, 200));
-    for (int i = 1; i <= dots; ++i) {
-        tk::Shape& dot = w.shpTrail.Load(static_cast<tk::Integer>(i));
-        const double t = 0.25 * (i % 30);
-        const double shift = (i / 30) % 75 * 10.0;
-        dot.Move(static_cast<float>(8 + shift + 35.36 * t),
-                 static_cast<float>(336 - (35.36 * t - 4.903 * t * t)));
-        dot.setShape(tk::ShapeCodes::Circle);
-        dot.setVisible(true);
-        dot.setFillStyle(0);
-        dot.setFillColor(w.shpTrail(0).FillColor());
-    }
-}
-
 // An offscreen main window with its widgets, for repaint measurements.
 struct Scene {
     tkqt::QtPlatform platform;
@@ -51,7 +35,7 @@ struct Scene {
         host = std::make_unique<tkqt::MainWindowHost>(w);
         host->show();
         QApplication::processEvents();
-        fillTrail(w, dots);
+        bench::fillTrail(w, dots);
         paint(QRegion(0, 0, 1016, 492)); // settles the layer
     }
     tkqt::FormSurface& surface() { return *host->view().surface(); }
@@ -95,7 +79,7 @@ void BM_NaiveFrame(benchmark::State& state) {
     HeadlessPlatform platform;
     frmmain w(platform);
     w.Load(platform.clock);
-    fillTrail(w, static_cast<int>(state.range(0)));
+    bench::fillTrail(w, static_cast<int>(state.range(0)));
     QImage target(1016, 492, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         QPainter painter(&target);
@@ -135,7 +119,7 @@ void BM_CreateTrail(benchmark::State& state) {
     frmmain w(platform);
     w.Load(platform.clock);
     for (auto _ : state) {
-        fillTrail(w, 32766);
+        bench::fillTrail(w, 32766);
         state.PauseTiming();
         w.cmdClear_Click();
         state.ResumeTiming();
@@ -149,7 +133,7 @@ void BM_ClearTrail(benchmark::State& state) {
     w.Load(platform.clock);
     for (auto _ : state) {
         state.PauseTiming();
-        fillTrail(w, 32766);
+        bench::fillTrail(w, 32766);
         state.ResumeTiming();
         w.cmdClear_Click();
     }
