@@ -21,7 +21,7 @@
 namespace lopena::testing {
 namespace {
 
-const char* const designCaptions[] = {"Distanta parcursa", "Inaltime maxima", "Timp total",
+const char* const layoutCaptions[] = {"Distanta parcursa", "Inaltime maxima", "Timp total",
                                       "Viteza la impact"};
 
 class Sequence {
@@ -256,7 +256,7 @@ private:
         const std::array<const tk::Label*, 4> results{&w.Label3, &w.Label4, &w.Label5, &w.Label6};
         for (std::size_t i = 0; i < results.size(); ++i) {
             const std::string& shown = results[i]->Caption();
-            const std::string& wanted = launched_ ? expected_[i] : std::string(designCaptions[i]);
+            const std::string& wanted = launched_ ? expected_[i] : std::string(layoutCaptions[i]);
             if (shown != wanted)
                 return std::string(results[i]->name()) + " shows \"" + shown + "\", not \"" +
                        wanted + "\"";
