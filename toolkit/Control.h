@@ -62,9 +62,6 @@ public:
     // Index inside its control array, or -1 for a lone control.
     Integer index() const { return index_; }
     void setIndex(Integer index) { index_ = index; }
-    // The frame that holds it, or nullptr when it sits on the form itself.
-    Control* container() const { return container_; }
-    void setContainer(Control* frame) { container_ = frame; }
 
     Single Left() const { return left_; }
     Single Top() const { return top_; }
@@ -106,7 +103,6 @@ protected:
 private:
     // Ordered for size: a trail holds tens of thousands of these.
     ControlObserver* observer_ = nullptr;
-    Control* container_ = nullptr;
     const char* name_;
     Single left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     Integer index_ = -1;

@@ -12,8 +12,14 @@ Form::~Form() {
 }
 
 void Form::add(Control& control, Control* container) {
-    control.setContainer(container);
+    if (container)
+        containers_[&control] = container;
     controls_.push_back(&control);
+}
+
+Control* Form::containerOf(const Control& control) const {
+    auto it = containers_.find(&control);
+    return it == containers_.end() ? nullptr : it->second;
 }
 
 const char* Form::accessibleName(const Control& control) const {

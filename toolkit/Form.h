@@ -49,6 +49,8 @@ public:
     // Layers of the drawing surface, the first drawn first.
     const std::vector<SceneItem>& scene() const { return scene_; }
 
+    // The frame that holds a control, or nullptr when it sits on the form itself.
+    Control* containerOf(const Control& control) const;
     // The Romanian description of a control for assistive technology, or nullptr.
     const char* accessibleName(const Control& control) const;
 
@@ -81,6 +83,8 @@ private:
     std::vector<MenuItem*> menuBar_;
     std::vector<Timer*> timers_;
     std::vector<SceneItem> scene_;
+    // Kept by the form rather than by each control: a trail holds tens of thousands of controls.
+    std::unordered_map<const Control*, Control*> containers_;
     std::unordered_map<const Control*, const char*> accessibleNames_;
     bool loaded_ = false;
     FormObserver* formObserver_ = nullptr;

@@ -54,8 +54,8 @@ FormView::FormView(tk::Form& form, QWidget* parent)
 
     for (tk::Control* control : form.controls()) {
         QWidget* parentWidget = surface_;
-        if (control->container())
-            if (QWidget* holder = widgetFor(*control->container()))
+        if (tk::Control* frame = form.containerOf(*control))
+            if (QWidget* holder = widgetFor(*frame))
                 parentWidget = holder;
         QWidget* widget = createWidget(*control, parentWidget);
         widget->setFont(font);
