@@ -14,8 +14,7 @@ int main(int argc, char* argv[]) {
     lopena::frmmain window(platform);
     window.Load(platform.scheduler());
 
-    tkqt::MainWindowHost host(window);
-    platform.registerView(window, &host.view(), &host);
+    tkqt::MainWindowHost host(window, platform);
     host.show();
     return QApplication::exec();
 }

@@ -33,8 +33,7 @@ int main(int argc, char* argv[]) {
     tkqt::QtPlatform platform;
     lopena::frmmain window(platform);
     window.Load(platform.scheduler());
-    tkqt::MainWindowHost host(window);
-    platform.registerView(window, &host.view(), &host);
+    tkqt::MainWindowHost host(window, platform);
 
     QElapsedTimer sinceStart;
     double cpuAtStart = 0, userAtStart = 0;

@@ -32,7 +32,7 @@ struct Scene {
     explicit Scene(int dots) {
         w.Load(platform.scheduler());
         w.Timer3.setEnabled(false);
-        host = std::make_unique<tkqt::MainWindowHost>(w);
+        host = std::make_unique<tkqt::MainWindowHost>(w, platform);
         host->show();
         QApplication::processEvents();
         bench::fillTrail(w, dots);

@@ -29,8 +29,7 @@ int main(int argc, char* argv[]) {
     tkqt::QtPlatform platform;
     lopena::frmmain window(platform);
     window.Load(platform.scheduler());
-    tkqt::MainWindowHost host(window);
-    platform.registerView(window, &host.view(), &host);
+    tkqt::MainWindowHost host(window, platform);
     host.move(0, 0);
     host.show();
 

@@ -35,13 +35,11 @@ protected:
     QtWindowTest() {
         w = std::make_unique<frmmain>(platform);
         w->Load(platform.scheduler());
-        host = std::make_unique<tkqt::MainWindowHost>(*w);
-        platform.registerView(*w, &host->view(), host.get());
+        host = std::make_unique<tkqt::MainWindowHost>(*w, platform);
         host->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(host.get()));
     }
     ~QtWindowTest() override {
-        platform.unregisterView(*w);
         host.reset();
         w.reset();
     }

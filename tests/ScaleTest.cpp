@@ -20,7 +20,7 @@ int dumpLayout() {
     tkqt::QtPlatform platform;
     lopena::frmmain w(platform);
     w.Load(platform.scheduler());
-    tkqt::MainWindowHost host(w);
+    tkqt::MainWindowHost host(w, platform);
     host.show();
     if (!QTest::qWaitForWindowExposed(&host))
         return 1;

@@ -15,11 +15,6 @@ void VirtualClock::stop(Timer& timer) {
     std::erase_if(entries_, [&](const Entry& e) { return e.timer == &timer; });
 }
 
-bool VirtualClock::running(const Timer& timer) const {
-    return std::any_of(entries_.begin(), entries_.end(),
-                       [&](const Entry& e) { return e.timer == &timer; });
-}
-
 void VirtualClock::advance(std::int64_t ms) {
     const std::int64_t target = now_ + ms;
     for (;;) {

@@ -18,7 +18,6 @@ public:
     // Runs every tick due within the next `ms` milliseconds, in time order.
     void advance(std::int64_t ms);
     std::int64_t now() const { return now_; }
-    bool running(const Timer& timer) const;
 
 private:
     struct Entry {

@@ -2,6 +2,7 @@
 
 #include "toolkit/qt/FormSurface.h"
 #include "toolkit/qt/FormView.h"
+#include "toolkit/qt/QtPlatform.h"
 #include "toolkit/qt/WindowIcon.h"
 
 #include <QMenuBar>
@@ -24,7 +25,8 @@ bool pressMarkedButton(FormView& view, bool cancel) {
     return false;
 }
 
-MainWindowHost::MainWindowHost(tk::Form& form) : form_(form) {
+MainWindowHost::MainWindowHost(tk::Form& form, QtPlatform& platform)
+    : form_(form), platform_(platform) {
     setWindowTitle(toQString(form.Caption()));
     setWindowIcon(windowIcon());
     auto* holder = new QWidget(this);
@@ -36,6 +38,7 @@ MainWindowHost::MainWindowHost(tk::Form& form) : form_(form) {
     view_->buildMenuBar(menuBar());
     resize(form.clientWidth(), form.clientHeight() + menuBar()->sizeHint().height());
     form.setFormObserver(this);
+    platform_.registerView(form, view_.get(), this);
 
     // In a main window Qt gives the default button no key of its own: Enter anywhere presses it.
     for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
@@ -46,6 +49,7 @@ MainWindowHost::MainWindowHost(tk::Form& form) : form_(form) {
 }
 
 MainWindowHost::~MainWindowHost() {
+    platform_.unregisterView(form_);
     form_.setFormObserver(nullptr);
     view_.reset();
 }

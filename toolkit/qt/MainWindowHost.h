@@ -10,12 +10,14 @@
 namespace tkqt {
 
 class FormView;
+class QtPlatform;
 
 // A top-level window around a form: menu bar, fixed client area, icon, Enter for the
 // default button. Closing it ends the program when it is the main window.
 class MainWindowHost : public QMainWindow, public tk::FormObserver {
 public:
-    explicit MainWindowHost(tk::Form& form);
+    // Makes itself known to the platform, so dialogs find their owner and refusals their box.
+    MainWindowHost(tk::Form& form, QtPlatform& platform);
     ~MainWindowHost() override;
 
     FormView& view() const { return *view_; }
@@ -27,6 +29,7 @@ protected:
 
 private:
     tk::Form& form_;
+    QtPlatform& platform_;
     std::unique_ptr<FormView> view_;
     bool focused_ = false;
 };
