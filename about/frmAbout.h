@@ -1,5 +1,6 @@
 #pragma once
 
+#include "about/Version.h"
 #include "toolkit/Control.h"
 #include "toolkit/ControlArray.h"
 #include "toolkit/Form.h"
@@ -25,9 +26,9 @@ public:
     // Closes the window; the modal show that opened it returns.
     void cmdOK_Click();
 
-    static constexpr tk::Integer major = 1;
-    static constexpr tk::Integer minor = 0;
-    static constexpr tk::Integer revision = 3;
+    static constexpr tk::Integer major = version::major;
+    static constexpr tk::Integer minor = version::minor;
+    static constexpr tk::Integer revision = version::revision;
     static const char* const description;
     static const char* const disclaimer;
 };

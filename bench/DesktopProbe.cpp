@@ -2,17 +2,22 @@
 //   lopena_probe              first painted frame and resident memory after showing
 //   lopena_probe flight DOTS  the same, then DOTS trail dots, then a real default flight:
 //                             resident memory, CPU time and the time from Start to landing
+//   lopena_probe flight 0 notebook TAB
+//                             the same flight with the lab notebook open on tab TAB (0-3)
 #include "ProbeClock.h"
 
 #include "TrailFill.h"
 #include "mainwindow/frmmain.h"
+#include "notebook/qt/NotebookWindow.h"
 #include "toolkit/qt/FormView.h"
 #include "toolkit/qt/MainWindowHost.h"
 #include "toolkit/qt/QtPlatform.h"
+#include "toolkit/qt/QtScheduler.h"
 #include "toolkit/qt/WindowIcon.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTabWidget>
 #include <QTimer>
 
 #include <cstring>
@@ -29,8 +34,12 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(tkqt::windowIcon());
     const bool flight = argc > 2 && std::strcmp(argv[1], "flight") == 0;
     const int dots = flight ? std::atoi(argv[2]) : 0;
+    const int notebookTab =
+        argc > 4 && std::strcmp(argv[3], "notebook") == 0 ? std::atoi(argv[4]) : -1;
 
-    tkqt::QtPlatform platform;
+    tkqt::QtScheduler scheduler;
+
+    tkqt::QtPlatform platform{scheduler};
     lopena::frmmain window(platform);
     window.Load(platform.scheduler());
     tkqt::MainWindowHost host(window, platform);
@@ -59,6 +68,13 @@ int main(int argc, char* argv[]) {
                 return;
             }
             bench::fillTrail(window, dots);
+            if (notebookTab >= 0) {
+                auto* notebook =
+                    new lopena::NotebookWindow(window.notebook, platform.locale(), &host);
+                notebook->findChild<QTabWidget*>(QStringLiteral("notebookTabs"))
+                    ->setCurrentIndex(notebookTab);
+                notebook->showBeside();
+            }
             QTimer::singleShot(500, [&] {
                 probe::print("rss_dots_mb", probe::residentMB());
                 cpuAtStart = probe::cpuMs();

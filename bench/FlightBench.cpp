@@ -2,16 +2,21 @@
 //   lopena_bench [--benchmark_filter=...]
 #include "TrailFill.h"
 #include "mainwindow/frmmain.h"
+#include "notebook/qt/NotebookWindow.h"
 #include "support/HeadlessPlatform.h"
 #include "toolkit/qt/FormSurface.h"
 #include "toolkit/qt/FormView.h"
 #include "toolkit/qt/MainWindowHost.h"
+#include "toolkit/qt/QtConversions.h"
 #include "toolkit/qt/QtPlatform.h"
+#include "toolkit/qt/QtScheduler.h"
 
 #include <QApplication>
 #include <QImage>
+#include <QLoggingCategory>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTabWidget>
 
 #include <benchmark/benchmark.h>
 
@@ -24,7 +29,8 @@ using lopena::testing::HeadlessPlatform;
 
 // An offscreen main window with its widgets, for repaint measurements.
 struct Scene {
-    tkqt::QtPlatform platform;
+    tkqt::QtScheduler scheduler;
+    tkqt::QtPlatform platform{scheduler};
     frmmain w{platform};
     std::unique_ptr<tkqt::MainWindowHost> host;
     QImage target{1016, 492, QImage::Format_ARGB32_Premultiplied};
@@ -140,11 +146,69 @@ void BM_ClearTrail(benchmark::State& state) {
 }
 BENCHMARK(BM_ClearTrail)->Unit(benchmark::kMillisecond);
 
+// A notebook holding one launched throw with `steps` steps of a flight that never lands.
+std::unique_ptr<lopena::Notebook> notebookWithSteps(int steps) {
+    auto notebook = std::make_unique<lopena::Notebook>();
+    lopena::LaunchFacts facts{};
+    facts.speed = "50";
+    facts.angle = "89";
+    facts.gravity = "0.001";
+    facts.vx = 0.87;
+    facts.vy = 49.99;
+    facts.g = 0.001;
+    notebook->launched(facts);
+    for (int n = 0; n < steps; ++n) {
+        const double t = n * 0.25;
+        notebook->stepComputed(t, facts.vx * t, facts.vy * t - facts.g / 2 * t * t, facts.g);
+    }
+    return notebook;
+}
+
+// One step appended with the notebook open on the table (0) or the graph (1), to a short log and
+// to a nearly full one: the model's row insert, the chart's point, and the repaint that follows.
+void BM_NotebookAppendAtFullLog(benchmark::State& state) {
+    auto notebook = notebookWithSteps(static_cast<int>(state.range(1)));
+    lopena::NotebookWindow window(*notebook, tk::Locale::c(), nullptr);
+    window.findChild<QTabWidget*>(QStringLiteral("notebookTabs"))
+        ->setCurrentIndex(static_cast<int>(state.range(0)));
+    window.show();
+    QApplication::processEvents();
+    int n = static_cast<int>(notebook->current()->log.size());
+    for (auto _ : state) {
+        const double t = n++ * 0.25;
+        notebook->stepComputed(t, 0.87 * t, 49.99 * t - 0.0005 * t * t, 0.001);
+        QApplication::processEvents();
+    }
+    state.counters["steps"] = static_cast<double>(notebook->current()->log.size());
+}
+BENCHMARK(BM_NotebookAppendAtFullLog)
+    ->ArgsProduct({{0, 1}, {30, static_cast<int>(lopena::FlightLog::maxSteps) - 600}})
+    ->Iterations(500)
+    ->Unit(benchmark::kMicrosecond);
+
+// Opening the notebook on a full log: every tab built and the first frame shown.
+void BM_NotebookOpenOnFullLog(benchmark::State& state) {
+    auto notebook = notebookWithSteps(static_cast<int>(lopena::FlightLog::maxSteps));
+    for (auto _ : state) {
+        lopena::NotebookWindow window(*notebook, tk::Locale::c(), nullptr);
+        window.show();
+        QApplication::processEvents();
+        state.PauseTiming();
+        window.hide();
+        state.ResumeTiming();
+    }
+    const auto& steps = notebook->current()->log.steps();
+    state.counters["log_bytes"] = static_cast<double>(steps.capacity() * sizeof(steps[0]));
+}
+BENCHMARK(BM_NotebookOpenOnFullLog)->Iterations(5)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The offscreen plugin warns at every window it shows that it cannot pass size hints on.
+    QLoggingCategory::setFilterRules(QStringLiteral("default.warning=false"));
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

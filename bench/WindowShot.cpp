@@ -5,6 +5,7 @@
 #include "toolkit/qt/FormView.h"
 #include "toolkit/qt/MainWindowHost.h"
 #include "toolkit/qt/QtPlatform.h"
+#include "toolkit/qt/QtScheduler.h"
 #include "toolkit/qt/WindowIcon.h"
 
 #include <QApplication>
@@ -26,7 +27,9 @@ int main(int argc, char* argv[]) {
     const int after = argc > 2 && !about ? std::atoi(argv[2]) : 2000;
     QApplication::setWindowIcon(tkqt::windowIcon());
 
-    tkqt::QtPlatform platform;
+    tkqt::QtScheduler scheduler;
+
+    tkqt::QtPlatform platform{scheduler};
     lopena::frmmain window(platform);
     window.Load(platform.scheduler());
     tkqt::MainWindowHost host(window, platform);

@@ -32,6 +32,9 @@ for ((i = 0; i < runs; i++)); do
     launch patches "$bin/lopena_bare" patches 3
     launch flight "$bin/lopena_probe" flight "$dots"
     launch empty "$bin/lopena_probe" flight 0
+    for tab in 0 1 2 3; do
+        launch "notebook$tab" "$bin/lopena_probe" flight 0 notebook "$tab"
+    done
 done
 
 median() { # program, figure
@@ -60,5 +63,9 @@ printf '%-44s %10s %10s %8s\n' "  the same flight with no dots (MB)" "$rss_none"
 printf '%-44s %10s %10s %8s\n' "CPU during a flight with $dots dots (ms)" "$cpu_ours" "$cpu_bare" "$(ratio "$cpu_ours" "$cpu_bare")"
 printf '%-44s %10s %10s %8s\n' "  the same flight with no dots (ms)" "$cpu_none" "" ""
 printf '%-44s %10s %10s %8s\n' "  bare timers repainting 3 patches (ms)" "" "$cpu_patches" "$(ratio "$cpu_ours" "$cpu_patches")"
+for tab in 0 1 2 3; do
+    cpu_tab=$(median "notebook$tab" cpu_ms)
+    printf '%-44s %10s %10s %8s\n' "  with the notebook open on tab $tab (ms)" "$cpu_tab" "$cpu_none" "$(ratio "$cpu_tab" "$cpu_none")"
+done
 printf '%-44s %10s %10s %8s\n' "Start to landing, default flight (ms)" "$landing" "3000" "$(ratio "$landing" 3000)"
 rm -rf "$out"

@@ -127,6 +127,8 @@ void MainLayout::buildMenus() {
     mnufile.addChild(mnuexit);
     mnuview.addChild(mnutraiect);
     mnuview.addChild(mnugrid);
+    mnuview.addChild(l2);
+    mnuview.addChild(mnucaiet);
     mnuhelp.addChild(mnuabout);
     mnutraiect.setChecked(true);
     mnugrid.setChecked(true);

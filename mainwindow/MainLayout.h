@@ -66,6 +66,9 @@ public:
     tk::MenuItem mnuview{"mnuview", "&Vizualizare"};
     tk::MenuItem mnutraiect{"mnutraiect", "&Traiectorie", "Ctrl+T"};
     tk::MenuItem mnugrid{"mnugrid", "&Grid", "Ctrl+G"};
+    // Below the view options, the way to the lab notebook.
+    tk::MenuItem l2{"l2", "-"};
+    tk::MenuItem mnucaiet{"mnucaiet", "&Caiet de laborator", "Ctrl+L"};
     tk::MenuItem mnuhelp{"mnuhelp", "&Ajutor"};
     tk::MenuItem mnuabout{"mnuabout", "Despre", "Ctrl+D"};
 

@@ -1,11 +1,25 @@
 #include "mainwindow/frmmain.h"
 
+#include "notebook/StepTable.h"
 #include "toolkit/Platform.h"
+
+#include <string>
 
 namespace lopena {
 
 frmmain::frmmain(tk::Platform& platform) : Flight(*this, platform), platform_(platform) {
     wireEvents();
+    setRecorder(&notebook);
+    // A repeated throw or a series writes its inputs into the boxes, as a pupil would, and
+    // presses Start: the boxes check them as they check typing.
+    notebook.relaunch = [this](const std::string& speed, const std::string& angle,
+                               const std::string& gravity) {
+        txtViteza.setText(speed);
+        txtUnghi.setText(angle);
+        txtgrav.setText(gravity);
+        cmdFire.click();
+    };
+    notebook.speedAndGravity = [this] { return std::pair(txtViteza.Text(), txtgrav.Text()); };
 }
 
 void frmmain::wireEvents() {
@@ -29,6 +43,7 @@ void frmmain::wireEvents() {
     mnusave.onClick = [this] { mnusave_Click(); };
     mnuabout.onClick = [this] { mnuabout_Click(); };
     mnuexit.onClick = [this] { mnuexit_Click(); };
+    mnucaiet.onClick = [this] { mnucaiet_Click(); };
 }
 
 void frmmain::Form_Load() {
@@ -45,6 +60,28 @@ void frmmain::mnuabout_Click() {
 
 void frmmain::mnuexit_Click() {
     platform_.closeWindow(*this);
+}
+
+std::string frmmain::toolTipOf(const tk::Control& control) const {
+    if (control.name() != shpTrail.name() || control.index() < 1)
+        return {};
+    const auto dot = notebook.stepOfDot(control.index());
+    if (!dot)
+        return {};
+    static const char* const lines[] = {"t = ", "x = ", "y = ", "vx = ", "vy = "};
+    static const char* const units[] = {" s", " m", " m", " m/s", " m/s"};
+    std::string tip =
+        "Aruncarea " + std::to_string(dot->owner->number) + ", pasul " + std::to_string(dot->step);
+    for (int column = 1; column <= 5; ++column)
+        tip += "\n" + std::string(lines[column - 1]) +
+               StepTable::cell(*dot->owner, dot->step, column, platform_.locale()) +
+               units[column - 1];
+    return tip;
+}
+
+void frmmain::mnucaiet_Click() {
+    if (showNotebook)
+        showNotebook();
 }
 
 } // namespace lopena

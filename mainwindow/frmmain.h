@@ -2,9 +2,11 @@
 
 #include "about/frmAbout.h"
 #include "mainwindow/MainLayout.h"
+#include "notebook/Notebook.h"
 #include "simulation/Flight.h"
 #include "toolkit/Types.h"
 
+#include <functional>
 #include <memory>
 
 namespace tk {
@@ -42,6 +44,16 @@ public:
     void mnusave_Click();
     void mnuabout_Click();
     void mnuexit_Click();
+    // Opens or raises the lab notebook.
+    void mnucaiet_Click();
+
+    // Every flight of this run, step by step; fed by the flight.
+    Notebook notebook;
+    // Shows the notebook's window; set by the program's front end.
+    std::function<void()> showNotebook;
+
+    // A trail dot shows the step that left it: t, x, y, vx and vy.
+    std::string toolTipOf(const tk::Control& control) const override;
 
     // Created on first use, reloaded at every opening.
     std::unique_ptr<frmAbout> aboutWindow;

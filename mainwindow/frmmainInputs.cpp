@@ -22,14 +22,14 @@ void frmmain::HSBRaza_Change() {
 // Each step reads the text afresh: a correction re-enters the handler through its own write,
 // and the outer run then goes on with the corrected text.
 void frmmain::txtViteza_Change() {
-    if (!tk::IsNumeric(txtViteza.Text(), platform_.locale()))
+    if (!tk::IsNumeric(txtViteza.Text()))
         txtViteza.setText("1");
     if (tk::Val(txtViteza.Text()) < 1)
         txtViteza.setText("1");
 }
 
 void frmmain::txtUnghi_Change() {
-    if (!tk::IsNumeric(txtUnghi.Text(), platform_.locale()))
+    if (!tk::IsNumeric(txtUnghi.Text()))
         txtUnghi.setText("1");
     if (tk::Val(txtUnghi.Text()) < 1)
         txtUnghi.setText("1");

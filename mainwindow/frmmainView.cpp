@@ -3,6 +3,8 @@
 #include "report/Report.h"
 #include "toolkit/Platform.h"
 
+#include <utility>
+
 namespace lopena {
 
 namespace {
@@ -31,24 +33,23 @@ void frmmain::cmdClear_Click() {
     const auto last = static_cast<tk::Integer>(shpTrail.Count() - 1);
     for (tk::Integer i = 1; i <= last; ++i)
         shpTrail.Unload(i);
+    notebook.trailCleared();
 }
 
 void frmmain::mnusave_Click() {
-    const auto path = platform_.askSaveFileName(*this, ReportSaveRequest());
-    if (!path)
-        return;
+    // The inputs of the launch whose results the report holds; before any launch, the boxes.
+    const LaunchTexts inputs = launchedTexts.value_or(
+        LaunchTexts{txtViteza.Text(), txtUnghi.Text(), txtRaza.Text(), txtgrav.Text()});
     ReportInputs in;
-    in.dateTime = platform_.nowGeneralDate();
-    in.gravity = txtgrav.Text();
-    in.radius = txtRaza.Text();
-    in.speed = txtViteza.Text();
-    in.angle = txtUnghi.Text();
+    in.gravity = inputs.gravity;
+    in.radius = inputs.radius;
+    in.speed = inputs.speed;
+    in.angle = inputs.angle;
     in.distance = Label3.Caption();
     in.maxHeight = Label4.Caption();
     in.totalTime = Label5.Caption();
     in.impactSpeed = Label6.Caption();
-    if (auto failure = platform_.writeFileAtomically(*path, ReportText(in)))
-        platform_.showError(*this, "Salveaza rezultate", ReportFailureMessage(*path, *failure));
+    SaveReport(*this, platform_, std::move(in));
 }
 
 } // namespace lopena

@@ -29,4 +29,13 @@ std::string ReportFailureMessage(const std::string& path, const std::string& rea
            "\n\nFisierul existent, daca exista, a ramas neschimbat.";
 }
 
+void SaveReport(tk::Form& owner, tk::Platform& platform, ReportInputs in) {
+    const auto path = platform.askSaveFileName(owner, ReportSaveRequest());
+    if (!path)
+        return;
+    in.dateTime = platform.nowGeneralDate();
+    if (auto failure = platform.writeFileAtomically(*path, ReportText(in)))
+        platform.showError(owner, "Salveaza rezultate", ReportFailureMessage(*path, *failure));
+}
+
 } // namespace lopena

@@ -28,4 +28,8 @@ tk::SaveFileRequest ReportSaveRequest();
 // The Romanian message for a report that could not be written.
 std::string ReportFailureMessage(const std::string& path, const std::string& reason);
 
+// Asks where to save, stamps the date and writes the report; a failure is explained to the
+// user and leaves any old file as it was.
+void SaveReport(tk::Form& owner, tk::Platform& platform, ReportInputs in);
+
 } // namespace lopena

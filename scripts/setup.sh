@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   "$@"
   cmake make g++ pkg-config dpkg-dev desktop-file-utils appstream
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-tools-dev qt6-l10n-tools qt6-charts-dev libqt6opengl6-dev
   libgtest-dev googletest libbenchmark-dev
   xvfb xauth imagemagick fonts-liberation2
 )

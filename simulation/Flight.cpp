@@ -2,6 +2,7 @@
 
 #include "mainwindow/MainLayout.h"
 #include "simulation/FinalResults.h"
+#include "simulation/FlightRecorder.h"
 #include "toolkit/NumberParsing.h"
 #include "toolkit/NumberText.h"
 #include "toolkit/Platform.h"
@@ -19,38 +20,64 @@ constexpr int distancePrefixLength = 20; // "Distanta parcursa : "
 } // namespace
 
 const char* const Flight::gravityRefusal =
-    "Acceleratia gravitationala trebuie sa fie un numar diferit de 0, nu prea mic si nu prea mare.";
+    "Acceleratia gravitationala trebuie sa fie un numar pozitiv, nu prea mic si nu prea mare.";
 const char* const Flight::speedRefusal = "Viteza este prea mare pentru a calcula aruncarea.";
 
 Flight::Flight(MainLayout& window, tk::Platform& platform) : w_(window), platform_(platform) {}
+
+namespace {
+
+// What a launch computes before it changes anything.
+struct Plan {
+    tk::Single angle;
+    double vx, vy;
+    FinalResults results;
+    tk::Single flightTime;
+};
+
+// The launch at speed v0, or nothing when any of its steps cannot be computed.
+std::optional<Plan> planLaunch(double v0, double angleText, double g) {
+    const auto angle = tk::ToSingle(90 - angleText);
+    if (!angle || !std::isfinite(v0))
+        return std::nullopt;
+    const double vx = std::sin(*angle * pi / 180) * v0;
+    const double vy = std::cos(*angle * pi / 180) * v0;
+    const auto results = computeFinalResults(vx, vy, g);
+    const auto flightTime = results ? tk::ToSingle(results->flightTime) : std::nullopt;
+    if (!flightTime)
+        return std::nullopt;
+    return Plan{*angle, vx, vy, *results, *flightTime};
+}
+
+} // namespace
 
 void Flight::cmdFire_Click() {
     // Everything that can fail is computed before the first change, so a refused launch
     // leaves the window and a flight under way exactly as they were.
     const double v0 = tk::Val(w_.txtViteza.Text());
-    const auto angle = tk::ToSingle(90 - tk::Val(w_.txtUnghi.Text()));
-    const double vx = angle ? std::sin(*angle * pi / 180) * v0 : NAN;
-    const double vy = angle ? std::cos(*angle * pi / 180) * v0 : NAN;
+    const double angleValue = tk::Val(w_.txtUnghi.Text());
     const double g = tk::Val(w_.txtgrav.Text());
-    const auto results = computeFinalResults(vx, vy, g);
-    const auto flightTime = results ? tk::ToSingle(results->flightTime) : std::nullopt;
-    if (!flightTime) {
-        const bool speedFault = !std::isfinite(vx * vx + vy * vy);
-        if (speedFault)
+    // A gravity of 0 or below has no landing: the ball would rise for ever.
+    const auto plan = g > 0 ? planLaunch(v0, angleValue, g) : std::nullopt;
+    if (!plan) {
+        // The speed is to blame only when the same launch at 1 m/s would succeed.
+        if (g > 0 && planLaunch(1, angleValue, g))
             platform_.refuseInput(w_.txtViteza, speedRefusal);
         else
             platform_.refuseInput(w_.txtgrav, gravityRefusal);
         return;
     }
+    launchedTexts =
+        LaunchTexts{w_.txtViteza.Text(), w_.txtUnghi.Text(), w_.txtRaza.Text(), w_.txtgrav.Text()};
 
     w_.shpBall.Move(8, 336);
     w_.shpBall.setVisible(true);
     w_.Command1.setCaption("Stop");
     w_.Label11.setCaption("0");
     dblVelocity[0] = v0;
-    sngAngle = *angle;
-    dblVelocity[1] = vx;
-    dblVelocity[2] = vy;
+    sngAngle = plan->angle;
+    dblVelocity[1] = plan->vx;
+    dblVelocity[2] = plan->vy;
     sngTime = 0;
     w_.Timer1.setEnabled(true);
     w_.Timer2.setEnabled(true);
@@ -69,8 +96,33 @@ void Flight::cmdFire_Click() {
     w_.Label7.setCaption(tk::GeneralNumber(dblVelocity[1], locale));
     w_.Label8.setCaption(tk::GeneralNumber(dblVelocity[2], locale));
     FinalCalc();
-    sngFlightTime = *flightTime;
+    sngFlightTime = plan->flightTime;
     dblTimeLeft = sngFlightTime;
+    if (recorder_)
+        recorder_->launched(launchFacts(v0, angleValue, g, plan->results));
+}
+
+LaunchFacts Flight::launchFacts(double v0, double angle, double g, const FinalResults& r) const {
+    const tk::Locale& locale = platform_.locale();
+    LaunchFacts facts;
+    facts.speed = launchedTexts->speed;
+    facts.angle = launchedTexts->angle;
+    facts.gravity = launchedTexts->gravity;
+    facts.totalTime = tk::GeneralNumber(r.totalTime, locale);
+    facts.distance = tk::GeneralNumber(r.distance, locale);
+    facts.maxHeight = tk::GeneralNumber(r.maxHeight, locale);
+    facts.impactSpeed = tk::GeneralNumber(r.impactSpeed, locale);
+    facts.v0 = v0;
+    facts.angleDegrees = angle;
+    facts.g = g;
+    facts.vx = dblVelocity[1];
+    facts.vy = dblVelocity[2];
+    facts.T = r.totalTime;
+    facts.D = r.distance;
+    facts.H = r.maxHeight;
+    facts.V = r.impactSpeed;
+    facts.colour = w_.shpTrail(0).FillColor();
+    return facts;
 }
 
 void Flight::FinalCalc() {
@@ -103,6 +155,8 @@ void Flight::Timer1_Timer() {
     w_.shpBall.setLeft(*left);
     w_.shpBall.setTop(*top);
     sngTime = *nextTime;
+    if (recorder_)
+        recorder_->stepComputed(t, *x, *y, g);
 
     // A full trail leaves no more dots; the ball shows itself instead until the trail is cleared.
     if (w_.chkTrail.Value() == 1 && w_.shpTrail.Count() < w_.shpTrail.MaxCount) {
@@ -113,6 +167,8 @@ void Flight::Timer1_Timer() {
         dot.setFillStyle(0);
         dot.setFillColor(w_.shpTrail(0).FillColor());
         w_.shpBall.setVisible(false);
+        if (recorder_)
+            recorder_->dotAdded(dot.index());
     } else {
         w_.shpBall.setVisible(true);
     }
@@ -134,6 +190,9 @@ void Flight::Timer1_Timer() {
                                                       ? distance.substr(distancePrefixLength)
                                                       : std::string()));
         w_.Command1.setEnabled(false);
+        // Last: what the recorder does next (a series launches again) follows a finished tick.
+        if (recorder_)
+            recorder_->landed();
     }
 }
 

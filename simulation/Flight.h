@@ -4,6 +4,8 @@
 #include "toolkit/Types.h"
 
 #include <array>
+#include <optional>
+#include <string>
 
 namespace tk {
 class Platform;
@@ -12,6 +14,14 @@ class Platform;
 namespace lopena {
 
 class MainLayout;
+class FlightRecorder;
+struct FinalResults;
+struct LaunchFacts;
+
+// The input texts of an accepted launch, as they stood when Start accepted them.
+struct LaunchTexts {
+    std::string speed, angle, radius, gravity;
+};
 
 // The flight of the ball: the simulation state of the main window and the handlers that launch,
 // move, pause and time the ball and show its results.
@@ -46,17 +56,29 @@ public:
     // Flight time still to count down, s.
     double dblTimeLeft = 0;
 
+    // The inputs of the last accepted launch; nothing before the first one.
+    std::optional<LaunchTexts> launchedTexts;
+
     // Shown to the pupil when the gravity makes the throw impossible to compute.
     static const char* const gravityRefusal;
     static const char* const speedRefusal;
 
+    // Receives every launch, step, dot and landing; nullptr records nothing.
+    void setRecorder(FlightRecorder* recorder) { recorder_ = recorder; }
+
+protected:
+    FlightRecorder* recorder() const { return recorder_; }
+
 private:
+    // What the recorder is told of an accepted launch.
+    LaunchFacts launchFacts(double v0, double angle, double g, const FinalResults& r) const;
     // Ends a flight whose next position cannot be computed, as a landing without its texts.
     void abortFlight();
 
     MainLayout& w_;
     tk::Platform& platform_;
     tk::Random random_;
+    FlightRecorder* recorder_ = nullptr;
 };
 
 } // namespace lopena

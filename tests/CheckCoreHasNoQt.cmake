@@ -4,8 +4,9 @@ file(GLOB_RECURSE core_sources
   ${SOURCE_DIR}/simulation/*.h ${SOURCE_DIR}/simulation/*.cpp
   ${SOURCE_DIR}/mainwindow/*.h ${SOURCE_DIR}/mainwindow/*.cpp
   ${SOURCE_DIR}/report/*.h ${SOURCE_DIR}/report/*.cpp
-  ${SOURCE_DIR}/about/*.h ${SOURCE_DIR}/about/*.cpp)
-list(FILTER core_sources EXCLUDE REGEX "/toolkit/qt/")
+  ${SOURCE_DIR}/about/*.h ${SOURCE_DIR}/about/*.cpp
+  ${SOURCE_DIR}/notebook/*.h ${SOURCE_DIR}/notebook/*.cpp)
+list(FILTER core_sources EXCLUDE REGEX "/(toolkit|notebook)/qt/")
 set(offenders "")
 foreach(source IN LISTS core_sources)
   file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]|qt|Qt)")

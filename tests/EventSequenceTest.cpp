@@ -2,36 +2,50 @@
 // sequence is seeded, so a failure names the seed that replays it:
 //   LOPENA_SEQUENCES=100000 LOPENA_FIRST_SEED=1 lopena_core_tests --gtest_filter='EventSequence*'
 #include "mainwindow/frmmain.h"
-#include "simulation/FinalResults.h"
 #include "support/HeadlessPlatform.h"
 #include "toolkit/NumberParsing.h"
-#include "toolkit/NumberText.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
-#include <memory>
+#include <cstring>
+#include <functional>
+#include <numbers>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <string>
-#include <vector>
 
 namespace lopena::testing {
 namespace {
 
-const char* const layoutCaptions[] = {"Distanta parcursa", "Inaltime maxima", "Timp total",
-                                      "Viteza la impact"};
+// Texts a pupil might type or paste, between bars.
+const std::string samples =
+    "| |  \t|0|1|45|90|91|-|+|.|,|0.5|2,5|1e3|1E+15|1e-05|1e308|1e400|-1e400|1e-320|3D2|&H1F|"
+    "&HFFFF|&O17|&H|9.806|-9.806|0,0|abc|12abc|\xC8\x99|\xE2\x82\xAC 5|1 2|99999999999999999999|"
+    "1.7976931348623157e308|4.9e-324|NaN|inf|0x10";
+
+// A result caption before any launch, the text around its number, and the rounding's half unit.
+struct Result {
+    const char *layout, *prefix, *suffix;
+    double halfUnit;
+};
+const Result results[] = {{"Distanta parcursa", "Distanta parcursa : ", " m", 0.0005},
+                          {"Inaltime maxima", "Inaltime maxima: ", " m", 0.0005},
+                          {"Timp total", "Timp total: ", " s", 0.005},
+                          {"Viteza la impact", "Viteza la impact ", "", 0}};
 
 class Sequence {
 public:
     explicit Sequence(std::uint64_t seed)
-        : rng_(seed), platform_(seed % 2 ? tk::Locale::romanian() : tk::Locale::c()),
-          w_(std::make_unique<frmmain>(platform_)) {
-        w_->Load(platform_.clock);
+        : rng_(seed), romanian_(seed % 2),
+          platform_(romanian_ ? tk::Locale::romanian() : tk::Locale::c()), w_(platform_) {
+        w_.Load(platform_.clock);
         platform_.whileModal = [this](tk::Form& form) {
-            advance(pick(0, 3000));
+            platform_.clock.advance(pick(0, 3000));
             if (pick(0, 1))
                 static_cast<frmAbout&>(form).cmdOK.click();
         };
@@ -51,223 +65,152 @@ private:
     int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng_); }
 
     std::string randomText() {
-        static const char* const samples[] = {"",
-                                              " ",
-                                              "  \t",
-                                              "0",
-                                              "1",
-                                              "45",
-                                              "90",
-                                              "91",
-                                              "-",
-                                              "+",
-                                              ".",
-                                              ",",
-                                              "0.5",
-                                              "2,5",
-                                              "1e3",
-                                              "1E+15",
-                                              "1e-05",
-                                              "1e308",
-                                              "1e400",
-                                              "-1e400",
-                                              "1e-320",
-                                              "3D2",
-                                              "&H1F",
-                                              "&HFFFF",
-                                              "&O17",
-                                              "&H",
-                                              "9.806",
-                                              "-9.806",
-                                              "0,0",
-                                              "abc",
-                                              "12abc",
-                                              "\xC8\x99",
-                                              "\xE2\x82\xAC 5",
-                                              "1 2",
-                                              "99999999999999999999",
-                                              "1.7976931348623157e308",
-                                              "4.9e-324",
-                                              "NaN",
-                                              "inf",
-                                              "0x10"};
+        std::string text;
         switch (pick(0, 3)) {
-        case 0:
-            return samples[pick(0, std::size(samples) - 1)];
-        case 1: {
-            std::string garbage;
-            for (int n = pick(0, 8); n > 0; --n)
-                garbage += static_cast<char>(pick(1, 255));
-            return garbage;
+        case 0: { // the n-th sample
+            std::size_t begin = 0;
+            for (auto n = pick(0, std::count(samples.begin(), samples.end(), '|')); n > 0; --n)
+                begin = samples.find('|', begin) + 1;
+            return samples.substr(begin, samples.find('|', begin) - begin);
         }
+        case 1:
+            for (int n = pick(0, 8); n > 0; --n)
+                text += static_cast<char>(pick(1, 255)); // any byte but the end of a C text
+            return text;
         case 2:
             return std::to_string(pick(-200, 2000));
-        default: {
+        default:
             std::ostringstream number;
             number << std::exp(std::uniform_real_distribution<double>(-700, 700)(rng_)) *
                           (pick(0, 1) ? 1 : -1);
             return number.str();
         }
-        }
     }
 
-    void type(tk::TextBox& box, std::string text) {
-        if (box.MaxLength > 0 && static_cast<int>(text.size()) > box.MaxLength)
-            text.resize(static_cast<std::size_t>(box.MaxLength));
-        if (pick(0, 1)) {
-            box.setText(text); // pasted over the whole box
-            return;
-        }
-        for (std::size_t n = 0; n <= text.size(); ++n) // typed a character at a time
-            box.setText(text.substr(0, n));
-    }
-
-    void advance(int ms) { platform_.clock.advance(ms); }
-
+    // The results of an accepted launch by the textbook formulas, the angle kept in single
+    // precision as the window keeps it.
     void launch() {
         const std::size_t refusals = platform_.refusals.size();
-        const std::string gravity = w_->txtgrav.Text();
-        w_->cmdFire.click();
+        const double v0 = tk::Val(w_.txtViteza.Text()), g = tk::Val(w_.txtgrav.Text());
+        const double angle = static_cast<float>(90 - tk::Val(w_.txtUnghi.Text()));
+        w_.cmdFire.click();
         if (platform_.refusals.size() != refusals)
             return;
-        const auto r =
-            computeFinalResults(w_->dblVelocity[1], w_->dblVelocity[2], tk::Val(gravity));
-        const tk::Locale& l = platform_.locale();
-        expected_ = {"Distanta parcursa : " + tk::GeneralNumber(r->distance, l) + " m",
-                     "Inaltime maxima: " + tk::GeneralNumber(r->maxHeight, l) + " m",
-                     "Timp total: " + tk::GeneralNumber(r->totalTime, l) + " s",
-                     "Viteza la impact " + tk::GeneralNumber(r->impactSpeed, l)};
+        const double vx = std::sin(angle * std::numbers::pi / 180) * v0;
+        const double vy = std::cos(angle * std::numbers::pi / 180) * v0;
+        expected_ = {2 * vy / g * vx, vy * vy / (2 * g), 2 * vy / g, v0};
         launched_ = true;
     }
 
+    // One event of the user or the clock, picked at random and logged by its number.
     void step() {
-        const int event = pick(0, 16);
-        log_ << event << ' ';
-        switch (event) {
-        case 0:
-            launch();
-            break;
-        case 1:
-            w_->Command1.click();
-            break;
-        case 2:
-            w_->cmdClear.click();
-            break;
-        case 3:
-            w_->mnugrid.click();
-            break;
-        case 4:
-            w_->mnutraiect.click();
-            break;
-        case 5:
-            w_->Option1(std::array<tk::Integer, 3>{1, 3, 4}[static_cast<std::size_t>(pick(0, 2))])
-                .click();
-            break;
-        case 6:
-            type(w_->txtViteza, randomText());
-            break;
-        case 7:
-            type(w_->txtUnghi, randomText());
-            break;
-        case 8:
-            type(w_->txtgrav, randomText());
-            break;
-        case 9:
-            w_->hsbViteza.setValue(static_cast<tk::Integer>(pick(-5, 105)));
-            break;
-        case 10:
-            w_->hsbUnghi.setValue(static_cast<tk::Integer>(pick(-5, 95)));
-            break;
-        case 11:
-            w_->HSBRaza.setValue(static_cast<tk::Integer>(pick(5, 25)));
-            break;
-        case 12:
-            advance(pick(0, 9) == 0 ? pick(0, 120000) : pick(0, 4000));
-            break;
-        case 13:
-            platform_.saveAnswer =
-                pick(0, 2) ? std::optional<std::string>("raport.txt") : std::nullopt;
-            if (pick(0, 3) == 0)
-                platform_.failingPaths["raport.txt"] = "No space left on device";
-            else
+        frmmain& w = w_;
+        const std::function<void()> events[] = {
+            [&] { launch(); },
+            [&] { w.Command1.click(); },
+            [&] { w.cmdClear.click(); },
+            [&] {
+                std::array{&w.mnugrid, &w.mnutraiect, &w.mnuabout}[pick(0, 2)]->click();
+            },
+            [&] {
+                w.Option1(std::array<tk::Integer, 3>{1, 3, 4}[pick(0, 2)]).click();
+            },
+            [&] { // pasted over the whole box, or typed a character at a time
+                tk::TextBox& box = *std::array{&w.txtViteza, &w.txtUnghi, &w.txtgrav}[pick(0, 2)];
+                std::string text = randomText();
+                if (box.MaxLength > 0) // the box takes no more
+                    text = text.substr(0, static_cast<std::size_t>(box.MaxLength));
+                for (std::size_t n = pick(0, 1) ? text.size() : 0; n <= text.size(); ++n)
+                    box.setText(text.substr(0, n));
+            },
+            [&] { // a little beyond either end as well
+                tk::HScrollBar& bar =
+                    *std::array{&w.hsbViteza, &w.hsbUnghi, &w.HSBRaza}[pick(0, 2)];
+                bar.setValue(static_cast<tk::Integer>(pick(bar.Min() - 5, bar.Max() + 5)));
+            },
+            [&] { w.txtRaza.setText(randomText()); }, // only the program writes the radius
+            [&] { platform_.clock.advance(pick(0, 400)); },
+            [&] { platform_.clock.advance(pick(0, 4000)); },
+            [&] { platform_.clock.advance(pick(0, 120000)); },
+            [&] {
+                platform_.saveAnswer = pick(0, 2) ? std::optional("r.txt") : std::nullopt;
                 platform_.failingPaths.clear();
-            w_->mnusave.click();
-            break;
-        case 14:
-            w_->mnuabout.click();
-            break;
-        case 15:
-            w_->txtRaza.setText(randomText()); // only the program writes the radius box
-            break;
-        default:
-            if (pick(0, 9) == 0) {
-                w_->mnuexit.click();
-                closed_ = true;
-            }
-            break;
-        }
+                if (pick(0, 3) == 0)
+                    platform_.failingPaths["r.txt"] = "No space left on device";
+                w.mnusave.click();
+            },
+            [&] {
+                if ((closed_ = pick(0, 9) == 0))
+                    w.mnuexit.click();
+            },
+        };
+        const int event = pick(0, static_cast<int>(std::size(events)) - 1);
+        log_ << event << ' ';
+        events[event]();
     }
 
-    std::string invariants() {
-        frmmain& w = *w_;
-        const tk::Integer count = w.shpTrail.Count();
-        if (count < 1) // a 16-bit count holds no more than 32,767
-            return "trail count " + std::to_string(count);
-        int seen = 0;
-        for (const auto& [index, dot] : w.shpTrail) {
-            if (index != seen)
-                return "trail index gap at " + std::to_string(seen);
-            ++seen;
-            if (!std::isfinite(dot->Left()) || !std::isfinite(dot->Top()) ||
-                !std::isfinite(dot->Width()))
-                return "dot " + std::to_string(index) + " has an undefined place";
-        }
-        if (seen != count)
-            return "trail holds " + std::to_string(seen) + " dots, count says " +
-                   std::to_string(count);
-        for (const tk::Control* c : w.controls())
-            if (!std::isfinite(c->Left()) || !std::isfinite(c->Top()) ||
-                !std::isfinite(c->Width()) || !std::isfinite(c->Height()))
-                return std::string(c->name()) + " has an undefined geometry";
-        for (const tk::Shape* s : {&w.shpBall, &w.shpBorder})
-            if (!std::isfinite(s->Left()) || !std::isfinite(s->Top()) || !std::isfinite(s->Width()))
-                return std::string(s->name()) + " has an undefined geometry";
-        for (const tk::Label* l :
-             {&w.Label3, &w.Label4, &w.Label5, &w.Label6, &w.Label7, &w.Label8, &w.Label11})
-            if (l->Caption().find("NaN") != std::string::npos ||
-                l->Caption().find("Inf") != std::string::npos)
-                return std::string(l->name()) + " shows " + l->Caption();
+    // The number of a result caption written in the locale's style, or nothing.
+    std::optional<double> number(const std::string& caption, const Result& r) const {
+        std::string text = caption.substr(std::min(caption.size(), std::strlen(r.prefix)));
+        if (!caption.starts_with(r.prefix) || !text.ends_with(r.suffix) ||
+            text.find(romanian_ ? '.' : ',') != std::string::npos)
+            return std::nullopt;
+        text.resize(text.size() - std::strlen(r.suffix));
+        std::replace(text.begin(), text.end(), ',', '.');
+        char* rest = nullptr;
+        const double value = std::strtod(text.c_str(), &rest);
+        return !text.empty() && *rest == 0 ? std::optional(value) : std::nullopt;
+    }
 
-        const double speed = tk::Val(w.txtViteza.Text());
-        if (!(speed >= 1))
+    std::string invariants() const {
+        const frmmain& w = w_;
+        int seen = 0;
+        for (const auto& [index, dot] : w.shpTrail)
+            if (index != seen++)
+                return "trail index gap at " + std::to_string(seen - 1);
+        if (seen < 1 || seen != w.shpTrail.Count())
+            return "trail holds " + std::to_string(seen) + " dots, count says " +
+                   std::to_string(w.shpTrail.Count());
+        std::vector<const tk::Control*> placed(w.controls().begin(), w.controls().end());
+        for (const auto& [index, dot] : w.shpTrail)
+            placed.push_back(dot);
+        placed.insert(placed.end(), {&w.shpBall, &w.shpBorder});
+        for (const tk::Control* c : placed)
+            if (!std::isfinite(double(c->Left()) + c->Top() + c->Width() + c->Height()))
+                return std::string(c->name()) + " has an undefined geometry";
+        for (const tk::Label* l : {&w.Label7, &w.Label8, &w.Label11})
+            if (l->Caption().find("Inf") != std::string::npos ||
+                l->Caption().find("NaN") != std::string::npos)
+                return std::string(l->name()) + " shows " + l->Caption();
+        if (!(tk::Val(w.txtViteza.Text()) >= 1))
             return "speed box reads " + w.txtViteza.Text();
-        const double angle = tk::Val(w.txtUnghi.Text());
-        if (!(angle >= 1 && angle <= 90))
+        if (const double angle = tk::Val(w.txtUnghi.Text()); !(angle >= 1 && angle <= 90))
             return "angle box reads " + w.txtUnghi.Text();
 
+        // Ready (or landed), flying, or paused.
         const bool t1 = w.Timer1.Enabled(), t2 = w.Timer2.Enabled(), c1 = w.Command1.Enabled();
-        const std::string& caption = w.Command1.Caption();
-        const bool ready = !t1 && !t2 && !c1 && caption == "Stop"; // also Landed
-        const bool flying = t1 && t2 && c1 && caption == "Stop";
-        const bool paused = !t1 && t2 && c1 && caption == "Reia";
-        if (!ready && !flying && !paused)
+        const bool stop = w.Command1.Caption() == "Stop";
+        if (!(stop && t1 == t2 && t1 == c1) && !(!stop && !t1 && t2 && c1))
             return "timers and Stop button agree with no state";
 
-        const std::array<const tk::Label*, 4> results{&w.Label3, &w.Label4, &w.Label5, &w.Label6};
-        for (std::size_t i = 0; i < results.size(); ++i) {
-            const std::string& shown = results[i]->Caption();
-            const std::string& wanted = launched_ ? expected_[i] : std::string(layoutCaptions[i]);
-            if (shown != wanted)
-                return std::string(results[i]->name()) + " shows \"" + shown + "\", not \"" +
-                       wanted + "\"";
+        const tk::Label* const shown[] = {&w.Label3, &w.Label4, &w.Label5, &w.Label6};
+        for (std::size_t i = 0; i < std::size(results); ++i) {
+            const std::string& caption = shown[i]->Caption();
+            const auto value = number(caption, results[i]);
+            const double exact = expected_[i],
+                         tolerance = results[i].halfUnit + 1e-9 * std::fabs(exact);
+            if (launched_ ? !value || !(std::fabs(*value - exact) <= tolerance)
+                          : caption != results[i].layout)
+                return std::string(shown[i]->name()) + " shows \"" + caption + "\"";
         }
         return {};
     }
 
     std::mt19937_64 rng_;
+    bool romanian_;
     HeadlessPlatform platform_;
-    std::unique_ptr<frmmain> w_;
-    std::array<std::string, 4> expected_;
+    frmmain w_;
+    std::array<double, 4> expected_{};
     bool launched_ = false;
     bool closed_ = false;
     std::ostringstream log_;
@@ -282,8 +225,7 @@ TEST(EventSequenceTest, NoSequenceBreaksTheWindow) {
     const std::uint64_t first = fromEnvironment("LOPENA_FIRST_SEED", 1);
     const std::uint64_t sequences = fromEnvironment("LOPENA_SEQUENCES", 300);
     for (std::uint64_t seed = first; seed < first + sequences; ++seed) {
-        Sequence sequence(seed);
-        const std::string broken = sequence.run(60);
+        const std::string broken = Sequence(seed).run(60);
         ASSERT_TRUE(broken.empty()) << "seed " << seed << ": " << broken;
     }
 }

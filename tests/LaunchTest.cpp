@@ -1,207 +1,228 @@
 #include "support/WindowFixture.h"
 
-#include "simulation/FinalResults.h"
-
 #include <cmath>
 
 namespace lopena::testing {
 namespace {
 
-class LaunchTest : public WindowTest {};
+// A throw from the inputs to the landing: the four results and the two launch components as the
+// locale writes them, then the tick of the landing and where the ball stood, in metres.
+struct Scenario : Row {
+    const char *speed, *angle, *gravity;
+    bool romanian;
+    const char *time, *distance, *height, *impact, *vx, *vy;
+    int landingTick;
+    double landingX;
+};
 
-TEST_F(LaunchTest, DefaultLaunchShowsTheFourResults) {
-    w.cmdFire.click();
-    EXPECT_EQ(w.Label5.Caption(), "Timp total: 7.21 s");
-    EXPECT_EQ(w.Label3.Caption(), "Distanta parcursa : 254.946 m");
-    EXPECT_EQ(w.Label4.Caption(), "Inaltime maxima: 63.736 m");
-    EXPECT_EQ(w.Label6.Caption(), "Viteza la impact 50");
-    // In double precision the components are 35.35533905932734199... (sine) and
-    // 35.35533905932740594... (cosine): 15 digits apart in the last place.
-    EXPECT_EQ(w.Label7.Caption(), "35.3553390593273");
-    EXPECT_EQ(w.Label8.Caption(), "35.3553390593274");
-}
+class ScenarioTest : public ::testing::WithParamInterface<Scenario>, public WindowTest {
+protected:
+    ScenarioTest() : WindowTest(GetParam().romanian ? tk::Locale::romanian() : tk::Locale::c()) {}
+};
 
-TEST_F(LaunchTest, DefaultLaunchSetsStateAndControls) {
-    w.cmdFire.click();
-    EXPECT_EQ(w.sngAngle, 45.0F);
-    EXPECT_NEAR(w.dblVelocity[1], 35.35533905932, 1e-10);
-    EXPECT_NEAR(w.dblVelocity[2], 35.35533905932, 1e-10);
-    EXPECT_EQ(w.dblVelocity[0], 50.0);
-    EXPECT_EQ(w.sngFlightTime, static_cast<float>(2 * w.dblVelocity[2] / 9.806));
-    EXPECT_EQ(w.dblTimeLeft, static_cast<double>(w.sngFlightTime));
-    EXPECT_EQ(w.dblTimeLeft, 7.210960388183594);
-    EXPECT_EQ(w.sngTime, 0.0F);
-    EXPECT_TRUE(w.Timer1.Enabled());
-    EXPECT_TRUE(w.Timer2.Enabled());
-    EXPECT_TRUE(w.Timer3.Enabled());
-    EXPECT_TRUE(w.Command1.Enabled());
-    EXPECT_EQ(w.Command1.Caption(), "Stop");
+TEST_P(ScenarioTest, ShowsTheResultsAndLandsOnTheFirstTickBelowTheGround) {
+    const Scenario& s = GetParam();
+    launch(s.speed, s.angle, s.gravity);
+    EXPECT_EQ(w.Label7.Caption(), s.vx);
+    EXPECT_EQ(w.Label8.Caption(), s.vy);
     EXPECT_EQ(w.Label11.Caption(), "0");
     EXPECT_TRUE(w.shpBall.Visible());
-    EXPECT_EQ(w.shpBall.Left(), 8.0F);
-    EXPECT_EQ(w.shpBall.Top(), 336.0F);
-    EXPECT_EQ(w.shpBall.FillStyle(), 0);
-    EXPECT_EQ(w.shpBall.FillColor(), w.shpTrail(0).FillColor());
+    EXPECT_EQ(flyUntilLanded(), s.landingTick);
+    EXPECT_NEAR(w.sngPosition[1], s.landingX, 0.05);
+    EXPECT_EQ(w.shpTrail.Count(), s.landingTick + 1);
+    // The results stay after the landing, whose X text is the distance.
+    EXPECT_EQ(w.Label5.Caption(), "Timp total: " + std::string(s.time) + " s");
+    EXPECT_EQ(w.Label3.Caption(), "Distanta parcursa : " + std::string(s.distance) + " m");
+    EXPECT_EQ(w.Label4.Caption(), "Inaltime maxima: " + std::string(s.height) + " m");
+    EXPECT_EQ(w.Label6.Caption(), "Viteza la impact " + std::string(s.impact));
+    EXPECT_EQ(w.Label7.Caption(), "Coordonata X : " + std::string(s.distance) + " m");
+    EXPECT_EQ(w.Label8.Caption(), "Coordonata Y : 0,00");
+    EXPECT_FALSE(w.Timer2.Enabled() || w.Command1.Enabled() || w.shpBall.Visible());
+    EXPECT_TRUE(w.cmdFire.Enabled());
 }
 
-struct ComponentCase {
-    const char* name;
-    const char* speed;
-    const char* angle;
-    const char* label7;
-    const char* label8;
-    const char* distance;
-};
-
-class ComponentTest : public WindowTest, public ::testing::WithParamInterface<ComponentCase> {};
-
-TEST_P(ComponentTest, ShowsTheLaunchComponents) {
-    const ComponentCase& c = GetParam();
-    launch(c.speed, c.angle);
-    EXPECT_EQ(w.Label7.Caption(), c.label7);
-    EXPECT_EQ(w.Label8.Caption(), c.label8);
-    EXPECT_EQ(w.Label3.Caption(), c.distance);
-}
-
+// In double precision the components at 45 degrees are 35.35533905932734199... (sine) and
+// 35.35533905932740594... (cosine): 15 digits apart in the last place.
 INSTANTIATE_TEST_SUITE_P(
-    Launch, ComponentTest,
-    ::testing::Values(ComponentCase{"angle_30", "50", "30", "43.3012701892219", "25",
-                                    "Distanta parcursa : 220.79 m"},
-                      ComponentCase{"angle_90", "50", "90", "0", "50", "Distanta parcursa : 0 m"},
-                      ComponentCase{"angle_45", "50", "45", "35.3553390593273", "35.3553390593274",
-                                    "Distanta parcursa : 254.946 m"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    Launch, ScenarioTest,
+    ::testing::Values(
+        Scenario{"default", "50", "45", "9.806", false, "7.21", "254.946", "63.736", "50",
+                 "35.3553390593273", "35.3553390593274", 30, 256.326},
+        Scenario{"romanian", "50", "45", "9.806", true, "7,21", "254,946", "63,736", "50",
+                 "35,3553390593273", "35,3553390593274", 30, 256.326},
+        Scenario{"angle_30", "50", "30", "9.806", false, "5.1", "220.79", "31.868", "50",
+                 "43.3012701892219", "25", 22, 227.33},
+        Scenario{"straight_up", "50", "90", "9.806", false, "10.2", "0", "127.473", "50", "0", "50",
+                 42, 0},
+        Scenario{"gravity_with_a_comma", "50", "45", "9,81", false, "7.21", "254.842", "63.71",
+                 "50", "35.3553390593273", "35.3553390593274", 30, 256.326},
+        Scenario{"gravity_10", "20", "90", "10", false, "4", "0", "20", "20", "0", "20", 18, 0},
+        Scenario{"slowest", "1", "1", "9.806", false, "0", "0.004", "0", "1", "0.999847695156391",
+                 "0.0174524064372852", 2, 0.25},
+        Scenario{"beyond_the_frame", "100", "45", "9.806", false, "14.42", "1019.784", "254.946",
+                 "100", "70.7106781186547", "70.7106781186548", 59, 1025.3}),
+    rowName);
 
-class RomanianLaunchTest : public WindowTest {
-protected:
-    RomanianLaunchTest() : WindowTest(tk::Locale::romanian()) {}
-};
-
-TEST_F(RomanianLaunchTest, NumbersCarryADecimalComma) {
-    w.cmdFire.click();
-    EXPECT_EQ(w.Label5.Caption(), "Timp total: 7,21 s");
-    EXPECT_EQ(w.Label3.Caption(), "Distanta parcursa : 254,946 m");
-    EXPECT_EQ(w.Label4.Caption(), "Inaltime maxima: 63,736 m");
-    EXPECT_EQ(w.Label6.Caption(), "Viteza la impact 50");
-    EXPECT_EQ(w.Label8.Caption(), "35,3553390593274");
-    launch("50", "30");
-    EXPECT_EQ(w.Label7.Caption(), "43,3012701892219");
-    EXPECT_EQ(w.Label8.Caption(), "25");
-}
-
-TEST_F(LaunchTest, GravityWithACommaIsCutAtTheComma) {
-    launch("50", "45", "9,81");
-    const double t = 2 * w.dblVelocity[2] / 9;
-    EXPECT_EQ(w.sngFlightTime, static_cast<float>(t));
-}
-
-TEST_F(LaunchTest, NegativeGravityGivesNegativeResultsAndAPositiveSpeed) {
-    launch("50", "45", "-9.806");
-    EXPECT_EQ(w.Label5.Caption(), "Timp total: -7.21 s");
-    EXPECT_EQ(w.Label3.Caption(), "Distanta parcursa : -254.946 m");
-    EXPECT_EQ(w.Label4.Caption(), "Inaltime maxima: -63.736 m");
-    EXPECT_EQ(w.Label6.Caption(), "Viteza la impact 50");
-    EXPECT_LT(w.sngFlightTime, 0);
-}
-
-TEST(FinalResultsTest, ImpactSpeedIsTheMagnitudeOfTheVelocity) {
-    auto r = computeFinalResults(30, 40, 9.806);
-    ASSERT_TRUE(r);
-    EXPECT_NEAR(r->impactSpeed, 50, 1e-12);
-    EXPECT_NEAR(r->flightTime, 80 / 9.806, 1e-12);
-    EXPECT_FALSE(computeFinalResults(30, 40, 0));
-    EXPECT_FALSE(computeFinalResults(30, 40, NAN));
-    EXPECT_FALSE(computeFinalResults(1e200, 1e200, 9.806)); // vy squared overflows
-    EXPECT_FALSE(computeFinalResults(30, 40, 1e-320));      // the time overflows
-}
-
-struct RefusedCase {
-    const char* name;
-    const char* speed;
-    const char* gravity;
+struct Refused : Row {
+    const char *speed, *gravity;
     bool onSpeedBox;
 };
 
-class RefusedLaunchTest : public WindowTest, public ::testing::WithParamInterface<RefusedCase> {};
+class RefusedLaunchTest : public WindowTest, public ::testing::WithParamInterface<Refused> {};
 
 TEST_P(RefusedLaunchTest, ChangesNothingAndTellsThePupil) {
-    const RefusedCase& c = GetParam();
-    w.txtViteza.setText(c.speed);
-    w.txtgrav.setText(c.gravity);
+    w.txtViteza.setText(GetParam().speed);
+    w.txtgrav.setText(GetParam().gravity);
     const auto before = texts();
     w.cmdFire.click();
     EXPECT_EQ(texts(), before);
-    EXPECT_FALSE(w.Timer1.Enabled());
-    EXPECT_FALSE(w.Timer2.Enabled());
-    EXPECT_FALSE(w.shpBall.Visible());
-    EXPECT_FALSE(w.Command1.Enabled());
+    EXPECT_FALSE(w.Timer1.Enabled() || w.Timer2.Enabled() || w.shpBall.Visible() ||
+                 w.Command1.Enabled());
     EXPECT_EQ(w.shpBall.Left(), 8.0F);
     ASSERT_EQ(platform.refusals.size(), 1U);
-    EXPECT_EQ(platform.refusals[0].box, c.onSpeedBox ? &w.txtViteza : &w.txtgrav);
+    EXPECT_EQ(platform.refusals[0].box, GetParam().onSpeedBox ? &w.txtViteza : &w.txtgrav);
     EXPECT_FALSE(platform.refusals[0].explanation.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Launch, RefusedLaunchTest,
-    ::testing::Values(RefusedCase{"gravity_zero", "50", "0", false},
-                      RefusedCase{"gravity_empty", "50", "", false},
-                      RefusedCase{"gravity_text", "50", "abc", false},
-                      RefusedCase{"gravity_beyond_double", "50", "1e400", false},
-                      RefusedCase{"gravity_tiny", "50", "1e-320", false},
-                      RefusedCase{"time_beyond_single", "1e30", "1e-10", false},
-                      RefusedCase{"speed_overflows", "1e300", "9.806", true}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Launch, RefusedLaunchTest,
+                         ::testing::Values(Refused{"gravity_zero", "50", "0", false},
+                                           Refused{"gravity_empty", "50", "", false},
+                                           Refused{"gravity_text", "50", "abc", false},
+                                           Refused{"gravity_beyond_double", "50", "1e400", false},
+                                           Refused{"gravity_tiny", "50", "1e-320", false},
+                                           Refused{"gravity_negative", "50", "-9.806", false},
+                                           Refused{"time_beyond_single", "1e30", "1e-10", true},
+                                           Refused{"speed_overflows", "1e300", "9.806", true}),
+                         rowName);
 
-TEST_F(LaunchTest, RefusedLaunchLeavesAFlightUnderWay) {
+class FlightTest : public WindowTest {};
+
+// The colours come from a generator with a fixed start: the same in every run of the program.
+TEST_F(FlightTest, ColoursFollowAFixedSequenceThatARefusalLeavesAlone) {
     w.cmdFire.click();
+    EXPECT_EQ(w.shpTrail(0).FillColor(), tk::rgb(21, 63, 191));
+    EXPECT_EQ(w.shpBall.FillColor(), tk::rgb(21, 63, 191));
+    EXPECT_EQ(w.shpBall.FillStyle(), 0);
     platform.clock.advance(1000);
-    const float time = w.sngTime;
-    const float left = w.shpBall.Left();
+    const float time = w.sngTime, left = w.shpBall.Left();
     w.txtgrav.setText("0");
-    w.cmdFire.click();
+    w.cmdFire.click(); // refused: the flight under way goes on as it was
     EXPECT_EQ(w.sngTime, time);
     EXPECT_EQ(w.shpBall.Left(), left);
     EXPECT_TRUE(w.Timer1.Enabled());
     EXPECT_EQ(w.Label5.Caption(), "Timp total: 7.21 s");
-}
-
-TEST_F(LaunchTest, RefusedLaunchDrawsNoColour) {
-    w.txtgrav.setText("0");
-    w.cmdFire.click();
     w.txtgrav.setText("9.806");
     w.cmdFire.click();
-    HeadlessPlatform other;
-    frmmain fresh(other);
-    fresh.Load(other.clock);
-    fresh.cmdFire.click();
-    EXPECT_EQ(w.shpBall.FillColor(), fresh.shpBall.FillColor());
+    EXPECT_EQ(w.shpBall.FillColor(), tk::rgb(173, 104, 159));
 }
 
-TEST_F(LaunchTest, EveryRunGivesTheFirstFlightTheSameColourAndLaterFlightsNewOnes) {
+TEST_F(FlightTest, EachDotStandsWhereTheBallWasWithTheShapeAndTrailSetAtItsTick) {
     w.cmdFire.click();
-    const tk::Colour first = w.shpBall.FillColor();
-    w.cmdFire.click();
-    EXPECT_NE(w.shpBall.FillColor(), first);
-
-    HeadlessPlatform other;
-    frmmain second(other);
-    second.Load(other.clock);
-    second.cmdFire.click();
-    EXPECT_EQ(second.shpBall.FillColor(), first);
-    for (tk::Colour c : {first, w.shpBall.FillColor()})
-        EXPECT_TRUE(c >= 0 && c <= 0xFFFFFF);
-}
-
-TEST_F(LaunchTest, StartWhilePausedBeginsANewFlight) {
-    w.cmdFire.click();
+    platform.clock.advance(100);
+    ASSERT_EQ(w.shpTrail.Count(), 2);
+    const tk::Shape& dot = w.shpTrail(1);
+    EXPECT_TRUE(dot.Visible());
+    EXPECT_EQ(dot.Left(), 8.0F);
+    EXPECT_EQ(dot.Top(), 336.0F);
+    EXPECT_EQ(dot.FillStyle(), 0);
+    EXPECT_EQ(dot.FillColor(), w.shpTrail(0).FillColor());
+    EXPECT_FALSE(w.shpBall.Visible()); // the newest dot stands in for the ball
+    w.Option1(1).click();
+    w.HSBRaza.setValue(15);
+    w.mnutraiect.click(); // without the trail the ball shows and no dot is left
+    EXPECT_FALSE(w.mnutraiect.Checked() || w.chkTrail.Value());
     platform.clock.advance(500);
-    w.Command1.click();
-    ASSERT_EQ(w.Command1.Caption(), "Reia");
+    EXPECT_EQ(w.shpTrail.Count(), 2);
+    EXPECT_TRUE(w.shpBall.Visible());
+    w.mnutraiect.click();
+    platform.clock.advance(100);
+    EXPECT_FALSE(w.shpBall.Visible());
+    EXPECT_EQ(dot.ShapeCode(), tk::ShapeCodes::Circle);
+    EXPECT_EQ(dot.Width(), 9.0F);
+    ASSERT_EQ(w.shpTrail.Count(), 3);
+    EXPECT_EQ(w.shpTrail(2).ShapeCode(), tk::ShapeCodes::Square);
+    EXPECT_EQ(w.shpTrail(2).Width(), 15.0F);
+}
+
+TEST_F(FlightTest, ClockCountsDownFourteenValuesThenStops) {
+    EXPECT_EQ(w.Label11.Caption(), "0.00");
+    platform.clock.advance(200);
+    EXPECT_EQ(w.Label11.Caption(), "0.00 sec");
+    EXPECT_FALSE(w.Timer3.Enabled());
     w.cmdFire.click();
+    std::vector<std::string> shown;
+    while (w.Timer3.Enabled()) {
+        platform.clock.advance(200);
+        shown.push_back(w.Label11.Caption());
+    }
+    ASSERT_EQ(shown.size(), 15U);
+    EXPECT_EQ(shown.front(), "6.71096038818359 sec");
+    EXPECT_EQ(shown[1], "6.21096038818359 sec");
+    EXPECT_EQ(shown[13], "0.210960388183594 sec");
+    EXPECT_EQ(shown[14], "0.00 sec");
+    EXPECT_EQ(w.dblTimeLeft, 0);
+}
+
+TEST_F(FlightTest, CoordinatesAreMetresFromTheLaunchPoint) {
+    w.cmdFire.click();
+    platform.clock.advance(100); // first tick: the launch point
+    EXPECT_EQ(w.Label7.Caption(), "Coordonata X : 00.00");
+    EXPECT_EQ(w.Label8.Caption(), "Coordonata Y : 00.00");
+    launch("20", "90", "10"); // top at t = 2 s, 20 m
+    platform.clock.advance(900);
+    EXPECT_EQ(w.Label8.Caption(), "Coordonata Y : 20.00");
+}
+
+TEST_F(FlightTest, PauseFreezesBallAndClockResumeGoesOnAndStartBeginsAnew) {
+    w.cmdFire.click();
+    platform.clock.advance(1000);
+    w.Command1.click();
+    const float left = w.shpBall.Left(), time = w.sngTime;
+    const auto shown = texts();
+    EXPECT_EQ(shown.back(), "Reia");
+    platform.clock.advance(5000);
+    EXPECT_EQ(w.shpBall.Left(), left);
+    EXPECT_EQ(texts(), shown);
+    EXPECT_TRUE(w.Timer2.Enabled());
+    w.Command1.click();
+    EXPECT_EQ(w.Command1.Caption(), "Stop");
+    EXPECT_TRUE(w.Timer3.Enabled()); // the clock goes on with the ball
+    platform.clock.advance(100);
+    EXPECT_EQ(w.sngTime, time + 0.25F);
+    EXPECT_GT(w.shpBall.Left(), left);
+    w.Command1.click();
+    w.cmdFire.click(); // Start while paused
     EXPECT_EQ(w.Command1.Caption(), "Stop");
     EXPECT_EQ(w.sngTime, 0.0F);
     EXPECT_EQ(w.shpBall.Left(), 8.0F);
     EXPECT_TRUE(w.Timer1.Enabled());
+}
+
+TEST_F(FlightTest, PositionBeyondSinglePrecisionEndsTheFlightQuietly) {
+    launch("1e38", "45");
+    EXPECT_EQ(flyUntilLanded(100), 21); // 0.25 s x 20 x 7.07e37 m/s passes the largest float
+    EXPECT_FALSE(w.Timer2.Enabled() || w.shpBall.Visible() || w.Command1.Enabled());
+    EXPECT_TRUE(std::isfinite(w.shpBall.Left()) && std::isfinite(w.shpBall.Top()));
+    const std::string& x = w.Label7.Caption(); // a coordinate, not a landing text or infinity
+    EXPECT_EQ(x.rfind("Coordonata X : ", 0), 0U);
+    EXPECT_EQ(x.find_first_not_of("0123456789.", 15), std::string::npos) << x;
+}
+
+// Without gravity the ball never comes down; the trail stops at the most dots an array holds.
+TEST_F(FlightTest, NeverLandingFlightStopsTheTrailAtTheLimit) {
+    w.cmdFire.click();
+    w.txtgrav.setText("0");
+    platform.clock.advance(32766LL * 100);
+    EXPECT_EQ(w.shpTrail.Count(), 32767);
+    platform.clock.advance(1000);
+    EXPECT_EQ(w.shpTrail.Count(), 32767);
+    EXPECT_TRUE(w.shpBall.Visible());
+    EXPECT_TRUE(w.Timer1.Enabled());
+    w.cmdClear.click();
+    EXPECT_EQ(w.shpTrail.Count(), 1);
+    platform.clock.advance(100);
+    EXPECT_EQ(w.shpTrail.Count(), 2);
+    EXPECT_TRUE(w.shpTrail.exists(1));
 }
 
 } // namespace

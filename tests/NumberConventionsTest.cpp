@@ -1,4 +1,5 @@
 #include "simulation/RoundX.h"
+#include "support/Table.h"
 #include "toolkit/NumberParsing.h"
 #include "toolkit/NumberText.h"
 #include "toolkit/Precision.h"
@@ -11,83 +12,56 @@
 
 namespace {
 
+using lopena::testing::Row;
+using lopena::testing::rowName;
 using tk::Locale;
 
-struct ValCase {
-    const char* name;
+// The leading number of a text, and whether the whole text is a number a double can hold.
+struct Reading : Row {
     const char* text;
-    double expected;
+    double value;
+    bool numeric;
 };
 
-class ValTest : public ::testing::TestWithParam<ValCase> {};
+class ReadingTest : public ::testing::TestWithParam<Reading> {};
 
-TEST_P(ValTest, ReadsTheLeadingNumber) {
-    const ValCase& c = GetParam();
-    EXPECT_DOUBLE_EQ(tk::Val(c.text), c.expected) << '"' << c.text << '"';
+TEST_P(ReadingTest, FollowsTheLeadingNumberRule) {
+    const Reading& c = GetParam();
+    EXPECT_EQ(tk::Val(c.text), c.value) << '"' << c.text << '"';
+    EXPECT_EQ(tk::IsNumeric(c.text), c.numeric) << '"' << c.text << '"';
 }
+
+constexpr double inf = std::numeric_limits<double>::infinity();
 
 INSTANTIATE_TEST_SUITE_P(
-    LeadingNumberRule, ValTest,
+    Numbers, ReadingTest,
     ::testing::Values(
-        ValCase{"plain", "9.806", 9.806}, ValCase{"comma_stops", "9,81", 9},
-        ValCase{"empty", "", 0}, ValCase{"letters", "abc", 0},
-        ValCase{"letters_after", "12abc", 12}, ValCase{"inner_blanks", " 1 2 . 5 ", 12.5},
-        ValCase{"tabs_and_line_feeds", "\t4\n2", 42}, ValCase{"minus", "-9.806", -9.806},
-        ValCase{"plus", "+3", 3}, ValCase{"lone_minus", "-", 0},
-        ValCase{"leading_point", ".5", 0.5}, ValCase{"trailing_point", "7.", 7},
-        ValCase{"second_point_stops", "1.2.3", 1.2}, ValCase{"exponent", "1e3", 1000},
-        ValCase{"exponent_d", "2.5D2", 250}, ValCase{"exponent_negative", "25E-1", 2.5},
-        ValCase{"exponent_without_digits", "3e", 3}, ValCase{"exponent_sign_only", "3e+", 3},
-        ValCase{"hex", "&H1F", 31}, ValCase{"hex_16_bit_wraps", "&HFFFF", -1},
-        ValCase{"hex_32_bit", "&H10000", 65536}, ValCase{"hex_32_bit_wraps", "&HFFFFFFFF", -1},
-        ValCase{"octal", "&O17", 15}, ValCase{"octal_wraps", "&O177777", -1},
-        ValCase{"hex_without_digits", "&H", 0}, ValCase{"ampersand_alone", "&", 0},
-        ValCase{"underflow", "1e-400", 0}, ValCase{"scroll_bar_text", " 73", 73}),
-    [](const auto& info) { return std::string(info.param.name); });
+        Reading{"plain", "9.806", 9.806, true}, Reading{"integer", "45", 45, true},
+        Reading{"decimal_comma", "9,81", 9.81, true}, Reading{"no_grouping", "1,000", 1, true},
+        Reading{"empty", "", 0, false}, Reading{"blank", "  ", 0, false},
+        Reading{"letters", "abc", 0, false}, Reading{"letters_after", "12abc", 12, false},
+        Reading{"blanks_around", " 73 ", 73, true}, Reading{"scroll_bar_text", " 73", 73, true},
+        Reading{"inner_blanks", " 1 2 . 5 ", 12.5, false}, Reading{"inner_blank", "1 2", 12, false},
+        Reading{"tabs_and_line_feeds", "\t4\n2", 42, false},
+        Reading{"minus", "-9.806", -9.806, true}, Reading{"plus", "+3", 3, true},
+        Reading{"lone_minus", "-", 0, false}, Reading{"lone_point", ".", 0, false},
+        Reading{"lone_comma", ",", 0, false}, Reading{"leading_point", ".5", 0.5, true},
+        Reading{"trailing_point", "7.", 7, true}, Reading{"trailing_comma", "2,", 2, true},
+        Reading{"second_point_stops", "1.2.3", 1.2, false}, Reading{"exponent", "1e3", 1000, true},
+        Reading{"exponent_d", "2.5D2", 250, true}, Reading{"exponent_negative", "25E-1", 2.5, true},
+        Reading{"exponent_without_digits", "3e", 3, false},
+        Reading{"exponent_sign_only", "3e+", 3, false}, Reading{"hex", "&H1F", 31, true},
+        Reading{"hex_16_bit_wraps", "&HFFFF", -1, true},
+        Reading{"hex_32_bit", "&H10000", 65536, true},
+        Reading{"hex_32_bit_wraps", "&HFFFFFFFF", -1, true}, Reading{"octal", "&O17", 15, true},
+        Reading{"octal_wraps", "&O177777", -1, true}, Reading{"bad_hex", "&HG", 0, false},
+        Reading{"hex_without_digits", "&H", 0, false}, Reading{"ampersand_alone", "&", 0, false},
+        Reading{"underflow", "1e-400", 0, true}, Reading{"beyond_double", "1e400", inf, false},
+        Reading{"beyond_double_negative", "-1e400", -inf, false},
+        Reading{"huge_exponent", "123456789e99999999999999999999", inf, false}),
+    rowName);
 
-TEST(ValTest, MagnitudeBeyondADoubleIsInfinite) {
-    EXPECT_TRUE(std::isinf(tk::Val("1e400")));
-    EXPECT_LT(tk::Val("-1e400"), 0);
-    EXPECT_TRUE(std::isinf(tk::Val("123456789e99999999999999999999")));
-}
-
-struct NumericCase {
-    const char* name;
-    const char* text;
-    bool inC;
-    bool inRomanian;
-};
-
-class IsNumericTest : public ::testing::TestWithParam<NumericCase> {};
-
-TEST_P(IsNumericTest, FollowsTheLocale) {
-    const NumericCase& c = GetParam();
-    EXPECT_EQ(tk::IsNumeric(c.text, Locale::c()), c.inC) << '"' << c.text << "\" in C";
-    EXPECT_EQ(tk::IsNumeric(c.text, Locale::romanian()), c.inRomanian)
-        << '"' << c.text << "\" in ro";
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    NumericTest, IsNumericTest,
-    ::testing::Values(
-        NumericCase{"integer", "45", true, true}, NumericCase{"blanks_around", " 73 ", true, true},
-        NumericCase{"point", "2.5", true, true /* thousands point */},
-        NumericCase{"comma", "2,5", true /* thousands comma */, true},
-        NumericCase{"grouped", "1,000", true, true}, NumericCase{"empty", "", false, false},
-        NumericCase{"blank", "  ", false, false}, NumericCase{"lone_minus", "-", false, false},
-        NumericCase{"lone_point", ".", false, true == false},
-        NumericCase{"lone_comma", ",", false, false}, NumericCase{"letter", "a", false, false},
-        NumericCase{"trailing_letter", "12a", false, false},
-        NumericCase{"exponent", "1e3", true, true}, NumericCase{"bad_exponent", "1e", false, false},
-        NumericCase{"negative", "-5", true, true}, NumericCase{"hex", "&H1F", true, true},
-        NumericCase{"bad_hex", "&HG", false, false},
-        NumericCase{"inner_blank", "1 2", false, false},
-        NumericCase{"beyond_double", "1e400", false, false},
-        NumericCase{"tiny", "1e-400", true, true}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-struct GeneralCase {
-    const char* name;
+struct GeneralCase : Row {
     double value;
     const char* c;
     const char* romanian;
@@ -120,10 +94,9 @@ INSTANTIATE_TEST_SUITE_P(
         GeneralCase{"mantissa", 1.5e300, "1.5E+300", "1,5E+300"},
         GeneralCase{"negative_exponent", -2.5e-7, "-2.5E-07", "-2,5E-07"},
         GeneralCase{"large_whole", 123456789012345, "123456789012345", "123456789012345"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
-struct PatternCase {
-    const char* name;
+struct PatternCase : Row {
     double value;
     const char* c;
 };
@@ -143,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(Pattern0Hash00, PatternTest,
                                            PatternCase{"negative_rounds_to_zero", -0.001, "00.00"},
                                            PatternCase{"exact_half_to_even", 0.125, "00.12"},
                                            PatternCase{"large", 1025.3, "1025.30"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         rowName);
 
 TEST(PatternTest, UsesTheLocaleSeparator) {
     EXPECT_EQ(tk::FormatTwoByTwo(63.736, Locale::romanian()), "63,74");
@@ -180,8 +153,7 @@ TEST(PrecisionTest, SingleOverflowsOnlyWhereRoundingGivesInfinity) {
     EXPECT_EQ(tk::ToSingle(1e-50), 0.0F);
 }
 
-struct RoundCase {
-    const char* name;
+struct RoundCase : Row {
     double value;
     tk::Integer decimals;
     double expected;
@@ -203,6 +175,6 @@ INSTANTIATE_TEST_SUITE_P(RoundX, RoundXTest,
                                            RoundCase{"distance", 254.94619, 3, 254.946},
                                            RoundCase{"negative_half", -0.125, 2, -0.12},
                                            RoundCase{"whole", 12.0004, 3, 12}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         rowName);
 
 } // namespace

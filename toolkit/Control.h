@@ -91,10 +91,6 @@ public:
     ControlObserver* observer() const { return observer_; }
     void setObserver(ControlObserver* observer) { observer_ = observer; }
 
-    struct Drawn {
-        std::int16_t x = 0, y = 0, width = 0, height = 0;
-    };
-
 protected:
     // Copies every property and the observer; used when an array creates an element from element 0.
     Control(const Control&) = default;
@@ -110,12 +106,6 @@ private:
     Kind kind_;
     bool visible_ = true;
     bool enabled_ = true;
-
-public:
-    // Where a renderer last drew the control, kept here so a trail of thousands of dots needs no
-    // side table; the model itself never reads it.
-    mutable bool drawnValid = false;
-    mutable Drawn drawn;
 };
 
 // A control with a caption: frames, labels, buttons, check boxes and option buttons.

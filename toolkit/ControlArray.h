@@ -31,11 +31,8 @@ public:
     }
 
     // Throws std::out_of_range for an index that holds no element.
-    T& operator()(Integer index) const {
-        if (!exists(index))
-            throw std::out_of_range(name_ + ": no element " + std::to_string(index));
-        return *items_[static_cast<std::size_t>(index)];
-    }
+    T& operator()(Integer index) { return *items_[checked(index)]; }
+    const T& operator()(Integer index) const { return *items_[checked(index)]; }
     bool exists(Integer index) const {
         return index >= 0 && static_cast<std::size_t>(index) < items_.size() &&
                items_[static_cast<std::size_t>(index)];
@@ -56,7 +53,6 @@ public:
         T& element = target.emplace(operator()(0));
         element.setIndex(index);
         element.quietHide();
-        element.drawnValid = false;
         return element;
     }
 
@@ -76,36 +72,42 @@ public:
     }
 
     // Visits (index, element) in ascending index order, skipping the holes.
-    class const_iterator {
+    template <class Storage, class Element> class basic_iterator {
     public:
-        using value_type = std::pair<Integer, T*>;
+        using value_type = std::pair<Integer, Element*>;
         using difference_type = std::ptrdiff_t;
-        const_iterator(const std::deque<std::optional<T>>* items, std::size_t at)
-            : items_(items), at_(at) {
-            skip();
-        }
-        value_type operator*() const {
-            return {static_cast<Integer>(at_), const_cast<T*>(&*(*items_)[at_])};
-        }
-        const_iterator& operator++() {
+        basic_iterator(Storage* items, std::size_t at) : items_(items), at_(at) { skip(); }
+        value_type operator*() const { return {static_cast<Integer>(at_), &*(*items_)[at_]}; }
+        basic_iterator& operator++() {
             ++at_;
             skip();
             return *this;
         }
-        bool operator==(const const_iterator& other) const { return at_ == other.at_; }
+        bool operator==(const basic_iterator& other) const { return at_ == other.at_; }
 
     private:
         void skip() {
             while (at_ < items_->size() && !(*items_)[at_])
                 ++at_;
         }
-        const std::deque<std::optional<T>>* items_;
+        Storage* items_;
         std::size_t at_;
     };
+    using Items = std::deque<std::optional<T>>;
+    using iterator = basic_iterator<Items, T>;
+    using const_iterator = basic_iterator<const Items, const T>;
+    iterator begin() { return {&items_, 0}; }
+    iterator end() { return {&items_, items_.size()}; }
     const_iterator begin() const { return {&items_, 0}; }
     const_iterator end() const { return {&items_, items_.size()}; }
 
 private:
+    std::size_t checked(Integer index) const {
+        if (!exists(index))
+            throw std::out_of_range(name_ + ": no element " + std::to_string(index));
+        return static_cast<std::size_t>(index);
+    }
+
     // The empty place for a new element at `index`; growing the deque moves no element.
     std::optional<T>& slot(Integer index) {
         auto at = static_cast<std::size_t>(index);
@@ -118,7 +120,7 @@ private:
     }
 
     std::string name_;
-    mutable std::deque<std::optional<T>> items_; // a const array still hands out its controls
+    Items items_;
     Integer count_ = 0;
 };
 

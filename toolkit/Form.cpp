@@ -22,6 +22,10 @@ Control* Form::containerOf(const Control& control) const {
     return it == containers_.end() ? nullptr : it->second;
 }
 
+std::string Form::toolTipOf(const Control&) const {
+    return {};
+}
+
 const char* Form::accessibleName(const Control& control) const {
     auto it = accessibleNames_.find(&control);
     return it == accessibleNames_.end() ? nullptr : it->second;

@@ -53,6 +53,8 @@ public:
     Control* containerOf(const Control& control) const;
     // The Romanian description of a control for assistive technology, or nullptr.
     const char* accessibleName(const Control& control) const;
+    // What the pointer resting on a shape of the scene shows; empty for nothing.
+    virtual std::string toolTipOf(const Control& control) const;
 
     bool loaded() const { return loaded_; }
     // Connects the timers to the scheduler and raises the load event, once per loading.

@@ -117,6 +117,66 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
+// What the decimal scanner read: the number in the conversion's own spelling.
+struct DecimalScan {
+    std::string number;        // "[-]digits[.digits][e[-]digits]"
+    std::size_t end = 0;       // where reading stopped
+    bool digits = false;       // at least one digit of mantissa
+    bool openExponent = false; // an E or D without digits after it
+};
+
+// Reads an optional sign, digits, one decimal point ("." or ",", whatever the locale: pupils
+// write either) and an exponent after E or D, stopping at the first character that cannot
+// continue the number. No digit grouping is ever read.
+DecimalScan scanDecimal(std::string_view s, bool blanksAfterSign) {
+    DecimalScan r;
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        if (s[i] == '-')
+            r.number += '-';
+        ++i;
+        while (blanksAfterSign && i < s.size() && isBlank(s[i]))
+            ++i;
+    }
+    for (; i < s.size() && isDigit(s[i]); ++i, r.digits = true)
+        r.number += s[i];
+    if (i < s.size() && (s[i] == '.' || s[i] == ',')) {
+        r.number += '.';
+        for (++i; i < s.size() && isDigit(s[i]); ++i, r.digits = true)
+            r.number += s[i];
+    }
+    r.end = i;
+    if (!r.digits || i >= s.size() || (s[i] != 'E' && s[i] != 'e' && s[i] != 'D' && s[i] != 'd'))
+        return r;
+    std::size_t j = i + 1;
+    std::string exponent = "e";
+    if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
+        if (s[j] == '-')
+            exponent += '-';
+        ++j;
+    }
+    if (j >= s.size() || !isDigit(s[j])) {
+        r.openExponent = true;
+        return r;
+    }
+    for (; j < s.size() && isDigit(s[j]); ++j)
+        exponent += s[j];
+    r.number += exponent;
+    r.end = j;
+    return r;
+}
+
+// The radix of an "&H" or "&O" prefix, or 0.
+int radixOf(std::string_view s) {
+    if (s.size() < 2 || s[0] != '&')
+        return 0;
+    if (s[1] == 'H' || s[1] == 'h')
+        return 16;
+    if (s[1] == 'O' || s[1] == 'o')
+        return 8;
+    return 0;
+}
+
 } // namespace
 
 double Val(std::string_view text) {
@@ -128,49 +188,16 @@ double Val(std::string_view text) {
 
     if (s.size() >= 2 && s[0] == '&') {
         double value = 0;
-        if ((s[1] == 'H' || s[1] == 'h') && readRadixInteger(s, 2, 16, value))
-            return value;
-        if ((s[1] == 'O' || s[1] == 'o') && readRadixInteger(s, 2, 8, value))
-            return value;
+        // A form too long for a double reads as no number rather than an infinity.
+        if (const int radix = radixOf(s); radix && readRadixInteger(s, 2, radix, value))
+            return std::isfinite(value) ? value : 0;
         return 0;
     }
-
-    std::string number;
-    std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        if (s[i] == '-')
-            number += '-';
-        ++i;
-    }
-    bool digits = false;
-    for (; i < s.size() && isDigit(s[i]); ++i, digits = true)
-        number += s[i];
-    if (i < s.size() && s[i] == '.') {
-        number += '.';
-        for (++i; i < s.size() && isDigit(s[i]); ++i, digits = true)
-            number += s[i];
-    }
-    if (!digits)
-        return 0;
-    if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
-        std::size_t j = i + 1;
-        std::string exponent = "e";
-        if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
-            if (s[j] == '-')
-                exponent += '-';
-            ++j;
-        }
-        if (j < s.size() && isDigit(s[j])) {
-            for (; j < s.size() && isDigit(s[j]); ++j)
-                exponent += s[j];
-            number += exponent;
-        }
-    }
-    number = withLeadingZero(number);
-    return convertPlain(number);
+    const DecimalScan scan = scanDecimal(s, false);
+    return scan.digits ? convertPlain(withLeadingZero(scan.number)) : 0;
 }
 
-bool IsNumeric(std::string_view text, const Locale& locale) {
+bool IsNumeric(std::string_view text) {
     while (!text.empty() && isBlank(text.front()))
         text.remove_prefix(1);
     while (!text.empty() && isBlank(text.back()))
@@ -178,71 +205,23 @@ bool IsNumeric(std::string_view text, const Locale& locale) {
     if (text.empty())
         return false;
 
-    if (text.size() >= 2 && text[0] == '&') {
-        int radix = (text[1] == 'H' || text[1] == 'h')   ? 16
-                    : (text[1] == 'O' || text[1] == 'o') ? 8
-                                                         : 0;
-        if (radix == 0 || text.size() == 2)
-            return false;
+    if (const int radix = radixOf(text)) {
+        double value = 0;
         for (char c : text.substr(2))
             if (digitValue(c, radix) < 0)
                 return false;
-        return true;
+        return readRadixInteger(text, 2, radix, value) && std::isfinite(value);
     }
-
-    const std::string& dec = locale.decimalSeparator;
-    const std::string& thousands = locale.thousandsSeparator;
-    auto startsWith = [&](std::size_t at, const std::string& what) {
-        return !what.empty() && text.substr(at, what.size()) == what;
-    };
-
-    std::string number;
-    std::size_t i = 0;
-    if (text[i] == '+' || text[i] == '-') {
-        if (text[i] == '-')
-            number += '-';
-        ++i;
-        while (i < text.size() && isBlank(text[i]))
-            ++i;
-    }
-    bool digits = false;
-    for (;;) {
-        if (i < text.size() && isDigit(text[i])) {
-            number += text[i++];
-            digits = true;
-        } else if (digits && startsWith(i, thousands) && i + thousands.size() < text.size() &&
-                   isDigit(text[i + thousands.size()]) && !startsWith(i, dec)) {
-            i += thousands.size();
-        } else {
-            break;
-        }
-    }
-    if (startsWith(i, dec)) {
-        i += dec.size();
-        number += '.';
-        for (; i < text.size() && isDigit(text[i]); ++i, digits = true)
-            number += text[i];
-    }
-    if (!digits)
+    if (text[0] == '&')
         return false;
-    if (i < text.size() && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
-        number += 'e';
-        ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-            if (text[i] == '-')
-                number += '-';
-            ++i;
-        }
-        bool exponentDigits = false;
-        for (; i < text.size() && isDigit(text[i]); ++i, exponentDigits = true)
-            number += text[i];
-        if (!exponentDigits)
-            return false;
-    }
-    if (i != text.size())
-        return false;
-    number = withLeadingZero(number);
-    return std::isfinite(convertPlain(number));
+    // "2," and "2." are numbers: a pupil types them on the way to "2,5".
+    const DecimalScan scan = scanDecimal(text, true);
+    return scan.digits && !scan.openExponent && scan.end == text.size() &&
+           std::isfinite(convertPlain(withLeadingZero(scan.number)));
+}
+
+bool IsNumeric(std::string_view text, const Locale&) {
+    return IsNumeric(text);
 }
 
 } // namespace tk

@@ -7,14 +7,16 @@
 namespace tk {
 
 // The leading number of a text: blanks, tabs and line feeds are skipped wherever they stand;
-// an optional sign, digits, one "." and an exponent after E or D are read, or an &H / &O
-// integer; reading stops at the first character that cannot continue the number.
-// No number gives 0. A magnitude beyond a double gives an infinity, which callers refuse.
+// an optional sign, digits, one decimal point ("." or ","), an exponent after E or D are read,
+// or an &H / &O integer; reading stops at the first character that cannot continue the number.
+// No number gives 0. A decimal magnitude beyond a double gives an infinity, which callers
+// refuse; an &H / &O form too long for a double gives 0.
 double Val(std::string_view text);
 
-// True when the whole text, blanks around it ignored, is a number in the user's conventions
-// (decimal and thousands separators, sign, exponent, or an &H / &O integer) whose value a
-// double can hold.
+// True when the whole text, blanks around it ignored, is a number whose value a double can
+// hold: sign, digits, one decimal point ("." or ","), an exponent, or an &H / &O integer.
+// A trailing decimal point ("2,") counts, so a decimal can be typed key by key.
+bool IsNumeric(std::string_view text);
 bool IsNumeric(std::string_view text, const Locale& locale);
 
 } // namespace tk

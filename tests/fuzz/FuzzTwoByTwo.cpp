@@ -8,7 +8,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 8)
         return 0;
-    const double x = fuzz::doubleFrom(data, size);
+    const double x = fuzz::doubleFrom(data);
     if (!std::isfinite(x))
         return 0;
     const std::string text = tk::FormatTwoByTwo(x, tk::Locale::c());

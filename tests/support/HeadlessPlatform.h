@@ -1,7 +1,9 @@
 #pragma once
 
+#include "support/VirtualClock.h"
+#include "toolkit/Control.h"
+#include "toolkit/Form.h"
 #include "toolkit/Platform.h"
-#include "toolkit/VirtualClock.h"
 
 #include <functional>
 #include <map>
@@ -20,14 +22,34 @@ public:
     const tk::Locale& locale() const override { return locale_; }
     tk::Scheduler& scheduler() override { return clock; }
     std::string nowGeneralDate() override { return dateText; }
-    void refuseInput(tk::TextBox& box, const std::string& explanation) override;
-    void showModal(tk::Form& form) override;
-    void closeWindow(tk::Form& form) override;
-    std::optional<std::string> askSaveFileName(tk::Form& owner,
-                                               const tk::SaveFileRequest& request) override;
+    void refuseInput(tk::TextBox& box, const std::string& explanation) override {
+        refusals.push_back({&box, explanation});
+    }
+    void showModal(tk::Form& form) override {
+        form.Load(clock);
+        if (whileModal)
+            whileModal(form);
+        form.Unload();
+    }
+    void closeWindow(tk::Form& form) override {
+        closed.push_back(&form);
+        form.Unload();
+    }
+    std::optional<std::string> askSaveFileName(tk::Form&,
+                                               const tk::SaveFileRequest& request) override {
+        saveRequests.push_back(request);
+        return saveAnswer;
+    }
     std::optional<std::string> writeFileAtomically(const std::string& path,
-                                                   const std::string& bytes) override;
-    void showError(tk::Form& owner, const std::string& title, const std::string& text) override;
+                                                   const std::string& bytes) override {
+        if (auto failing = failingPaths.find(path); failing != failingPaths.end())
+            return failing->second;
+        files[path] = bytes;
+        return std::nullopt;
+    }
+    void showError(tk::Form&, const std::string&, const std::string& text) override {
+        errors.push_back(text);
+    }
 
     tk::VirtualClock clock;
     std::string dateText = "06.12.2026 22:30:00";
@@ -42,7 +64,6 @@ public:
 
     // Plays the user while a modal form is open; unloads the form if it did not.
     std::function<void(tk::Form&)> whileModal;
-    int modalDepth = 0;
 
     // The Save dialog's answer; nothing means Cancel.
     std::optional<std::string> saveAnswer;

@@ -2,10 +2,10 @@
 
 #include "mainwindow/frmmain.h"
 #include "support/HeadlessPlatform.h"
+#include "support/Table.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 

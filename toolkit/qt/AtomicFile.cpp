@@ -28,6 +28,9 @@ std::optional<std::string> writeFileAtomically(const std::string& path, const st
         return writeAll(device, bytes);
     }
     QSaveFile file(name);
+    // A writable file in a folder the user cannot write to is written in place: no temporary
+    // file can stand beside it.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString().toStdString();
     if (auto failure = writeAll(file, bytes)) {

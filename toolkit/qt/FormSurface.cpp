@@ -1,7 +1,11 @@
 #include "toolkit/qt/FormSurface.h"
 
+#include "toolkit/qt/QtConversions.h"
+
+#include <QHelpEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -9,24 +13,6 @@
 namespace tkqt {
 
 namespace {
-
-int pixel(tk::Single value) {
-    // Far-away positions are clamped: they are off the surface either way.
-    constexpr tk::Single limit = 1 << 24;
-    return static_cast<int>(std::lround(std::clamp(value, -limit, limit)));
-}
-
-QRect rectOf(const tk::Control::Drawn& d) {
-    return QRect(d.x, d.y, d.width, d.height);
-}
-
-// A place on the surface in the control's compact record; far-away places are cut to what
-// 16 bits hold, which still covers every pixel of the surface.
-tk::Control::Drawn drawnOf(const QRect& r) {
-    const QRect cut = r & QRect(-16384, -16384, 32767, 32767);
-    return {static_cast<std::int16_t>(cut.x()), static_cast<std::int16_t>(cut.y()),
-            static_cast<std::int16_t>(cut.width()), static_cast<std::int16_t>(cut.height())};
-}
 
 // Runs `single` for lone shapes and lines and `array` for arrays of them.
 template <class Single, class Array>
@@ -45,27 +31,37 @@ void forEachItem(const tk::Form& form, Single single, Array array) {
 
 } // namespace
 
-QColor toQColor(tk::Colour colour) {
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+FormSurface::Drawn FormSurface::drawnAt(const QRect& place) {
+    const QRect cut = place & QRect(-16384, -16384, 32767, 32767);
+    return {static_cast<std::int16_t>(cut.x()), static_cast<std::int16_t>(cut.y()),
+            static_cast<std::int16_t>(cut.width()), static_cast<std::int16_t>(cut.height())};
 }
 
 FormSurface::FormSurface(tk::Form& form, QWidget* parent) : QWidget(parent), form_(form) {
     setAutoFillBackground(true);
     // Remember where the items visible from the start stand, so hiding them repaints that place.
-    auto remember = [](const tk::Control& c) {
-        if (!c.Visible())
-            return;
-        QRect r = extent(c);
-        c.drawn = drawnOf(r);
-        c.drawnValid = true;
+    auto remember = [this](const tk::Control& c) {
+        if (c.Visible())
+            drawnRecord(c) = drawnAt(extent(c));
     };
     forEachItem(form_, remember, [&](const auto& array) {
         using A = std::decay_t<decltype(array)>;
+        ArrayRecord& record = arrays_[array.name()];
         if constexpr (std::is_same_v<A, tk::ControlArray<tk::Shape>>)
-            shapeArrays_[array.name()] = &array;
+            record.shapes = &array;
         for (const auto& [index, element] : array)
             remember(*element);
     });
+}
+
+FormSurface::Drawn& FormSurface::drawnRecord(const tk::Control& control) {
+    if (control.index() < 0)
+        return lone_[&control];
+    std::vector<Drawn>& drawn = arrays_[control.name()].drawn;
+    const auto at = static_cast<std::size_t>(control.index());
+    if (drawn.size() <= at)
+        drawn.resize(at + 1);
+    return drawn[at];
 }
 
 QRect FormSurface::extent(const tk::Control& control) {
@@ -82,18 +78,21 @@ QRect FormSurface::extent(const tk::Control& control) {
 }
 
 void FormSurface::sceneChanged(tk::Control& control, tk::Prop what) {
-    const bool wasDrawn = control.drawnValid;
-    if (control.index() >= 0 && control.kind() == tk::Kind::Shape)
-        noteArrayChange(control, what, wasDrawn);
+    Drawn& drawn = drawnRecord(control);
+    const bool wasDrawn = drawn.width > 0;
+    if (control.index() >= 0 && control.kind() == tk::Kind::Shape) {
+        ArrayRecord& record = arrays_[control.name()];
+        if (record.shapes)
+            noteArrayChange(record.layer, control, what, wasDrawn);
+    }
     if (wasDrawn)
-        update(rectOf(control.drawn));
+        update(QRect(drawn.x, drawn.y, drawn.width, drawn.height));
     if (what == tk::Prop::Destroyed || !control.Visible()) {
-        control.drawnValid = false;
+        drawn = Drawn();
         return;
     }
-    QRect now = extent(control);
-    control.drawn = drawnOf(now);
-    control.drawnValid = true;
+    const QRect now = extent(control);
+    drawn = drawnAt(now);
     update(now);
 }
 
@@ -117,7 +116,7 @@ void FormSurface::paintEvent(QPaintEvent* event) {
         using A = std::decay_t<decltype(array)>;
         if constexpr (std::is_same_v<A, tk::ControlArray<tk::Shape>>) {
             paintArray(painter, array, dirty);
-            const tk::Integer live = layers_[&array].live;
+            const tk::Integer live = arrays_[array.name()].layer.live;
             if (live >= 0 && array.exists(live))
                 paintOne(array(live));
         } else {
@@ -127,11 +126,30 @@ void FormSurface::paintEvent(QPaintEvent* event) {
     });
 }
 
-void FormSurface::noteArrayChange(const tk::Control& control, tk::Prop what, bool wasDrawn) {
-    auto array = shapeArrays_.find(control.name());
-    if (array == shapeArrays_.end())
-        return;
-    ArrayLayer& layer = layers_[array->second];
+bool FormSurface::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const QPoint at = static_cast<QHelpEvent*>(event)->pos();
+    std::string tip;
+    // Items later in the scene are drawn on top: the last hit wins.
+    auto consider = [&](const tk::Control& c) {
+        if (c.Visible() && c.kind() == tk::Kind::Shape && extent(c).contains(at))
+            if (std::string text = form_.toolTipOf(c); !text.empty())
+                tip = std::move(text);
+    };
+    forEachItem(form_, consider, [&](const auto& array) {
+        for (const auto& [index, element] : array)
+            consider(*element);
+    });
+    if (tip.empty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), toQString(tip), this);
+    return true;
+}
+
+void FormSurface::noteArrayChange(ArrayLayer& layer, const tk::Control& control, tk::Prop what,
+                                  bool wasDrawn) {
     const tk::Integer index = control.index();
     if (what == tk::Prop::Destroyed) {
         if (index == layer.live)
@@ -198,7 +216,7 @@ void FormSurface::drawIntoLayer(ArrayLayer& layer, const tk::Shape& shape) {
 
 void FormSurface::paintArray(QPainter& painter, const tk::ControlArray<tk::Shape>& array,
                              const QRegion& dirty) {
-    ArrayLayer& layer = layers_[&array];
+    ArrayLayer& layer = arrays_[array.name()].layer;
     refreshLayer(array, layer);
     const qreal ratio = layer.ratio;
     for (const QRect& r : dirty) {

@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QWidget>
 
+#include <cstdint>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -18,6 +19,8 @@ namespace tkqt {
 // are drawn once into a cached layer as soon as a newer element follows them, so a repaint
 // costs the same with 30 dots or 32,766.
 class FormSurface : public QWidget {
+    Q_OBJECT
+
 public:
     FormSurface(tk::Form& form, QWidget* parent = nullptr);
 
@@ -31,8 +34,17 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Shows the tip of the topmost scene shape under the pointer that has one.
+    bool event(QEvent* event) override;
 
 private:
+    // Where a shape or line was last drawn, cut to 16 bits, which still cover every pixel of
+    // the surface; a record without width means nowhere. 8 bytes, kept for every trail dot.
+    struct Drawn {
+        std::int16_t x = 0, y = 0, width = 0, height = 0;
+    };
+    static Drawn drawnAt(const QRect& place);
+
     // The settled elements of a shape array, drawn in index order; the newest is drawn live.
     struct ArrayLayer {
         // Bands of bandHeight rows across the surface; a band no dot touches takes no memory.
@@ -43,9 +55,19 @@ private:
         bool stale = true;                // a settled element changed: redraw the layer whole
     };
 
+    // An array of the scene: where each element was drawn, by index, and for shapes the layer.
+    struct ArrayRecord {
+        std::vector<Drawn> drawn;
+        const tk::ControlArray<tk::Shape>* shapes = nullptr;
+        ArrayLayer layer;
+    };
+    // The drawn record of a lone item or of an array element, made on first use.
+    Drawn& drawnRecord(const tk::Control& control);
+
     void paintShape(class QPainter& painter, const tk::Shape& shape);
     void paintLine(class QPainter& painter, const tk::Line& line);
-    void noteArrayChange(const tk::Control& control, tk::Prop what, bool wasPainted);
+    void noteArrayChange(ArrayLayer& layer, const tk::Control& control, tk::Prop what,
+                         bool wasDrawn);
     void paintArray(class QPainter& painter, const tk::ControlArray<tk::Shape>& array,
                     const class QRegion& dirty);
     void refreshLayer(const tk::ControlArray<tk::Shape>& array, ArrayLayer& layer);
@@ -54,12 +76,10 @@ private:
     static constexpr int bandHeight = 64;
 
     tk::Form& form_;
-    std::unordered_map<std::string_view, const tk::ControlArray<tk::Shape>*> shapeArrays_;
-    std::unordered_map<const tk::ControlArray<tk::Shape>*, ArrayLayer> layers_;
+    // Arrays by name: the elements carry their array's name, not the array.
+    std::unordered_map<std::string_view, ArrayRecord> arrays_;
+    std::unordered_map<const tk::Control*, Drawn> lone_;
     long long itemsPainted_ = 0;
 };
-
-// A model colour (red + 256 green + 65536 blue) as a QColor.
-QColor toQColor(tk::Colour colour);
 
 } // namespace tkqt

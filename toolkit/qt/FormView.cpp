@@ -1,8 +1,10 @@
 #include "toolkit/qt/FormView.h"
 
+#include "toolkit/qt/Accessibility.h"
 #include "toolkit/qt/FormSurface.h"
 #include "toolkit/qt/FrameWidget.h"
 #include "toolkit/qt/LabelWidget.h"
+#include "toolkit/qt/QtConversions.h"
 #include "toolkit/qt/WindowIcon.h"
 
 #include <QAction>
@@ -14,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 #include <algorithm>
 #include <cmath>
@@ -21,30 +24,9 @@
 
 namespace tkqt {
 
-QString toQString(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-namespace {
-
-class Syncing {
-public:
-    explicit Syncing(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
-    ~Syncing() { flag_ = old_; }
-
-private:
-    bool& flag_;
-    bool old_;
-};
-
-int px(tk::Single v) {
-    return static_cast<int>(std::lround(std::clamp(v, -1e6F, 1e6F)));
-}
-
-} // namespace
-
 FormView::FormView(tk::Form& form, QWidget* parent)
     : form_(form), surface_(new FormSurface(form, parent)) {
+    installAccessibility();
     surface_->setFixedSize(form.clientWidth(), form.clientHeight());
     // The layout was drawn for an 8-point sans-serif system font, 11 pixels high.
     QFont font = surface_->font();
@@ -61,8 +43,15 @@ FormView::FormView(tk::Form& form, QWidget* parent)
         widget->setFont(font);
         widgets_[control] = widget;
         control->setObserver(this);
-        if (const char* description = form.accessibleName(*control))
-            widget->setAccessibleName(QString::fromUtf8(description));
+        // A control with a caption is named by it, as Qt's own widgets are, so a reader tells
+        // "Stop" from "Reia"; the layout's explanation is then its description. Boxes and bars
+        // show no caption: the explanation names them.
+        if (const char* explanation = form.accessibleName(*control)) {
+            if (dynamic_cast<tk::CaptionedControl*>(control))
+                widget->setAccessibleDescription(QString::fromUtf8(explanation));
+            else
+                widget->setAccessibleName(QString::fromUtf8(explanation));
+        }
         QString objectName = QString::fromUtf8(control->name().data(),
                                                static_cast<qsizetype>(control->name().size()));
         if (control->index() >= 0)
@@ -129,7 +118,9 @@ QWidget* FormView::createWidget(tk::Control& control, QWidget* parent) {
             edit->setMaxLength(model.MaxLength);
         edit->setReadOnly(model.Locked);
         edit->setTextMargins(0, 0, 0, 0);
-        QObject::connect(edit, &QLineEdit::textEdited, edit,
+        // Every change reaches the model, typed or set through the accessibility interface;
+        // the view's own writes are made with the signals blocked.
+        QObject::connect(edit, &QLineEdit::textChanged, edit,
                          [&model](const QString& text) { model.setText(text.toStdString()); });
         return edit;
     }
@@ -146,10 +137,8 @@ QWidget* FormView::createWidget(tk::Control& control, QWidget* parent) {
         bar->setTracking(false); // only the end of a drag is a change
         bar->setInvertedControls(false);
         bar->setFocusPolicy(Qt::StrongFocus);
-        QObject::connect(bar, &QScrollBar::valueChanged, bar, [this, &model](int value) {
-            if (!syncing_)
-                model.setValue(static_cast<tk::Integer>(value));
-        });
+        QObject::connect(bar, &QScrollBar::valueChanged, bar,
+                         [&model](int value) { model.setValue(static_cast<tk::Integer>(value)); });
         return bar;
     }
     case tk::Kind::CheckBox: {
@@ -180,7 +169,8 @@ QWidget* FormView::createWidget(tk::Control& control, QWidget* parent) {
 }
 
 void FormView::applyGeometry(tk::Control& control, QWidget* widget) {
-    QRect r(px(control.Left()), px(control.Top()), px(control.Width()), px(control.Height()));
+    QRect r(pixel(control.Left()), pixel(control.Top()), pixel(control.Width()),
+            pixel(control.Height()));
     if (auto* label = dynamic_cast<LabelWidget*>(widget); label && label->autoSize()) {
         widget->move(r.topLeft());
         widget->resize(label->textWidth(), r.height());
@@ -190,7 +180,8 @@ void FormView::applyGeometry(tk::Control& control, QWidget* widget) {
 }
 
 void FormView::applyContent(tk::Control& control, QWidget* widget) {
-    Syncing guard(syncing_);
+    // The model's own writes are not fed back to it.
+    const QSignalBlocker blocker(widget);
     switch (control.kind()) {
     case tk::Kind::Frame:
         static_cast<FrameWidget*>(widget)->setTitle(

@@ -50,10 +50,6 @@ private:
     FormSurface* surface_;
     std::unordered_map<const tk::Control*, QPointer<QWidget>> widgets_;
     std::unordered_map<const tk::MenuItem*, QPointer<QAction>> actions_;
-    bool syncing_ = false; // set while the model pushes a value into a widget
 };
-
-// Qt's mnemonic marker is the same "&"; this also keeps a literal ampersand if a text has "&&".
-QString toQString(const std::string& text);
 
 } // namespace tkqt

@@ -1,5 +1,6 @@
 #include "toolkit/qt/LabelWidget.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -12,6 +13,25 @@ LabelWidget::LabelWidget(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     layout_.setTextFormat(Qt::PlainText);
     layout_.setPerformanceHint(QStaticText::AggressiveCaching);
+    announce_.setSingleShot(true);
+    connect(&announce_, &QTimer::timeout, this, [this] { announce(); });
+}
+
+void LabelWidget::announce() {
+    announced_.start();
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+void LabelWidget::noteChange() {
+    // A live caption changes 100 times a second: a reader hears it at most 4 times a second.
+    if (!QAccessible::isActive() || announce_.isActive())
+        return;
+    const qint64 since = announced_.isValid() ? announced_.elapsed() : announceGapMs;
+    if (since >= announceGapMs)
+        announce();
+    else
+        announce_.start(static_cast<int>(announceGapMs - since));
 }
 
 void LabelWidget::relayout() {
@@ -29,7 +49,7 @@ void LabelWidget::setText(const QString& text) {
         return;
     text_ = text;
     relayout();
-    setAccessibleName(text_);
+    noteChange();
     if (autoSize_ && textWidth() != width())
         resize(textWidth(), height());
     update();

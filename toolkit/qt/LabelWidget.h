@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QStaticText>
+#include <QTimer>
 #include <QWidget>
 
 namespace tkqt {
@@ -8,6 +10,8 @@ namespace tkqt {
 // A label for captions that change many times a second: the text is laid out once per change
 // and painted from that layout, on an opaque background, so an update repaints nothing else.
 class LabelWidget : public QWidget {
+    Q_OBJECT
+
 public:
     explicit LabelWidget(QWidget* parent = nullptr);
 
@@ -28,6 +32,12 @@ protected:
 
 private:
     void relayout();
+    // Tells assistive technology the caption changed, at most once per announceGapMs.
+    void noteChange();
+    void announce();
+    static constexpr qint64 announceGapMs = 250;
+    QTimer announce_;
+    QElapsedTimer announced_;
 
     QString text_;
     QStaticText layout_;

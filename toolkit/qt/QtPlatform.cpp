@@ -3,13 +3,14 @@
 #include "toolkit/Control.h"
 #include "toolkit/Form.h"
 #include "toolkit/qt/AtomicFile.h"
+#include "toolkit/qt/DialogHost.h"
 #include "toolkit/qt/FormView.h"
 #include "toolkit/qt/MainWindowHost.h"
+#include "toolkit/qt/QtConversions.h"
+#include "toolkit/qt/SaveDialog.h"
 
 #include <QApplication>
 #include <QDateTime>
-#include <QDir>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
@@ -25,7 +26,7 @@ QString longTimeFormatWithoutZone(const QLocale& locale) {
     return format.trimmed();
 }
 
-QtPlatform::QtPlatform() {
+QtPlatform::QtPlatform(tk::Scheduler& scheduler) : scheduler_(scheduler) {
     QLocale system = QLocale::system();
     locale_.decimalSeparator = system.decimalPoint().toStdString();
     locale_.thousandsSeparator = system.groupSeparator().toStdString();
@@ -85,21 +86,10 @@ void QtPlatform::closeWindow(tk::Form& form) {
 
 std::optional<std::string> QtPlatform::askSaveFileName(tk::Form& owner,
                                                        const tk::SaveFileRequest& request) {
-    QFileDialog dialog(windowOf(owner), toQString(request.title), QDir::homePath(),
-                       toQString(request.filterDescription));
-    dialog.setNameFilter(toQString(request.filterDescription));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-    dialog.setDefaultSuffix(QString());
-    dialog.selectFile(toQString(request.fileName));
-    dialog.setWindowModality(Qt::WindowModal);
-    if (onModalShown)
-        QTimer::singleShot(0, &dialog, [this, &dialog] { onModalShown(&dialog); });
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().constFirst().toStdString();
+    const auto path =
+        askSavePath(windowOf(owner), toQString(request.title), toQString(request.filterDescription),
+                    toQString(request.fileName), onModalShown);
+    return path ? std::optional(path->toStdString()) : std::nullopt;
 }
 
 std::optional<std::string> QtPlatform::writeFileAtomically(const std::string& path,
@@ -110,6 +100,7 @@ std::optional<std::string> QtPlatform::writeFileAtomically(const std::string& pa
 void QtPlatform::showError(tk::Form& owner, const std::string& title, const std::string& text) {
     QMessageBox box(QMessageBox::Warning, toQString(title), toQString(text), QMessageBox::Ok,
                     windowOf(owner));
+    box.setWindowModality(Qt::WindowModal);
     if (onModalShown)
         QTimer::singleShot(0, &box, [this, &box] { onModalShown(&box); });
     box.exec();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "toolkit/Platform.h"
-#include "toolkit/qt/QtScheduler.h"
+#include "toolkit/qt/SaveDialog.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -13,10 +13,11 @@ namespace tkqt {
 
 class FormView;
 
-// The desktop services over Qt: the system locale, precise timers, dialogs, files.
+// The desktop services over Qt: the system locale, the given timers, dialogs, files.
 class QtPlatform : public tk::Platform {
 public:
-    QtPlatform();
+    // The program runs on precise Qt timers; tests pass a virtual clock.
+    explicit QtPlatform(tk::Scheduler& scheduler);
 
     const tk::Locale& locale() const override { return locale_; }
     tk::Scheduler& scheduler() override { return scheduler_; }
@@ -35,7 +36,7 @@ public:
     void unregisterView(tk::Form& form);
 
     // Runs as soon as a modal window is shown; tests use it to drive the dialog.
-    std::function<void(QWidget*)> onModalShown;
+    ModalHook onModalShown;
 
 private:
     struct Registered {
@@ -45,7 +46,7 @@ private:
     QWidget* windowOf(tk::Form& form) const;
 
     tk::Locale locale_;
-    QtScheduler scheduler_;
+    tk::Scheduler& scheduler_;
     std::unordered_map<const tk::Form*, Registered> views_;
 };
 

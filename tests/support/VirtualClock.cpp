@@ -1,4 +1,4 @@
-#include "toolkit/VirtualClock.h"
+#include "support/VirtualClock.h"
 
 #include "toolkit/Timer.h"
 

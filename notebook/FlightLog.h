@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+namespace lopena {
+
+// One animation step of a flight, with the numbers the tick used; its n is its index in the log.
+struct FlightStep {
+    double t;  // simulated time of the step, s
+    double x;  // horizontal distance from the launch point, m
+    double y;  // height above the launch point, m
+    double vx; // horizontal velocity, m/s (constant over a flight)
+    double vy; // vertical velocity at t, m/s
+    double v;  // speed at t, m/s
+};
+
+// The exact landing from the closed-form results, as the results frame rounds them.
+struct ExactLanding {
+    double t;         // T, s
+    double x;         // D, m
+    double vx, vy, v; // velocity at T, m/s
+};
+
+// Every step of one flight, in order, and its exact landing once the ball is down.
+class FlightLog {
+public:
+    // A flight that never lands stops recording when the trail would be full.
+    static constexpr std::size_t maxSteps = 32766;
+
+    // Records a step; false when the log is full. v is computed here.
+    bool append(double t, double x, double y, double vx, double vy);
+    const std::vector<FlightStep>& steps() const { return steps_; }
+    std::size_t size() const { return steps_.size(); }
+
+    // Index of the highest step (the first of equals), or -1 for an empty log.
+    long highestStep() const { return highest_; }
+    // Index of the step on which the ball came down, or -1 while it flies.
+    long landingStep() const { return landing_ ? static_cast<long>(steps_.size()) - 1 : -1; }
+    const std::optional<ExactLanding>& landing() const { return landing_; }
+    // Marks the last step as the landing step and keeps the exact landing beside the steps.
+    void land(const ExactLanding& exact) { landing_ = exact; }
+
+private:
+    std::vector<FlightStep> steps_;
+    std::optional<ExactLanding> landing_;
+    long highest_ = -1;
+};
+
+} // namespace lopena

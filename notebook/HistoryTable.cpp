@@ -1,0 +1,76 @@
+#include "notebook/HistoryTable.h"
+
+#include "notebook/StepTable.h"
+
+#include <cstdio>
+#include <vector>
+
+namespace lopena {
+
+namespace HistoryTable {
+
+const char* const headers[columnCount] = {"Culoare", "v0 (m/s)", "Unghi (grade)", "g (m/s2)",
+                                          "T (s)",   "D (m)",    "H (m)",         "V (m/s)"};
+
+namespace {
+
+// tk::Colour holds red + 256 * green + 65536 * blue.
+std::string hexColour(tk::Colour colour) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", colour & 0xff, (colour >> 8) & 0xff,
+                  (colour >> 16) & 0xff);
+    return text;
+}
+
+} // namespace
+
+std::string cell(const Throw& row, int column) {
+    switch (column) {
+    case 1:
+        return row.speed;
+    case 2:
+        return row.angle;
+    case 3:
+        return row.gravity;
+    case 4:
+        return row.totalTime;
+    case 5:
+        return row.distance;
+    case 6:
+        return row.maxHeight;
+    case 7:
+        return row.impactSpeed;
+    default:
+        return ""; // the swatch is painted, not written
+    }
+}
+
+double sortKey(const Throw& row, int column) {
+    // The swatch column keeps the order of the launches.
+    const double keys[columnCount] = {static_cast<double>(row.number),
+                                      row.v0,
+                                      row.angleDegrees,
+                                      row.g,
+                                      row.T,
+                                      row.D,
+                                      row.H,
+                                      row.V};
+    return column >= 0 && column < columnCount ? keys[column] : 0;
+}
+
+std::string csv(const std::deque<Throw>& history, const tk::Locale& locale) {
+    const char separator = StepTable::csvSeparator(locale);
+    std::string result = StepTable::joinFields(
+        std::vector<std::string>(headers, headers + columnCount), separator, "\r\n");
+    for (const Throw& row : history) {
+        std::vector<std::string> fields{hexColour(row.colour)};
+        for (int column = 1; column < columnCount; ++column)
+            fields.push_back(cell(row, column));
+        result += StepTable::joinFields(fields, separator, "\r\n");
+    }
+    return result;
+}
+
+} // namespace HistoryTable
+
+} // namespace lopena

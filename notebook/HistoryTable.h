@@ -1,0 +1,26 @@
+#pragma once
+
+#include "notebook/Throw.h"
+#include "toolkit/Locale.h"
+
+#include <deque>
+#include <string>
+
+namespace lopena {
+
+// The history of throws as a table: a colour swatch, v0, angle, g, T, D, H, V.
+namespace HistoryTable {
+
+constexpr int columnCount = 8;
+// "Culoare", "v0 (m/s)", "Unghi (grade)", "g (m/s2)", "T (s)", "D (m)", "H (m)", "V (m/s)".
+extern const char* const headers[columnCount];
+// A cell as the results frame shows it (the swatch column is empty).
+std::string cell(const Throw& row, int column);
+// The value a column sorts by.
+double sortKey(const Throw& row, int column);
+// Every row as CSV, UTF-8, CRLF, a header row; the colour as #rrggbb.
+std::string csv(const std::deque<Throw>& history, const tk::Locale& locale);
+
+} // namespace HistoryTable
+
+} // namespace lopena

@@ -1,0 +1,168 @@
+#include "notebook/Notebook.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+#include <limits>
+#include <tuple>
+
+namespace lopena {
+
+namespace {
+
+// A dot left while no step was waiting for one (before the first launch, or a step the full log
+// refused) points at nothing.
+constexpr std::uint32_t unlinked = std::numeric_limits<std::uint32_t>::max();
+
+// Calls every listener registered when the notification began and still registered when its turn
+// comes, so a listener may remove itself or another one from inside the call.
+template <typename Call> void notify(const std::vector<NotebookListener*>& listeners, Call call) {
+    const std::vector<NotebookListener*> snapshot = listeners;
+    for (NotebookListener* listener : snapshot)
+        if (std::find(listeners.begin(), listeners.end(), listener) != listeners.end())
+            call(*listener);
+}
+
+} // namespace
+
+void Notebook::launched(const LaunchFacts& facts) {
+    // The pupil's own launch (Start, a repeated row) interrupts the series.
+    if (!launchingSeries_)
+        endSeries();
+    Throw flight;
+    flight.number = static_cast<int>(history_.size()) + 1;
+    flight.colour = facts.colour;
+    flight.speed = facts.speed;
+    flight.angle = facts.angle;
+    flight.gravity = facts.gravity;
+    flight.totalTime = facts.totalTime;
+    flight.distance = facts.distance;
+    flight.maxHeight = facts.maxHeight;
+    flight.impactSpeed = facts.impactSpeed;
+    flight.v0 = facts.v0;
+    flight.angleDegrees = facts.angleDegrees;
+    flight.g = facts.g;
+    flight.T = facts.T;
+    flight.D = facts.D;
+    flight.H = facts.H;
+    flight.V = facts.V;
+    flight.vx = facts.vx;
+    flight.vy = facts.vy;
+    // A deque keeps the earlier throws where they are: listeners and dots may point at them.
+    history_.push_back(std::move(flight));
+    stepToLink_ = false;
+    notify(listeners_, [this](NotebookListener& l) { l.throwStarted(history_.back()); });
+}
+
+void Notebook::stepComputed(double t, double x, double y, double g) {
+    if (history_.empty())
+        return;
+    Throw& flight = history_.back();
+    if (flight.log.landing())
+        return; // the landing step stays the last one
+    // The gravity is the one the tick read, so the velocity agrees with the position it drew.
+    if (!flight.log.append(t, x, y, flight.vx, flight.vy - g * t))
+        return;
+    stepToLink_ = true;
+    const std::size_t index = flight.log.size() - 1;
+    notify(listeners_, [&](NotebookListener& l) { l.stepAdded(flight, index); });
+}
+
+void Notebook::dotAdded(tk::Integer dotIndex) {
+    if (dotIndex < 1)
+        return; // dot 0 is the pattern of the trail, never left by a step
+    DotLink link{unlinked, unlinked};
+    if (stepToLink_ && !history_.empty())
+        link = {static_cast<std::uint32_t>(history_.size() - 1),
+                static_cast<std::uint32_t>(history_.back().log.size() - 1)};
+    stepToLink_ = false;
+    // Dots are numbered 1..Count-1 without gaps, so the new one is always the last: a lower index
+    // means the trail was emptied, a higher one that dots were left unseen.
+    dots_.resize(static_cast<std::size_t>(dotIndex - 1), DotLink{unlinked, unlinked});
+    dots_.push_back(link);
+}
+
+void Notebook::landed() {
+    if (history_.empty())
+        return;
+    Throw& flight = history_.back();
+    if (flight.log.landing())
+        return;
+    // The exact landing is the one of the results frame: T and D as shown, and the velocity
+    // at the landing itself (the unrounded 2vy/g), so its v is the "Viteza la impact" shown.
+    const double vy = flight.vy - flight.g * (2 * flight.vy / flight.g);
+    flight.log.land({flight.T, flight.D, flight.vx, vy, std::hypot(flight.vx, vy)});
+    notify(listeners_, [&](NotebookListener& l) { l.throwLanded(flight); });
+    if (!seriesActive())
+        return;
+    if (static_cast<std::size_t>(seriesNext_) < std::size(seriesAngles))
+        launchNextAngle();
+    else
+        endSeries();
+}
+
+void Notebook::trailCleared() {
+    dots_.clear();
+}
+
+std::optional<Notebook::DotStep> Notebook::stepOfDot(tk::Integer dotIndex) const {
+    if (dotIndex < 1 || static_cast<std::size_t>(dotIndex) > dots_.size())
+        return std::nullopt;
+    const DotLink& link = dots_[static_cast<std::size_t>(dotIndex - 1)];
+    if (link.throwIndex == unlinked)
+        return std::nullopt;
+    return DotStep{&history_[link.throwIndex], link.step};
+}
+
+void Notebook::repeat(std::size_t row) {
+    if (row >= history_.size() || !relaunch)
+        return;
+    // Copies: the launch appends to the history and the boxes are rewritten.
+    const Throw& flight = history_[row];
+    const std::string speed = flight.speed, angle = flight.angle, gravity = flight.gravity;
+    relaunch(speed, angle, gravity);
+}
+
+void Notebook::toggleSeries() {
+    if (seriesActive()) {
+        endSeries();
+        return;
+    }
+    if (!speedAndGravity || !relaunch)
+        return;
+    std::tie(seriesSpeed_, seriesGravity_) = speedAndGravity();
+    seriesNext_ = 0;
+    notify(listeners_, [](NotebookListener& l) { l.seriesChanged(true); });
+    if (seriesActive()) // a listener may have ended it already
+        launchNextAngle();
+}
+
+void Notebook::launchNextAngle() {
+    const int angle = seriesAngles[seriesNext_++];
+    const std::size_t before = history_.size();
+    // The window launches at once: launched() is called, or the boxes were refused.
+    launchingSeries_ = true;
+    if (relaunch)
+        relaunch(seriesSpeed_, std::to_string(angle), seriesGravity_);
+    launchingSeries_ = false;
+    if (history_.size() == before)
+        endSeries();
+}
+
+void Notebook::endSeries() {
+    if (!seriesActive())
+        return;
+    seriesNext_ = -1;
+    notify(listeners_, [](NotebookListener& l) { l.seriesChanged(false); });
+}
+
+void Notebook::addListener(NotebookListener* listener) {
+    if (listener && std::find(listeners_.begin(), listeners_.end(), listener) == listeners_.end())
+        listeners_.push_back(listener);
+}
+
+void Notebook::removeListener(NotebookListener* listener) {
+    std::erase(listeners_, listener);
+}
+
+} // namespace lopena

@@ -1,0 +1,125 @@
+#include "notebook/StepTable.h"
+
+#include "toolkit/NumberText.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace lopena {
+
+namespace StepTable {
+
+const char* const headers[columnCount] = {"n",        "t (s)",    "x (m)",  "y (m)",
+                                          "vx (m/s)", "vy (m/s)", "v (m/s)"};
+const char* const landingRowTitle = "aterizare (calculat)";
+
+namespace {
+
+// `decimals` decimals, rounded on the exact double; no grouping, and no sign on a value that
+// rounds to zero ("-0,000" would puzzle a pupil).
+std::string fixed(double value, int decimals, const tk::Locale& locale) {
+    if (!std::isfinite(value))
+        return tk::GeneralNumber(value, locale);
+    char buffer[400]; // the largest double has 309 digits before the point
+    const char* end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals)
+            .ptr;
+    std::string text(buffer, static_cast<std::size_t>(end - buffer));
+    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos)
+        text.erase(0, 1);
+    if (const auto point = text.find('.'); point != std::string::npos)
+        text.replace(point, 1, locale.decimalSeparator);
+    return text;
+}
+
+std::string number(double value, int column, const tk::Locale& locale) {
+    return fixed(value, column == 1 ? 2 : 3, locale);
+}
+
+std::vector<std::string> row(const Throw& flight, std::size_t index, const tk::Locale& locale) {
+    std::vector<std::string> fields;
+    for (int column = 0; column < columnCount; ++column)
+        fields.push_back(cell(flight, index, column, locale));
+    return fields;
+}
+
+} // namespace
+
+std::size_t rowCount(const Throw& flight) {
+    return flight.log.size() + (flight.log.landing() ? 1 : 0);
+}
+
+bool isLandingRow(const Throw& flight, std::size_t row) {
+    return flight.log.landing() && row == flight.log.size();
+}
+
+std::string cell(const Throw& flight, std::size_t row, int column, const tk::Locale& locale) {
+    if (column < 0 || column >= columnCount)
+        return "";
+    if (isLandingRow(flight, row)) {
+        const ExactLanding& landing = *flight.log.landing();
+        const double values[] = {0, landing.t, landing.x, 0, landing.vx, landing.vy, landing.v};
+        return column == 0 ? landingRowTitle : number(values[column], column, locale);
+    }
+    if (row >= flight.log.size())
+        return "";
+    const FlightStep& step = flight.log.steps()[row];
+    const double values[] = {0, step.t, step.x, step.y, step.vx, step.vy, step.v};
+    return column == 0 ? std::to_string(row) : number(values[column], column, locale);
+}
+
+std::string mark(const Throw& flight, std::size_t row) {
+    if (isLandingRow(flight, row))
+        return "Aterizarea calculata din formule";
+    const long index = static_cast<long>(row);
+    std::string why;
+    if (index == flight.log.highestStep())
+        why = "Punctul cel mai inalt";
+    if (index == flight.log.landingStep())
+        why += (why.empty() ? "" : "; ") + std::string("Pasul aterizarii");
+    return why;
+}
+
+std::string text(const Throw& flight, const std::vector<std::size_t>& rows, char separator,
+                 const char* eol, const tk::Locale& locale) {
+    std::string result =
+        joinFields(std::vector<std::string>(headers, headers + columnCount), separator, eol);
+    for (std::size_t index : rows)
+        if (index < rowCount(flight))
+            result += joinFields(row(flight, index, locale), separator, eol);
+    return result;
+}
+
+std::string csv(const Throw& flight, const tk::Locale& locale) {
+    std::vector<std::size_t> rows(rowCount(flight));
+    for (std::size_t index = 0; index < rows.size(); ++index)
+        rows[index] = index;
+    return text(flight, rows, csvSeparator(locale), "\r\n", locale);
+}
+
+char csvSeparator(const tk::Locale& locale) {
+    return locale.decimalSeparator == "," ? ';' : ',';
+}
+
+std::string joinFields(const std::vector<std::string>& fields, char separator, const char* eol) {
+    const char special[] = {separator, '"', '\r', '\n', '\0'};
+    std::string line;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            line += separator;
+        const std::string& field = fields[i];
+        if (field.find_first_of(special) == std::string::npos) {
+            line += field;
+            continue;
+        }
+        line += '"';
+        for (char c : field)
+            line += c == '"' ? std::string("\"\"") : std::string(1, c);
+        line += '"';
+    }
+    return line + eol;
+}
+
+} // namespace StepTable
+
+} // namespace lopena

@@ -1,0 +1,144 @@
+#include "notebook/WorkedSolution.h"
+
+#include "simulation/FinalResults.h"
+#include "toolkit/NumberText.h"
+
+#include <cmath>
+#include <vector>
+
+namespace lopena {
+
+namespace {
+
+std::string escape(const std::string& text) {
+    std::string html;
+    for (char c : text) {
+        switch (c) {
+        case '&':
+            html += "&amp;";
+            break;
+        case '<':
+            html += "&lt;";
+            break;
+        case '>':
+            html += "&gt;";
+            break;
+        default:
+            html += c;
+        }
+    }
+    return html;
+}
+
+// A number put into a formula after an operator: a negative one goes in parentheses.
+std::string factor(const std::string& number) {
+    return !number.empty() && number.front() == '-' ? "(" + escape(number) + ")" : escape(number);
+}
+
+// " = " when the result is written in full, " &asymp; " when the results frame rounded it.
+std::string equals(const std::string& shown, const std::string& exact) {
+    return shown == exact ? " = " : " &asymp; ";
+}
+
+// A piece of a formula laid out as a table, the only way QTextDocument sets a fraction: text
+// spans both rows, a fraction puts its numerator over a rule and its denominator below.
+struct Piece {
+    std::string top;
+    std::string bottom; // empty for plain text
+};
+
+std::string formula(const std::vector<Piece>& pieces) {
+    std::string upper, lower;
+    for (const Piece& piece : pieces) {
+        if (piece.bottom.empty()) {
+            upper += "<td rowspan=\"2\" valign=\"middle\">" + piece.top + "</td>";
+            continue;
+        }
+        upper +=
+            "<td align=\"center\" style=\"border-bottom: 1px solid black;\">" + piece.top + "</td>";
+        lower += "<td align=\"center\">" + piece.bottom + "</td>";
+    }
+    return "<table cellspacing=\"0\" cellpadding=\"2\"><tr>" + upper + "</tr><tr>" + lower +
+           "</tr></table>\n";
+}
+
+const char* const vx = "v<sub>x</sub>";
+const char* const vy = "v<sub>y</sub>";
+const char* const squared = "<sup>2</sup>";
+
+} // namespace
+
+WorkedSolution solve(const Throw& launch, const tk::Locale& locale) {
+    auto text = [&locale](double value) { return tk::GeneralNumber(value, locale); };
+    WorkedSolution s{text(launch.v0),
+                     text(launch.angleDegrees),
+                     text(launch.g),
+                     text(launch.vx),
+                     text(launch.vy),
+                     "",
+                     "",
+                     "",
+                     ""};
+    // The same computation and the same text as the result labels, so the two always agree;
+    // a throw the labels could not show keeps the numbers it was given.
+    const auto r = computeFinalResults(launch.vx, launch.vy, launch.g);
+    s.T = text(r ? r->totalTime : launch.T);
+    s.D = text(r ? r->distance : launch.D);
+    s.H = text(r ? r->maxHeight : launch.H);
+    s.V = text(r ? r->impactSpeed : launch.V);
+    return s;
+}
+
+std::string solutionHtml(const Throw& launch, const tk::Locale& locale) {
+    const WorkedSolution s = solve(launch, locale);
+    auto text = [&locale](double value) { return tk::GeneralNumber(value, locale); };
+    // D, H and V are computed with the unrounded time of flight, as the results frame does.
+    const auto r = computeFinalResults(launch.vx, launch.vy, launch.g);
+    const double t = r ? r->flightTime : launch.T;
+    const std::string T = text(t);
+    const std::string vyImpact = text(launch.vy - launch.g * t);
+
+    std::string html = "<h3>Date</h3>\n<p>v<sub>0</sub> = " + escape(s.v0) +
+                       " m/s<br>\n&alpha; = " + escape(s.angle) +
+                       "&deg; (fata de orizontala)<br>\ng = " + escape(s.g) + " m/s" + squared +
+                       "</p>\n";
+
+    html += "<h3>Descompunerea vitezei</h3>\n<p>";
+    html += std::string(vx) + " = v<sub>0</sub> &middot; cos &alpha; = " + escape(s.v0) +
+            " &middot; cos " + factor(s.angle) + "&deg; = " + escape(s.vx) + " m/s<br>\n";
+    html += std::string(vy) + " = v<sub>0</sub> &middot; sin &alpha; = " + escape(s.v0) +
+            " &middot; sin " + factor(s.angle) + "&deg; = " + escape(s.vy) + " m/s</p>\n";
+
+    html += "<h3>Timpul total de zbor</h3>\n";
+    html += formula({{"T = ", ""},
+                     {std::string("2 &middot; ") + vy, "g"},
+                     {" = ", ""},
+                     {"2 &middot; " + factor(s.vy), escape(s.g)},
+                     {equals(s.T, T) + escape(s.T) + " s", ""}});
+    if (s.T != T)
+        html += "<p>In calculele urmatoare folosim T nerotunjit: " + escape(T) + " s.</p>\n";
+
+    html += "<h3>Distanta parcursa</h3>\n<p>D = " + std::string(vx) +
+            " &middot; T = " + escape(s.vx) + " &middot; " + factor(T) +
+            equals(s.D, text(launch.vx * t)) + escape(s.D) + " m</p>\n";
+
+    html += "<h3>Inaltimea maxima</h3>\n<p>" + std::string(vy) + squared + " = " + factor(s.vy) +
+            squared + " = " + escape(text(launch.vy * launch.vy)) + " m" + squared + "/s" +
+            squared + "</p>\n";
+    html += formula(
+        {{"H = ", ""},
+         {std::string(vy) + squared, "2 &middot; g"},
+         {" = ", ""},
+         {escape(text(launch.vy * launch.vy)), "2 &middot; " + factor(s.g)},
+         {equals(s.H, text(launch.vy * launch.vy / (2 * launch.g))) + escape(s.H) + " m", ""}});
+
+    html += "<h3>Viteza la impact</h3>\n<p>" + std::string(vy) +
+            " &minus; g &middot; T = " + escape(s.vy) + " &minus; " + factor(s.g) + " &middot; " +
+            factor(T) + " = " + escape(vyImpact) + " m/s<br>\n";
+    html += "V = &radic;(" + std::string(vx) + squared + " + (" + vy + " &minus; g &middot; T)" +
+            squared + ") = &radic;(" + factor(s.vx) + squared + " + " + factor(vyImpact) + squared +
+            ") = " + escape(s.V) + " m/s</p>\n";
+    return html;
+}
+
+} // namespace lopena

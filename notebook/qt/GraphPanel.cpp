@@ -1,0 +1,286 @@
+#include "notebook/qt/GraphPanel.h"
+
+#include "notebook/Notebook.h"
+#include "notebook/qt/NotebookSignals.h"
+#include "toolkit/qt/QtConversions.h"
+
+#include <QBoxLayout>
+#include <QBuffer>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+namespace lopena {
+
+namespace {
+
+// A graph: what it is called, its axes and which numbers of a step it plots.
+struct Graph {
+    const char* title;
+    const char* xTitle;
+    const char* yTitle;
+    double (*x)(const FlightStep&);
+    double (*y)(const FlightStep&);
+};
+
+const Graph graphs[] = {
+    {"Traiectoria y(x)", "x (m)", "y (m)", [](const FlightStep& s) { return s.x; },
+     [](const FlightStep& s) { return s.y; }},
+    {"Distanta x(t)", "t (s)", "x (m)", [](const FlightStep& s) { return s.t; },
+     [](const FlightStep& s) { return s.x; }},
+    {"Inaltimea y(t)", "t (s)", "y (m)", [](const FlightStep& s) { return s.t; },
+     [](const FlightStep& s) { return s.y; }},
+    {"Viteza verticala vy(t)", "t (s)", "vy (m/s)", [](const FlightStep& s) { return s.t; },
+     [](const FlightStep& s) { return s.vy; }},
+};
+
+// Sets the axis to [low, high] widened to whole multiples of a round step (1, 2 or 5 times a
+// power of ten) that cuts it into at most 6 parts, a tick on each multiple.
+void fit(QValueAxis& axis, double low, double high) {
+    const double span = high > low ? high - low : 1;
+    double step = std::pow(10, std::floor(std::log10(span / 6)));
+    for (double times : {1, 2, 5, 10})
+        if (span / (step * times) <= 6) {
+            step *= times;
+            break;
+        }
+    low = std::floor(low / step) * step;
+    high = std::max(std::ceil(high / step) * step, low + step);
+    axis.setRange(low, high);
+    axis.setTickCount(static_cast<int>(std::lround((high - low) / step)) + 1);
+}
+
+// A curve holds at most this many points: more add nothing a screen shows, and Qt Charts
+// rebuilds the whole curve at every point added.
+constexpr std::size_t maxPoints = 1024;
+
+// The smallest power of two that leaves at most maxPoints of `steps`.
+std::size_t strideFor(std::size_t steps) {
+    std::size_t stride = 1;
+    while ((steps + stride - 1) / stride > maxPoints)
+        stride *= 2;
+    return stride;
+}
+
+QString throwName(const Throw& flight) {
+    return QStringLiteral("Aruncarea %1").arg(flight.number);
+}
+
+} // namespace
+
+GraphPanel::GraphPanel(const Notebook& notebook, const tk::Locale& locale, NotebookSignals& events,
+                       const tkqt::ModalHook& onModalShown, QWidget* parent)
+    : QWidget(parent), notebook_(notebook), onModalShown_(onModalShown),
+      choice_(new QComboBox(this)),
+      compare_(new QCheckBox(QStringLiteral("Compara cu aruncarile anterioare"), this)),
+      view_(new QChartView(this)), chart_(new QChart), axisX_(new QValueAxis(chart_)),
+      axisY_(new QValueAxis(chart_)), current_(new QLineSeries(chart_)),
+      highest_(new QScatterSeries(chart_)), landing_(new QScatterSeries(chart_)) {
+    choice_->setObjectName("graphChoice");
+    choice_->setAccessibleName(QStringLiteral("Graficul afisat"));
+    for (const Graph& graph : graphs)
+        choice_->addItem(QString::fromUtf8(graph.title));
+    compare_->setObjectName("compareThrows");
+    auto* save = new QPushButton(QStringLiteral("Salveaza imagine..."), this);
+    save->setObjectName("saveImage");
+
+    view_->setObjectName("chartView");
+    view_->setAccessibleName(QStringLiteral("Graficul aruncarii curente"));
+    view_->setChart(chart_); // the view owns the chart, the chart its axes and series
+    view_->setRenderHint(QPainter::Antialiasing);
+    chart_->legend()->setAlignment(Qt::AlignBottom);
+    // Tick labels as short as their values, with the decimal separator of the tables.
+    chart_->setLocalizeNumbers(true);
+    chart_->setLocale(locale.decimalSeparator == "," ? QLocale(QLocale::Romanian, QLocale::Romania)
+                                                     : QLocale::c());
+    axisX_->setLabelFormat(QStringLiteral("%.6g"));
+    axisY_->setLabelFormat(QStringLiteral("%.6g"));
+    chart_->addAxis(axisX_, Qt::AlignBottom);
+    chart_->addAxis(axisY_, Qt::AlignLeft);
+    current_->setObjectName("currentThrow");
+    highest_->setName(QStringLiteral("Punctul cel mai inalt"));
+    highest_->setColor(QColor(0xd0, 0x20, 0x20));
+    highest_->setMarkerSize(11);
+    landing_->setName(QStringLiteral("Aterizare"));
+    landing_->setColor(QColor(0x20, 0x40, 0xc0));
+    landing_->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+    landing_->setMarkerSize(10);
+
+    auto* options = new QHBoxLayout;
+    options->addWidget(choice_);
+    options->addWidget(compare_);
+    options->addStretch();
+    options->addWidget(save);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(options);
+    layout->addWidget(view_, 1);
+
+    connect(choice_, &QComboBox::currentIndexChanged, this, [this] { rebuild(); });
+    connect(compare_, &QCheckBox::toggled, this, [this] { rebuild(); });
+    connect(save, &QPushButton::clicked, this, [this] { saveImage(); });
+    connect(&events, &NotebookSignals::started, this, [this] { rebuild(); });
+    connect(&events, &NotebookSignals::stepAppended, this, [this](int i) { addStep(i); });
+    connect(&events, &NotebookSignals::landed, this, [this] { markLanding(); });
+    rebuild();
+}
+
+QPointF GraphPanel::point(const FlightStep& step) const {
+    const Graph& graph = graphs[std::max(choice_->currentIndex(), 0)];
+    return {graph.x(step), graph.y(step)};
+}
+
+void GraphPanel::rebuild() {
+    const Graph& graph = graphs[std::max(choice_->currentIndex(), 0)];
+    axisX_->setTitleText(QString::fromUtf8(graph.xTitle));
+    axisY_->setTitleText(QString::fromUtf8(graph.yTitle));
+    // Earlier throws go in first, so that the current one is drawn over them.
+    for (QLineSeries* series : earlier_) {
+        chart_->removeSeries(series);
+        delete series;
+    }
+    earlier_.clear();
+    for (QAbstractSeries* mine :
+         {static_cast<QAbstractSeries*>(current_), static_cast<QAbstractSeries*>(highest_),
+          static_cast<QAbstractSeries*>(landing_)})
+        if (chart_->series().contains(mine))
+            chart_->removeSeries(mine);
+    minX_ = maxX_ = minY_ = maxY_ = 0;
+    fit(*axisX_, 0, 1);
+    fit(*axisY_, 0, 1);
+
+    const Throw* now = notebook_.current();
+    if (compare_->isChecked() && now)
+        for (const Throw& flight : notebook_.history()) {
+            if (&flight == now)
+                continue;
+            auto* series = new QLineSeries(chart_);
+            series->setName(throwName(flight));
+            series->setPen(QPen(tkqt::toQColor(flight.colour), 1.5));
+            series->replace(sampled(flight.log, strideFor(flight.log.size()), true));
+            earlier_.push_back(series);
+        }
+
+    QList<QPointF> points;
+    highest_->clear();
+    landing_->clear();
+    stride_ = 1;
+    if (now) {
+        current_->setName(throwName(*now));
+        current_->setPen(QPen(tkqt::toQColor(now->colour), 2.5));
+        const FlightLog& log = now->log;
+        stride_ = strideFor(log.size());
+        points = sampled(log, stride_, log.landingStep() >= 0);
+        auto mark = [&](long step, QScatterSeries* marker) {
+            if (step < 0)
+                return;
+            const QPointF p = point(log.steps()[static_cast<std::size_t>(step)]);
+            grow(p);
+            marker->append(p);
+        };
+        mark(log.highestStep(), highest_);
+        mark(log.landingStep(), landing_);
+    }
+    current_->replace(points);
+
+    for (QLineSeries* series : earlier_)
+        chart_->addSeries(series);
+    for (QAbstractSeries* mine :
+         {static_cast<QAbstractSeries*>(current_), static_cast<QAbstractSeries*>(highest_),
+          static_cast<QAbstractSeries*>(landing_)})
+        chart_->addSeries(mine);
+    for (QAbstractSeries* series : chart_->series()) {
+        series->attachAxis(axisX_);
+        series->attachAxis(axisY_);
+    }
+    // Nothing to show before the first launch: no empty entries in the legend.
+    current_->setVisible(now != nullptr);
+    highest_->setVisible(now != nullptr);
+    landing_->setVisible(now != nullptr);
+}
+
+void GraphPanel::addStep(int index) {
+    const Throw* now = notebook_.current();
+    if (!now || index < 0 || static_cast<std::size_t>(index) >= now->log.size())
+        return;
+    const QPointF p = point(now->log.steps()[static_cast<std::size_t>(index)]);
+    grow(p);
+    if (now->log.highestStep() == index) {
+        highest_->clear();
+        highest_->append(p);
+    }
+    if (static_cast<std::size_t>(index) % stride_ != 0)
+        return;
+    current_->append(p);
+    if (static_cast<std::size_t>(current_->count()) > maxPoints) {
+        // Every other point goes: the curve keeps its shape at half the points.
+        const QList<QPointF> all = current_->points();
+        QList<QPointF> half;
+        half.reserve(all.size() / 2 + 1);
+        for (qsizetype i = 0; i < all.size(); i += 2)
+            half.append(all[i]);
+        current_->replace(half);
+        stride_ *= 2;
+    }
+}
+
+QList<QPointF> GraphPanel::sampled(const FlightLog& log, std::size_t stride, bool withLast) {
+    QList<QPointF> points;
+    const auto& steps = log.steps();
+    for (std::size_t i = 0; i < steps.size(); i += stride) {
+        points.append(point(steps[i]));
+        grow(points.back());
+    }
+    if (withLast && !steps.empty() && (steps.size() - 1) % stride != 0) {
+        points.append(point(steps.back()));
+        grow(points.back());
+    }
+    return points;
+}
+
+void GraphPanel::markLanding() {
+    const Throw* now = notebook_.current();
+    if (!now || now->log.landingStep() < 0)
+        return;
+    const auto landingStep = static_cast<std::size_t>(now->log.landingStep());
+    const QPointF p = point(now->log.steps()[landingStep]);
+    landing_->clear();
+    landing_->append(p);
+    // The curve reaches the landing step even when it falls between sampled steps.
+    if (landingStep % stride_ != 0)
+        current_->append(p);
+}
+
+void GraphPanel::grow(QPointF p) {
+    minX_ = std::min(minX_, p.x());
+    maxX_ = std::max(maxX_, p.x());
+    minY_ = std::min(minY_, p.y());
+    maxY_ = std::max(maxY_, p.y());
+    // The range is rounded outwards, so most steps fall inside it and change nothing.
+    if (p.x() < axisX_->min() || p.x() > axisX_->max())
+        fit(*axisX_, minX_, maxX_);
+    if (p.y() < axisY_->min() || p.y() > axisY_->max())
+        fit(*axisY_, minY_, maxY_);
+}
+
+void GraphPanel::saveImage() {
+    const QString title = QStringLiteral("Salveaza imagine");
+    const auto path = tkqt::askSavePath(this, title, QStringLiteral("Imagini PNG (*.png)"),
+                                        QStringLiteral("grafic.png"), onModalShown_);
+    if (!path)
+        return;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    view_->grab().save(&buffer, "PNG");
+    tkqt::saveOrExplain(this, title, *path, bytes, onModalShown_);
+}
+
+} // namespace lopena

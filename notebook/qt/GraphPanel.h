@@ -1,0 +1,68 @@
+#pragma once
+
+#include "toolkit/Locale.h"
+#include "toolkit/qt/SaveDialog.h"
+
+#include <QList>
+#include <QPointF>
+#include <QWidget>
+
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QChart;
+class QChartView;
+class QLineSeries;
+class QScatterSeries;
+class QValueAxis;
+
+namespace lopena {
+
+class Notebook;
+class NotebookSignals;
+struct FlightStep;
+class FlightLog;
+
+// The "Grafice" tab: one graph of the current throw, drawn as the steps arrive, its highest and
+// landing steps marked, the earlier throws of the history beside it on request.
+class GraphPanel : public QWidget {
+    Q_OBJECT
+public:
+    // `onModalShown` is handed to the Save dialog and must outlive the panel.
+    GraphPanel(const Notebook& notebook, const tk::Locale& locale, NotebookSignals& events,
+               const tkqt::ModalHook& onModalShown, QWidget* parent = nullptr);
+
+    // The line of the current throw, its points in the graph's units.
+    QLineSeries* currentSeries() const { return current_; }
+
+private:
+    QPointF point(const FlightStep& step) const;
+    // Every stride-th step of a log (and its last one, if asked) as points, the axes grown.
+    QList<QPointF> sampled(const FlightLog& log, std::size_t stride, bool withLast);
+    // Draws the chosen graph anew from the logs: on a new throw, graph or comparison.
+    void rebuild();
+    void addStep(int index);
+    void markLanding();
+    // Widens an axis to take `p` in; ranges only grow during a throw.
+    void grow(QPointF p);
+    void saveImage();
+
+    const Notebook& notebook_;
+    const tkqt::ModalHook& onModalShown_;
+    QComboBox* choice_;
+    QCheckBox* compare_;
+    QChartView* view_;
+    QChart* chart_;
+    QValueAxis* axisX_;
+    QValueAxis* axisY_;
+    QLineSeries* current_;
+    QScatterSeries* highest_;
+    QScatterSeries* landing_;
+    std::vector<QLineSeries*> earlier_; // owned by the chart while shown
+    std::size_t stride_ = 1;            // the current curve holds every stride_-th step
+    // The extent of every point drawn, in the graph's units; the origin always included.
+    double minX_ = 0, maxX_ = 0, minY_ = 0, maxY_ = 0;
+};
+
+} // namespace lopena

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QAbstractTableModel>
+
+namespace lopena {
+
+class Notebook;
+class NotebookSignals;
+
+// The history of throws, a row appended per launch, the first column a swatch of the trail
+// colour. A throw's results are known at its launch, so a row never changes afterwards.
+class HistoryModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    // Holds the number a column sorts by (HistoryTable::sortKey), for a sorting proxy.
+    static constexpr int SortRole = Qt::UserRole + 1;
+
+    HistoryModel(const Notebook& notebook, NotebookSignals& events, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+private:
+    const Notebook& notebook_;
+    int rows_ = 0; // rows announced to the views
+};
+
+} // namespace lopena

@@ -1,0 +1,338 @@
+#include "notebook/qt/NotebookWindow.h"
+
+#include "notebook/HistoryTable.h"
+#include "notebook/Notebook.h"
+#include "notebook/StepTable.h"
+#include "notebook/WorkedSolution.h"
+#include "notebook/qt/CachedTextDelegate.h"
+#include "notebook/qt/GraphPanel.h"
+#include "notebook/qt/HistoryModel.h"
+#include "notebook/qt/NotebookSignals.h"
+#include "notebook/qt/StepTableModel.h"
+
+#include <QAction>
+#include <QBoxLayout>
+#include <QBuffer>
+#include <QClipboard>
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QPdfWriter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QSortFilterProxyModel>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QWindow>
+
+#include <algorithm>
+
+namespace lopena {
+
+namespace {
+
+const char* const csvTitle = "Exporta CSV";
+const char* const csvFilter = "Fisiere CSV (*.csv)";
+
+// Rows as high as a line of text, without row numbers: the tables have their own.
+void compact(QTableView& view) {
+    view.verticalHeader()->hide();
+    view.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view.verticalHeader()->setDefaultSectionSize(view.fontMetrics().height() + 6);
+    view.setWordWrap(false);
+    view.setItemDelegate(new CachedTextDelegate(&view));
+}
+
+QString html(const std::string& text) {
+    return QString::fromStdString(text).trimmed().toHtmlEscaped();
+}
+
+} // namespace
+
+NotebookWindow::NotebookWindow(Notebook& notebook, const tk::Locale& locale, QWidget* mainWindow)
+    : QWidget(mainWindow, Qt::Window), notebook_(notebook), locale_(locale),
+      events_(new NotebookSignals(this)),
+      steps_(new StepTableModel(notebook, locale_, *events_, this)),
+      history_(new HistoryModel(notebook, *events_, this)) {
+    setObjectName("notebookWindow");
+    setWindowTitle(QStringLiteral("Caiet de laborator - Lopena"));
+    // Closing the main window ends the program, open notebook or not.
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    auto* tabs = new QTabWidget(this);
+    tabs->setObjectName("notebookTabs");
+    tabs->addTab(makeTableTab(), QStringLiteral("Tabel"));
+    tabs->addTab(new GraphPanel(notebook_, locale_, *events_, onModalShown),
+                 QStringLiteral("Grafice"));
+    tabs->addTab(makeHistoryTab(), QStringLiteral("Istoric"));
+    tabs->addTab(makeSolutionTab(), QStringLiteral("Rezolvare"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs);
+    resize(720, 540);
+
+    connect(events_, &NotebookSignals::started, this, [this] {
+        exportSteps_->setEnabled(true);
+        showSolution();
+    });
+    connect(events_, &NotebookSignals::seriesToggled, this, [this](bool active) {
+        const QSignalBlocker quiet(series_);
+        series_->setChecked(active);
+    });
+    notebook_.addListener(events_);
+}
+
+NotebookWindow::~NotebookWindow() {
+    notebook_.removeListener(events_);
+}
+
+QWidget* NotebookWindow::makeTableTab() {
+    auto* tab = new QWidget;
+    stepView_ = new QTableView(tab);
+    stepView_->setObjectName("stepTable");
+    stepView_->setAccessibleName(QStringLiteral("Tabelul pasilor aruncarii curente"));
+    stepView_->setModel(steps_);
+    stepView_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    stepView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    compact(*stepView_);
+    // Widths fixed once: measuring every row as it arrives would slow a long flight down.
+    const QFontMetrics metrics = stepView_->fontMetrics();
+    QFont landing = stepView_->font(); // the landing row's title is bold and italic
+    landing.setBold(true);
+    landing.setItalic(true);
+    stepView_->setColumnWidth(
+        0, QFontMetrics(landing).horizontalAdvance(QString::fromUtf8(StepTable::landingRowTitle)) +
+               16);
+    for (int column = 1; column < StepTable::columnCount; ++column)
+        stepView_->setColumnWidth(
+            column,
+            std::max(metrics.horizontalAdvance(QString::fromUtf8(StepTable::headers[column])),
+                     metrics.horizontalAdvance(QStringLiteral("-0000,000"))) +
+                14);
+    stepView_->horizontalHeader()->setStretchLastSection(true);
+    // Follows the flight while the last row is in sight; a pupil reading higher up stays there.
+    connect(steps_, &QAbstractItemModel::rowsAboutToBeInserted, stepView_, [this] {
+        following_ =
+            stepView_->verticalScrollBar()->value() == stepView_->verticalScrollBar()->maximum();
+    });
+    connect(steps_, &QAbstractItemModel::rowsInserted, stepView_, [this] {
+        if (following_)
+            stepView_->scrollToBottom(); // lays the new rows out first
+    });
+
+    auto* copy = new QAction(QStringLiteral("Copiaza"), stepView_);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    stepView_->addAction(copy);
+    stepView_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(copy, &QAction::triggered, this, &NotebookWindow::copySteps);
+
+    exportSteps_ = new QPushButton(QStringLiteral("Exporta CSV..."), tab);
+    exportSteps_->setObjectName("exportSteps");
+    exportSteps_->setEnabled(notebook_.current() != nullptr);
+    connect(exportSteps_, &QPushButton::clicked, this, &NotebookWindow::exportSteps);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(exportSteps_);
+    auto* layout = new QVBoxLayout(tab);
+    layout->addWidget(stepView_, 1);
+    layout->addLayout(buttons);
+    return tab;
+}
+
+QWidget* NotebookWindow::makeHistoryTab() {
+    auto* tab = new QWidget;
+    sortedHistory_ = new QSortFilterProxyModel(this);
+    sortedHistory_->setSourceModel(history_);
+    sortedHistory_->setSortRole(HistoryModel::SortRole);
+    historyView_ = new QTableView(tab);
+    historyView_->setObjectName("historyTable");
+    historyView_->setAccessibleName(QStringLiteral("Istoricul aruncarilor"));
+    historyView_->setModel(sortedHistory_);
+    historyView_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    historyView_->setSelectionMode(QAbstractItemView::SingleSelection);
+    historyView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    compact(*historyView_);
+    historyView_->setSortingEnabled(true);
+    historyView_->sortByColumn(0, Qt::AscendingOrder);
+    historyView_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    connect(historyView_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        notebook_.repeat(static_cast<std::size_t>(sortedHistory_->mapToSource(index).row()));
+    });
+
+    repeat_ = new QPushButton(QStringLiteral("Repeta aruncarea"), tab);
+    repeat_->setObjectName("repeatThrow");
+    repeat_->setEnabled(false);
+    connect(historyView_->selectionModel(), &QItemSelectionModel::selectionChanged, repeat_,
+            [this] { repeat_->setEnabled(historyView_->selectionModel()->hasSelection()); });
+    connect(repeat_, &QPushButton::clicked, this, &NotebookWindow::repeatSelected);
+
+    series_ = new QPushButton(QStringLiteral("Serie de unghiuri"), tab);
+    series_->setObjectName("angleSeries");
+    series_->setCheckable(true);
+    series_->setChecked(notebook_.seriesActive());
+    series_->setToolTip(QStringLiteral("Lanseaza pe rand la 15, 30, 45, 60 si 75 de grade, "
+                                       "cu viteza si gravitatia din fereastra principala"));
+    connect(series_, &QPushButton::clicked, this, [this] {
+        notebook_.toggleSeries();
+        // A series the inputs refused never starts: the button shows what really happened.
+        const QSignalBlocker quiet(series_);
+        series_->setChecked(notebook_.seriesActive());
+    });
+
+    auto* exportHistory = new QPushButton(QStringLiteral("Exporta CSV..."), tab);
+    exportHistory->setObjectName("exportHistory");
+    connect(exportHistory, &QPushButton::clicked, this, &NotebookWindow::exportHistory);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(repeat_);
+    buttons->addWidget(series_);
+    buttons->addStretch();
+    buttons->addWidget(exportHistory);
+    auto* layout = new QVBoxLayout(tab);
+    layout->addWidget(historyView_, 1);
+    layout->addLayout(buttons);
+    return tab;
+}
+
+QWidget* NotebookWindow::makeSolutionTab() {
+    auto* tab = new QWidget;
+    solution_ = new QTextBrowser(tab);
+    solution_->setObjectName("solution");
+    solution_->setAccessibleName(QStringLiteral("Rezolvarea aruncarii curente"));
+    savePdf_ = new QPushButton(QStringLiteral("Salveaza PDF..."), tab);
+    savePdf_->setObjectName("savePdf");
+    connect(savePdf_, &QPushButton::clicked, this, &NotebookWindow::savePdf);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(savePdf_);
+    auto* layout = new QVBoxLayout(tab);
+    layout->addWidget(solution_, 1);
+    layout->addLayout(buttons);
+    showSolution();
+    return tab;
+}
+
+void NotebookWindow::copySteps() {
+    const Throw* current = notebook_.current();
+    if (!current)
+        return;
+    std::vector<std::size_t> rows;
+    for (const QModelIndex& index : stepView_->selectionModel()->selectedRows())
+        rows.push_back(static_cast<std::size_t>(index.row()));
+    if (rows.empty())
+        return;
+    std::sort(rows.begin(), rows.end()); // selected in any order, copied in the table's
+    QGuiApplication::clipboard()->setText(
+        QString::fromStdString(StepTable::text(*current, rows, '\t', "\n", locale_)));
+}
+
+void NotebookWindow::exportSteps() {
+    const Throw* current = notebook_.current();
+    if (!current)
+        return;
+    const QString title = QString::fromUtf8(csvTitle);
+    if (const auto path = tkqt::askSavePath(this, title, QString::fromUtf8(csvFilter),
+                                            QStringLiteral("zbor.csv"), onModalShown))
+        tkqt::saveOrExplain(this, title, *path,
+                            QByteArray::fromStdString(StepTable::csv(*current, locale_)),
+                            onModalShown);
+}
+
+void NotebookWindow::exportHistory() {
+    const QString title = QString::fromUtf8(csvTitle);
+    if (const auto path = tkqt::askSavePath(this, title, QString::fromUtf8(csvFilter),
+                                            QStringLiteral("istoric.csv"), onModalShown))
+        tkqt::saveOrExplain(
+            this, title, *path,
+            QByteArray::fromStdString(HistoryTable::csv(notebook_.history(), locale_)),
+            onModalShown);
+}
+
+void NotebookWindow::repeatSelected() {
+    const QModelIndexList rows = historyView_->selectionModel()->selectedRows();
+    if (!rows.isEmpty())
+        notebook_.repeat(static_cast<std::size_t>(sortedHistory_->mapToSource(rows[0]).row()));
+}
+
+void NotebookWindow::showSolution() {
+    const Throw* current = notebook_.current();
+    savePdf_->setEnabled(current != nullptr);
+    if (current)
+        solution_->setHtml(QString::fromStdString(solutionHtml(*current, locale_)));
+    else
+        solution_->setPlainText(QStringLiteral("Apasati Start pentru a vedea rezolvarea."));
+}
+
+void NotebookWindow::savePdf() {
+    const Throw* current = notebook_.current();
+    if (!current)
+        return;
+    const QString title = QStringLiteral("Salveaza PDF");
+    const auto path = tkqt::askSavePath(this, title, QStringLiteral("Documente PDF (*.pdf)"),
+                                        QStringLiteral("rezolvare.pdf"), onModalShown);
+    if (!path)
+        return;
+    const QString heading = QStringLiteral("Aruncare pe oblica - rezolvare");
+    QTextDocument document;
+    document.setHtml(
+        QStringLiteral(
+            "<h2>%1</h2><p>Data: %2</p>"
+            "<p>Aruncarea %3: v<sub>0</sub> = %4 m/s, unghiul = %5 grade, g = %6 m/s<sup>2</sup>"
+            "</p><hr/>%7")
+            .arg(heading, QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm")))
+            .arg(current->number)
+            .arg(html(current->speed), html(current->angle), html(current->gravity),
+                 QString::fromStdString(solutionHtml(*current, locale_))));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+        pdf.setTitle(heading);
+        pdf.setCreator(QStringLiteral("Morvak Lopena"));
+        document.print(&pdf);
+    } // the writer finishes the file as it goes
+    tkqt::saveOrExplain(this, title, *path, bytes, onModalShown);
+}
+
+void NotebookWindow::showBeside() {
+    if (!placed_) {
+        placed_ = true;
+        QWidget* main = parentWidget();
+        QScreen* screen = main ? main->screen() : QGuiApplication::primaryScreen();
+        const QRect free = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+        resize(size().boundedTo(free.size()));
+        QPoint at = free.center() - rect().center();
+        if (main)
+            at = QPoint(main->frameGeometry().right() + 1, main->frameGeometry().top());
+        // Overlaps the main window rather than leave the screen.
+        at.setX(std::clamp(at.x(), free.left(), free.right() + 1 - width()));
+        at.setY(std::clamp(at.y(), free.top(), free.bottom() + 1 - height()));
+        move(at);
+    }
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+void NotebookWindow::setVisible(bool visible) {
+    if (visible) {
+        // No transient parent: a window-modal dialog of the main window (its Save dialog) blocks
+        // the windows it is transient for, and the notebook must stay usable meanwhile.
+        if (!testAttribute(Qt::WA_WState_Created))
+            create();
+        if (QWindow* window = windowHandle())
+            window->setTransientParent(nullptr);
+    }
+    QWidget::setVisible(visible);
+}
+
+} // namespace lopena

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "toolkit/Locale.h"
+#include "toolkit/qt/SaveDialog.h"
+
+#include <QWidget>
+
+class QPushButton;
+class QSortFilterProxyModel;
+class QTableView;
+class QTextBrowser;
+
+namespace lopena {
+
+class GraphPanel;
+class HistoryModel;
+class Notebook;
+class NotebookSignals;
+class StepTableModel;
+
+// The lab notebook beside the main window, in four tabs: the step table of the current throw,
+// its graphs, the history of throws and the worked solution. It follows the notebook as the
+// ball flies and stays usable while the main window shows one of its dialogs.
+class NotebookWindow : public QWidget {
+    Q_OBJECT
+public:
+    // Shows whatever the notebook already holds. The notebook must outlive the window, which
+    // the main window owns and deletes.
+    NotebookWindow(Notebook& notebook, const tk::Locale& locale, QWidget* mainWindow);
+    ~NotebookWindow() override;
+
+    // Shows the window to the right of the main window the first time, on the same screen;
+    // afterwards brings it back where the user left it, to the front.
+    void showBeside();
+    void setVisible(bool visible) override;
+
+    // Runs as each Save dialog or message box opens, for tests.
+    tkqt::ModalHook onModalShown;
+
+private:
+    QWidget* makeTableTab();
+    QWidget* makeHistoryTab();
+    QWidget* makeSolutionTab();
+    // Copies the selected rows of the step table, with a header row, tab-separated.
+    void copySteps();
+    void exportSteps();
+    void exportHistory();
+    void repeatSelected();
+    void showSolution();
+    void savePdf();
+
+    Notebook& notebook_;
+    tk::Locale locale_;
+    NotebookSignals* events_;
+    StepTableModel* steps_;
+    HistoryModel* history_;
+    QSortFilterProxyModel* sortedHistory_;
+    QTableView* stepView_;
+    QTableView* historyView_;
+    QTextBrowser* solution_;
+    QPushButton* exportSteps_;
+    QPushButton* repeat_;
+    QPushButton* series_;
+    QPushButton* savePdf_;
+    bool following_ = true; // the step table shows its last row: keep it in sight
+    bool placed_ = false;   // shown once already: keep the user's place
+};
+
+} // namespace lopena

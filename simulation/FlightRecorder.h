@@ -1,0 +1,35 @@
+#pragma once
+
+#include "toolkit/Types.h"
+
+#include <string>
+
+namespace lopena {
+
+// What an accepted launch was: the texts of the boxes, the results shown, the numbers used.
+struct LaunchFacts {
+    std::string speed, angle, gravity;                       // input texts as typed
+    std::string totalTime, distance, maxHeight, impactSpeed; // result numbers as shown
+    double v0, angleDegrees, g;                              // m/s, degrees, m/s^2
+    double vx, vy;                                           // launch components, m/s
+    double T, D, H, V;                                       // results as shown (rounded)
+    tk::Colour colour;                                       // the trail colour
+};
+
+// Receives what the flight computes, as it computes it; the lab notebook keeps it.
+class FlightRecorder {
+public:
+    virtual ~FlightRecorder() = default;
+    // After an accepted launch, once the results are shown.
+    virtual void launched(const LaunchFacts& facts) = 0;
+    // After each animation step: the time and position the tick used and the gravity it read.
+    virtual void stepComputed(double t, double x, double y, double g) = 0;
+    // After the tick left trail dot `dotIndex` for the step just computed.
+    virtual void dotAdded(tk::Integer dotIndex) = 0;
+    // After the tick found the ball on the ground.
+    virtual void landed() = 0;
+    // After the trail was cleared.
+    virtual void trailCleared() = 0;
+};
+
+} // namespace lopena

@@ -1,0 +1,199 @@
+#include "notebook/Notebook.h"
+#include "notebook/HistoryTable.h"
+#include "notebook/StepTable.h"
+#include "notebook/WorkedSolution.h"
+
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <cmath>
+#include <tuple>
+
+namespace lopena::testing {
+namespace {
+
+const tk::Locale c = tk::Locale::c(), ro = tk::Locale::romanian();
+
+std::string num(double value) { // as the labels write it: 15 significant digits
+    char text[32];
+    return {text,
+            std::to_chars(text, text + sizeof text, value, std::chars_format::general, 15).ptr};
+}
+
+// A launch as the window accepts it: the angle turned from the vertical in single precision.
+LaunchFacts launch(double v0, double angle, double g) {
+    auto round = [](double value, double scale) { return std::round(value * scale) / scale; };
+    const double a = static_cast<float>(90 - angle) * 3.14159265358979 / 180;
+    const double vx = std::sin(a) * v0, vy = std::cos(a) * v0, t = 2 * vy / g;
+    const double T = round(t, 100), D = round(t * vx, 1e3), H = round(vy * vy / 2 / g, 1e3);
+    const double V = std::hypot(vx, vy - g * t);
+    // The trail colour #123456.
+    return {num(v0), num(angle), num(g), num(T), num(D), num(H), num(V), v0,      angle,
+            g,       vx,         vy,     T,      D,      H,      V,      0x563412};
+}
+
+// CSV read back: rows of unquoted fields; the CRLF of the last line leaves an empty row.
+std::vector<std::vector<std::string>> parse(const std::string& csv, char separator) {
+    std::vector<std::vector<std::string>> rows{{""}};
+    bool quoted = false;
+    for (std::size_t i = 0; i < csv.size(); ++i) {
+        if (csv[i] == '"' && quoted && i + 1 < csv.size() && csv[i + 1] == '"')
+            rows.back().back() += csv[++i];
+        else if (csv[i] == '"')
+            quoted = !quoted;
+        else if (!quoted && csv[i] == separator)
+            rows.back().emplace_back();
+        else if (!quoted && csv.compare(i, 2, "\r\n") == 0)
+            rows.push_back({""}), ++i;
+        else
+            rows.back().back() += csv[i];
+    }
+    return rows;
+}
+
+struct Events : NotebookListener {
+    std::string log;
+    Notebook* leaveOnStart = nullptr;
+    void throwStarted(const Throw& t) override {
+        log += "start " + t.angle + "|";
+        if (leaveOnStart)
+            leaveOnStart->removeListener(this);
+    }
+    void stepAdded(const Throw&, std::size_t) override {}
+    void throwLanded(const Throw& t) override { log += "landed " + t.angle + "|"; }
+    void seriesChanged(bool on) override { log += on ? "series on|" : "series off|"; }
+};
+
+class NotebookTest : public ::testing::Test {
+protected:
+    NotebookTest() {
+        notebook.addListener(&events);
+        notebook.speedAndGravity = [] {
+            return std::pair{std::string("50"), std::string("9.806")};
+        };
+        notebook.relaunch = [this](auto& v, auto& a, auto& g) {
+            notebook.launched(launch(std::stod(v), std::stod(a), std::stod(g)));
+        };
+    }
+    int fly() { // the animation tick: +0.25 s in single precision until the ball is below ground
+        const Throw& f = *notebook.current();
+        for (float t = 0;; t += 0.25F) {
+            const float y = static_cast<float>(-f.g / 2 * t * t + t * f.vy);
+            notebook.stepComputed(t, static_cast<float>(t * f.vx), y, f.g);
+            notebook.dotAdded(static_cast<tk::Integer>(++dots));
+            if (345.0F < static_cast<float>(static_cast<float>(336.0 - y) + 9.0)) {
+                notebook.landed();
+                return static_cast<int>(t / 0.25F) + 1;
+            }
+        }
+    }
+    Notebook notebook;
+    Events events;
+    int dots = 0;
+};
+
+TEST_F(NotebookTest, DefaultFlightHasThirtyStepsThenTheExactLandingRow) {
+    notebook.stepComputed(0, 0, 0, 9.806); // before any launch: nothing to record
+    notebook.launched(launch(50, 45, 9.806));
+    notebook.dotAdded(static_cast<tk::Integer>(++dots)); // before any step: a dot of nothing
+    ASSERT_EQ(fly(), 30);
+    const Throw& f = *notebook.current();
+    EXPECT_EQ(StepTable::text(f, {0, 14, 29, 30, 31}, '\t', "\n", ro),
+              "n\tt (s)\tx (m)\ty (m)\tvx (m/s)\tvy (m/s)\tv (m/s)\n"
+              "0\t0,00\t0,000\t0,000\t35,355\t35,355\t50,000\n"
+              "14\t3,50\t123,744\t63,682\t35,355\t1,034\t35,370\n"
+              "29\t7,25\t256,326\t-1,388\t35,355\t-35,738\t50,271\n"
+              "aterizare (calculat)\t7,21\t254,946\t0,000\t35,355\t-35,355\t50,000\n");
+    std::string marks;
+    for (std::size_t row : {13, 14, 29, 30})
+        marks += StepTable::mark(f, row) + "|";
+    EXPECT_EQ(marks, "|Punctul cel mai inalt|Pasul aterizarii|Aterizarea calculata din formule|");
+    const auto csv = parse(StepTable::csv(f, c), ',');
+    ASSERT_EQ(csv.size(), 33U); // the header, 30 steps, the landing
+    EXPECT_EQ(csv[30].at(1) + ' ' + csv[30].at(2) + ' ' + csv[31].at(2), "7.25 256.326 254.946");
+    // Each dot leads to its step, even after a later flight, until the trail is cleared.
+    notebook.launched(launch(12.5, 30, 3.71));
+    fly();
+    auto where = [this](int dot) {
+        const auto link = notebook.stepOfDot(static_cast<tk::Integer>(dot));
+        return link ? std::to_string(link->owner->number) + ":" + std::to_string(link->step) : "-";
+    };
+    EXPECT_EQ(where(0) + " " + where(1) + " " + where(16) + " " + where(32) + " " + where(dots + 1),
+              "- - 1:14 2:0 -");
+    notebook.trailCleared();
+    EXPECT_EQ(where(16), "-");
+}
+
+TEST(NotebookLog, BoundariesOfTheLog) {
+    Throw f;
+    for (double y : {1.0, 3.0, 3.0})
+        f.log.append(0, -0.0004, y, 3, 4);
+    EXPECT_EQ(f.log.highestStep(), 1); // the first of two equal heights
+    f.log.append(0, 0, 4, 3, 4);
+    f.log.land({0, 0, 0, 0, 0});
+    EXPECT_EQ(StepTable::mark(f, 3), "Punctul cel mai inalt; Pasul aterizarii");
+    EXPECT_EQ(StepTable::cell(f, 0, 2, ro), "0,000"); // never "-0,000"
+    FlightLog full;
+    for (std::size_t i = 0; i < 32766; ++i)
+        ASSERT_TRUE(full.append(0, 0, 0, 0, 0));
+    EXPECT_FALSE(full.append(0, 0, 0, 0, 0));
+}
+
+TEST_F(NotebookTest, SeriesLaunchesFiveAnglesAndAnyOtherLaunchOrARefusalEndsIt) {
+    notebook.toggleSeries();
+    while (notebook.seriesActive())
+        fly();
+    EXPECT_EQ(events.log, "series on|start 15|landed 15|start 30|landed 30|start 45|landed 45|"
+                          "start 60|landed 60|start 75|landed 75|series off|");
+    events.log.clear();
+    notebook.toggleSeries();
+    notebook.repeat(0);
+    notebook.relaunch = [](auto&, auto&, auto&) {}; // the boxes are refused
+    notebook.toggleSeries();
+    EXPECT_EQ(events.log, "series on|start 15|series off|start 15|series on|series off|");
+}
+
+TEST_F(NotebookTest, AListenerMayLeaveWhileBeingTold) {
+    Events other;
+    notebook.addListener(&other);
+    events.leaveOnStart = &notebook;
+    notebook.launched(launch(50, 45, 9.806));
+    notebook.launched(launch(50, 45, 9.806));
+    EXPECT_EQ(events.log + "/" + other.log, "start 45|/start 45|start 45|");
+}
+
+TEST(NotebookSolution, ResultsAreTheNumbersOfTheLabels) {
+    const LaunchFacts hand = launch(37, 62, 1.62);
+    Notebook notebook;
+    for (auto [v0, angle, g, shown] :
+         {std::tuple<double, double, double, std::string>{50, 45, 9.806, "7.21 254.946 63.736 50"},
+          {50, 45, 9.81, "7.21 254.842 63.71 50"},
+          {12.5, 30, 3.71, "3.37 36.473 5.264 12.5"},
+          {37, 62, 1.62,
+           hand.totalTime + ' ' + hand.distance + ' ' + hand.maxHeight + ' ' + hand.impactSpeed}}) {
+        notebook.launched(launch(v0, angle, g));
+        const WorkedSolution s = solve(*notebook.current(), c);
+        EXPECT_EQ(s.T + ' ' + s.D + ' ' + s.H + ' ' + s.V, shown);
+    }
+    const std::string html = solutionHtml(*notebook.current(), tk::Locale{"<&>", ""});
+    EXPECT_EQ(html.find("<&>"), std::string::npos);
+    EXPECT_NE(html.find("17&lt;&amp;&gt;3704478230779"), std::string::npos); // vx
+}
+
+TEST(NotebookHistory, CsvQuotesWhatItMustAndReadsBack) {
+    Notebook notebook;
+    LaunchFacts typed = launch(50, 45, 9.806);
+    typed.speed = "5;\"0";
+    typed.gravity = "9,806";
+    notebook.launched(typed);
+    notebook.launched(launch(12.5, 30, 3.71));
+    EXPECT_EQ(HistoryTable::sortKey(notebook.history()[1], 0), 2); // the colour sorts by launch
+    const auto csv = parse(HistoryTable::csv(notebook.history(), ro), ';');
+    ASSERT_EQ(csv.size(), 4U); // the header, two throws
+    EXPECT_EQ(csv[1], (std::vector<std::string>{"#123456", "5;\"0", "45", "9,806", "7.21",
+                                                "254.946", "63.736", "50"}));
+    EXPECT_EQ(csv[0].at(2) + " " + csv[2].at(5), "Unghi (grade) 36.473");
+}
+
+} // namespace
+} // namespace lopena::testing

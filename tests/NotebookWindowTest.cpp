@@ -1,0 +1,139 @@
+#include "notebook/qt/NotebookWindow.h"
+#include "notebook/Notebook.h"
+
+#include <QtCharts>
+#include <QtTest>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+class NotebookWindowTest : public ::testing::Test {
+protected:
+    NotebookWindowTest() { window.show(); }
+    // Flies a 50 m/s launch as the flight reports it: a step every 0.25 s, then the landing.
+    void fly(int angle, int steps) {
+        const double g = 9.806, vx = 50 * std::cos(angle * M_PI / 180),
+                     vy = 50 * std::sin(angle * M_PI / 180);
+        notebook.launched({"50", std::to_string(angle), "9.806", "7,21", "254,946", "63,737", "50",
+                           50, double(angle), g, vx, vy, 7.21, 254.946, 63.737, 50, 0x3020c0});
+        for (int i = 0; i < steps; ++i)
+            notebook.stepComputed(0.25 * i, vx * 0.25 * i, (vy - g * 0.125 * i) * 0.25 * i, g);
+        notebook.landed();
+    }
+    template <class T = QWidget> T* child(const char* name) { return window.findChild<T*>(name); }
+    QAbstractItemModel* steps() { return child<QTableView>("stepTable")->model(); }
+    QChart* chart() { return child<QChartView>("chartView")->chart(); }
+
+    QWidget main;
+    lopena::Notebook notebook;
+    lopena::NotebookWindow window{notebook, tk::Locale::romanian(), &main};
+};
+
+TEST_F(NotebookWindowTest, StepsArriveAsMarkedRowsAndCopyWithTheirHeader) {
+    QSignalSpy inserted(steps(), &QAbstractItemModel::rowsInserted);
+    QSignalSpy resets(steps(), &QAbstractItemModel::modelReset);
+    QSignalSpy remarked(steps(), &QAbstractItemModel::dataChanged);
+    auto* line = chart()->findChild<QLineSeries*>("currentThrow");
+    QSignalSpy appended(line, &QXYSeries::pointAdded);
+    fly(45, 20);
+    fly(45, 30);
+    EXPECT_EQ(appended.count(), 20 + 30) << "a point appended per step, nothing redrawn whole";
+    EXPECT_EQ(line->count(), 30);
+    EXPECT_EQ(resets.count(), 2) << "a reset per throw, none per step";
+    EXPECT_EQ(inserted.count(), 21 + 31);
+    ASSERT_EQ(steps()->rowCount(), 31) << "30 steps and the computed landing";
+    // Step 14 (3.5 s) is the highest: each throw repainted the 14 steps it overtook, unmarked,
+    // and its landing step, marked.
+    EXPECT_EQ(remarked.count(), 2 * (14 + 1));
+    using Row = std::tuple<int, bool, bool, const char*>; // row, bold, italic, tooltip
+    for (auto [row, bold, italic, tip] :
+         {Row{13, false, false, ""}, Row{14, true, false, "Punctul cel mai inalt"},
+          Row{29, true, false, "Pasul aterizarii"},
+          Row{30, true, true, "Aterizarea calculata din formule"}}) {
+        const QModelIndex cell = steps()->index(row, 3);
+        const QFont font = cell.data(Qt::FontRole).value<QFont>();
+        EXPECT_EQ(std::pair(font.bold(), font.italic()), std::pair(bold, italic)) << row;
+        EXPECT_EQ(cell.data(Qt::ToolTipRole).toString(), tip) << row;
+    }
+
+    auto* view = child<QTableView>("stepTable");
+    QApplication::setActiveWindow(&window);
+    view->setFocus();
+    for (int row : {5, 2}) // copied in the table's order
+        view->selectionModel()->select(steps()->index(row, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
+              "n\tt (s)\tx (m)\ty (m)\tvx (m/s)\tvy (m/s)\tv (m/s)\n"
+              "2\t0,50\t17,678\t16,452\t35,355\t30,452\t46,662\n"
+              "5\t1,25\t44,194\t36,533\t35,355\t23,098\t42,232\n");
+}
+
+// A save button, the name its dialog suggests, the path typed, how the file starts ("": refused).
+using Save = std::tuple<std::string, std::string, std::string, std::string>;
+
+class NotebookSaveTest : public NotebookWindowTest, public ::testing::WithParamInterface<Save> {};
+
+TEST_P(NotebookSaveTest, GoesThroughTheDialogOrExplainsTheFailure) {
+    const auto& [button, suggestion, typed, start] = GetParam();
+    fly(45, 30);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QString::fromStdString(typed));
+    QString suggested, message;
+    window.onModalShown = [&](QWidget* dialog) {
+        if (auto* box = qobject_cast<QMessageBox*>(dialog))
+            return message = box->text(), box->accept();
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        suggested = name->text();
+        name->setText(path);
+        static_cast<QDialog*>(dialog)->accept();
+    };
+    child<QAbstractButton>(button.c_str())->click();
+    EXPECT_EQ(suggested.toStdString(), suggestion);
+    QFile file(path);
+    if (start.empty()) // explained, and nothing left behind
+        EXPECT_TRUE(message.contains(path) && QDir(dir.path()).isEmpty()) << message.toStdString();
+    else
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll().startsWith(start.c_str()))
+            << message.toStdString();
+}
+
+const Save saves[] = {{"exportSteps", "zbor.csv", "z.csv", "n;t (s);x"},
+                      {"exportSteps", "zbor.csv", "lipsa/z.csv", ""},
+                      {"exportHistory", "istoric.csv", "i.csv", "Culoare;"},
+                      {"saveImage", "grafic.png", "g.png", "\x89PNG\r\n"},
+                      {"savePdf", "rezolvare.pdf", "r.pdf", "%PDF-"}};
+INSTANTIATE_TEST_SUITE_P(Notebook, NotebookSaveTest, ::testing::ValuesIn(saves));
+
+TEST_F(NotebookWindowTest, HistoryRepeatsTheChosenRowWhileTheMainWindowShowsADialog) {
+    std::vector<std::string> relaunched;
+    notebook.relaunch = [&](const auto&... texts) { relaunched = {texts...}; };
+    for (int angle : {15, 7, 60})
+        fly(angle, 3);
+    main.show();
+    child<QTabWidget>("notebookTabs")->setCurrentIndex(2);
+    auto* view = child<QTableView>("historyTable");
+    ASSERT_EQ(view->model()->rowCount(), 3);
+    view->sortByColumn(2, Qt::DescendingOrder); // by angle: 60, 15, 7 (as text: 7, 60, 15)
+    view->selectRow(2);
+    // A real click on "Repeta aruncarea" while the main window's Save dialog would be open.
+    QDialog dialog(&main);
+    dialog.setWindowModality(Qt::WindowModal);
+    QTimer::singleShot(0, &dialog, [&] {
+        QWidget* repeat = child("repeatThrow");
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
+                          repeat->mapTo(&window, repeat->rect().center()));
+        dialog.reject();
+    });
+    dialog.exec();
+    EXPECT_EQ(relaunched, (std::vector<std::string>{"50", "7", "9.806"}));
+
+    const auto alone = chart()->series().size();
+    child<QCheckBox>("compareThrows")->setChecked(true);
+    EXPECT_EQ(chart()->series().size(), alone + 2) << "earlier throws beside the current one";
+}
+
+} // namespace

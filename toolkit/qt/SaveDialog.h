@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace tkqt {
+
+// Runs as soon as a modal dialog is shown; tests use it to drive the dialog.
+using ModalHook = std::function<void(QWidget*)>;
+
+// Asks where to save, in the program's own (non-native) Save dialog. Choosing a file that
+// exists asks first whether to replace it, "Nu" being the default answer; "Nu" brings the
+// dialog back. Nothing when the user cancelled.
+std::optional<QString> askSavePath(QWidget* parent, const QString& title, const QString& filter,
+                                   const QString& fileName, const ModalHook& onShown = {});
+
+// Writes `bytes` atomically; a failure is explained in a Romanian message box that names the
+// path and the reason and says the old file is unchanged. True when the file was written.
+bool saveOrExplain(QWidget* parent, const QString& title, const QString& path,
+                   const QByteArray& bytes, const ModalHook& onShown = {});
+
+} // namespace tkqt
