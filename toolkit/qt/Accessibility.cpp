@@ -13,7 +13,7 @@ namespace {
 template <class Widget, QAccessible::Role role>
 class ShownTextAccessible : public QAccessibleWidget {
 public:
-    explicit ShownTextAccessible(Widget* widget) : QAccessibleWidget(widget, role) {}
+    explicit ShownTextAccessible(Widget* widget) : QAccessibleWidget(widget, shownRole) {}
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name)
             return shown(static_cast<Widget*>(widget()));
