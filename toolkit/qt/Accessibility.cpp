@@ -10,7 +10,7 @@ namespace tkqt {
 namespace {
 
 // A widget of the binding named by the text it shows, as Qt's own widgets are.
-template <class Widget, QAccessible::Role role>
+template <class Widget, QAccessible::Role shownRole>
 class ShownTextAccessible : public QAccessibleWidget {
 public:
     explicit ShownTextAccessible(Widget* widget) : QAccessibleWidget(widget, shownRole) {}
