@@ -2,6 +2,7 @@
 // sequence is seeded, so a failure names the seed that replays it:
 //   LOPENA_SEQUENCES=100000 LOPENA_FIRST_SEED=1 lopena_core_tests --gtest_filter='EventSequence*'
 #include "mainwindow/frmmain.h"
+#include "notebook/StepTable.h"
 #include "support/HeadlessPlatform.h"
 #include "toolkit/NumberParsing.h"
 
@@ -44,6 +45,12 @@ public:
         : rng_(seed), romanian_(seed % 2),
           platform_(romanian_ ? tk::Locale::romanian() : tk::Locale::c()), w_(platform_) {
         w_.Load(platform_.clock);
+        // Every accepted press of Start, whoever made it (the pupil, a repeat, a series).
+        w_.cmdFire.onClick = [this, fire = w_.cmdFire.onClick] {
+            const std::size_t refusals = platform_.refusals.size();
+            fire();
+            accepted_ += platform_.refusals.size() == refusals;
+        };
         platform_.whileModal = [this](tk::Form& form) {
             platform_.clock.advance(pick(0, 3000));
             if (pick(0, 1))
@@ -87,26 +94,27 @@ private:
         }
     }
 
-    // The results of an accepted launch by the textbook formulas, the angle kept in single
-    // precision as the window keeps it.
-    void launch() {
-        const std::size_t refusals = platform_.refusals.size();
-        const double v0 = tk::Val(w_.txtViteza.Text()), g = tk::Val(w_.txtgrav.Text());
-        const double angle = static_cast<float>(90 - tk::Val(w_.txtUnghi.Text()));
-        w_.cmdFire.click();
-        if (platform_.refusals.size() != refusals)
-            return;
+    // The results of the last accepted launch by the textbook formulas, from the texts it was
+    // launched with, the angle kept in single precision as the window keeps it.
+    std::array<double, 4> expected() const {
+        const LaunchTexts& in = *w_.launchedTexts;
+        const double v0 = tk::Val(in.speed), g = tk::Val(in.gravity);
+        const double angle = static_cast<float>(90 - tk::Val(in.angle));
         const double vx = std::sin(angle * std::numbers::pi / 180) * v0;
         const double vy = std::cos(angle * std::numbers::pi / 180) * v0;
-        expected_ = {2 * vy / g * vx, vy * vy / (2 * g), 2 * vy / g, v0};
-        launched_ = true;
+        return {2 * vy / g * vx, vy * vy / (2 * g), 2 * vy / g, v0};
     }
 
     // One event of the user or the clock, picked at random and logged by its number.
     void step() {
         frmmain& w = w_;
         const std::function<void()> events[] = {
-            [&] { launch(); },
+            [&] { w.cmdFire.click(); },
+            [&] { w.notebook.toggleSeries(); },
+            [&] {
+                if (!w.notebook.history().empty())
+                    w.notebook.repeat(pick(0, static_cast<int>(w.notebook.history().size()) - 1));
+            },
             [&] { w.Command1.click(); },
             [&] { w.cmdClear.click(); },
             [&] {
@@ -193,14 +201,27 @@ private:
         if (!(stop && t1 == t2 && t1 == c1) && !(!stop && !t1 && t2 && c1))
             return "timers and Stop button agree with no state";
 
+        // The notebook: a row per accepted launch, a table row per logged step (and the
+        // landing), a CSV line per row and the header.
+        if (w.notebook.history().size() != accepted_)
+            return "history holds " + std::to_string(w.notebook.history().size()) + " throws";
+        if (const Throw* now = w.notebook.current()) {
+            const std::size_t rows = now->log.size() + (now->log.landing() ? 1 : 0);
+            const std::string csv = StepTable::csv(*now, platform_.locale());
+            if (StepTable::rowCount(*now) != rows ||
+                std::count(csv.begin(), csv.end(), '\n') != static_cast<long>(rows) + 1)
+                return "the step table disagrees with the log";
+        }
+
         const tk::Label* const shown[] = {&w.Label3, &w.Label4, &w.Label5, &w.Label6};
+        const bool launched = w.launchedTexts.has_value();
+        const auto exact = launched ? expected() : std::array<double, 4>{};
         for (std::size_t i = 0; i < std::size(results); ++i) {
             const std::string& caption = shown[i]->Caption();
             const auto value = number(caption, results[i]);
-            const double exact = expected_[i],
-                         tolerance = results[i].halfUnit + 1e-9 * std::fabs(exact);
-            if (launched_ ? !value || !(std::fabs(*value - exact) <= tolerance)
-                          : caption != results[i].layout)
+            const double tolerance = results[i].halfUnit + 1e-9 * std::fabs(exact[i]);
+            if (launched ? !value || !(std::fabs(*value - exact[i]) <= tolerance)
+                         : caption != results[i].layout)
                 return std::string(shown[i]->name()) + " shows \"" + caption + "\"";
         }
         return {};
@@ -210,8 +231,7 @@ private:
     bool romanian_;
     HeadlessPlatform platform_;
     frmmain w_;
-    std::array<double, 4> expected_{};
-    bool launched_ = false;
+    std::size_t accepted_ = 0;
     bool closed_ = false;
     std::ostringstream log_;
 };

@@ -56,6 +56,10 @@ INSTANTIATE_TEST_SUITE_P(
                  42, 0},
         Scenario{"gravity_with_a_comma", "50", "45", "9,81", false, "7.21", "254.842", "63.71",
                  "50", "35.3553390593273", "35.3553390593274", 30, 256.326},
+        Scenario{"romanian_gravity_with_a_comma", "50", "45", "9,81", true, "7,21", "254,842",
+                 "63,71", "50", "35,3553390593273", "35,3553390593274", 30, 256.326},
+        Scenario{"romanian_decimals", "12,5", "30", "3,71", true, "3,37", "36,473", "5,264", "12,5",
+                 "10,8253175473055", "6,25000000000001", 15, 37.889},
         Scenario{"gravity_10", "20", "90", "10", false, "4", "0", "20", "20", "0", "20", 18, 0},
         Scenario{"slowest", "1", "1", "9.806", false, "0", "0.004", "0", "1", "0.999847695156391",
                  "0.0174524064372852", 2, 0.25},
@@ -92,6 +96,8 @@ INSTANTIATE_TEST_SUITE_P(Launch, RefusedLaunchTest,
                                            Refused{"gravity_tiny", "50", "1e-320", false},
                                            Refused{"gravity_negative", "50", "-9.806", false},
                                            Refused{"time_beyond_single", "1e30", "1e-10", true},
+                                           Refused{"speed_alone_to_blame", "1E40", "9.806", true},
+                                           Refused{"twice_gravity_overflows", "50", "9E307", false},
                                            Refused{"speed_overflows", "1e300", "9.806", true}),
                          rowName);
 
@@ -142,6 +148,11 @@ TEST_F(FlightTest, EachDotStandsWhereTheBallWasWithTheShapeAndTrailSetAtItsTick)
     ASSERT_EQ(w.shpTrail.Count(), 3);
     EXPECT_EQ(w.shpTrail(2).ShapeCode(), tk::ShapeCodes::Square);
     EXPECT_EQ(w.shpTrail(2).Width(), 15.0F);
+    // The pointer on a dot shows the step that left it: steps 1 to 5 left none.
+    EXPECT_EQ(
+        w.toolTipOf(w.shpTrail(2)).rfind("Aruncarea 1, pasul 6\nt = 1.50 s\nx = 53.033 m\n", 0),
+        0U);
+    EXPECT_EQ(w.toolTipOf(w.shpBall), "");
 }
 
 TEST_F(FlightTest, ClockCountsDownFourteenValuesThenStops) {

@@ -53,12 +53,7 @@ std::vector<std::vector<std::string>> parse(const std::string& csv, char separat
 
 struct Events : NotebookListener {
     std::string log;
-    Notebook* leaveOnStart = nullptr;
-    void throwStarted(const Throw& t) override {
-        log += "start " + t.angle + "|";
-        if (leaveOnStart)
-            leaveOnStart->removeListener(this);
-    }
+    void throwStarted(const Throw& t) override { log += "start " + t.angle + "|"; }
     void stepAdded(const Throw&, std::size_t) override {}
     void throwLanded(const Throw& t) override { log += "landed " + t.angle + "|"; }
     void seriesChanged(bool on) override { log += on ? "series on|" : "series off|"; }
@@ -153,15 +148,6 @@ TEST_F(NotebookTest, SeriesLaunchesFiveAnglesAndAnyOtherLaunchOrARefusalEndsIt) 
     EXPECT_EQ(events.log, "series on|start 15|series off|start 15|series on|series off|");
 }
 
-TEST_F(NotebookTest, AListenerMayLeaveWhileBeingTold) {
-    Events other;
-    notebook.addListener(&other);
-    events.leaveOnStart = &notebook;
-    notebook.launched(launch(50, 45, 9.806));
-    notebook.launched(launch(50, 45, 9.806));
-    EXPECT_EQ(events.log + "/" + other.log, "start 45|/start 45|start 45|");
-}
-
 TEST(NotebookSolution, ResultsAreTheNumbersOfTheLabels) {
     const LaunchFacts hand = launch(37, 62, 1.62);
     Notebook notebook;
@@ -175,9 +161,6 @@ TEST(NotebookSolution, ResultsAreTheNumbersOfTheLabels) {
         const WorkedSolution s = solve(*notebook.current(), c);
         EXPECT_EQ(s.T + ' ' + s.D + ' ' + s.H + ' ' + s.V, shown);
     }
-    const std::string html = solutionHtml(*notebook.current(), tk::Locale{"<&>", ""});
-    EXPECT_EQ(html.find("<&>"), std::string::npos);
-    EXPECT_NE(html.find("17&lt;&amp;&gt;3704478230779"), std::string::npos); // vx
 }
 
 TEST(NotebookHistory, CsvQuotesWhatItMustAndReadsBack) {

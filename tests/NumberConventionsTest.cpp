@@ -32,6 +32,7 @@ TEST_P(ReadingTest, FollowsTheLeadingNumberRule) {
 }
 
 constexpr double inf = std::numeric_limits<double>::infinity();
+const std::string hexTooLong = "&H" + std::string(300, 'F');
 
 INSTANTIATE_TEST_SUITE_P(
     Numbers, ReadingTest,
@@ -47,8 +48,13 @@ INSTANTIATE_TEST_SUITE_P(
         Reading{"lone_minus", "-", 0, false}, Reading{"lone_point", ".", 0, false},
         Reading{"lone_comma", ",", 0, false}, Reading{"leading_point", ".5", 0.5, true},
         Reading{"trailing_point", "7.", 7, true}, Reading{"trailing_comma", "2,", 2, true},
-        Reading{"second_point_stops", "1.2.3", 1.2, false}, Reading{"exponent", "1e3", 1000, true},
-        Reading{"exponent_d", "2.5D2", 250, true}, Reading{"exponent_negative", "25E-1", 2.5, true},
+        Reading{"second_point_stops", "1.2.3", 1.2, false},
+        Reading{"second_comma_stops", "1,2,3", 1.2, false},
+        Reading{"point_is_no_grouping", "1.000", 1, true},
+        Reading{"leading_comma", ",5", 0.5, true}, Reading{"comma_and_exponent", "2,5E1", 25, true},
+        Reading{"hex_too_long_for_a_double", hexTooLong.c_str(), 0, false},
+        Reading{"exponent", "1e3", 1000, true}, Reading{"exponent_d", "2.5D2", 250, true},
+        Reading{"exponent_negative", "25E-1", 2.5, true},
         Reading{"exponent_without_digits", "3e", 3, false},
         Reading{"exponent_sign_only", "3e+", 3, false}, Reading{"hex", "&H1F", 31, true},
         Reading{"hex_16_bit_wraps", "&HFFFF", -1, true},

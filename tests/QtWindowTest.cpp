@@ -135,7 +135,13 @@ TEST_F(QtWindowTest, KeyboardAloneLaunchesPausesAndOpensAbout) {
     QTest::keyClicks(angle, "60");
     QTest::keyClick(angle, Qt::Key_Tab);
     QTest::keyClick(widget("txtViteza"), Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(widget("txtViteza"), "40");
+    QTest::keyClicks(widget("txtViteza"), "2,5"); // a decimal typed key by key stays
+    EXPECT_EQ(w->txtViteza.Text(), "2,5");
+    // Text written by assistive technology is checked and used like typed text.
+    auto* speedReader = QAccessible::queryAccessibleInterface(widget("txtViteza"));
+    speedReader->setText(QAccessible::Value, "0");
+    EXPECT_EQ(widget<QLineEdit>("txtViteza")->text(), "1");
+    speedReader->setText(QAccessible::Value, "40");
     EXPECT_EQ(w->txtUnghi.Text(), "60");
     EXPECT_EQ(w->txtViteza.Text(), "40");
     EXPECT_EQ(w->hsbUnghi.Value(), 45);
@@ -147,8 +153,10 @@ TEST_F(QtWindowTest, KeyboardAloneLaunchesPausesAndOpensAbout) {
     angle->setFocus();
     QTest::keyClick(angle, Qt::Key_Backtab, Qt::ShiftModifier);
     ASSERT_EQ(QApplication::focusWidget(), widget("Command1"));
-    QTest::keyClick(widget("Command1"), Qt::Key_Space);
+    QTest::keyClick(widget("Command1"), Qt::Key_Return); // Enter presses the focused button
     EXPECT_EQ(w->Command1.Caption(), "Reia");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(widget("Command1"))->text(QAccessible::Name),
+              "Reia");
     EXPECT_FALSE(w->Timer1.Enabled());
     QTest::keyClick(widget("Command1"), Qt::Key_Space);
     EXPECT_EQ(w->Command1.Caption(), "Stop");
@@ -267,6 +275,28 @@ TEST_F(QtWindowTest, SaveWritesTheReportThroughTheDialogOrExplainsWhyNot) {
     EXPECT_TRUE(report.startsWith("Raport creat de Morvak Aplicatie Lopena-Aruncarea oblica la "));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{"raport"});
+
+    // Choosing it again asks first; "Nu", the default, brings the dialog back, then Cancel.
+    int asked = 0, dialogs = 0;
+    platform.onModalShown = [&](QWidget* dialog) {
+        if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+            ++asked;
+            EXPECT_EQ(box->defaultButton()->text(), "&Nu");
+            return box->defaultButton()->click();
+        }
+        auto* files = static_cast<QFileDialog*>(dialog);
+        if (++dialogs == 2)
+            return files->reject();
+        files->selectFile(path);
+        static_cast<QDialog*>(files)->accept();
+    };
+    w->txtViteza.setText("70");
+    w->cmdFire.click();
+    action("mnusave")->trigger();
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(dialogs, 2);
+    ASSERT_TRUE(file.seek(0));
+    EXPECT_EQ(file.readAll(), report);
 }
 
 } // namespace

@@ -29,7 +29,12 @@ protected:
     }
 };
 
+// The boxes edited after the launch, and a refused launch, leave the report to the launch
+// whose results it holds.
 TEST_F(ReportTest, DefaultLaunchGivesTheEightLines) {
+    w.cmdFire.click();
+    w.txtViteza.setText("70");
+    w.txtgrav.setText("-1");
     w.cmdFire.click();
     platform.saveAnswer = "/home/elev/raport";
     w.mnusave.click();
