@@ -72,10 +72,12 @@ std::string frmmain::toolTipOf(const tk::Control& control) const {
     static const char* const units[] = {" s", " m", " m", " m/s", " m/s"};
     std::string tip =
         "Aruncarea " + std::to_string(dot->owner->number) + ", pasul " + std::to_string(dot->step);
-    for (int column = 1; column <= 5; ++column)
-        tip += "\n" + std::string(lines[column - 1]) +
-               StepTable::cell(*dot->owner, dot->step, column, platform_.locale()) +
-               units[column - 1];
+    for (int column = 1; column <= 5; ++column) {
+        tip += '\n';
+        tip += lines[column - 1];
+        tip += StepTable::cell(*dot->owner, dot->step, column, platform_.locale());
+        tip += units[column - 1];
+    }
     return tip;
 }
 

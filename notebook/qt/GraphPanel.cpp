@@ -127,7 +127,12 @@ GraphPanel::GraphPanel(const Notebook& notebook, const tk::Locale& locale, Noteb
     connect(compare_, &QCheckBox::toggled, this, [this] { rebuild(); });
     connect(save, &QPushButton::clicked, this, [this] { saveImage(); });
     connect(&events, &NotebookSignals::started, this, [this] { rebuild(); });
-    connect(&events, &NotebookSignals::stepAppended, this, [this](int i) { addStep(i); });
+    connect(&events, &NotebookSignals::stepsArrived, this, [this] {
+        const Throw* now = notebook_.current();
+        for (std::size_t i = drawn_; now && i < now->log.size(); ++i)
+            addStep(static_cast<int>(i));
+        drawn_ = now ? now->log.size() : 0;
+    });
     connect(&events, &NotebookSignals::landed, this, [this] { markLanding(); });
     rebuild();
 }
@@ -172,6 +177,7 @@ void GraphPanel::rebuild() {
     highest_->clear();
     landing_->clear();
     stride_ = 1;
+    drawn_ = now ? now->log.size() : 0;
     if (now) {
         current_->setName(throwName(*now));
         current_->setPen(QPen(tkqt::toQColor(now->colour), 2.5));

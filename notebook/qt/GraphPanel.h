@@ -61,6 +61,7 @@ private:
     QScatterSeries* landing_;
     std::vector<QLineSeries*> earlier_; // owned by the chart while shown
     std::size_t stride_ = 1;            // the current curve holds every stride_-th step
+    std::size_t drawn_ = 0;             // steps of the current throw taken in so far
     // The extent of every point drawn, in the graph's units; the origin always included.
     double minX_ = 0, maxX_ = 0, minY_ = 0, maxY_ = 0;
 };

@@ -24,9 +24,8 @@ StepTableModel::StepTableModel(const Notebook& notebook, const tk::Locale& local
         endResetModel();
         catchUp();
     });
-    connect(&events, &NotebookSignals::stepAppended, this, [this] { catchUp(); });
+    connect(&events, &NotebookSignals::stepsArrived, this, [this] { catchUp(); });
     connect(&events, &NotebookSignals::landed, this, [this] {
-        catchUp();
         // The last step became the landing step.
         remark(notebook_.current()->log.landingStep());
     });
