@@ -36,6 +36,8 @@ TEST_F(NotebookWindowTest, StepsArriveAsMarkedRowsAndCopyWithTheirHeader) {
     QSignalSpy inserted(steps(), &QAbstractItemModel::rowsInserted);
     QSignalSpy resets(steps(), &QAbstractItemModel::modelReset);
     QSignalSpy remarked(steps(), &QAbstractItemModel::dataChanged);
+    auto* tabs = child<QTabWidget>("notebookTabs");
+    tabs->setCurrentIndex(1); // a hidden graph waits until it is shown
     auto* line = chart()->findChild<QLineSeries*>("currentThrow");
     QSignalSpy appended(line, &QXYSeries::pointAdded);
     fly(45, 20);
@@ -58,6 +60,7 @@ TEST_F(NotebookWindowTest, StepsArriveAsMarkedRowsAndCopyWithTheirHeader) {
         EXPECT_EQ(cell.data(Qt::ToolTipRole).toString(), tip) << row;
     }
 
+    tabs->setCurrentIndex(0);
     auto* view = child<QTableView>("stepTable");
     QApplication::setActiveWindow(&window);
     view->setFocus();

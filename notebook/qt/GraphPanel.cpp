@@ -126,15 +126,32 @@ GraphPanel::GraphPanel(const Notebook& notebook, const tk::Locale& locale, Noteb
     connect(choice_, &QComboBox::currentIndexChanged, this, [this] { rebuild(); });
     connect(compare_, &QCheckBox::toggled, this, [this] { rebuild(); });
     connect(save, &QPushButton::clicked, this, [this] { saveImage(); });
-    connect(&events, &NotebookSignals::started, this, [this] { rebuild(); });
+    // A hidden graph only notes that it is behind, and catches up when shown.
+    connect(&events, &NotebookSignals::started, this, [this] {
+        if (!(stale_ = !isVisible()))
+            rebuild();
+    });
     connect(&events, &NotebookSignals::stepsArrived, this, [this] {
+        if (stale_ || (stale_ = !isVisible()))
+            return;
         const Throw* now = notebook_.current();
         for (std::size_t i = drawn_; now && i < now->log.size(); ++i)
             addStep(static_cast<int>(i));
         drawn_ = now ? now->log.size() : 0;
     });
-    connect(&events, &NotebookSignals::landed, this, [this] { markLanding(); });
+    connect(&events, &NotebookSignals::landed, this, [this] {
+        if (!stale_ && !(stale_ = !isVisible()))
+            markLanding();
+    });
     rebuild();
+}
+
+void GraphPanel::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (stale_) {
+        stale_ = false;
+        rebuild();
+    }
 }
 
 QPointF GraphPanel::point(const FlightStep& step) const {

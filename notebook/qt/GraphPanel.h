@@ -36,6 +36,9 @@ public:
     // The line of the current throw, its points in the graph's units.
     QLineSeries* currentSeries() const { return current_; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     QPointF point(const FlightStep& step) const;
     // Every stride-th step of a log (and its last one, if asked) as points, the axes grown.
@@ -62,6 +65,7 @@ private:
     std::vector<QLineSeries*> earlier_; // owned by the chart while shown
     std::size_t stride_ = 1;            // the current curve holds every stride_-th step
     std::size_t drawn_ = 0;             // steps of the current throw taken in so far
+    bool stale_ = false;                // changes came while hidden: rebuild when shown
     // The extent of every point drawn, in the graph's units; the origin always included.
     double minX_ = 0, maxX_ = 0, minY_ = 0, maxY_ = 0;
 };

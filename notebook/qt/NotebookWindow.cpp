@@ -76,7 +76,17 @@ NotebookWindow::NotebookWindow(Notebook& notebook, const tk::Locale& locale, QWi
 
     connect(events_, &NotebookSignals::started, this, [this] {
         exportSteps_->setEnabled(true);
-        showSolution();
+        // A hidden solution is written when its tab is shown: a launch costs no layout then.
+        solutionStale_ = !solution_->isVisible();
+        if (!solutionStale_)
+            showSolution();
+        savePdf_->setEnabled(true);
+    });
+    connect(tabs, &QTabWidget::currentChanged, this, [this] {
+        if (solutionStale_ && solution_->isVisible()) {
+            solutionStale_ = false;
+            showSolution();
+        }
     });
     connect(events_, &NotebookSignals::seriesToggled, this, [this](bool active) {
         const QSignalBlocker quiet(series_);

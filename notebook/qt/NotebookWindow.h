@@ -62,8 +62,9 @@ private:
     QPushButton* repeat_;
     QPushButton* series_;
     QPushButton* savePdf_;
-    bool following_ = true; // the step table shows its last row: keep it in sight
-    bool placed_ = false;   // shown once already: keep the user's place
+    bool following_ = true;      // the step table shows its last row: keep it in sight
+    bool placed_ = false;        // shown once already: keep the user's place
+    bool solutionStale_ = false; // a launch came while the solution was hidden
 };
 
 } // namespace lopena
