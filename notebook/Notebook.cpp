@@ -30,24 +30,8 @@ void Notebook::launched(const LaunchFacts& facts) {
     if (!launchingSeries_)
         endSeries();
     Throw flight;
+    static_cast<LaunchFacts&>(flight) = facts;
     flight.number = static_cast<int>(history_.size()) + 1;
-    flight.colour = facts.colour;
-    flight.speed = facts.speed;
-    flight.angle = facts.angle;
-    flight.gravity = facts.gravity;
-    flight.totalTime = facts.totalTime;
-    flight.distance = facts.distance;
-    flight.maxHeight = facts.maxHeight;
-    flight.impactSpeed = facts.impactSpeed;
-    flight.v0 = facts.v0;
-    flight.angleDegrees = facts.angleDegrees;
-    flight.g = facts.g;
-    flight.T = facts.T;
-    flight.D = facts.D;
-    flight.H = facts.H;
-    flight.V = facts.V;
-    flight.vx = facts.vx;
-    flight.vy = facts.vy;
     // A deque keeps the earlier throws where they are: listeners and dots may point at them.
     history_.push_back(std::move(flight));
     stepToLink_ = false;
@@ -91,7 +75,7 @@ void Notebook::landed() {
     // The exact landing is the one of the results frame: T and D as shown, and the velocity
     // at the landing itself (the unrounded 2vy/g), so its v is the "Viteza la impact" shown.
     const double vy = flight.vy - flight.g * (2 * flight.vy / flight.g);
-    flight.log.land({flight.T, flight.D, flight.vx, vy, std::hypot(flight.vx, vy)});
+    flight.log.land({flight.T, flight.D, flight.vx, vy, flight.V});
     notify(listeners_, [&](NotebookListener& l) { l.throwLanded(flight); });
     if (!seriesActive())
         return;

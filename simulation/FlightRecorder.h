@@ -10,10 +10,10 @@ namespace lopena {
 struct LaunchFacts {
     std::string speed, angle, gravity;                       // input texts as typed
     std::string totalTime, distance, maxHeight, impactSpeed; // result numbers as shown
-    double v0, angleDegrees, g;                              // m/s, degrees, m/s^2
-    double vx, vy;                                           // launch components, m/s
-    double T, D, H, V;                                       // results as shown (rounded)
-    tk::Colour colour;                                       // the trail colour
+    double v0 = 0, angleDegrees = 0, g = 0;                  // m/s, degrees, m/s^2
+    double vx = 0, vy = 0;                                   // launch components, m/s
+    double T = 0, D = 0, H = 0, V = 0;                       // results as shown
+    tk::Colour colour = 0;                                   // the trail colour
 };
 
 // Receives what the flight computes, as it computes it; the lab notebook keeps it.

@@ -294,16 +294,17 @@ void GraphPanel::grow(QPointF p) {
 }
 
 void GraphPanel::saveImage() {
-    const QString title = QStringLiteral("Salveaza imagine");
-    const auto path = tkqt::askSavePath(this, title, QStringLiteral("Imagini PNG (*.png)"),
-                                        QStringLiteral("grafic.png"), onModalShown_);
-    if (!path)
-        return;
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    view_->grab().save(&buffer, "PNG");
-    tkqt::saveOrExplain(this, title, *path, bytes, onModalShown_);
+    tkqt::saveThroughDialog(
+        this, QStringLiteral("Salveaza imagine"), QStringLiteral("Imagini PNG (*.png)"),
+        QStringLiteral("grafic.png"),
+        [this] {
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            view_->grab().save(&buffer, "PNG");
+            return bytes;
+        },
+        onModalShown_);
 }
 
 } // namespace lopena

@@ -245,22 +245,17 @@ void NotebookWindow::exportSteps() {
     const Throw* current = notebook_.current();
     if (!current)
         return;
-    const QString title = QString::fromUtf8(csvTitle);
-    if (const auto path = tkqt::askSavePath(this, title, QString::fromUtf8(csvFilter),
-                                            QStringLiteral("zbor.csv"), onModalShown))
-        tkqt::saveOrExplain(this, title, *path,
-                            QByteArray::fromStdString(StepTable::csv(*current, locale_)),
-                            onModalShown);
+    tkqt::saveThroughDialog(
+        this, QString::fromUtf8(csvTitle), QString::fromUtf8(csvFilter), QStringLiteral("zbor.csv"),
+        [&] { return QByteArray::fromStdString(StepTable::csv(*current, locale_)); }, onModalShown);
 }
 
 void NotebookWindow::exportHistory() {
-    const QString title = QString::fromUtf8(csvTitle);
-    if (const auto path = tkqt::askSavePath(this, title, QString::fromUtf8(csvFilter),
-                                            QStringLiteral("istoric.csv"), onModalShown))
-        tkqt::saveOrExplain(
-            this, title, *path,
-            QByteArray::fromStdString(HistoryTable::csv(notebook_.history(), locale_)),
-            onModalShown);
+    tkqt::saveThroughDialog(
+        this, QString::fromUtf8(csvTitle), QString::fromUtf8(csvFilter),
+        QStringLiteral("istoric.csv"),
+        [&] { return QByteArray::fromStdString(HistoryTable::csv(notebook_.history(), locale_)); },
+        onModalShown);
 }
 
 void NotebookWindow::repeatSelected() {
@@ -282,11 +277,12 @@ void NotebookWindow::savePdf() {
     const Throw* current = notebook_.current();
     if (!current)
         return;
-    const QString title = QStringLiteral("Salveaza PDF");
-    const auto path = tkqt::askSavePath(this, title, QStringLiteral("Documente PDF (*.pdf)"),
-                                        QStringLiteral("rezolvare.pdf"), onModalShown);
-    if (!path)
-        return;
+    tkqt::saveThroughDialog(
+        this, QStringLiteral("Salveaza PDF"), QStringLiteral("Documente PDF (*.pdf)"),
+        QStringLiteral("rezolvare.pdf"), [&] { return solutionPdf(*current); }, onModalShown);
+}
+
+QByteArray NotebookWindow::solutionPdf(const Throw& current) const {
     const QString heading = QStringLiteral("Aruncare pe oblica - rezolvare");
     QTextDocument document;
     document.setHtml(
@@ -295,9 +291,9 @@ void NotebookWindow::savePdf() {
             "<p>Aruncarea %3: v<sub>0</sub> = %4 m/s, unghiul = %5 grade, g = %6 m/s<sup>2</sup>"
             "</p><hr/>%7")
             .arg(heading, QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm")))
-            .arg(current->number)
-            .arg(html(current->speed), html(current->angle), html(current->gravity),
-                 QString::fromStdString(solutionHtml(*current, locale_))));
+            .arg(current.number)
+            .arg(html(current.speed), html(current.angle), html(current.gravity),
+                 QString::fromStdString(solutionHtml(current, locale_))));
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -309,7 +305,7 @@ void NotebookWindow::savePdf() {
         pdf.setCreator(QStringLiteral("Morvak Lopena"));
         document.print(&pdf);
     } // the writer finishes the file as it goes
-    tkqt::saveOrExplain(this, title, *path, bytes, onModalShown);
+    return bytes;
 }
 
 void NotebookWindow::showBeside() {

@@ -15,6 +15,7 @@ namespace lopena {
 class GraphPanel;
 class HistoryModel;
 class Notebook;
+struct Throw;
 class NotebookSignals;
 class StepTableModel;
 
@@ -48,6 +49,8 @@ private:
     void repeatSelected();
     void showSolution();
     void savePdf();
+    // The worked solution on an A4 page, with a title, the date and the inputs.
+    QByteArray solutionPdf(const Throw& current) const;
 
     Notebook& notebook_;
     tk::Locale locale_;

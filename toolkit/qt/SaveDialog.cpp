@@ -70,4 +70,11 @@ bool saveOrExplain(QWidget* parent, const QString& title, const QString& path,
     return false;
 }
 
+bool saveThroughDialog(QWidget* parent, const QString& title, const QString& filter,
+                       const QString& fileName, const std::function<QByteArray()>& bytes,
+                       const ModalHook& onShown) {
+    const auto path = askSavePath(parent, title, filter, fileName, onShown);
+    return path && saveOrExplain(parent, title, *path, bytes(), onShown);
+}
+
 } // namespace tkqt

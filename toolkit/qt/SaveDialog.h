@@ -23,4 +23,10 @@ std::optional<QString> askSavePath(QWidget* parent, const QString& title, const 
 bool saveOrExplain(QWidget* parent, const QString& title, const QString& path,
                    const QByteArray& bytes, const ModalHook& onShown = {});
 
+// The two together: asks where to save, makes the bytes only once a path is chosen, writes them
+// or explains why not. True when the file was written.
+bool saveThroughDialog(QWidget* parent, const QString& title, const QString& filter,
+                       const QString& fileName, const std::function<QByteArray()>& bytes,
+                       const ModalHook& onShown = {});
+
 } // namespace tkqt
