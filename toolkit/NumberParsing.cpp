@@ -220,8 +220,4 @@ bool IsNumeric(std::string_view text) {
            std::isfinite(convertPlain(withLeadingZero(scan.number)));
 }
 
-bool IsNumeric(std::string_view text, const Locale&) {
-    return IsNumeric(text);
-}
-
 } // namespace tk

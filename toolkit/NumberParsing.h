@@ -1,7 +1,5 @@
 #pragma once
 
-#include "toolkit/Locale.h"
-
 #include <string_view>
 
 namespace tk {
@@ -17,6 +15,5 @@ double Val(std::string_view text);
 // hold: sign, digits, one decimal point ("." or ","), an exponent, or an &H / &O integer.
 // A trailing decimal point ("2,") counts, so a decimal can be typed key by key.
 bool IsNumeric(std::string_view text);
-bool IsNumeric(std::string_view text, const Locale& locale);
 
 } // namespace tk

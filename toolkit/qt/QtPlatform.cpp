@@ -29,7 +29,6 @@ QString longTimeFormatWithoutZone(const QLocale& locale) {
 QtPlatform::QtPlatform(tk::Scheduler& scheduler) : scheduler_(scheduler) {
     QLocale system = QLocale::system();
     locale_.decimalSeparator = system.decimalPoint().toStdString();
-    locale_.thousandsSeparator = system.groupSeparator().toStdString();
 }
 
 std::string QtPlatform::nowGeneralDate() {
