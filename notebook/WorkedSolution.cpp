@@ -79,13 +79,11 @@ WorkedSolution solve(const Throw& launch, const tk::Locale& locale) {
                      "",
                      "",
                      ""};
-    // The same computation and the same text as the result labels, so the two always agree;
-    // a throw the labels could not show keeps the numbers it was given.
-    const auto r = computeFinalResults(launch.vx, launch.vy, launch.g);
-    s.T = text(r ? r->totalTime : launch.T);
-    s.D = text(r ? r->distance : launch.D);
-    s.H = text(r ? r->maxHeight : launch.H);
-    s.V = text(r ? r->impactSpeed : launch.V);
+    // The very texts the result labels show.
+    s.T = launch.totalTime;
+    s.D = launch.distance;
+    s.H = launch.maxHeight;
+    s.V = launch.impactSpeed;
     return s;
 }
 

@@ -1,3 +1,4 @@
+#include "notebook/WorkedSolution.h"
 #include "support/WindowFixture.h"
 
 #include <cmath>
@@ -35,6 +36,9 @@ TEST_P(ScenarioTest, ShowsTheResultsAndLandsOnTheFirstTickBelowTheGround) {
     EXPECT_EQ(w.Label3.Caption(), "Distanta parcursa : " + std::string(s.distance) + " m");
     EXPECT_EQ(w.Label4.Caption(), "Inaltime maxima: " + std::string(s.height) + " m");
     EXPECT_EQ(w.Label6.Caption(), "Viteza la impact " + std::string(s.impact));
+    const WorkedSolution solved = solve(*w.notebook.current(), platform.locale());
+    EXPECT_EQ(solved.T + ' ' + solved.D + ' ' + solved.H + ' ' + solved.V,
+              std::string(s.time) + ' ' + s.distance + ' ' + s.height + ' ' + s.impact);
     EXPECT_EQ(w.Label7.Caption(), "Coordonata X : " + std::string(s.distance) + " m");
     EXPECT_EQ(w.Label8.Caption(), "Coordonata Y : 0,00");
     EXPECT_FALSE(w.Timer2.Enabled() || w.Command1.Enabled() || w.shpBall.Visible());
@@ -60,6 +64,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "63,71", "50", "35,3553390593273", "35,3553390593274", 30, 256.326},
         Scenario{"romanian_decimals", "12,5", "30", "3,71", true, "3,37", "36,473", "5,264", "12,5",
                  "10,8253175473055", "6,25000000000001", 15, 37.889},
+        Scenario{"moon", "37", "62", "1.62", false, "40.33", "700.588", "329.404", "37",
+                 "17.3704478230779", "32.6690609357803", 163, 703.503},
         Scenario{"gravity_10", "20", "90", "10", false, "4", "0", "20", "20", "0", "20", 18, 0},
         Scenario{"slowest", "1", "1", "9.806", false, "0", "0.004", "0", "1", "0.999847695156391",
                  "0.0174524064372852", 2, 0.25},

@@ -1,7 +1,6 @@
 #include "notebook/Notebook.h"
 #include "notebook/HistoryTable.h"
 #include "notebook/StepTable.h"
-#include "notebook/WorkedSolution.h"
 
 #include <gtest/gtest.h>
 
@@ -146,21 +145,6 @@ TEST_F(NotebookTest, SeriesLaunchesFiveAnglesAndAnyOtherLaunchOrARefusalEndsIt) 
     notebook.relaunch = [](auto&, auto&, auto&) {}; // the boxes are refused
     notebook.toggleSeries();
     EXPECT_EQ(events.log, "series on|start 15|series off|start 15|series on|series off|");
-}
-
-TEST(NotebookSolution, ResultsAreTheNumbersOfTheLabels) {
-    const LaunchFacts hand = launch(37, 62, 1.62);
-    Notebook notebook;
-    for (auto [v0, angle, g, shown] :
-         {std::tuple<double, double, double, std::string>{50, 45, 9.806, "7.21 254.946 63.736 50"},
-          {50, 45, 9.81, "7.21 254.842 63.71 50"},
-          {12.5, 30, 3.71, "3.37 36.473 5.264 12.5"},
-          {37, 62, 1.62,
-           hand.totalTime + ' ' + hand.distance + ' ' + hand.maxHeight + ' ' + hand.impactSpeed}}) {
-        notebook.launched(launch(v0, angle, g));
-        const WorkedSolution s = solve(*notebook.current(), c);
-        EXPECT_EQ(s.T + ' ' + s.D + ' ' + s.H + ' ' + s.V, shown);
-    }
 }
 
 TEST(NotebookHistory, CsvQuotesWhatItMustAndReadsBack) {
