@@ -42,7 +42,7 @@ FormSurface::FormSurface(tk::Form& form, QWidget* parent) : QWidget(parent), for
     // Remember where the items visible from the start stand, so hiding them repaints that place.
     auto remember = [this](const tk::Control& c) {
         if (c.Visible())
-            drawnRecord(c) = drawnAt(extent(c));
+            drawnRecord(c, c.index() >= 0 ? &arrays_[c.name()] : nullptr) = drawnAt(extent(c));
     };
     forEachItem(form_, remember, [&](const auto& array) {
         using A = std::decay_t<decltype(array)>;
@@ -54,10 +54,10 @@ FormSurface::FormSurface(tk::Form& form, QWidget* parent) : QWidget(parent), for
     });
 }
 
-FormSurface::Drawn& FormSurface::drawnRecord(const tk::Control& control) {
-    if (control.index() < 0)
+FormSurface::Drawn& FormSurface::drawnRecord(const tk::Control& control, ArrayRecord* array) {
+    if (!array)
         return lone_[&control];
-    std::vector<Drawn>& drawn = arrays_[control.name()].drawn;
+    std::vector<Drawn>& drawn = array->drawn;
     const auto at = static_cast<std::size_t>(control.index());
     if (drawn.size() <= at)
         drawn.resize(at + 1);
@@ -78,13 +78,11 @@ QRect FormSurface::extent(const tk::Control& control) {
 }
 
 void FormSurface::sceneChanged(tk::Control& control, tk::Prop what) {
-    Drawn& drawn = drawnRecord(control);
+    ArrayRecord* array = control.index() >= 0 ? &arrays_[control.name()] : nullptr;
+    Drawn& drawn = drawnRecord(control, array);
     const bool wasDrawn = drawn.width > 0;
-    if (control.index() >= 0 && control.kind() == tk::Kind::Shape) {
-        ArrayRecord& record = arrays_[control.name()];
-        if (record.shapes)
-            noteArrayChange(record.layer, control, what, wasDrawn);
-    }
+    if (array && array->shapes)
+        noteArrayChange(array->layer, control, what, wasDrawn);
     if (wasDrawn)
         update(QRect(drawn.x, drawn.y, drawn.width, drawn.height));
     if (what == tk::Prop::Destroyed || !control.Visible()) {

@@ -61,8 +61,8 @@ private:
         const tk::ControlArray<tk::Shape>* shapes = nullptr;
         ArrayLayer layer;
     };
-    // The drawn record of a lone item or of an array element, made on first use.
-    Drawn& drawnRecord(const tk::Control& control);
+    // The drawn record of a lone item (no array) or of an element of `array`, made on first use.
+    Drawn& drawnRecord(const tk::Control& control, ArrayRecord* array);
 
     void paintShape(class QPainter& painter, const tk::Shape& shape);
     void paintLine(class QPainter& painter, const tk::Line& line);
