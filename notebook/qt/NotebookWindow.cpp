@@ -30,6 +30,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace lopena {
 
@@ -45,6 +46,20 @@ void compact(QTableView& view) {
     view.verticalHeader()->setDefaultSectionSize(view.fontMetrics().height() + 6);
     view.setWordWrap(false);
     view.setItemDelegate(new CachedTextDelegate(&view));
+}
+
+// A tab: its view above a row of buttons, some at the left edge and some at the right.
+void layOut(QWidget* tab, QWidget* view, std::initializer_list<QWidget*> left,
+            std::initializer_list<QWidget*> right) {
+    auto* buttons = new QHBoxLayout;
+    for (QWidget* button : left)
+        buttons->addWidget(button);
+    buttons->addStretch();
+    for (QWidget* button : right)
+        buttons->addWidget(button);
+    auto* layout = new QVBoxLayout(tab);
+    layout->addWidget(view, 1);
+    layout->addLayout(buttons);
 }
 
 QString html(const std::string& text) {
@@ -145,12 +160,7 @@ QWidget* NotebookWindow::makeTableTab() {
     exportSteps_->setEnabled(notebook_.current() != nullptr);
     connect(exportSteps_, &QPushButton::clicked, this, &NotebookWindow::exportSteps);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(exportSteps_);
-    auto* layout = new QVBoxLayout(tab);
-    layout->addWidget(stepView_, 1);
-    layout->addLayout(buttons);
+    layOut(tab, stepView_, {}, {exportSteps_});
     return tab;
 }
 
@@ -198,14 +208,7 @@ QWidget* NotebookWindow::makeHistoryTab() {
     exportHistory->setObjectName("exportHistory");
     connect(exportHistory, &QPushButton::clicked, this, &NotebookWindow::exportHistory);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(repeat_);
-    buttons->addWidget(series_);
-    buttons->addStretch();
-    buttons->addWidget(exportHistory);
-    auto* layout = new QVBoxLayout(tab);
-    layout->addWidget(historyView_, 1);
-    layout->addLayout(buttons);
+    layOut(tab, historyView_, {repeat_, series_}, {exportHistory});
     return tab;
 }
 
@@ -217,12 +220,7 @@ QWidget* NotebookWindow::makeSolutionTab() {
     savePdf_ = new QPushButton(QStringLiteral("Salveaza PDF..."), tab);
     savePdf_->setObjectName("savePdf");
     connect(savePdf_, &QPushButton::clicked, this, &NotebookWindow::savePdf);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(savePdf_);
-    auto* layout = new QVBoxLayout(tab);
-    layout->addWidget(solution_, 1);
-    layout->addLayout(buttons);
+    layOut(tab, solution_, {}, {savePdf_});
     showSolution();
     return tab;
 }
