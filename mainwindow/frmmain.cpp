@@ -55,7 +55,7 @@ void frmmain::Form_Load() {
 void frmmain::mnuabout_Click() {
     if (!aboutWindow)
         aboutWindow = std::make_unique<frmAbout>();
-    platform_.showModal(*aboutWindow);
+    platform_.showModal(*aboutWindow, *this);
 }
 
 void frmmain::mnuexit_Click() {

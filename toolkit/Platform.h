@@ -32,8 +32,9 @@ public:
     // Tells the user a text box holds a value that cannot be used: focus, selection, beep, tip.
     virtual void refuseInput(TextBox& box, const std::string& explanation) = 0;
 
-    // Loads the form and shows it modally; returns once it is unloaded.
-    virtual void showModal(Form& form) = 0;
+    // Loads the form and shows it modally over the owner's window, whatever window is active;
+    // returns once it is unloaded. A form already shown is raised instead of shown again.
+    virtual void showModal(Form& form, Form& owner) = 0;
     // Closes a window of the program (the main window's close ends the program).
     virtual void closeWindow(Form& form) = 0;
 

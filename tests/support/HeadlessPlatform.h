@@ -25,7 +25,7 @@ public:
     void refuseInput(tk::TextBox& box, const std::string& explanation) override {
         refusals.push_back({&box, explanation});
     }
-    void showModal(tk::Form& form) override {
+    void showModal(tk::Form& form, tk::Form&) override {
         form.Load(clock);
         if (whileModal)
             whileModal(form);

@@ -66,8 +66,8 @@ void QtPlatform::refuseInput(tk::TextBox& box, const std::string& explanation) {
     }
 }
 
-void QtPlatform::showModal(tk::Form& form) {
-    QWidget* owner = QApplication::activeWindow();
+void QtPlatform::showModal(tk::Form& form, tk::Form& ownerForm) {
+    QWidget* owner = windowOf(ownerForm);
     form.Load(scheduler_);
     DialogHost dialog(form, owner);
     registerView(form, &dialog.view(), &dialog);

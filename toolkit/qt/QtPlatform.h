@@ -23,7 +23,7 @@ public:
     tk::Scheduler& scheduler() override { return scheduler_; }
     std::string nowGeneralDate() override;
     void refuseInput(tk::TextBox& box, const std::string& explanation) override;
-    void showModal(tk::Form& form) override;
+    void showModal(tk::Form& form, tk::Form& owner) override;
     void closeWindow(tk::Form& form) override;
     std::optional<std::string> askSaveFileName(tk::Form& owner,
                                                const tk::SaveFileRequest& request) override;
