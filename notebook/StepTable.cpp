@@ -1,8 +1,8 @@
 #include "notebook/StepTable.h"
 
+#include "toolkit/NumberConversion.h"
 #include "toolkit/NumberText.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace lopena {
@@ -20,11 +20,7 @@ namespace {
 std::string fixed(double value, int decimals, const tk::Locale& locale) {
     if (!std::isfinite(value))
         return tk::GeneralNumber(value, locale);
-    char buffer[400]; // the largest double has 309 digits before the point
-    const char* end =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals)
-            .ptr;
-    std::string text(buffer, static_cast<std::size_t>(end - buffer));
+    std::string text = tk::WriteFixed(value, decimals);
     if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos)
         text.erase(0, 1);
     if (const auto point = text.find('.'); point != std::string::npos)

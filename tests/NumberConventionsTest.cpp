@@ -62,6 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
         Reading{"hex_32_bit_wraps", "&HFFFFFFFF", -1, true}, Reading{"octal", "&O17", 15, true},
         Reading{"octal_wraps", "&O177777", -1, true}, Reading{"bad_hex", "&HG", 0, false},
         Reading{"hex_without_digits", "&H", 0, false}, Reading{"ampersand_alone", "&", 0, false},
+        Reading{"subnormal", "4.9e-324", 4.9406564584124654e-324, true},
+        Reading{"digits_beyond_a_double", "9.80600000000000000000000000001", 9.806, true},
         Reading{"underflow", "1e-400", 0, true}, Reading{"beyond_double", "1e400", inf, false},
         Reading{"beyond_double_negative", "-1e400", -inf, false},
         Reading{"huge_exponent", "123456789e99999999999999999999", inf, false}),
@@ -121,6 +123,8 @@ INSTANTIATE_TEST_SUITE_P(Pattern0Hash00, PatternTest,
                                            PatternCase{"negative", -5, "-05.00"},
                                            PatternCase{"negative_rounds_to_zero", -0.001, "00.00"},
                                            PatternCase{"exact_half_to_even", 0.125, "00.12"},
+                                           PatternCase{"binary_below_half", 0.285, "00.28"},
+                                           PatternCase{"every_digit", 1e23, "99999999999999991611392.00"},
                                            PatternCase{"large", 1025.3, "1025.30"}),
                          rowName);
 

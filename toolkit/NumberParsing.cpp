@@ -1,7 +1,8 @@
 #include "toolkit/NumberParsing.h"
 
+#include "toolkit/NumberConversion.h"
+
 #include <bit>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -56,52 +57,6 @@ bool readRadixInteger(std::string_view s, std::size_t pos, int radix, double& va
     else
         value = plain;
     return true;
-}
-
-// Converts a plain "[-]digits[.digits][e[-]digits]" text; out-of-range magnitudes become an
-// infinity or zero rather than an error.
-double convertPlain(const std::string& number) {
-    double value = 0;
-    auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
-    (void)end;
-    if (ec == std::errc::result_out_of_range) {
-        // Decide between overflow and underflow from the decimal exponent of the first digit.
-        bool negative = !number.empty() && number[0] == '-';
-        std::size_t i = negative ? 1 : 0;
-        long long position = 0;
-        bool seenPoint = false, seenDigit = false;
-        for (; i < number.size() && number[i] != 'e'; ++i) {
-            char c = number[i];
-            if (c == '.') {
-                seenPoint = true;
-            } else if (!seenDigit && c == '0') {
-                if (seenPoint)
-                    --position;
-            } else if (!seenDigit) {
-                seenDigit = true;
-                if (seenPoint)
-                    --position;
-            } else if (!seenPoint) {
-                ++position;
-            }
-        }
-        long long exponent = 0;
-        if (i < number.size()) {
-            std::string_view e(number.data() + i + 1, number.size() - i - 1);
-            bool eNegative = !e.empty() && e[0] == '-';
-            if (eNegative)
-                e.remove_prefix(1);
-            for (char c : e)
-                exponent = exponent > 100000 ? exponent : exponent * 10 + (c - '0');
-            if (eNegative)
-                exponent = -exponent;
-        }
-        bool overflow = position + exponent > 0;
-        value = overflow ? HUGE_VAL : 0.0;
-        if (negative)
-            value = -value;
-    }
-    return value;
 }
 
 // ".5" and "-.5" as "0.5" and "-0.5", which the conversion requires.
@@ -194,7 +149,7 @@ double Val(std::string_view text) {
         return 0;
     }
     const DecimalScan scan = scanDecimal(s, false);
-    return scan.digits ? convertPlain(withLeadingZero(scan.number)) : 0;
+    return scan.digits ? ReadDecimal(withLeadingZero(scan.number)) : 0;
 }
 
 bool IsNumeric(std::string_view text) {
@@ -217,7 +172,7 @@ bool IsNumeric(std::string_view text) {
     // "2," and "2." are numbers: a pupil types them on the way to "2,5".
     const DecimalScan scan = scanDecimal(text, true);
     return scan.digits && !scan.openExponent && scan.end == text.size() &&
-           std::isfinite(convertPlain(withLeadingZero(scan.number)));
+           std::isfinite(ReadDecimal(withLeadingZero(scan.number)));
 }
 
 } // namespace tk

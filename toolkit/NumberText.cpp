@@ -1,6 +1,7 @@
 #include "toolkit/NumberText.h"
 
-#include <charconv>
+#include "toolkit/NumberConversion.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -17,11 +18,8 @@ std::string GeneralNumber(double value, const Locale& locale) {
         return "0";
 
     // Locale-independent: d.dddddddddddddde[+-]xx, correctly rounded to 15 significant digits.
-    char buffer[40];
-    auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                             std::chars_format::scientific, 14)
-                   .ptr;
-    *end = '\0';
+    const std::string scientific = WriteScientific(std::fabs(value), 14);
+    const char* buffer = scientific.c_str();
     std::string digits;
     digits += buffer[0];
     digits.append(buffer + 2, 14);
@@ -54,11 +52,8 @@ std::string GeneralNumber(double value, const Locale& locale) {
 std::string FormatTwoByTwo(double value, const Locale& locale) {
     if (!std::isfinite(value))
         return GeneralNumber(value, locale);
-    char buffer[400];
-    auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed, 2)
-            .ptr;
-    const std::string_view digits(buffer, static_cast<std::size_t>(end - buffer));
+    const std::string fixed = WriteFixed(std::fabs(value), 2);
+    const std::string_view digits(fixed);
     const std::size_t point = digits.find('.');
     std::string number = point == 1 ? "0" : "";
     number += digits.substr(0, point);
