@@ -22,7 +22,8 @@ public:
     virtual void throwStarted(const Throw& current) = 0;
     // Step `index` was appended to the current log.
     virtual void stepAdded(const Throw& current, std::size_t index) = 0;
-    // The current flight came down: its landing step and exact landing are known.
+    // The current flight ended: it came down (its exact landing is known, and its landing step
+    // when the log held it), or it was cut short (its log says interrupted()).
     virtual void throwLanded(const Throw& current) = 0;
     // A series of angles began or ended.
     virtual void seriesChanged(bool active) = 0;
@@ -37,6 +38,7 @@ public:
     void stepComputed(double t, double x, double y, double g) override;
     void dotAdded(tk::Integer dotIndex) override;
     void landed() override;
+    void interrupted() override;
     void trailCleared() override;
 
     const std::deque<Throw>& history() const { return history_; }
@@ -71,6 +73,8 @@ public:
 private:
     // Launches the next angle of the series; a refused launch ends the series.
     void launchNextAngle();
+    // Tells the listeners that the current flight ended and goes on with the series.
+    void flightEnded(const Throw& flight);
     // Ends the series under way, if any, and tells the listeners.
     void endSeries();
 

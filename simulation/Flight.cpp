@@ -201,6 +201,13 @@ void Flight::abortFlight() {
     w_.Timer2.setEnabled(false);
     w_.shpBall.setVisible(false);
     w_.Command1.setEnabled(false);
+    // Nothing flies any more: the clock stops as at a landing.
+    w_.Timer3.setEnabled(false);
+    dblTimeLeft = 0;
+    w_.Label11.setCaption("0.00 sec");
+    // Last, as at a landing: a series launches again from here.
+    if (recorder_)
+        recorder_->interrupted();
 }
 
 void Flight::Command1_Click() {

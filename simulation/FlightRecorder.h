@@ -28,6 +28,8 @@ public:
     virtual void dotAdded(tk::Integer dotIndex) = 0;
     // After the tick found the ball on the ground.
     virtual void landed() = 0;
+    // After the flight ended because the ball's position no longer fits the number range.
+    virtual void interrupted() = 0;
     // After the trail was cleared.
     virtual void trailCleared() = 0;
 };

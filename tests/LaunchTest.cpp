@@ -1,3 +1,4 @@
+#include "notebook/StepTable.h"
 #include "notebook/WorkedSolution.h"
 #include "support/WindowFixture.h"
 
@@ -215,14 +216,32 @@ TEST_F(FlightTest, PauseFreezesBallAndClockResumeGoesOnAndStartBeginsAnew) {
     EXPECT_TRUE(w.Timer1.Enabled());
 }
 
-TEST_F(FlightTest, PositionBeyondSinglePrecisionEndsTheFlightQuietly) {
-    launch("1e38", "45");
-    EXPECT_EQ(flyUntilLanded(100), 21); // 0.25 s x 20 x 7.07e37 m/s passes the largest float
-    EXPECT_FALSE(w.Timer2.Enabled() || w.shpBall.Visible() || w.Command1.Enabled());
-    EXPECT_TRUE(std::isfinite(w.shpBall.Left()) && std::isfinite(w.shpBall.Top()));
-    const std::string& x = w.Label7.Caption(); // a coordinate, not a landing text or infinity
-    EXPECT_EQ(x.rfind("Coordonata X : ", 0), 0U);
-    EXPECT_EQ(x.find_first_not_of("0123456789.", 15), std::string::npos) << x;
+// A position beyond single precision ends the flight for every part: display, clock, notebook.
+TEST_F(FlightTest, PositionBeyondTheNumberRangeEndsTheFlight) {
+    struct Case {
+        const char *speed, *gravity;
+        int tick; // 0.25 s x 20 x 7.07e37 m/s passes the largest float; so does 9E300 / 2 x t^2
+    };
+    for (const Case& c : {Case{"1e38", "9.806", 21}, Case{"1", "9E300", 2}}) {
+        launch(c.speed, "45", c.gravity);
+        EXPECT_EQ(flyUntilLanded(100), c.tick);
+        platform.clock.advance(400);
+        EXPECT_FALSE(w.Timer2.Enabled() || w.Timer3.Enabled() || w.shpBall.Visible() ||
+                     w.Command1.Enabled());
+        EXPECT_EQ(w.Label11.Caption(), "0.00 sec");
+        EXPECT_TRUE(std::isfinite(w.shpBall.Left()) && std::isfinite(w.shpBall.Top()));
+        const std::string& x = w.Label7.Caption(); // a coordinate, not a landing text or infinity
+        EXPECT_EQ(x.rfind("Coordonata X : ", 0), 0U);
+        EXPECT_EQ(x.find_first_not_of("0123456789.", 15), std::string::npos) << x;
+        const Throw& f = *w.notebook.current();
+        EXPECT_TRUE(f.log.interrupted() && !f.log.landing());
+        EXPECT_EQ(StepTable::rowCount(f), f.log.size() + 1);
+        EXPECT_EQ(StepTable::cell(f, f.log.size(), 0, platform.locale()), "zbor intrerupt");
+    }
+    w.notebook.toggleSeries(); // every angle is cut short, and the series goes on to the next
+    platform.clock.advance(5 * 200);
+    EXPECT_FALSE(w.notebook.seriesActive());
+    EXPECT_EQ(w.notebook.history().size(), 7U);
 }
 
 // Without gravity the ball never comes down; the trail stops at the most dots an array holds.

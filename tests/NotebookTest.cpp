@@ -127,10 +127,21 @@ TEST(NotebookLog, BoundariesOfTheLog) {
     f.log.land({0, 0, 0, 0, 0});
     EXPECT_EQ(StepTable::mark(f, 3), "Punctul cel mai inalt; Pasul aterizarii");
     EXPECT_EQ(StepTable::cell(f, 0, 2, ro), "0,000"); // never "-0,000"
-    FlightLog full;
-    for (std::size_t i = 0; i < 32766; ++i)
-        ASSERT_TRUE(full.append(0, 0, 0, 0, 0));
-    EXPECT_FALSE(full.append(0, 0, 0, 0, 0));
+}
+
+// A flight longer than the log: the steps left out have no landing mark and no dot links to one.
+TEST_F(NotebookTest, FullLogMarksNoLandingAndLinksNoDotToAStepLeftOut) {
+    notebook.launched(launch(60000, 45, 9.806));
+    for (int step = 0; step <= 32766; ++step) // the trail is off: no dots
+        notebook.stepComputed(step / 4.0, step, 0, 9.806);
+    EXPECT_EQ(notebook.current()->log.size(), 32766U);
+    notebook.dotAdded(1); // the trail was cleared and switched on again
+    EXPECT_FALSE(notebook.stepOfDot(1));
+    notebook.landed();
+    const Throw& f = *notebook.current();
+    EXPECT_EQ(f.log.landingStep(), -1);
+    EXPECT_EQ(StepTable::mark(f, 32765) + "|" + StepTable::cell(f, 32766, 0, c), "|" +
+              std::string(StepTable::landingRowTitle));
 }
 
 TEST_F(NotebookTest, SeriesLaunchesFiveAnglesAndAnyOtherLaunchOrARefusalEndsIt) {
