@@ -8,7 +8,9 @@
 #include "toolkit/Platform.h"
 #include "toolkit/Precision.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace lopena {
 
@@ -16,6 +18,26 @@ namespace {
 
 constexpr double pi = 3.14159265358979;
 constexpr int distancePrefixLength = 20; // "Distanta parcursa : "
+
+// The ranges within which every speed computes with every gravity, at every angle: the time of
+// flight 2 v sin(a) / g stays below 2E+38 s, inside single precision, and v^2 / g below 1E+58,
+// far inside double precision (the distance and height). Only the time of flight ties the two
+// boxes; a square of the speed alone overflows only beyond 1E+154, twice the gravity beyond the
+// largest double's half.
+constexpr double speedCeiling = 1e20;  // m/s
+constexpr double gravityFloor = 1e-18; // m/s^2
+constexpr double gravityCeiling = std::numeric_limits<double>::max() / 2;
+
+// Orders of magnitude by which a value lies outside its range; 0 inside it.
+double speedExcess(double v) {
+    return std::isfinite(v) ? std::max(0.0, std::log10(v / speedCeiling))
+                            : std::numeric_limits<double>::infinity();
+}
+double gravityExcess(double g) {
+    if (!(g > 0) || !std::isfinite(g))
+        return std::numeric_limits<double>::infinity();
+    return std::max({0.0, std::log10(gravityFloor / g), std::log10(g / gravityCeiling)});
+}
 
 } // namespace
 
@@ -60,8 +82,8 @@ void Flight::cmdFire_Click() {
     // A gravity of 0 or below has no landing: the ball would rise for ever.
     const auto plan = g > 0 ? planLaunch(v0, angleValue, g) : std::nullopt;
     if (!plan) {
-        // The speed is to blame only when the same launch at 1 m/s would succeed.
-        if (g > 0 && planLaunch(1, angleValue, g))
+        // The box outside its range is to blame; of two, the one farther outside.
+        if (speedExcess(v0) > gravityExcess(g))
             platform_.refuseInput(w_.txtViteza, speedRefusal);
         else
             platform_.refuseInput(w_.txtgrav, gravityRefusal);

@@ -103,12 +103,24 @@ INSTANTIATE_TEST_SUITE_P(Launch, RefusedLaunchTest,
                                            Refused{"gravity_tiny", "50", "1e-320", false},
                                            Refused{"gravity_negative", "50", "-9.806", false},
                                            Refused{"time_beyond_single", "1e30", "1e-10", true},
+                                           Refused{"gravity_far_below", "50", "1E-37", false},
+                                           Refused{"both_gravity_farther", "1e25", "1e-25", false},
+                                           Refused{"both_speed_farther", "1e30", "1e-20", true},
                                            Refused{"speed_alone_to_blame", "1E40", "9.806", true},
                                            Refused{"twice_gravity_overflows", "50", "9E307", false},
                                            Refused{"speed_overflows", "1e300", "9.806", true}),
                          rowName);
 
 class FlightTest : public WindowTest {};
+
+// Every speed and gravity inside their ranges launches with every other, corners included.
+TEST_F(FlightTest, SpeedsAndGravitiesInsideTheirRangesAlwaysLaunch) {
+    for (const char* angle : {"1", "45", "90"})
+        for (const char* speed : {"1", "1E20"})
+            for (const char* gravity : {"1E-18", "8.98E307"})
+                launch(speed, angle, gravity);
+    EXPECT_EQ(w.notebook.history().size(), 12U);
+}
 
 // The colours come from a generator with a fixed start: the same in every run of the program.
 TEST_F(FlightTest, ColoursFollowAFixedSequenceThatARefusalLeavesAlone) {
