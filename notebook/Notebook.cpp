@@ -133,6 +133,11 @@ void Notebook::toggleSeries() {
         launchNextAngle();
 }
 
+void Notebook::inputEdited() {
+    if (!launchingSeries_)
+        endSeries();
+}
+
 void Notebook::launchNextAngle() {
     const int angle = seriesAngles[seriesNext_++];
     const std::size_t before = history_.size();

@@ -66,6 +66,9 @@ public:
     // Starts a series with the speed and gravity of the boxes, or ends the one under way.
     void toggleSeries();
     bool seriesActive() const { return seriesNext_ >= 0; }
+    // The pupil changed the speed, angle or gravity box: a series, whose throws share one speed
+    // and gravity, ends. The series' own writes into the boxes do not count.
+    void inputEdited();
 
     void addListener(NotebookListener* listener);
     void removeListener(NotebookListener* listener);

@@ -256,6 +256,20 @@ TEST_F(FlightTest, PositionBeyondTheNumberRangeEndsTheFlight) {
     EXPECT_EQ(w.notebook.history().size(), 7U);
 }
 
+// A series throws one speed and gravity: an edit of a box ends it, and the flight goes on.
+TEST_F(FlightTest, EditingSpeedAngleOrGravityEndsTheSeries) {
+    for (tk::TextBox* box : {&w.txtViteza, &w.txtUnghi, &w.txtgrav}) {
+        w.notebook.toggleSeries();
+        const std::string typed = box->Text();
+        box->setText(typed + "1");
+        EXPECT_FALSE(w.notebook.seriesActive()) << box->name();
+        EXPECT_TRUE(w.Timer1.Enabled());
+        box->setText(typed);
+    }
+    flyUntilLanded();
+    EXPECT_EQ(w.notebook.history().size(), 3U); // no next angle
+}
+
 // Without gravity the ball never comes down; the trail stops at the most dots an array holds.
 TEST_F(FlightTest, NeverLandingFlightStopsTheTrailAtTheLimit) {
     w.cmdFire.click();
