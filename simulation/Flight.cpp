@@ -127,9 +127,13 @@ void Flight::cmdFire_Click() {
 LaunchFacts Flight::launchFacts(double v0, double angle, double g, const FinalResults& r) const {
     const tk::Locale& locale = platform_.locale();
     LaunchFacts facts;
-    facts.speed = launchedTexts->speed;
-    facts.angle = launchedTexts->angle;
-    facts.gravity = launchedTexts->gravity;
+    // The inputs are written like the results, in the locale's notation, whatever was typed.
+    facts.speed = tk::GeneralNumber(v0, locale);
+    facts.angle = tk::GeneralNumber(angle, locale);
+    facts.gravity = tk::GeneralNumber(g, locale);
+    facts.typedSpeed = launchedTexts->speed;
+    facts.typedAngle = launchedTexts->angle;
+    facts.typedGravity = launchedTexts->gravity;
     facts.totalTime = tk::GeneralNumber(r.totalTime, locale);
     facts.distance = tk::GeneralNumber(r.distance, locale);
     facts.maxHeight = tk::GeneralNumber(r.maxHeight, locale);

@@ -6,14 +6,16 @@
 
 namespace lopena {
 
-// What an accepted launch was: the texts of the boxes, the results shown, the numbers used.
+// What an accepted launch was: its inputs and results as shown, the numbers used, the boxes'
+// texts.
 struct LaunchFacts {
-    std::string speed, angle, gravity;                       // input texts as typed
+    std::string speed, angle, gravity;                       // input numbers as shown
     std::string totalTime, distance, maxHeight, impactSpeed; // result numbers as shown
     double v0 = 0, angleDegrees = 0, g = 0;                  // m/s, degrees, m/s^2
     double vx = 0, vy = 0;                                   // launch components, m/s
     double T = 0, D = 0, H = 0, V = 0;                       // results as shown
     tk::Colour colour = 0;                                   // the trail colour
+    std::string typedSpeed, typedAngle, typedGravity;        // as typed, to throw it again
 };
 
 // Receives what the flight computes, as it computes it; the lab notebook keeps it.

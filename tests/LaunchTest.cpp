@@ -1,3 +1,4 @@
+#include "notebook/HistoryTable.h"
 #include "notebook/StepTable.h"
 #include "notebook/WorkedSolution.h"
 #include "support/WindowFixture.h"
@@ -112,6 +113,24 @@ INSTANTIATE_TEST_SUITE_P(Launch, RefusedLaunchTest,
                          rowName);
 
 class FlightTest : public WindowTest {};
+
+// The history and its CSV write the inputs as numbers in the locale's notation, as they write
+// the results; a repeated throw types the texts again.
+TEST(HistoryInputs, AreNumbersInTheLocalesNotation) {
+    for (const bool romanian : {true, false}) {
+        HeadlessPlatform platform(romanian ? tk::Locale::romanian() : tk::Locale::c());
+        frmmain w(platform);
+        w.Load(platform.clock);
+        w.txtViteza.setText("2,");
+        w.txtUnghi.setText(" 73");
+        w.txtgrav.setText("9.81");
+        w.cmdFire.click();
+        const std::string csv = HistoryTable::csv(w.notebook.history(), platform.locale());
+        EXPECT_NE(csv.find(romanian ? ";2;73;9,81;0,39;" : ",2,73,9.81,0.39,"), csv.npos) << csv;
+        w.notebook.repeat(0);
+        EXPECT_EQ(w.launchedTexts->speed + w.launchedTexts->angle, "2, 73");
+    }
+}
 
 // Every speed and gravity inside their ranges launches with every other, corners included.
 TEST_F(FlightTest, SpeedsAndGravitiesInsideTheirRangesAlwaysLaunch) {

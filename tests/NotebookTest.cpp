@@ -27,8 +27,9 @@ LaunchFacts launch(double v0, double angle, double g) {
     const double T = round(t, 100), D = round(t * vx, 1e3), H = round(vy * vy / 2 / g, 1e3);
     const double V = std::hypot(vx, vy - g * t);
     // The trail colour #123456.
-    return {num(v0), num(angle), num(g), num(T), num(D), num(H), num(V), v0,      angle,
-            g,       vx,         vy,     T,      D,      H,      V,      0x563412};
+    return {num(v0), num(angle), num(g), num(T), num(D), num(H),   num(V),     v0,
+            angle,   g,          vx,     vy,     T,      D,      H,        V,          0x563412,
+            num(v0), num(angle), num(g)};
 }
 
 // CSV read back: rows of unquoted fields; the CRLF of the last line leaves an empty row.
