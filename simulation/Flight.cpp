@@ -140,6 +140,7 @@ LaunchFacts Flight::launchFacts(double v0, double angle, double g, const FinalRe
     facts.impactSpeed = tk::GeneralNumber(r.impactSpeed, locale);
     facts.v0 = v0;
     facts.angleDegrees = angle;
+    facts.angleFlown = 90.0 - sngAngle;
     facts.g = g;
     facts.vx = dblVelocity[1];
     facts.vy = dblVelocity[2];

@@ -16,6 +16,9 @@ struct LaunchFacts {
     double T = 0, D = 0, H = 0, V = 0;                       // results as shown
     tk::Colour colour = 0;                                   // the trail colour
     std::string typedSpeed, typedAngle, typedGravity;        // as typed, to throw it again
+    // The angle the components were computed with, degrees above the horizontal: 90 minus the
+    // angle from the vertical as single precision holds it (1.09999847412109375 for 1.1).
+    double angleFlown = 0;
 };
 
 // Receives what the flight computes, as it computes it; the lab notebook keeps it.

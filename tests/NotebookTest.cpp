@@ -1,6 +1,7 @@
 #include "notebook/Notebook.h"
 #include "notebook/HistoryTable.h"
 #include "notebook/StepTable.h"
+#include "notebook/WorkedSolution.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +30,7 @@ LaunchFacts launch(double v0, double angle, double g) {
     // The trail colour #123456.
     return {num(v0), num(angle), num(g), num(T), num(D), num(H),   num(V),     v0,
             angle,   g,          vx,     vy,     T,      D,      H,        V,          0x563412,
-            num(v0), num(angle), num(g)};
+            num(v0), num(angle), num(g), 90.0 - static_cast<float>(90 - angle)};
 }
 
 // CSV read back: rows of unquoted fields; the CRLF of the last line leaves an empty row.
@@ -157,6 +158,23 @@ TEST_F(NotebookTest, SeriesLaunchesFiveAnglesAndAnyOtherLaunchOrARefusalEndsIt) 
     notebook.relaunch = [](auto&, auto&, auto&) {}; // the boxes are refused
     notebook.toggleSeries();
     EXPECT_EQ(events.log, "series on|start 15|series off|start 15|series on|series off|");
+}
+
+// The components are written with the angle they were computed with, and each equation holds:
+// "=" where the digits shown are those of v0 · sin α, "≈" where the arithmetic left them apart.
+TEST(NotebookSolution, ComponentsStateTheAngleTheyWereComputedWith) {
+    std::string html;
+    for (double angle : {1.1, 45.0}) {
+        Throw flight;
+        static_cast<LaunchFacts&>(flight) = launch(50, angle, 9.806);
+        html += solutionHtml(flight, ro);
+    }
+    for (const char* shown : {"&alpha; = 1,1&deg;", "rotunjit la precizia sa: &alpha; = "
+                              "1,09999847412109&deg;", "sin 1,09999847412109&deg; &asymp; "
+                              "0,959870788649419 m/s", "cos 45&deg; &asymp; 35,3553390593273 m/s",
+                              "sin 45&deg; = 35,3553390593274 m/s"})
+        EXPECT_NE(html.find(shown), html.npos) << shown;
+    EXPECT_EQ(html.find("precizia sa", html.find("&alpha; = 45")), html.npos);
 }
 
 TEST(NotebookHistory, CsvQuotesWhatItMustAndReadsBack) {
