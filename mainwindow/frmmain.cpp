@@ -33,8 +33,16 @@ void frmmain::wireEvents() {
     hsbViteza.onChange = [this] { hsbViteza_Change(); };
     hsbUnghi.onChange = [this] { hsbUnghi_Change(); };
     HSBRaza.onChange = [this] { HSBRaza_Change(); };
-    txtViteza.onChange = [this] { txtViteza_Change(); };
-    txtUnghi.onChange = [this] { txtUnghi_Change(); };
+    // A series flies one speed and gravity at its own angles: an edit of these boxes ends it.
+    txtViteza.onChange = [this] {
+        txtViteza_Change();
+        notebook.inputEdited();
+    };
+    txtUnghi.onChange = [this] {
+        txtUnghi_Change();
+        notebook.inputEdited();
+    };
+    txtgrav.onChange = [this] { notebook.inputEdited(); };
     txtRaza.onChange = [this] { txtRaza_Change(); };
     for (const auto& [index, button] : Option1)
         button->onClick = [this](tk::Integer i) { Option1_Click(i); };

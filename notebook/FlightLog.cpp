@@ -8,8 +8,10 @@ namespace lopena {
 static_assert(sizeof(FlightStep) <= 64);
 
 bool FlightLog::append(double t, double x, double y, double vx, double vy) {
-    if (steps_.size() >= maxSteps)
+    if (steps_.size() >= maxSteps) {
+        full_ = true;
         return false;
+    }
     steps_.push_back({t, x, y, vx, vy, std::hypot(vx, vy)});
     // Only a strictly higher step moves the mark, so the first of equal heights keeps it.
     if (highest_ < 0 || y > steps_[static_cast<std::size_t>(highest_)].y)

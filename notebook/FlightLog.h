@@ -29,23 +29,35 @@ public:
     // A flight that never lands stops recording when the trail would be full.
     static constexpr std::size_t maxSteps = 32766;
 
-    // Records a step; false when the log is full. v is computed here.
+    // Records a step; false when the log is full, and the log then counts as cut. v is computed
+    // here.
     bool append(double t, double x, double y, double vx, double vy);
     const std::vector<FlightStep>& steps() const { return steps_; }
     std::size_t size() const { return steps_.size(); }
 
     // Index of the highest step (the first of equals), or -1 for an empty log.
     long highestStep() const { return highest_; }
-    // Index of the step on which the ball came down, or -1 while it flies.
-    long landingStep() const { return landing_ ? static_cast<long>(steps_.size()) - 1 : -1; }
+    // Index of the step on which the ball came down, or -1 while it flies, after a cut short
+    // flight, or when the log was full before the landing step.
+    long landingStep() const {
+        return landing_ && !full_ ? static_cast<long>(steps_.size()) - 1 : -1;
+    }
     const std::optional<ExactLanding>& landing() const { return landing_; }
-    // Marks the last step as the landing step and keeps the exact landing beside the steps.
+    // Keeps the exact landing beside the steps; the last step is the landing step unless steps
+    // were left out.
     void land(const ExactLanding& exact) { landing_ = exact; }
+    // Closes the log of a flight cut short: no landing step and no exact landing.
+    void interrupt() { interrupted_ = true; }
+    bool interrupted() const { return interrupted_; }
+    // The ball came down or the flight was cut short: no further step belongs to it.
+    bool ended() const { return landing_ || interrupted_; }
 
 private:
     std::vector<FlightStep> steps_;
     std::optional<ExactLanding> landing_;
     long highest_ = -1;
+    bool full_ = false;        // a step was left out
+    bool interrupted_ = false; // the flight ended without a landing
 };
 
 } // namespace lopena

@@ -39,10 +39,11 @@ void Notebook::launched(const LaunchFacts& facts) {
 }
 
 void Notebook::stepComputed(double t, double x, double y, double g) {
+    stepToLink_ = false; // a step left out of the log leaves its dot unlinked
     if (history_.empty())
         return;
     Throw& flight = history_.back();
-    if (flight.log.landing())
+    if (flight.log.ended())
         return; // the landing step stays the last one
     // The gravity is the one the tick read, so the velocity agrees with the position it drew.
     if (!flight.log.append(t, x, y, flight.vx, flight.vy - g * t))
@@ -70,12 +71,23 @@ void Notebook::landed() {
     if (history_.empty())
         return;
     Throw& flight = history_.back();
-    if (flight.log.landing())
+    if (flight.log.ended())
         return;
     // The exact landing is the one of the results frame: T and D as shown, and the velocity
     // at the landing itself (the unrounded 2vy/g), so its v is the "Viteza la impact" shown.
     const double vy = flight.vy - flight.g * (2 * flight.vy / flight.g);
     flight.log.land({flight.T, flight.D, flight.vx, vy, flight.V});
+    flightEnded(flight);
+}
+
+void Notebook::interrupted() {
+    if (history_.empty() || history_.back().log.ended())
+        return;
+    history_.back().log.interrupt();
+    flightEnded(history_.back());
+}
+
+void Notebook::flightEnded(const Throw& flight) {
     notify(listeners_, [&](NotebookListener& l) { l.throwLanded(flight); });
     if (!seriesActive())
         return;
@@ -103,7 +115,8 @@ void Notebook::repeat(std::size_t row) {
         return;
     // Copies: the launch appends to the history and the boxes are rewritten.
     const Throw& flight = history_[row];
-    const std::string speed = flight.speed, angle = flight.angle, gravity = flight.gravity;
+    const std::string speed = flight.typedSpeed, angle = flight.typedAngle,
+                      gravity = flight.typedGravity;
     relaunch(speed, angle, gravity);
 }
 
@@ -119,6 +132,11 @@ void Notebook::toggleSeries() {
     notify(listeners_, [](NotebookListener& l) { l.seriesChanged(true); });
     if (seriesActive()) // a listener may have ended it already
         launchNextAngle();
+}
+
+void Notebook::inputEdited() {
+    if (!launchingSeries_)
+        endSeries();
 }
 
 void Notebook::launchNextAngle() {

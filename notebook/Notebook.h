@@ -22,7 +22,8 @@ public:
     virtual void throwStarted(const Throw& current) = 0;
     // Step `index` was appended to the current log.
     virtual void stepAdded(const Throw& current, std::size_t index) = 0;
-    // The current flight came down: its landing step and exact landing are known.
+    // The current flight ended: it came down (its exact landing is known, and its landing step
+    // when the log held it), or it was cut short (its log says interrupted()).
     virtual void throwLanded(const Throw& current) = 0;
     // A series of angles began or ended.
     virtual void seriesChanged(bool active) = 0;
@@ -37,6 +38,7 @@ public:
     void stepComputed(double t, double x, double y, double g) override;
     void dotAdded(tk::Integer dotIndex) override;
     void landed() override;
+    void interrupted() override;
     void trailCleared() override;
 
     const std::deque<Throw>& history() const { return history_; }
@@ -64,6 +66,9 @@ public:
     // Starts a series with the speed and gravity of the boxes, or ends the one under way.
     void toggleSeries();
     bool seriesActive() const { return seriesNext_ >= 0; }
+    // The pupil changed the speed, angle or gravity box: a series, whose throws share one speed
+    // and gravity, ends. The series' own writes into the boxes do not count.
+    void inputEdited();
 
     void addListener(NotebookListener* listener);
     void removeListener(NotebookListener* listener);
@@ -71,6 +76,8 @@ public:
 private:
     // Launches the next angle of the series; a refused launch ends the series.
     void launchNextAngle();
+    // Tells the listeners that the current flight ended and goes on with the series.
+    void flightEnded(const Throw& flight);
     // Ends the series under way, if any, and tells the listeners.
     void endSeries();
 

@@ -12,6 +12,7 @@ namespace StepTable {
 const char* const headers[columnCount] = {"n",        "t (s)",    "x (m)",  "y (m)",
                                           "vx (m/s)", "vy (m/s)", "v (m/s)"};
 const char* const landingRowTitle = "aterizare (calculat)";
+const char* const interruptedRowTitle = "zbor intrerupt";
 
 namespace {
 
@@ -42,11 +43,15 @@ std::vector<std::string> row(const Throw& flight, std::size_t index, const tk::L
 } // namespace
 
 std::size_t rowCount(const Throw& flight) {
-    return flight.log.size() + (flight.log.landing() ? 1 : 0);
+    return flight.log.size() + (flight.log.ended() ? 1 : 0);
 }
 
 bool isLandingRow(const Throw& flight, std::size_t row) {
     return flight.log.landing() && row == flight.log.size();
+}
+
+bool isClosingRow(const Throw& flight, std::size_t row) {
+    return flight.log.ended() && row == flight.log.size();
 }
 
 std::string cell(const Throw& flight, std::size_t row, int column, const tk::Locale& locale) {
@@ -57,6 +62,8 @@ std::string cell(const Throw& flight, std::size_t row, int column, const tk::Loc
         const double values[] = {0, landing.t, landing.x, 0, landing.vx, landing.vy, landing.v};
         return column == 0 ? landingRowTitle : number(values[column], column, locale);
     }
+    if (isClosingRow(flight, row))
+        return column == 0 ? interruptedRowTitle : "";
     if (row >= flight.log.size())
         return "";
     const FlightStep& step = flight.log.steps()[row];
@@ -67,6 +74,8 @@ std::string cell(const Throw& flight, std::size_t row, int column, const tk::Loc
 std::string mark(const Throw& flight, std::size_t row) {
     if (isLandingRow(flight, row))
         return "Aterizarea calculata din formule";
+    if (isClosingRow(flight, row))
+        return "Pozitia mingii nu mai incape in domeniul numerelor: zborul s-a oprit aici";
     const long index = static_cast<long>(row);
     std::string why;
     if (index == flight.log.highestStep())

@@ -10,7 +10,7 @@
 namespace lopena {
 
 // The step table of a flight: one row per step, then, once the ball is down, the row of the
-// exact landing computed from the results.
+// exact landing computed from the results, or, for a flight cut short, a row that says so.
 namespace StepTable {
 
 constexpr int columnCount = 7;
@@ -18,9 +18,13 @@ constexpr int columnCount = 7;
 extern const char* const headers[columnCount];
 // The first cell of the exact-landing row.
 extern const char* const landingRowTitle; // "aterizare (calculat)"
+// The first and only filled cell of the last row of a flight cut short.
+extern const char* const interruptedRowTitle; // "zbor intrerupt"
 
 std::size_t rowCount(const Throw& flight);
 bool isLandingRow(const Throw& flight, std::size_t row);
+// The row after the steps: the exact landing, or the row of a flight cut short.
+bool isClosingRow(const Throw& flight, std::size_t row);
 // A cell as shown: the locale's decimal separator, 3 decimals (t with 2); n as a whole number.
 std::string cell(const Throw& flight, std::size_t row, int column, const tk::Locale& locale);
 // Why a row is marked, for its tooltip ("Punctul cel mai inalt", "Pasul aterizarii"), or "".

@@ -4,6 +4,8 @@
 #include "toolkit/NumberText.h"
 
 #include <cmath>
+#include <cstdlib>
+#include <numbers>
 #include <vector>
 
 namespace lopena {
@@ -62,6 +64,20 @@ std::string formula(const std::vector<Piece>& pieces) {
            "</tr></table>\n";
 }
 
+// A number as the solution writes it, read back: what the pupil would compute with.
+long double written(double value) {
+    return std::strtold(tk::GeneralNumber(value, tk::Locale::c()).c_str(), nullptr);
+}
+
+// " = " when v0 times the cosine (or sine) of the angle, both as written, rounds to the component
+// shown, " &asymp; " when the program's own arithmetic left it a few last digits apart.
+std::string component(const Throw& launch, bool sine, const std::string& shown,
+                      const tk::Locale& locale) {
+    const long double radians = written(launch.angleFlown) * std::numbers::pi_v<long double> / 180;
+    const long double exact = written(launch.v0) * (sine ? std::sin(radians) : std::cos(radians));
+    return equals(shown, tk::GeneralNumber(static_cast<double>(exact), locale));
+}
+
 const char* const vx = "v<sub>x</sub>";
 const char* const vy = "v<sub>y</sub>";
 const char* const squared = "<sup>2</sup>";
@@ -72,6 +88,7 @@ WorkedSolution solve(const Throw& launch, const tk::Locale& locale) {
     auto text = [&locale](double value) { return tk::GeneralNumber(value, locale); };
     WorkedSolution s{text(launch.v0),
                      text(launch.angleDegrees),
+                     text(launch.angleFlown),
                      text(launch.g),
                      text(launch.vx),
                      text(launch.vy),
@@ -100,12 +117,18 @@ std::string solutionHtml(const Throw& launch, const tk::Locale& locale) {
                        " m/s<br>\n&alpha; = " + escape(s.angle) +
                        "&deg; (fata de orizontala)<br>\ng = " + escape(s.g) + " m/s" + squared +
                        "</p>\n";
+    // The components come from the angle as the program holds it, which is what is written.
+    if (s.angleFlown != s.angle)
+        html += "<p>Programul pastreaza unghiul rotunjit la precizia sa: &alpha; = " +
+                escape(s.angleFlown) + "&deg;; vitezele se calculeaza cu acest unghi.</p>\n";
 
     html += "<h3>Descompunerea vitezei</h3>\n<p>";
     html += std::string(vx) + " = v<sub>0</sub> &middot; cos &alpha; = " + escape(s.v0) +
-            " &middot; cos " + factor(s.angle) + "&deg; = " + escape(s.vx) + " m/s<br>\n";
+            " &middot; cos " + factor(s.angleFlown) + "&deg;" +
+            component(launch, false, s.vx, locale) + escape(s.vx) + " m/s<br>\n";
     html += std::string(vy) + " = v<sub>0</sub> &middot; sin &alpha; = " + escape(s.v0) +
-            " &middot; sin " + factor(s.angle) + "&deg; = " + escape(s.vy) + " m/s</p>\n";
+            " &middot; sin " + factor(s.angleFlown) + "&deg;" +
+            component(launch, true, s.vy, locale) + escape(s.vy) + " m/s</p>\n";
 
     html += "<h3>Timpul total de zbor</h3>\n";
     html += formula({{"T = ", ""},

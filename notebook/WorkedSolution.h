@@ -11,8 +11,9 @@ namespace lopena {
 // components, then T, D, H and V, each formula with the pupil's numbers put in and the result
 // rounded as the results frame rounds it.
 struct WorkedSolution {
-    // The numbers as written in the solution, with the locale's decimal separator.
-    std::string v0, angle, g, vx, vy;
+    // The numbers as written in the solution, with the locale's decimal separator; angleFlown is
+    // the angle the components were computed with.
+    std::string v0, angle, angleFlown, g, vx, vy;
     // Equal to the numbers of the result labels.
     std::string T, D, H, V;
 };

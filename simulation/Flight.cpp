@@ -8,7 +8,9 @@
 #include "toolkit/Platform.h"
 #include "toolkit/Precision.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace lopena {
 
@@ -16,6 +18,26 @@ namespace {
 
 constexpr double pi = 3.14159265358979;
 constexpr int distancePrefixLength = 20; // "Distanta parcursa : "
+
+// The ranges within which every speed computes with every gravity, at every angle: the time of
+// flight 2 v sin(a) / g stays below 2E+38 s, inside single precision, and v^2 / g below 1E+58,
+// far inside double precision (the distance and height). Only the time of flight ties the two
+// boxes; a square of the speed alone overflows only beyond 1E+154, twice the gravity beyond the
+// largest double's half.
+constexpr double speedCeiling = 1e20;  // m/s
+constexpr double gravityFloor = 1e-18; // m/s^2
+constexpr double gravityCeiling = std::numeric_limits<double>::max() / 2;
+
+// Orders of magnitude by which a value lies outside its range; 0 inside it.
+double speedExcess(double v) {
+    return std::isfinite(v) ? std::max(0.0, std::log10(v / speedCeiling))
+                            : std::numeric_limits<double>::infinity();
+}
+double gravityExcess(double g) {
+    if (!(g > 0) || !std::isfinite(g))
+        return std::numeric_limits<double>::infinity();
+    return std::max({0.0, std::log10(gravityFloor / g), std::log10(g / gravityCeiling)});
+}
 
 } // namespace
 
@@ -60,8 +82,8 @@ void Flight::cmdFire_Click() {
     // A gravity of 0 or below has no landing: the ball would rise for ever.
     const auto plan = g > 0 ? planLaunch(v0, angleValue, g) : std::nullopt;
     if (!plan) {
-        // The speed is to blame only when the same launch at 1 m/s would succeed.
-        if (g > 0 && planLaunch(1, angleValue, g))
+        // The box outside its range is to blame; of two, the one farther outside.
+        if (speedExcess(v0) > gravityExcess(g))
             platform_.refuseInput(w_.txtViteza, speedRefusal);
         else
             platform_.refuseInput(w_.txtgrav, gravityRefusal);
@@ -105,15 +127,20 @@ void Flight::cmdFire_Click() {
 LaunchFacts Flight::launchFacts(double v0, double angle, double g, const FinalResults& r) const {
     const tk::Locale& locale = platform_.locale();
     LaunchFacts facts;
-    facts.speed = launchedTexts->speed;
-    facts.angle = launchedTexts->angle;
-    facts.gravity = launchedTexts->gravity;
+    // The inputs are written like the results, in the locale's notation, whatever was typed.
+    facts.speed = tk::GeneralNumber(v0, locale);
+    facts.angle = tk::GeneralNumber(angle, locale);
+    facts.gravity = tk::GeneralNumber(g, locale);
+    facts.typedSpeed = launchedTexts->speed;
+    facts.typedAngle = launchedTexts->angle;
+    facts.typedGravity = launchedTexts->gravity;
     facts.totalTime = tk::GeneralNumber(r.totalTime, locale);
     facts.distance = tk::GeneralNumber(r.distance, locale);
     facts.maxHeight = tk::GeneralNumber(r.maxHeight, locale);
     facts.impactSpeed = tk::GeneralNumber(r.impactSpeed, locale);
     facts.v0 = v0;
     facts.angleDegrees = angle;
+    facts.angleFlown = 90.0 - sngAngle;
     facts.g = g;
     facts.vx = dblVelocity[1];
     facts.vy = dblVelocity[2];
@@ -201,6 +228,13 @@ void Flight::abortFlight() {
     w_.Timer2.setEnabled(false);
     w_.shpBall.setVisible(false);
     w_.Command1.setEnabled(false);
+    // Nothing flies any more: the clock stops as at a landing.
+    w_.Timer3.setEnabled(false);
+    dblTimeLeft = 0;
+    w_.Label11.setCaption("0.00 sec");
+    // Last, as at a landing: a series launches again from here.
+    if (recorder_)
+        recorder_->interrupted();
 }
 
 void Flight::Command1_Click() {

@@ -72,7 +72,8 @@ protected:
 private:
     // What the recorder is told of an accepted launch.
     LaunchFacts launchFacts(double v0, double angle, double g, const FinalResults& r) const;
-    // Ends a flight whose next position cannot be computed, as a landing without its texts.
+    // Ends a flight whose next position cannot be computed, as a landing without its texts: the
+    // clock stops at "0.00 sec" and the recorder is told.
     void abortFlight();
 
     MainLayout& w_;

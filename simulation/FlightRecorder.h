@@ -6,14 +6,19 @@
 
 namespace lopena {
 
-// What an accepted launch was: the texts of the boxes, the results shown, the numbers used.
+// What an accepted launch was: its inputs and results as shown, the numbers used, the boxes'
+// texts.
 struct LaunchFacts {
-    std::string speed, angle, gravity;                       // input texts as typed
+    std::string speed, angle, gravity;                       // input numbers as shown
     std::string totalTime, distance, maxHeight, impactSpeed; // result numbers as shown
     double v0 = 0, angleDegrees = 0, g = 0;                  // m/s, degrees, m/s^2
     double vx = 0, vy = 0;                                   // launch components, m/s
     double T = 0, D = 0, H = 0, V = 0;                       // results as shown
     tk::Colour colour = 0;                                   // the trail colour
+    std::string typedSpeed, typedAngle, typedGravity;        // as typed, to throw it again
+    // The angle the components were computed with, degrees above the horizontal: 90 minus the
+    // angle from the vertical as single precision holds it (1.09999847412109375 for 1.1).
+    double angleFlown = 0;
 };
 
 // Receives what the flight computes, as it computes it; the lab notebook keeps it.
@@ -28,6 +33,8 @@ public:
     virtual void dotAdded(tk::Integer dotIndex) = 0;
     // After the tick found the ball on the ground.
     virtual void landed() = 0;
+    // After the flight ended because the ball's position no longer fits the number range.
+    virtual void interrupted() = 0;
     // After the trail was cleared.
     virtual void trailCleared() = 0;
 };

@@ -206,7 +206,7 @@ private:
         if (w.notebook.history().size() != accepted_)
             return "history holds " + std::to_string(w.notebook.history().size()) + " throws";
         if (const Throw* now = w.notebook.current()) {
-            const std::size_t rows = now->log.size() + (now->log.landing() ? 1 : 0);
+            const std::size_t rows = now->log.size() + (now->log.ended() ? 1 : 0);
             const std::string csv = StepTable::csv(*now, platform_.locale());
             if (StepTable::rowCount(*now) != rows ||
                 std::count(csv.begin(), csv.end(), '\n') != static_cast<long>(rows) + 1)

@@ -1,3 +1,5 @@
+#include "notebook/HistoryTable.h"
+#include "notebook/StepTable.h"
 #include "notebook/WorkedSolution.h"
 #include "support/WindowFixture.h"
 
@@ -102,12 +104,42 @@ INSTANTIATE_TEST_SUITE_P(Launch, RefusedLaunchTest,
                                            Refused{"gravity_tiny", "50", "1e-320", false},
                                            Refused{"gravity_negative", "50", "-9.806", false},
                                            Refused{"time_beyond_single", "1e30", "1e-10", true},
+                                           Refused{"gravity_far_below", "50", "1E-37", false},
+                                           Refused{"both_gravity_farther", "1e25", "1e-25", false},
+                                           Refused{"both_speed_farther", "1e30", "1e-20", true},
                                            Refused{"speed_alone_to_blame", "1E40", "9.806", true},
                                            Refused{"twice_gravity_overflows", "50", "9E307", false},
                                            Refused{"speed_overflows", "1e300", "9.806", true}),
                          rowName);
 
 class FlightTest : public WindowTest {};
+
+// The history and its CSV write the inputs as numbers in the locale's notation, as they write
+// the results; a repeated throw types the texts again.
+TEST(HistoryInputs, AreNumbersInTheLocalesNotation) {
+    for (const bool romanian : {true, false}) {
+        HeadlessPlatform platform(romanian ? tk::Locale::romanian() : tk::Locale::c());
+        frmmain w(platform);
+        w.Load(platform.clock);
+        w.txtViteza.setText("2,");
+        w.txtUnghi.setText(" 73");
+        w.txtgrav.setText("9.81");
+        w.cmdFire.click();
+        const std::string csv = HistoryTable::csv(w.notebook.history(), platform.locale());
+        EXPECT_NE(csv.find(romanian ? ";2;73;9,81;0,39;" : ",2,73,9.81,0.39,"), csv.npos) << csv;
+        w.notebook.repeat(0);
+        EXPECT_EQ(w.launchedTexts->speed + w.launchedTexts->angle, "2, 73");
+    }
+}
+
+// Every speed and gravity inside their ranges launches with every other, corners included.
+TEST_F(FlightTest, SpeedsAndGravitiesInsideTheirRangesAlwaysLaunch) {
+    for (const char* angle : {"1", "45", "90"})
+        for (const char* speed : {"1", "1E20"})
+            for (const char* gravity : {"1E-18", "8.98E307"})
+                launch(speed, angle, gravity);
+    EXPECT_EQ(w.notebook.history().size(), 12U);
+}
 
 // The colours come from a generator with a fixed start: the same in every run of the program.
 TEST_F(FlightTest, ColoursFollowAFixedSequenceThatARefusalLeavesAlone) {
@@ -215,14 +247,46 @@ TEST_F(FlightTest, PauseFreezesBallAndClockResumeGoesOnAndStartBeginsAnew) {
     EXPECT_TRUE(w.Timer1.Enabled());
 }
 
-TEST_F(FlightTest, PositionBeyondSinglePrecisionEndsTheFlightQuietly) {
-    launch("1e38", "45");
-    EXPECT_EQ(flyUntilLanded(100), 21); // 0.25 s x 20 x 7.07e37 m/s passes the largest float
-    EXPECT_FALSE(w.Timer2.Enabled() || w.shpBall.Visible() || w.Command1.Enabled());
-    EXPECT_TRUE(std::isfinite(w.shpBall.Left()) && std::isfinite(w.shpBall.Top()));
-    const std::string& x = w.Label7.Caption(); // a coordinate, not a landing text or infinity
-    EXPECT_EQ(x.rfind("Coordonata X : ", 0), 0U);
-    EXPECT_EQ(x.find_first_not_of("0123456789.", 15), std::string::npos) << x;
+// A position beyond single precision ends the flight for every part: display, clock, notebook.
+TEST_F(FlightTest, PositionBeyondTheNumberRangeEndsTheFlight) {
+    struct Case {
+        const char *speed, *gravity;
+        int tick; // 0.25 s x 20 x 7.07e37 m/s passes the largest float; so does 9E300 / 2 x t^2
+    };
+    for (const Case& c : {Case{"1e38", "9.806", 21}, Case{"1", "9E300", 2}}) {
+        launch(c.speed, "45", c.gravity);
+        EXPECT_EQ(flyUntilLanded(100), c.tick);
+        platform.clock.advance(400);
+        EXPECT_FALSE(w.Timer2.Enabled() || w.Timer3.Enabled() || w.shpBall.Visible() ||
+                     w.Command1.Enabled());
+        EXPECT_EQ(w.Label11.Caption(), "0.00 sec");
+        EXPECT_TRUE(std::isfinite(w.shpBall.Left()) && std::isfinite(w.shpBall.Top()));
+        const std::string& x = w.Label7.Caption(); // a coordinate, not a landing text or infinity
+        EXPECT_EQ(x.rfind("Coordonata X : ", 0), 0U);
+        EXPECT_EQ(x.find_first_not_of("0123456789.", 15), std::string::npos) << x;
+        const Throw& f = *w.notebook.current();
+        EXPECT_TRUE(f.log.interrupted() && !f.log.landing());
+        EXPECT_EQ(StepTable::rowCount(f), f.log.size() + 1);
+        EXPECT_EQ(StepTable::cell(f, f.log.size(), 0, platform.locale()), "zbor intrerupt");
+    }
+    w.notebook.toggleSeries(); // every angle is cut short, and the series goes on to the next
+    platform.clock.advance(5 * 200);
+    EXPECT_FALSE(w.notebook.seriesActive());
+    EXPECT_EQ(w.notebook.history().size(), 7U);
+}
+
+// A series throws one speed and gravity: an edit of a box ends it, and the flight goes on.
+TEST_F(FlightTest, EditingSpeedAngleOrGravityEndsTheSeries) {
+    for (tk::TextBox* box : {&w.txtViteza, &w.txtUnghi, &w.txtgrav}) {
+        w.notebook.toggleSeries();
+        const std::string typed = box->Text();
+        box->setText(typed + "1");
+        EXPECT_FALSE(w.notebook.seriesActive()) << box->name();
+        EXPECT_TRUE(w.Timer1.Enabled());
+        box->setText(typed);
+    }
+    flyUntilLanded();
+    EXPECT_EQ(w.notebook.history().size(), 3U); // no next angle
 }
 
 // Without gravity the ball never comes down; the trail stops at the most dots an array holds.

@@ -1,6 +1,7 @@
 #include "notebook/Notebook.h"
 #include "notebook/HistoryTable.h"
 #include "notebook/StepTable.h"
+#include "notebook/WorkedSolution.h"
 
 #include <gtest/gtest.h>
 
@@ -27,8 +28,9 @@ LaunchFacts launch(double v0, double angle, double g) {
     const double T = round(t, 100), D = round(t * vx, 1e3), H = round(vy * vy / 2 / g, 1e3);
     const double V = std::hypot(vx, vy - g * t);
     // The trail colour #123456.
-    return {num(v0), num(angle), num(g), num(T), num(D), num(H), num(V), v0,      angle,
-            g,       vx,         vy,     T,      D,      H,      V,      0x563412};
+    return {num(v0), num(angle), num(g), num(T), num(D), num(H),   num(V),     v0,
+            angle,   g,          vx,     vy,     T,      D,      H,        V,          0x563412,
+            num(v0), num(angle), num(g), 90.0 - static_cast<float>(90 - angle)};
 }
 
 // CSV read back: rows of unquoted fields; the CRLF of the last line leaves an empty row.
@@ -127,10 +129,21 @@ TEST(NotebookLog, BoundariesOfTheLog) {
     f.log.land({0, 0, 0, 0, 0});
     EXPECT_EQ(StepTable::mark(f, 3), "Punctul cel mai inalt; Pasul aterizarii");
     EXPECT_EQ(StepTable::cell(f, 0, 2, ro), "0,000"); // never "-0,000"
-    FlightLog full;
-    for (std::size_t i = 0; i < 32766; ++i)
-        ASSERT_TRUE(full.append(0, 0, 0, 0, 0));
-    EXPECT_FALSE(full.append(0, 0, 0, 0, 0));
+}
+
+// A flight longer than the log: the steps left out have no landing mark and no dot links to one.
+TEST_F(NotebookTest, FullLogMarksNoLandingAndLinksNoDotToAStepLeftOut) {
+    notebook.launched(launch(60000, 45, 9.806));
+    for (int step = 0; step <= 32766; ++step) // the trail is off: no dots
+        notebook.stepComputed(step / 4.0, step, 0, 9.806);
+    EXPECT_EQ(notebook.current()->log.size(), 32766U);
+    notebook.dotAdded(1); // the trail was cleared and switched on again
+    EXPECT_FALSE(notebook.stepOfDot(1));
+    notebook.landed();
+    const Throw& f = *notebook.current();
+    EXPECT_EQ(f.log.landingStep(), -1);
+    EXPECT_EQ(StepTable::mark(f, 32765) + "|" + StepTable::cell(f, 32766, 0, c), "|" +
+              std::string(StepTable::landingRowTitle));
 }
 
 TEST_F(NotebookTest, SeriesLaunchesFiveAnglesAndAnyOtherLaunchOrARefusalEndsIt) {
@@ -145,6 +158,23 @@ TEST_F(NotebookTest, SeriesLaunchesFiveAnglesAndAnyOtherLaunchOrARefusalEndsIt) 
     notebook.relaunch = [](auto&, auto&, auto&) {}; // the boxes are refused
     notebook.toggleSeries();
     EXPECT_EQ(events.log, "series on|start 15|series off|start 15|series on|series off|");
+}
+
+// The components are written with the angle they were computed with, and each equation holds:
+// "=" where the digits shown are those of v0 · sin α, "≈" where the arithmetic left them apart.
+TEST(NotebookSolution, ComponentsStateTheAngleTheyWereComputedWith) {
+    std::string html;
+    for (double angle : {1.1, 45.0}) {
+        Throw flight;
+        static_cast<LaunchFacts&>(flight) = launch(50, angle, 9.806);
+        html += solutionHtml(flight, ro);
+    }
+    for (const char* shown : {"&alpha; = 1,1&deg;", "rotunjit la precizia sa: &alpha; = "
+                              "1,09999847412109&deg;", "sin 1,09999847412109&deg; &asymp; "
+                              "0,959870788649419 m/s", "cos 45&deg; &asymp; 35,3553390593273 m/s",
+                              "sin 45&deg; = 35,3553390593274 m/s"})
+        EXPECT_NE(html.find(shown), html.npos) << shown;
+    EXPECT_EQ(html.find("precizia sa", html.find("&alpha; = 45")), html.npos);
 }
 
 TEST(NotebookHistory, CsvQuotesWhatItMustAndReadsBack) {

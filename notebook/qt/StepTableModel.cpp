@@ -70,7 +70,7 @@ QVariant StepTableModel::data(const QModelIndex& index, int role) const {
     if (!current || !index.isValid() || index.row() >= rows_)
         return {};
     const auto row = static_cast<std::size_t>(index.row());
-    const bool landingRow = StepTable::isLandingRow(*current, row);
+    const bool landingRow = StepTable::isClosingRow(*current, row);
     switch (role) {
     case Qt::DisplayRole:
         return QString::fromStdString(StepTable::cell(*current, row, index.column(), locale_));
