@@ -83,7 +83,8 @@ TEST_F(NotebookWindowTest, StepsArriveAsMarkedRowsAndCopyWithTheirHeader) {
 
 TEST_F(NotebookWindowTest, EveryTabShowsTheLastThrowWhenTheWindowIsShownAgain) {
     const std::function<bool()> current[] = {
-        [&] { return steps()->rowCount() == 13; }, // 12 steps and the computed landing
+        // after 45 and 30 degrees, 12 steps
+        [&] { return steps()->rowCount() == 13; }, // and the computed landing
         [&] { return chart()->findChild<QLineSeries*>("currentThrow")->count() == 12; },
         [&] { return child<QTableView>("historyTable")->model()->rowCount() == 6; }, // 3 x 2
         [&] { return child<QTextBrowser>("solution")->toPlainText().contains("sin 30"); }};

@@ -19,8 +19,9 @@ QString notebookPluginFile() {
     const QString installed = program.filePath(QStringLiteral(LOPENA_PLUGIN_FROM_BINDIR) + name);
     // The build tree keeps it in <build>/<libdir>/lopena: the program is in <build>, the tests
     // and benchmarks one folder below.
-    for (const QString& path : {installed, program.filePath(QStringLiteral(LOPENA_PLUGIN_DIR) + name),
-                                program.filePath(QStringLiteral("../" LOPENA_PLUGIN_DIR) + name)})
+    for (const QString& path :
+         {installed, program.filePath(QStringLiteral(LOPENA_PLUGIN_DIR) + name),
+          program.filePath(QStringLiteral("../" LOPENA_PLUGIN_DIR) + name)})
         if (QFileInfo::exists(path))
             return QDir::cleanPath(path);
     return QDir::cleanPath(installed);
@@ -40,7 +41,8 @@ void connectNotebook(frmmain& window, QWidget* host, tk::Platform& platform,
                                    "Caietul de laborator nu poate fi deschis: fisierul lui,\n" +
                                        QDir::toNativeSeparators(pluginFile).toStdString() +
                                        ",\nlipseste sau nu poate fi incarcat. Reinstalati "
-                                       "programul.\n\nDetalii: " + reason);
+                                       "programul.\n\nDetalii: " +
+                                       reason);
                 return;
             }
         }
