@@ -3,12 +3,14 @@
 //   lopena_probe flight DOTS  the same, then DOTS trail dots, then a real default flight:
 //                             resident memory, CPU time and the time from Start to landing
 //   lopena_probe flight 0 notebook TAB
-//                             the same flight with the lab notebook open on tab TAB (0-3)
+//                             the same flight with the lab notebook open on tab TAB (0-3),
+//                             opened as "Caiet de laborator" opens it: the time from the
+//                             choice to the notebook's first paint, plugin loading included
 #include "ProbeClock.h"
 
 #include "TrailFill.h"
 #include "mainwindow/frmmain.h"
-#include "notebook/qt/NotebookWindow.h"
+#include "notebook/qt/NotebookMenu.h"
 #include "toolkit/qt/FormView.h"
 #include "toolkit/qt/MainWindowHost.h"
 #include "toolkit/qt/QtPlatform.h"
@@ -21,6 +23,8 @@
 #include <QTimer>
 
 #include <cstring>
+#include <functional>
+#include <memory>
 
 #if __has_include(<valgrind/callgrind.h>)
 #include <valgrind/callgrind.h>
@@ -43,6 +47,8 @@ int main(int argc, char* argv[]) {
     lopena::frmmain window(platform);
     window.Load(platform.scheduler());
     tkqt::MainWindowHost host(window, platform);
+    lopena::connectNotebook(window, &host, platform);
+    std::unique_ptr<QObject> notebookPainted;
 
     QElapsedTimer sinceStart;
     double cpuAtStart = 0, userAtStart = 0;
@@ -69,11 +75,16 @@ int main(int argc, char* argv[]) {
             }
             bench::fillTrail(window, dots);
             if (notebookTab >= 0) {
-                auto* notebook =
-                    new lopena::NotebookWindow(window.notebook, platform.locale(), &host);
-                notebook->findChild<QTabWidget*>(QStringLiteral("notebookTabs"))
-                    ->setCurrentIndex(notebookTab);
-                notebook->showBeside();
+                QElapsedTimer opening;
+                opening.start();
+                window.mnucaiet_Click();
+                auto* tabs = host.findChild<QTabWidget*>(QStringLiteral("notebookTabs"));
+                tabs->setCurrentIndex(notebookTab);
+                notebookPainted = std::make_unique<probe::FirstPaint<std::function<void()>>>(
+                    tabs->window(), [opening] {
+                        probe::print("notebook_open_ms",
+                                     static_cast<double>(opening.nsecsElapsed()) / 1e6);
+                    });
             }
             QTimer::singleShot(500, [&] {
                 probe::print("rss_dots_mb", probe::residentMB());

@@ -1,5 +1,6 @@
 # Installs the build into PREFIX and checks that the program, its menu entry, its icons and its
-# AppStream data stand in their standard places.
+# AppStream data stand in their standard places, and its notebook plugin where the program
+# looks for it (PLUGIN, relative to PREFIX).
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
                 RESULT_VARIABLE result OUTPUT_QUIET)
@@ -8,6 +9,7 @@ if(NOT result EQUAL 0)
 endif()
 set(expected
   bin/lopena
+  ${PLUGIN}
   share/applications/ro.morvak.lopena.desktop
   share/metainfo/ro.morvak.lopena.metainfo.xml
   share/icons/hicolor/scalable/apps/ro.morvak.lopena.svg)

@@ -81,6 +81,23 @@ TEST_F(NotebookWindowTest, StepsArriveAsMarkedRowsAndCopyWithTheirHeader) {
     EXPECT_EQ(inserted.count(), 3);
 }
 
+TEST_F(NotebookWindowTest, EveryTabShowsTheLastThrowWhenTheWindowIsShownAgain) {
+    const std::function<bool()> current[] = {
+        // after 45 and 30 degrees, 12 steps
+        [&] { return steps()->rowCount() == 13; }, // and the computed landing
+        [&] { return chart()->findChild<QLineSeries*>("currentThrow")->count() == 12; },
+        [&] { return child<QTableView>("historyTable")->model()->rowCount() == 6; }, // 3 x 2
+        [&] { return child<QTextBrowser>("solution")->toPlainText().contains("sin 30"); }};
+    for (int tab = 0; tab < 4; ++tab) {
+        fly(45, 30);
+        child<QTabWidget>("notebookTabs")->setCurrentIndex(tab);
+        window.close();
+        fly(30, 12);
+        window.show();
+        EXPECT_TRUE(current[tab]()) << "tab " << tab;
+    }
+}
+
 // A save button, the name its dialog suggests, the path typed, how the file starts ("": refused).
 using Save = std::tuple<std::string, std::string, std::string, std::string>;
 

@@ -1,18 +1,54 @@
 #include "notebook/qt/NotebookMenu.h"
 
 #include "mainwindow/frmmain.h"
-#include "notebook/qt/NotebookWindow.h"
+#include "notebook/qt/NotebookPluginInterface.h"
+#include "toolkit/Platform.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPluginLoader>
 #include <QPointer>
 #include <QWidget>
 
 namespace lopena {
 
-void connectNotebook(frmmain& window, QWidget* host, const tk::Locale& locale) {
-    window.showNotebook = [&window, host, locale, shown = QPointer<NotebookWindow>()]() mutable {
+QString notebookPluginFile() {
+    const QDir program(QCoreApplication::applicationDirPath());
+    const QString name = QStringLiteral("/" LOPENA_NOTEBOOK_PLUGIN);
+    const QString installed = program.filePath(QStringLiteral(LOPENA_PLUGIN_FROM_BINDIR) + name);
+    // The build tree keeps it in <build>/<libdir>/lopena: the program is in <build>, the tests
+    // and benchmarks one folder below.
+    for (const QString& path :
+         {installed, program.filePath(QStringLiteral(LOPENA_PLUGIN_DIR) + name),
+          program.filePath(QStringLiteral("../" LOPENA_PLUGIN_DIR) + name)})
+        if (QFileInfo::exists(path))
+            return QDir::cleanPath(path);
+    return QDir::cleanPath(installed);
+}
+
+void connectNotebook(frmmain& window, QWidget* host, tk::Platform& platform,
+                     const QString& pluginFile) {
+    window.showNotebook = [&window, host, &platform, pluginFile, shown = QPointer<QWidget>(),
+                           plugin = static_cast<NotebookPluginInterface*>(nullptr)]() mutable {
+        if (!plugin) {
+            QPluginLoader loader(pluginFile);
+            plugin = qobject_cast<NotebookPluginInterface*>(loader.instance());
+            if (!plugin) {
+                const std::string reason = loader.errorString().toStdString();
+                loader.unload();
+                platform.showError(window, "Caiet de laborator",
+                                   "Caietul de laborator nu poate fi deschis: fisierul lui,\n" +
+                                       QDir::toNativeSeparators(pluginFile).toStdString() +
+                                       ",\nlipseste sau nu poate fi incarcat. Reinstalati "
+                                       "programul.\n\nDetalii: " +
+                                       reason);
+                return;
+            }
+        }
         if (!shown)
-            shown = new NotebookWindow(window.notebook, locale, host);
-        shown->showBeside();
+            shown = plugin->createWindow(window.notebook, platform.locale(), host);
+        plugin->showBeside(shown);
     };
 }
 

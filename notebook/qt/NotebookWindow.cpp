@@ -97,12 +97,7 @@ NotebookWindow::NotebookWindow(Notebook& notebook, const tk::Locale& locale, QWi
             showSolution();
         savePdf_->setEnabled(true);
     });
-    connect(tabs, &QTabWidget::currentChanged, this, [this] {
-        if (solutionStale_ && solution_->isVisible()) {
-            solutionStale_ = false;
-            showSolution();
-        }
-    });
+    connect(tabs, &QTabWidget::currentChanged, this, &NotebookWindow::catchUpSolution);
     connect(events_, &NotebookSignals::seriesToggled, this, [this](bool active) {
         const QSignalBlocker quiet(series_);
         series_->setChecked(active);
@@ -337,6 +332,15 @@ void NotebookWindow::setVisible(bool visible) {
             window->setTransientParent(nullptr);
     }
     QWidget::setVisible(visible);
+    if (visible)
+        catchUpSolution(); // launched while the window was closed, on the solution's tab
+}
+
+void NotebookWindow::catchUpSolution() {
+    if (solutionStale_ && solution_->isVisible()) {
+        solutionStale_ = false;
+        showSolution();
+    }
 }
 
 } // namespace lopena

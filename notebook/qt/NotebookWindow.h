@@ -48,6 +48,8 @@ private:
     void exportHistory();
     void repeatSelected();
     void showSolution();
+    // Writes the solution a launch left stale while it was hidden, once it is on screen.
+    void catchUpSolution();
     void savePdf();
     // The worked solution on an A4 page, with a title, the date and the inputs.
     QByteArray solutionPdf(const Throw& current) const;
