@@ -147,11 +147,13 @@ void BM_ClearTrail(benchmark::State& state) {
 }
 BENCHMARK(BM_ClearTrail)->Unit(benchmark::kMillisecond);
 
-// A notebook holding one launched throw with `steps` steps of a flight that never lands.
+// A notebook holding one launched throw with `steps` steps of a flight too long for its log
+// (50 m/s at 89 degrees under a gravity of 0.001), its results as the launch computes them.
 std::unique_ptr<lopena::Notebook> notebookWithSteps(int steps) {
     auto notebook = std::make_unique<lopena::Notebook>();
-    const lopena::LaunchFacts facts{"50",  "89", "0.001", "", "", "", "", 50, 89,
-                                    0.001, 0.87, 49.99,   0,  0,  0,  0,  0};
+    const double g = 0.001, vx = 0.87, vy = 49.99, T = 2 * vy / g;
+    const lopena::LaunchFacts facts{"50", "89", "0.001", "", "", "", "",     50,
+                                    89,   g,    vx,      vy, T,  T * vx, vy * vy / (2 * g), g * T};
     notebook->launched(facts);
     for (int n = 0; n < steps; ++n) {
         const double t = n * 0.25;

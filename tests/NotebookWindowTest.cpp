@@ -13,10 +13,11 @@ namespace {
 class NotebookWindowTest : public ::testing::Test {
 protected:
     NotebookWindowTest() { window.show(); }
-    // Flies a 50 m/s launch as the flight reports it: a step every 0.25 s, then the landing.
-    void fly(int angle, int steps) {
-        const double g = 9.806, vx = 50 * std::cos(angle * M_PI / 180),
-                     vy = 50 * std::sin(angle * M_PI / 180);
+    // Flies a launch (its results those of 50 m/s) as the flight reports it: a step every
+    // 0.25 s, then the landing.
+    void fly(int angle, int steps, double v0 = 50) {
+        const double g = 9.806, vx = v0 * std::cos(angle * M_PI / 180),
+                     vy = v0 * std::sin(angle * M_PI / 180);
         notebook.launched({"50", std::to_string(angle), "9.806", "7,21", "254,946", "63,737", "50",
                            50, double(angle), g, vx, vy, 7.21, 254.946, 63.737, 50, 0x3020c0});
         for (int i = 0; i < steps; ++i)
@@ -96,6 +97,20 @@ TEST_F(NotebookWindowTest, EveryTabShowsTheLastThrowWhenTheWindowIsShownAgain) {
         window.show();
         EXPECT_TRUE(current[tab]()) << "tab " << tab;
     }
+}
+
+TEST_F(NotebookWindowTest, StepColumnsTakeTheirWidestNumber) {
+    fly(45, 40, 40000); // x and y reach 275771,645 and 275305,553: wider than at 50 m/s
+    auto* view = child<QTableView>("stepTable");
+    for (int row = 0; row < steps()->rowCount(); ++row)
+        for (int column = 0; column < steps()->columnCount(); ++column) {
+            const QModelIndex cell = steps()->index(row, column);
+            const QVariant font = cell.data(Qt::FontRole);
+            const QFontMetrics metrics(font.isValid() ? font.value<QFont>() : view->font());
+            EXPECT_LE(metrics.horizontalAdvance(cell.data().toString()) + 6,
+                      view->columnWidth(column))
+                << row << "," << column << ": " << cell.data().toString().toStdString();
+        }
 }
 
 // A save button, the name its dialog suggests, the path typed, how the file starts ("": refused).

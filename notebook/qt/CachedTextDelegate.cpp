@@ -29,18 +29,28 @@ void CachedTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     QStyleOptionViewItem opt = option;
     initStyleOption(&opt, index);
     const QString text = opt.text;
-    opt.text.clear();
     const QWidget* widget = opt.widget;
-    QStyle* style = widget ? widget->style() : QApplication::style();
-    // Background, selection and focus as the style draws them; the text is drawn below.
-    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+    // A plain cell shows the view's own background: only a selected, focused, coloured or
+    // alternate one needs the style to paint it.
+    if (opt.state & (QStyle::State_Selected | QStyle::State_HasFocus) ||
+        opt.backgroundBrush.style() != Qt::NoBrush ||
+        opt.features & QStyleOptionViewItem::Alternate) {
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        opt.text.clear();
+        style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+    }
     if (text.isEmpty())
         return;
-    opt.text = text;
-    const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, widget)
-                           .adjusted(textMargin, 0, -textMargin, 0);
-    const QStaticText& laidOut = layout(text, opt.font);
-    const QSizeF size = laidOut.size();
+    // The text area of a cell without icon or check box, inside the style's margin.
+    const QRect area = opt.rect.adjusted(textMargin, 0, -textMargin, 0);
+    const QStaticText* laidOut = &layout(text, opt.font);
+    QSizeF size = laidOut->size();
+    if (size.width() > area.width()) {
+        // Too wide for its column: the cell says so with an ellipsis rather than lose digits.
+        laidOut = &layout(QFontMetrics(opt.font).elidedText(text, opt.textElideMode, area.width()),
+                          opt.font);
+        size = laidOut->size();
+    }
     const qreal x =
         opt.displayAlignment & Qt::AlignRight ? area.right() + 1 - size.width() : area.left();
     const qreal y = area.top() + (area.height() - size.height()) / 2;
@@ -49,8 +59,8 @@ void CachedTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     painter->setPen(opt.palette.color(
         opt.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled,
         opt.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
-    painter->setClipRect(area.adjusted(-textMargin, 0, textMargin, 0));
-    painter->drawStaticText(QPointF(x, y), laidOut);
+    painter->setClipRect(opt.rect);
+    painter->drawStaticText(QPointF(x, y), *laidOut);
     painter->restore();
 }
 

@@ -10,6 +10,7 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGraphicsScene>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QScatterSeries>
@@ -70,6 +71,8 @@ std::size_t strideFor(std::size_t steps) {
     return stride;
 }
 
+constexpr double stepSeconds = 0.25; // simulated time from one step to the next
+
 QString throwName(const Throw& flight) {
     return QStringLiteral("Aruncarea %1").arg(flight.number);
 }
@@ -96,6 +99,11 @@ GraphPanel::GraphPanel(const Notebook& notebook, const tk::Locale& locale, Noteb
     view_->setAccessibleName(QStringLiteral("Graficul aruncarii curente"));
     view_->setChart(chart_); // the view owns the chart, the chart its axes and series
     view_->setRenderHint(QPainter::Antialiasing);
+    // The view repaints what the scene says changed (see repaint()), which for a growing curve
+    // is only its newest segment rather than its whole bounding box.
+    view_->setViewportUpdateMode(QGraphicsView::NoViewportUpdate);
+    connect(view_->scene(), &QGraphicsScene::changed, this,
+            [this](const QList<QRectF>& changed) { repaint(changed); });
     chart_->legend()->setAlignment(Qt::AlignBottom);
     // Tick labels as short as their values, with the decimal separator of the tables.
     chart_->setLocalizeNumbers(true);
@@ -135,9 +143,17 @@ GraphPanel::GraphPanel(const Notebook& notebook, const tk::Locale& locale, Noteb
         if (stale_ || (stale_ = !isVisible()))
             return;
         const Throw* now = notebook_.current();
+        axesMoved_ = false;
+        QRect dirty;
         for (std::size_t i = drawn_; now && i < now->log.size(); ++i)
-            addStep(static_cast<int>(i));
+            dirty |= addStep(static_cast<int>(i));
         drawn_ = now ? now->log.size() : 0;
+        if (axesMoved_) {
+            curveOnly_ = false;
+        } else if (!dirty.isEmpty()) {
+            curveOnly_ = true;
+            curveDirty_ |= dirty;
+        }
     });
     connect(&events, &NotebookSignals::landed, this, [this] {
         if (!stale_ && !(stale_ = !isVisible()))
@@ -160,6 +176,7 @@ QPointF GraphPanel::point(const FlightStep& step) const {
 }
 
 void GraphPanel::rebuild() {
+    curveOnly_ = false;
     const Graph& graph = graphs[std::max(choice_->currentIndex(), 0)];
     axisX_->setTitleText(QString::fromUtf8(graph.xTitle));
     axisY_->setTitleText(QString::fromUtf8(graph.yTitle));
@@ -200,6 +217,7 @@ void GraphPanel::rebuild() {
         current_->setPen(QPen(tkqt::toQColor(now->colour), 2.5));
         const FlightLog& log = now->log;
         stride_ = strideFor(log.size());
+        growToFlight(*now);
         points = sampled(log, stride_, log.landingStep() >= 0);
         auto mark = [&](long step, QScatterSeries* marker) {
             if (step < 0)
@@ -229,20 +247,29 @@ void GraphPanel::rebuild() {
     landing_->setVisible(now != nullptr);
 }
 
-void GraphPanel::addStep(int index) {
+QRect GraphPanel::addStep(int index) {
     const Throw* now = notebook_.current();
     if (!now || index < 0 || static_cast<std::size_t>(index) >= now->log.size())
-        return;
+        return {};
     const QPointF p = point(now->log.steps()[static_cast<std::size_t>(index)]);
     grow(p);
+    QRect dirty;
+    constexpr int markerPad = 10; // half the marker, its outline and the antialiasing
+    constexpr int linePad = 4;    // half the pen, its joins and the antialiasing
     if (now->log.highestStep() == index) {
+        if (highest_->count() > 0)
+            dirty |= around(highest_->at(0), highest_->at(0), markerPad);
         highest_->clear();
         highest_->append(p);
+        dirty |= around(p, p, markerPad);
     }
     if (static_cast<std::size_t>(index) % stride_ != 0)
-        return;
+        return dirty;
+    const QPointF previous = current_->count() > 0 ? current_->at(current_->count() - 1) : p;
     current_->append(p);
+    dirty |= around(previous, p, linePad);
     if (static_cast<std::size_t>(current_->count()) > maxPoints) {
+        axesMoved_ = true; // the whole curve is drawn anew
         // Every other point goes: the curve keeps its shape at half the points.
         const QList<QPointF> all = current_->points();
         QList<QPointF> half;
@@ -252,6 +279,7 @@ void GraphPanel::addStep(int index) {
         current_->replace(half);
         stride_ *= 2;
     }
+    return dirty;
 }
 
 QList<QPointF> GraphPanel::sampled(const FlightLog& log, std::size_t stride, bool withLast) {
@@ -269,6 +297,7 @@ QList<QPointF> GraphPanel::sampled(const FlightLog& log, std::size_t stride, boo
 }
 
 void GraphPanel::markLanding() {
+    curveOnly_ = false;
     const Throw* now = notebook_.current();
     if (!now || now->log.landingStep() < 0)
         return;
@@ -287,10 +316,53 @@ void GraphPanel::grow(QPointF p) {
     minY_ = std::min(minY_, p.y());
     maxY_ = std::max(maxY_, p.y());
     // The range is rounded outwards, so most steps fall inside it and change nothing.
-    if (p.x() < axisX_->min() || p.x() > axisX_->max())
+    if (p.x() < axisX_->min() || p.x() > axisX_->max()) {
         fit(*axisX_, minX_, maxX_);
-    if (p.y() < axisY_->min() || p.y() > axisY_->max())
+        axesMoved_ = true;
+    }
+    if (p.y() < axisY_->min() || p.y() > axisY_->max()) {
         fit(*axisY_, minY_, maxY_);
+        axesMoved_ = true;
+    }
+}
+
+void GraphPanel::growToFlight(const Throw& flight) {
+    if (!(flight.g > 0) || !std::isfinite(flight.T) || flight.T <= 0)
+        return;
+    // The last step logged is the first below the ground, at most a step after the landing.
+    const double end = std::min(flight.T + stepSeconds,
+                                stepSeconds * (FlightLog::maxSteps - 1));
+    auto at = [&](double t) {
+        const double vy = flight.vy - flight.g * t;
+        const FlightStep step{t, flight.vx * t, (flight.vy - flight.g * t / 2) * t,
+                              flight.vx, vy, std::hypot(flight.vx, vy)};
+        return point(step);
+    };
+    const double apex = flight.vy / flight.g;
+    for (double t : {0.0, end, std::clamp(apex, 0.0, end)}) {
+        const QPointF p = at(t);
+        if (std::isfinite(p.x()) && std::isfinite(p.y()))
+            grow(p);
+    }
+}
+
+QRect GraphPanel::around(QPointF a, QPointF b, int pad) const {
+    auto onView = [this](QPointF value) {
+        return view_->mapFromScene(chart_->mapToScene(chart_->mapToPosition(value, current_)));
+    };
+    return QRect(onView(a), onView(b)).normalized().adjusted(-pad, -pad, pad, pad);
+}
+
+void GraphPanel::repaint(const QList<QRectF>& changed) {
+    QWidget* viewport = view_->viewport();
+    if (curveOnly_) {
+        viewport->update(curveDirty_);
+    } else {
+        for (const QRectF& rect : changed)
+            viewport->update(view_->mapFromScene(rect).boundingRect().adjusted(-2, -2, 2, 2));
+    }
+    curveOnly_ = false;
+    curveDirty_ = QRect();
 }
 
 void GraphPanel::saveImage() {

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QPointF>
+#include <QRect>
 #include <QWidget>
 
 #include <vector>
@@ -23,6 +24,7 @@ class Notebook;
 class NotebookSignals;
 struct FlightStep;
 class FlightLog;
+struct Throw;
 
 // The "Grafice" tab: one graph of the current throw, drawn as the steps arrive, its highest and
 // landing steps marked, the earlier throws of the history beside it on request.
@@ -45,10 +47,18 @@ private:
     QList<QPointF> sampled(const FlightLog& log, std::size_t stride, bool withLast);
     // Draws the chosen graph anew from the logs: on a new throw, graph or comparison.
     void rebuild();
-    void addStep(int index);
+    // Takes step `index` in; returns the part of the view it changed, unless it changed more.
+    QRect addStep(int index);
     void markLanding();
     // Widens an axis to take `p` in; ranges only grow during a throw.
     void grow(QPointF p);
+    // Sets the axes to the extents of the throw's whole flight as computed at its launch, as
+    // far as the log reaches, so that they keep still while the ball flies.
+    void growToFlight(const Throw& flight);
+    // The part of the view between two points of the graph, `pad` pixels wider on every side.
+    QRect around(QPointF a, QPointF b, int pad) const;
+    // Repaints what the scene reports changed, or only the curve's new part after steps.
+    void repaint(const QList<QRectF>& changed);
     void saveImage();
 
     const Notebook& notebook_;
@@ -66,6 +76,11 @@ private:
     std::size_t stride_ = 1;            // the current curve holds every stride_-th step
     std::size_t drawn_ = 0;             // steps of the current throw taken in so far
     bool stale_ = false;                // changes came while hidden: rebuild when shown
+    // The last scene change was steps alone: the view repaints curveDirty_, not the curve's
+    // whole bounding box.
+    bool curveOnly_ = false;
+    bool axesMoved_ = false; // an axis range changed since the steps began to arrive
+    QRect curveDirty_;
     // The extent of every point drawn, in the graph's units; the origin always included.
     double minX_ = 0, maxX_ = 0, minY_ = 0, maxY_ = 0;
 };

@@ -62,6 +62,45 @@ void layOut(QWidget* tab, QWidget* view, std::initializer_list<QWidget*> left,
     layout->addLayout(buttons);
 }
 
+// The step table. Rows appended below the others repaint only themselves and what scrolls into
+// sight: the view's own layout after an insert repaints every visible row, and a flight inserts
+// a few rows four times a second.
+class StepView : public QTableView {
+public:
+    using QTableView::QTableView;
+
+protected:
+    void rowsInserted(const QModelIndex& parent, int start, int end) override {
+        if (!parent.isValid() && end == model()->rowCount() - 1 && !relayout_)
+            firstAppended_ = firstAppended_ < 0 ? start : std::min(firstAppended_, start);
+        else
+            relayout_ = true;
+        QTableView::rowsInserted(parent, start, end);
+    }
+    void reset() override {
+        relayout_ = true;
+        QTableView::reset();
+    }
+    void doItemsLayout() override {
+        const int first = firstAppended_;
+        const bool whole = relayout_ || first < 0;
+        firstAppended_ = -1;
+        relayout_ = false;
+        if (whole) {
+            QTableView::doItemsLayout();
+            return;
+        }
+        updateGeometries();
+        const int top = std::max(rowViewportPosition(first), 0);
+        if (top < viewport()->height())
+            viewport()->update(0, top, viewport()->width(), viewport()->height() - top);
+    }
+
+private:
+    int firstAppended_ = -1; // the first row appended since the last layout, or -1
+    bool relayout_ = false;  // a change other than rows appended: lay every row out
+};
+
 QString html(const std::string& text) {
     return QString::fromStdString(text).trimmed().toHtmlEscaped();
 }
@@ -111,34 +150,28 @@ NotebookWindow::~NotebookWindow() {
 
 QWidget* NotebookWindow::makeTableTab() {
     auto* tab = new QWidget;
-    stepView_ = new QTableView(tab);
+    stepView_ = new StepView(tab);
     stepView_->setObjectName("stepTable");
     stepView_->setAccessibleName(QStringLiteral("Tabelul pasilor aruncarii curente"));
     stepView_->setModel(steps_);
     stepView_->setSelectionBehavior(QAbstractItemView::SelectRows);
     stepView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     compact(*stepView_);
-    // Widths fixed once: measuring every row as it arrives would slow a long flight down.
-    const QFontMetrics metrics = stepView_->fontMetrics();
     QFont landing = stepView_->font(); // the landing row's title is bold and italic
     landing.setBold(true);
     landing.setItalic(true);
     stepView_->setColumnWidth(
         0, QFontMetrics(landing).horizontalAdvance(QString::fromUtf8(StepTable::landingRowTitle)) +
                16);
-    for (int column = 1; column < StepTable::columnCount; ++column)
-        stepView_->setColumnWidth(
-            column,
-            std::max(metrics.horizontalAdvance(QString::fromUtf8(StepTable::headers[column])),
-                     metrics.horizontalAdvance(QStringLiteral("-0000,000"))) +
-                14);
-    stepView_->horizontalHeader()->setStretchLastSection(true);
+    fitStepColumns(true);
+    connect(steps_, &QAbstractItemModel::modelReset, stepView_, [this] { fitStepColumns(true); });
     // Follows the flight while the last row is in sight; a pupil reading higher up stays there.
     connect(steps_, &QAbstractItemModel::rowsAboutToBeInserted, stepView_, [this] {
         following_ =
             stepView_->verticalScrollBar()->value() == stepView_->verticalScrollBar()->maximum();
     });
     connect(steps_, &QAbstractItemModel::rowsInserted, stepView_, [this] {
+        fitStepColumns(false);
         if (following_)
             stepView_->scrollToBottom(); // lays the new rows out first
     });
@@ -157,6 +190,30 @@ QWidget* NotebookWindow::makeTableTab() {
 
     layOut(tab, stepView_, {}, {exportSteps_});
     return tab;
+}
+
+void NotebookWindow::fitStepColumns(bool fresh) {
+    // Marked rows are bold, the landing row bold and italic: a text fits in either.
+    QFont bold = stepView_->font();
+    bold.setBold(true);
+    QFont boldItalic = bold;
+    boldItalic.setItalic(true);
+    const QFontMetrics plain(stepView_->font()), wide(bold), slanted(boldItalic);
+    widestSteps_.resize(StepTable::columnCount);
+    for (int column = 1; column < StepTable::columnCount; ++column) {
+        QStringList texts = steps_->widestTexts(column);
+        if (!fresh && texts == widestSteps_[column])
+            continue; // measured already
+        int width = std::max(plain.horizontalAdvance(QString::fromUtf8(StepTable::headers[column])),
+                             plain.horizontalAdvance(QStringLiteral("-0000,000")));
+        for (const QString& text : texts)
+            width = std::max({width, wide.horizontalAdvance(text), slanted.horizontalAdvance(text)});
+        width += 14;
+        widestSteps_[column] = std::move(texts);
+        // A new throw starts from the narrowest columns; in flight they only widen.
+        if (fresh ? width != stepView_->columnWidth(column) : width > stepView_->columnWidth(column))
+            stepView_->setColumnWidth(column, width);
+    }
 }
 
 QWidget* NotebookWindow::makeHistoryTab() {

@@ -3,7 +3,10 @@
 #include "toolkit/Locale.h"
 #include "toolkit/qt/SaveDialog.h"
 
+#include <QStringList>
 #include <QWidget>
+
+#include <vector>
 
 class QPushButton;
 class QSortFilterProxyModel;
@@ -42,6 +45,9 @@ private:
     QWidget* makeTableTab();
     QWidget* makeHistoryTab();
     QWidget* makeSolutionTab();
+    // Widens the step table's columns to their widest text; `fresh`: to that alone, for a new
+    // throw.
+    void fitStepColumns(bool fresh);
     // Copies the selected rows of the step table, with a header row, tab-separated.
     void copySteps();
     void exportSteps();
@@ -67,6 +73,7 @@ private:
     QPushButton* repeat_;
     QPushButton* series_;
     QPushButton* savePdf_;
+    std::vector<QStringList> widestSteps_; // per column, the texts its width was fitted to
     bool following_ = true;      // the step table shows its last row: keep it in sight
     bool placed_ = false;        // shown once already: keep the user's place
     bool solutionStale_ = false; // a launch came while the solution was hidden

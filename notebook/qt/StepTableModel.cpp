@@ -10,17 +10,29 @@
 
 namespace lopena {
 
+namespace {
+
+// The number a step shows in a column (n aside).
+double value(const FlightStep& step, int column) {
+    const double values[] = {0, step.t, step.x, step.y, step.vx, step.vy, step.v};
+    return values[column];
+}
+
+} // namespace
+
 StepTableModel::StepTableModel(const Notebook& notebook, const tk::Locale& locale,
                                NotebookSignals& events, QObject* parent)
     : QAbstractTableModel(parent), notebook_(notebook), locale_(locale) {
     if (const Throw* current = notebook_.current()) {
         rows_ = static_cast<int>(StepTable::rowCount(*current));
         highest_ = current->log.highestStep();
+        track();
     }
     connect(&events, &NotebookSignals::started, this, [this] {
         beginResetModel();
         rows_ = 0;
         highest_ = -1;
+        tracked_ = 0;
         endResetModel();
         catchUp();
     });
@@ -37,6 +49,7 @@ void StepTableModel::catchUp() {
         return;
     const int rows = static_cast<int>(StepTable::rowCount(*current));
     if (rows > rows_) {
+        track();
         beginInsertRows({}, rows_, rows - 1);
         rows_ = rows;
         endInsertRows();
@@ -55,6 +68,36 @@ void StepTableModel::remark(long row) {
         emit dataChanged(index(static_cast<int>(row), 0),
                          index(static_cast<int>(row), columnCount() - 1),
                          {Qt::FontRole, Qt::ToolTipRole});
+}
+
+void StepTableModel::track() {
+    const std::vector<FlightStep>& steps = notebook_.current()->log.steps();
+    for (std::size_t row = tracked_; row < steps.size(); ++row)
+        for (int column = 1; column < StepTable::columnCount; ++column) {
+            const double v = value(steps[row], column);
+            if (row == 0 || v > value(steps[largest_[column]], column))
+                largest_[column] = row;
+            if (row == 0 || v < value(steps[smallest_[column]], column))
+                smallest_[column] = row;
+        }
+    tracked_ = steps.size();
+}
+
+QStringList StepTableModel::widestTexts(int column) const {
+    const Throw* current = notebook_.current();
+    QStringList texts;
+    if (!current || column < 0 || column >= StepTable::columnCount)
+        return texts;
+    auto add = [&](std::size_t row) {
+        texts.append(QString::fromStdString(StepTable::cell(*current, row, column, locale_)));
+    };
+    if (tracked_ > 0) {
+        add(column == 0 ? tracked_ - 1 : largest_[static_cast<std::size_t>(column)]);
+        add(column == 0 ? 0 : smallest_[static_cast<std::size_t>(column)]);
+    }
+    if (current->log.landing())
+        add(current->log.size());
+    return texts;
 }
 
 int StepTableModel::rowCount(const QModelIndex& parent) const {

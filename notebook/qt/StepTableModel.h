@@ -1,8 +1,13 @@
 #pragma once
 
+#include "notebook/StepTable.h"
 #include "toolkit/Locale.h"
 
 #include <QAbstractTableModel>
+#include <QStringList>
+
+#include <array>
+#include <cstddef>
 
 namespace lopena {
 
@@ -23,17 +28,26 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
+    // The texts of `column` that may be its widest, as shown: those of its largest and smallest
+    // values so far (a longer number is a wider one) and of the landing row.
+    QStringList widestTexts(int column) const;
+
 private:
     // Appends the rows the current throw has gained since the last call.
     void catchUp();
     // Repaints a row whose mark may have changed (a step overtaken as the highest, the landing).
     void remark(long row);
+    // Takes the steps logged since the last call into the largest and smallest values.
+    void track();
 
     const Notebook& notebook_;
     tk::Locale locale_;
     // Rows announced to the views: the notebook is already ahead when it calls back.
     int rows_ = 0;
     long highest_ = -1; // the highest step as last shown
+    // Per column, the step with the largest and with the smallest value of the first tracked_.
+    std::array<std::size_t, StepTable::columnCount> largest_{}, smallest_{};
+    std::size_t tracked_ = 0;
 };
 
 } // namespace lopena
