@@ -131,16 +131,12 @@ LaunchFacts Flight::launchFacts(double v0, double angle, double g, const FinalRe
     facts.speed = tk::GeneralNumber(v0, locale);
     facts.angle = tk::GeneralNumber(angle, locale);
     facts.gravity = tk::GeneralNumber(g, locale);
-    facts.typedSpeed = launchedTexts->speed;
-    facts.typedAngle = launchedTexts->angle;
-    facts.typedGravity = launchedTexts->gravity;
     facts.totalTime = tk::GeneralNumber(r.totalTime, locale);
     facts.distance = tk::GeneralNumber(r.distance, locale);
     facts.maxHeight = tk::GeneralNumber(r.maxHeight, locale);
     facts.impactSpeed = tk::GeneralNumber(r.impactSpeed, locale);
     facts.v0 = v0;
     facts.angleDegrees = angle;
-    facts.angleFlown = 90.0 - sngAngle;
     facts.g = g;
     facts.vx = dblVelocity[1];
     facts.vy = dblVelocity[2];
