@@ -73,7 +73,8 @@ long double written(double value) {
 // shown, " &asymp; " when the program's own arithmetic left it a few last digits apart.
 std::string component(const Throw& launch, bool sine, const std::string& shown,
                       const tk::Locale& locale) {
-    const long double radians = written(launch.angleFlown()) * std::numbers::pi_v<long double> / 180;
+    const long double radians =
+        written(launch.angleFlown()) * std::numbers::pi_v<long double> / 180;
     const long double exact = written(launch.v0) * (sine ? std::sin(radians) : std::cos(radians));
     return equals(shown, tk::GeneralNumber(static_cast<double>(exact), locale));
 }
