@@ -115,8 +115,7 @@ void Notebook::repeat(std::size_t row) {
         return;
     // Copies: the launch appends to the history and the boxes are rewritten.
     const Throw& flight = history_[row];
-    const std::string speed = flight.typedSpeed, angle = flight.typedAngle,
-                      gravity = flight.typedGravity;
+    const std::string speed = flight.speed, angle = flight.angle, gravity = flight.gravity;
     relaunch(speed, angle, gravity);
 }
 

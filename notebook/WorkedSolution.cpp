@@ -73,7 +73,8 @@ long double written(double value) {
 // shown, " &asymp; " when the program's own arithmetic left it a few last digits apart.
 std::string component(const Throw& launch, bool sine, const std::string& shown,
                       const tk::Locale& locale) {
-    const long double radians = written(launch.angleFlown) * std::numbers::pi_v<long double> / 180;
+    const long double radians =
+        written(launch.angleFlown()) * std::numbers::pi_v<long double> / 180;
     const long double exact = written(launch.v0) * (sine ? std::sin(radians) : std::cos(radians));
     return equals(shown, tk::GeneralNumber(static_cast<double>(exact), locale));
 }
@@ -88,7 +89,7 @@ WorkedSolution solve(const Throw& launch, const tk::Locale& locale) {
     auto text = [&locale](double value) { return tk::GeneralNumber(value, locale); };
     WorkedSolution s{text(launch.v0),
                      text(launch.angleDegrees),
-                     text(launch.angleFlown),
+                     text(launch.angleFlown()),
                      text(launch.g),
                      text(launch.vx),
                      text(launch.vy),

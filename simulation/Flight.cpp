@@ -22,21 +22,19 @@ constexpr int distancePrefixLength = 20; // "Distanta parcursa : "
 // The ranges within which every speed computes with every gravity, at every angle: the time of
 // flight 2 v sin(a) / g stays below 2E+38 s, inside single precision, and v^2 / g below 1E+58,
 // far inside double precision (the distance and height). Only the time of flight ties the two
-// boxes; a square of the speed alone overflows only beyond 1E+154, twice the gravity beyond the
-// largest double's half.
+// boxes; the square of the speed fails on its own beyond 1E+154, twice the gravity beyond half
+// the largest double, whatever the other box holds.
 constexpr double speedCeiling = 1e20;  // m/s
 constexpr double gravityFloor = 1e-18; // m/s^2
-constexpr double gravityCeiling = std::numeric_limits<double>::max() / 2;
+constexpr double unbounded = std::numeric_limits<double>::infinity();
 
-// Orders of magnitude by which a value lies outside its range; 0 inside it.
+// Orders of magnitude by which a value lies outside its range: 0 inside it, unbounded when it
+// fails with every value of the other box.
 double speedExcess(double v) {
-    return std::isfinite(v) ? std::max(0.0, std::log10(v / speedCeiling))
-                            : std::numeric_limits<double>::infinity();
+    return std::isfinite(v * v) ? std::max(0.0, std::log10(v / speedCeiling)) : unbounded;
 }
 double gravityExcess(double g) {
-    if (!(g > 0) || !std::isfinite(g))
-        return std::numeric_limits<double>::infinity();
-    return std::max({0.0, std::log10(gravityFloor / g), std::log10(g / gravityCeiling)});
+    return g > 0 && std::isfinite(2 * g) ? std::max(0.0, std::log10(gravityFloor / g)) : unbounded;
 }
 
 } // namespace
@@ -131,16 +129,12 @@ LaunchFacts Flight::launchFacts(double v0, double angle, double g, const FinalRe
     facts.speed = tk::GeneralNumber(v0, locale);
     facts.angle = tk::GeneralNumber(angle, locale);
     facts.gravity = tk::GeneralNumber(g, locale);
-    facts.typedSpeed = launchedTexts->speed;
-    facts.typedAngle = launchedTexts->angle;
-    facts.typedGravity = launchedTexts->gravity;
     facts.totalTime = tk::GeneralNumber(r.totalTime, locale);
     facts.distance = tk::GeneralNumber(r.distance, locale);
     facts.maxHeight = tk::GeneralNumber(r.maxHeight, locale);
     facts.impactSpeed = tk::GeneralNumber(r.impactSpeed, locale);
     facts.v0 = v0;
     facts.angleDegrees = angle;
-    facts.angleFlown = 90.0 - sngAngle;
     facts.g = g;
     facts.vx = dblVelocity[1];
     facts.vy = dblVelocity[2];

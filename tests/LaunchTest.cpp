@@ -1,9 +1,10 @@
-#include "notebook/HistoryTable.h"
 #include "notebook/StepTable.h"
 #include "notebook/WorkedSolution.h"
 #include "support/WindowFixture.h"
 
+#include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace lopena::testing {
 namespace {
@@ -38,7 +39,12 @@ TEST_P(ScenarioTest, ShowsTheResultsAndLandsOnTheFirstTickBelowTheGround) {
     EXPECT_EQ(w.Label3.Caption(), "Distanta parcursa : " + std::string(s.distance) + " m");
     EXPECT_EQ(w.Label4.Caption(), "Inaltime maxima: " + std::string(s.height) + " m");
     EXPECT_EQ(w.Label6.Caption(), "Viteza la impact " + std::string(s.impact));
-    const WorkedSolution solved = solve(*w.notebook.current(), platform.locale());
+    // The notebook writes the inputs as numbers in the locale's notation, like the results.
+    std::string typed = std::string(s.speed) + ' ' + s.angle + ' ' + s.gravity;
+    std::replace(typed.begin(), typed.end(), s.romanian ? '.' : ',', s.romanian ? ',' : '.');
+    const Throw& row = *w.notebook.current();
+    EXPECT_EQ(row.speed + ' ' + row.angle + ' ' + row.gravity, typed);
+    const WorkedSolution solved = solve(row, platform.locale());
     EXPECT_EQ(solved.T + ' ' + solved.D + ' ' + solved.H + ' ' + solved.V,
               std::string(s.time) + ' ' + s.distance + ' ' + s.height + ' ' + s.impact);
     EXPECT_EQ(w.Label7.Caption(), "Coordonata X : " + std::string(s.distance) + " m");
@@ -107,30 +113,13 @@ INSTANTIATE_TEST_SUITE_P(Launch, RefusedLaunchTest,
                                            Refused{"gravity_far_below", "50", "1E-37", false},
                                            Refused{"both_gravity_farther", "1e25", "1e-25", false},
                                            Refused{"both_speed_farther", "1e30", "1e-20", true},
+                                           Refused{"twice_g_fails", "1e21", "9E307", false},
                                            Refused{"speed_alone_to_blame", "1E40", "9.806", true},
                                            Refused{"twice_gravity_overflows", "50", "9E307", false},
                                            Refused{"speed_overflows", "1e300", "9.806", true}),
                          rowName);
 
 class FlightTest : public WindowTest {};
-
-// The history and its CSV write the inputs as numbers in the locale's notation, as they write
-// the results; a repeated throw types the texts again.
-TEST(HistoryInputs, AreNumbersInTheLocalesNotation) {
-    for (const bool romanian : {true, false}) {
-        HeadlessPlatform platform(romanian ? tk::Locale::romanian() : tk::Locale::c());
-        frmmain w(platform);
-        w.Load(platform.clock);
-        w.txtViteza.setText("2,");
-        w.txtUnghi.setText(" 73");
-        w.txtgrav.setText("9.81");
-        w.cmdFire.click();
-        const std::string csv = HistoryTable::csv(w.notebook.history(), platform.locale());
-        EXPECT_NE(csv.find(romanian ? ";2;73;9,81;0,39;" : ",2,73,9.81,0.39,"), csv.npos) << csv;
-        w.notebook.repeat(0);
-        EXPECT_EQ(w.launchedTexts->speed + w.launchedTexts->angle, "2, 73");
-    }
-}
 
 // Every speed and gravity inside their ranges launches with every other, corners included.
 TEST_F(FlightTest, SpeedsAndGravitiesInsideTheirRangesAlwaysLaunch) {
@@ -249,13 +238,10 @@ TEST_F(FlightTest, PauseFreezesBallAndClockResumeGoesOnAndStartBeginsAnew) {
 
 // A position beyond single precision ends the flight for every part: display, clock, notebook.
 TEST_F(FlightTest, PositionBeyondTheNumberRangeEndsTheFlight) {
-    struct Case {
-        const char *speed, *gravity;
-        int tick; // 0.25 s x 20 x 7.07e37 m/s passes the largest float; so does 9E300 / 2 x t^2
-    };
-    for (const Case& c : {Case{"1e38", "9.806", 21}, Case{"1", "9E300", 2}}) {
-        launch(c.speed, "45", c.gravity);
-        EXPECT_EQ(flyUntilLanded(100), c.tick);
+    // 0.25 s x 20 x 7.07e37 m/s passes the largest float; so does 9E300 / 2 x (0.25 s)^2.
+    for (auto [speed, gravity, tick] : {std::tuple{"1e38", "9.806", 21}, {"1", "9E300", 2}}) {
+        launch(speed, "45", gravity);
+        EXPECT_EQ(flyUntilLanded(100), tick);
         platform.clock.advance(400);
         EXPECT_FALSE(w.Timer2.Enabled() || w.Timer3.Enabled() || w.shpBall.Visible() ||
                      w.Command1.Enabled());
@@ -266,7 +252,6 @@ TEST_F(FlightTest, PositionBeyondTheNumberRangeEndsTheFlight) {
         EXPECT_EQ(x.find_first_not_of("0123456789.", 15), std::string::npos) << x;
         const Throw& f = *w.notebook.current();
         EXPECT_TRUE(f.log.interrupted() && !f.log.landing());
-        EXPECT_EQ(StepTable::rowCount(f), f.log.size() + 1);
         EXPECT_EQ(StepTable::cell(f, f.log.size(), 0, platform.locale()), "zbor intrerupt");
     }
     w.notebook.toggleSeries(); // every angle is cut short, and the series goes on to the next
