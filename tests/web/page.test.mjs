@@ -148,7 +148,10 @@ test("the report's bytes through the save picker, through a download, and nothin
   const picker = () => { window.saved = []; window.showSaveFilePicker = async (o) => {
     if (window.cancel) throw new DOMException('cancelled', 'AbortError');
     window.asked = o.suggestedName;
-    return { name: 'raport.txt', createWritable: async () => ({ write: async (b) => window.saved.push(...b), close: async () => {} }) };
+    return { name: 'raport.txt', createWritable: async () => {
+      if (window.full) throw new Error('disc plin');
+      return { write: async (b) => window.saved.push(...b), close: async () => {} };
+    } };
   }; };
   const save = async (page) => { await page.click('#mnufile'); await page.click('#mnusave'); };
   let page = await open({ locale: 'ro-RO', init: picker });
@@ -161,6 +164,10 @@ test("the report's bytes through the save picker, through a download, and nothin
   await page.waitForFunction(() => window.saved.length > 0);
   assert.equal(await page.evaluate(() => window.asked), 'raport.txt');
   assert.equal(Buffer.from(await page.evaluate(() => window.saved)).toString('latin1'), report('07.12.2026 22:30:04'));
+  await page.evaluate(() => { window.full = true; });
+  await save(page);
+  assert.match(await page.locator('.page-dialog .message').textContent(), /^Raportul nu a putut fi salvat[^]*raport.txt[^]*disc plin/);
+  await page.click('.page-dialog button');
 
   page = await open({ locale: 'ro-RO', init: () => { window.showSaveFilePicker = undefined; } });
   await launch(page);
@@ -208,6 +215,9 @@ test('keyboard only: tab order as designed, arrows on a scroll bar, Enter launch
   await page.keyboard.press('Alt+V');
   await page.keyboard.press('g');
   assert.equal(await page.getAttribute('#mnugrid', 'aria-checked'), 'false');
+  await page.keyboard.press('Control+I');
+  await page.click('text=Porneste din nou');
+  await page.waitForSelector('#cmdFire');
 });
 
 test('a small viewport scales the window as a whole; touch launches', async () => {
