@@ -198,7 +198,7 @@ test("About is modal: the window takes no input while the flight goes on; Enter 
   assert.equal(await page.locator('#frmAbout').count(), 0);
 });
 
-test('keyboard only: tab order as designed, arrows on a scroll bar, Enter launches, access keys', async () => {
+test('keyboard only: tab order by tab index, arrows on a scroll bar, Enter launches, access keys', async () => {
   const page = await open();
   const order = [await page.evaluate(() => document.activeElement.id)];
   for (let i = 0; i < 9; ++i) {

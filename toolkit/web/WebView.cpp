@@ -123,26 +123,33 @@ WebView::WebView(tk::Form& form, WebPlatform& platform, Options options)
         const auto at = std::find(ordered.begin(), ordered.end(), c);
         addControl(*c, at == ordered.end() ? -1 : static_cast<int>(at - ordered.begin()) + 1);
     }
-    for (const tk::SceneItem& item : form.scene())
-        std::visit(
-            [&](auto* p) {
-                using T = std::remove_pointer_t<decltype(p)>;
-                if constexpr (std::is_same_v<T, tk::Shape> || std::is_same_v<T, tk::Line>)
-                    p->setObserver(this);
-                else
-                    for (const auto& [index, element] : *p)
-                        element->setObserver(this);
-            },
-            item);
+    watchScene(this);
     for (tk::MenuItem* top : form.menuBar())
         addMenu(*top, -1);
     form.setFormObserver(this);
     js_form_ready(id_, focusFirst());
 }
 
+void WebView::watchScene(tk::ControlObserver* observer) {
+    // Elements created later are copies of element 0 and take its observer with them.
+    for (const tk::SceneItem& item : form_.scene())
+        std::visit(
+            [&](auto* p) {
+                using T = std::remove_pointer_t<decltype(p)>;
+                if constexpr (std::is_same_v<T, tk::Shape> || std::is_same_v<T, tk::Line>)
+                    p->setObserver(observer);
+                else
+                    for (const auto& [index, element] : *p)
+                        element->setObserver(observer);
+            },
+            item);
+}
+
 WebView::~WebView() {
     for (tk::Control* c : controls_)
-        c->setObserver(nullptr);
+        if (c)
+            c->setObserver(nullptr);
+    watchScene(nullptr);
     for (tk::MenuItem* item : items_)
         item->setObserver(nullptr);
     form_.setFormObserver(nullptr);
@@ -173,11 +180,13 @@ void WebView::addControl(tk::Control& c, int tabPosition) {
                        (std::count(options_.live.begin(), options_.live.end(), &c) ? flag::Live : 0),
                    contentOf(c).c_str(), explanation ? explanation : "", tabPosition, group,
                    maxLength);
-    if (c.kind() == tk::Kind::HScrollBar) {
-        const auto& bar = static_cast<tk::HScrollBar&>(c);
-        js_set_range(id_, id, std::min(bar.Min(), bar.Max()), std::max(bar.Min(), bar.Max()),
-                     bar.Value());
-    }
+    if (c.kind() == tk::Kind::HScrollBar)
+        sendRange(static_cast<tk::HScrollBar&>(c), id);
+}
+
+void WebView::sendRange(const tk::HScrollBar& bar, int id) {
+    js_set_range(id_, id, std::min(bar.Min(), bar.Max()), std::max(bar.Min(), bar.Max()),
+                 bar.Value());
 }
 
 void WebView::addMenu(tk::MenuItem& item, int parent) {
@@ -233,10 +242,9 @@ void WebView::changed(tk::Control& c, tk::Prop what) {
         js_set_flags(id_, id, flagsOf(c));
         break;
     case tk::Prop::Value:
+    case tk::Prop::Range:
         if (c.kind() == tk::Kind::HScrollBar)
-            js_set_range(id_, id, static_cast<tk::HScrollBar&>(c).Min(),
-                         static_cast<tk::HScrollBar&>(c).Max(),
-                         static_cast<tk::HScrollBar&>(c).Value());
+            sendRange(static_cast<tk::HScrollBar&>(c), id);
         else
             js_set_flags(id_, id, flagsOf(c));
         break;
@@ -244,8 +252,11 @@ void WebView::changed(tk::Control& c, tk::Prop what) {
         controls_[static_cast<std::size_t>(id)] = nullptr;
         ids_.erase(&c);
         break;
-    default:
+    case tk::Prop::Caption:
+    case tk::Prop::Text:
         js_set_text(id_, id, contentOf(c).c_str());
+        break;
+    default:
         break;
     }
 }

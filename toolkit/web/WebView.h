@@ -54,6 +54,8 @@ public:
 
 private:
     void addControl(tk::Control& control, int tabPosition);
+    void watchScene(tk::ControlObserver* observer);
+    void sendRange(const tk::HScrollBar& bar, int id);
     void addMenu(tk::MenuItem& item, int parent);
     int focusFirst() const;
     tk::Control* control(int id) const;
