@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <tuple>
 
 namespace lopena::testing {
@@ -16,8 +16,8 @@ const tk::Locale c = tk::Locale::c(), ro = tk::Locale::romanian();
 
 std::string num(double value) { // as the labels write it: 15 significant digits
     char text[32];
-    return {text,
-            std::to_chars(text, text + sizeof text, value, std::chars_format::general, 15).ptr};
+    std::snprintf(text, sizeof text, "%.15g", value);
+    return text;
 }
 
 // A launch as the window accepts it: the angle turned from the vertical in single precision.

@@ -1,0 +1,243 @@
+// The built page in headless Chromium, opened from disk; time is Playwright's clock, paused, and
+// moved only by runFor. Expected numbers and texts are those the desktop shows for the same input.
+//   node tests/web/page.test.mjs build/web/lopena.html
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { pathToFileURL } from 'node:url';
+
+const { chromium } = await import(new URL('../../node_modules/playwright-core/index.mjs', import.meta.url));
+const url = pathToFileURL(process.argv[2]).href;
+const browser = await chromium.launch({ executablePath: '/usr/bin/chromium',
+  args: process.getuid() === 0 ? ['--no-sandbox'] : [] });
+const T0 = Date.UTC(2026, 11, 7, 22, 30, 0);
+const tests = [];
+const test = (name, fn) => tests.push({ name, fn });
+
+async function open({ query = '', init, ...options } = {}) {
+  const context = await browser.newContext({ viewport: { width: 1100, height: 560 }, locale: 'en-US',
+    timezoneId: 'UTC', ...options });
+  if (init) await context.addInitScript(init);
+  const page = await context.newPage();
+  await page.clock.install({ time: T0 - 60000 });
+  await page.clock.pauseAt(T0);
+  await page.goto(url + query);
+  await page.waitForSelector('#cmdFire');
+  await page.clock.runFor(1000);
+  return page;
+}
+const text = (page, id) => page.locator(`#${id}`).textContent();
+const texts = (page, ids) => Promise.all(ids.map((id) => text(page, id)));
+const results = ['Label3', 'Label4', 'Label5', 'Label6'];
+const defaults = ['Distanta parcursa : 254.946 m', 'Inaltime maxima: 63.736 m', 'Timp total: 7.21 s', 'Viteza la impact 50'];
+// The scene's pixels (device pixel ratio 1) as "r,g,b,a" at model coordinates; the ground is clear.
+const pixels = (page, points) => page.evaluate((pts) => {
+  const c = document.getElementById('scene').getContext('2d');
+  return pts.map(([x, y]) => c.getImageData(x, y, 1, 1).data.join());
+}, points);
+const [clear, black] = ['0,0,0,0', '0,0,0,255'];
+const landed = (page) => page.locator('#Command1').isDisabled();
+const launch = async (page) => { await page.click('#cmdFire'); };
+
+test('start-up: title, layout at its pixels, idle state, grid and border drawn', async () => {
+  const page = await open();
+  assert.equal(await page.title(), 'Morvak Lopena - Aruncare pe oblica');
+  assert.equal(await page.getAttribute('html', 'lang'), 'ro');
+  const boxes = await page.evaluate(() => {
+    const client = document.querySelector('.client').getBoundingClientRect();
+    return Object.fromEntries(['Frame1', 'cmdFire', 'txtUnghi', 'hsbViteza', 'Label12', 'Frame4', 'Option1_3', 'Label5']
+      .map((id) => { const r = document.getElementById(id).getBoundingClientRect();
+        return [id, [r.left - client.left, r.top - client.top, r.width, r.height].map(Math.round)]; }));
+  });
+  assert.deepEqual(boxes, { Frame1: [8, 360, 417, 121], cmdFire: [280, 376, 65, 33], txtUnghi: [48, 432, 33, 19],
+    hsbViteza: [112, 408, 145, 17], Label12: [136, 376, 73, 33], Frame4: [888, 360, 121, 121],
+    Option1_3: [896, 400, 97, 17], Label5: [440, 432, boxes.Label5[2], 13] });
+  assert.ok(await page.locator('#Command1').isDisabled());
+  assert.ok(!(await page.locator('#chkTrail').isVisible()));
+  assert.deepEqual(await texts(page, [...results, 'Label11', 'txtRaza']).then((t) => t.slice(0, 5)),
+    ['Distanta parcursa', 'Inaltime maxima', 'Timp total', 'Viteza la impact', '0.00 sec']);
+  await page.click('#mnuview');
+  assert.deepEqual(await page.$$eval('#mnuview + .menulist [role^=menuitem]', (items) =>
+    items.map((i) => [i.id, i.getAttribute('aria-checked')])), [['mnutraiect', 'true'], ['mnugrid', 'true']]);
+  // Grid line x = 64, border x = 8, background between them; no ball.
+  assert.deepEqual(await pixels(page, [[64, 100], [8, 200], [30, 100], [12, 340]]), [black, black, clear, clear]);
+});
+
+test('default launch: four results at once, landing on tick 30 with 30 dots where the desktop draws them', async () => {
+  const page = await open();
+  await launch(page);
+  assert.deepEqual(await texts(page, results), defaults);
+  await page.clock.runFor(2900);
+  assert.ok(!(await landed(page)));
+  await page.clock.runFor(100);
+  assert.ok(await landed(page));
+  assert.deepEqual(await texts(page, ['Label7', 'Label8']), ['Coordonata X : 254.946 m', 'Coordonata Y : 0,00']);
+  const dots = [[8, 336], [17, 327], [26, 320], [35, 312], [43, 306], [52, 299], [61, 294], [70, 289], [79, 285],
+    [88, 281], [96, 278], [105, 276], [114, 274], [123, 273], [132, 272], [141, 272], [149, 273], [158, 274],
+    [167, 276], [176, 279], [185, 282], [194, 286], [202, 290], [211, 295], [220, 300], [229, 307], [238, 313],
+    [247, 321], [255, 329], [264, 337]];
+  await page.clock.runFor(20); // the next frame
+  const centres = await pixels(page, dots.map(([x, y]) => [x + 4, y + 4]));
+  assert.ok(centres.every((c) => c === centres[0]) && /,255$/.test(centres[0]) && centres[0] !== black, centres.join(' '));
+  assert.deepEqual(await pixels(page, [[277, 341], [150, 250]]), [clear, clear]);
+});
+
+test('live coordinates and the clock follow the desktop sequence; pause and resume', async () => {
+  const page = await open();
+  await launch(page);
+  const seen = [];
+  for (let i = 0; i < 3; ++i) {
+    await page.clock.runFor(200);
+    seen.push(await texts(page, ['Label7', 'Label8', 'Label11']));
+  }
+  assert.deepEqual(seen, [['Coordonata X : 08.84', 'Coordonata Y : 08.53', '6.71096038818359 sec'],
+    ['Coordonata X : 26.52', 'Coordonata Y : 23.76', '6.21096038818359 sec'],
+    ['Coordonata X : 44.19', 'Coordonata Y : 36.53', '5.71096038818359 sec']]);
+  await page.click('#Command1');
+  assert.equal(await text(page, 'Command1'), 'Reia');
+  await page.clock.runFor(5000);
+  assert.deepEqual(await texts(page, ['Label7', 'Label11']), ['Coordonata X : 44.19', '5.71096038818359 sec']);
+  await page.click('#Command1');
+  await page.clock.runFor(2400);
+  assert.ok(await landed(page));
+  await page.clock.runFor(250); // a screen reader hears the labels at most 4 times a second
+  assert.match(await page.locator('[aria-live=polite]').textContent(), /Coordonata X : 254.946 m/);
+});
+
+test('inputs: corrections nest as on the desktop, the angle takes 3 characters, a refusal beeps and explains', async () => {
+  const page = await open({ init: () => { window.beeps = 0; window.AudioContext = class {
+    createOscillator() { ++window.beeps; return { frequency: {}, connect: (g) => g, start() {}, stop() {} }; }
+    createGain() { return { gain: {}, connect: () => {} }; } }; } });
+  for (const [box, typed, shown] of [['txtUnghi', '91', '90'], ['txtUnghi', '0', '1'], ['txtUnghi', '', '1'],
+    ['txtUnghi', '1e3', '90'], ['txtViteza', '-', '1'], ['txtViteza', '2,5', '2,5'], ['txtViteza', '0,5', '1'],
+    ['txtViteza', '1000', '1000']]) {
+    await page.fill(`#${box}`, typed);
+    assert.equal(await page.inputValue(`#${box}`), shown, `${box} ${typed}`);
+  }
+  await page.locator('#txtUnghi').selectText();
+  await page.keyboard.type('1.55');
+  assert.equal(await page.inputValue('#txtUnghi'), '1.5');
+  await page.click('#hsbViteza .arrow.down');
+  assert.equal(await page.inputValue('#txtViteza'), ' 49');
+  await page.click('#HSBRaza .arrow.up');
+  assert.equal(await page.inputValue('#txtRaza'), ' 10');
+  await page.fill('#txtgrav', '0');
+  await launch(page);
+  assert.equal(await page.evaluate(() => window.beeps), 1);
+  assert.equal(await page.evaluate(() => [document.activeElement.id, document.activeElement.selectionStart,
+    document.activeElement.selectionEnd].join()), 'txtgrav,0,1');
+  assert.ok((await page.locator('#txtgrav_tip').textContent()).length > 10);
+  assert.equal(await text(page, 'Label3'), 'Distanta parcursa');
+});
+
+test('a Romanian browser shows a decimal comma; ?lang=en overrides it', async () => {
+  for (const [locale, query, time] of [['ro-RO', '', 'Timp total: 7,21 s'], ['ro-RO', '?lang=en', 'Timp total: 7.21 s'],
+    ['en-US', '?lang=ro', 'Timp total: 7,21 s']]) {
+    const page = await open({ locale, query });
+    await launch(page);
+    assert.equal(await text(page, 'Label5'), time, `${locale}${query}`);
+  }
+});
+
+const report = (date) => [`Raport creat de Morvak Aplicatie Lopena-Aruncarea oblica la ${date}`, '',
+  'Acceleratia gravitationala : 9.806',
+  'Corpul de raza 9 u avea o viteza initiala de 50 m/s si a fost lansat sub unghiul de 45 grade',
+  'Distanta parcursa : 254,946 m', 'Inaltime maxima: 63,736 m', 'Timp total: 7,21 s', 'Viteza la impact 50']
+  .map((l) => `${l}\r\n`).join('');
+
+test("the report's bytes through the save picker, through a download, and nothing on cancel", async () => {
+  const picker = () => { window.saved = []; window.showSaveFilePicker = async (o) => {
+    if (window.cancel) throw new DOMException('cancelled', 'AbortError');
+    window.asked = o.suggestedName;
+    return { name: 'raport.txt', createWritable: async () => {
+      if (window.full) throw new Error('disc plin');
+      return { write: async (b) => window.saved.push(...b), close: async () => {} };
+    } };
+  }; };
+  const save = async (page) => { await page.click('#mnufile'); await page.click('#mnusave'); };
+  let page = await open({ locale: 'ro-RO', init: picker });
+  await launch(page);
+  await page.clock.runFor(3000);
+  await page.evaluate(() => { window.cancel = true; });
+  await save(page);
+  await page.evaluate(() => { window.cancel = false; });
+  await save(page);
+  await page.waitForFunction(() => window.saved.length > 0);
+  assert.equal(await page.evaluate(() => window.asked), 'raport.txt');
+  assert.equal(Buffer.from(await page.evaluate(() => window.saved)).toString('latin1'), report('07.12.2026 22:30:04'));
+  await page.evaluate(() => { window.full = true; });
+  await save(page);
+  assert.match(await page.locator('.page-dialog .message').textContent(), /^Raportul nu a putut fi salvat[^]*raport.txt[^]*disc plin/);
+  await page.click('.page-dialog button');
+
+  page = await open({ locale: 'ro-RO', init: () => { window.showSaveFilePicker = undefined; } });
+  await launch(page);
+  await save(page);
+  assert.equal(await page.inputValue('#fileName'), 'raport.txt');
+  await page.fill('#fileName', 'lansare');
+  const [download] = await Promise.all([page.waitForEvent('download'), page.click('.page-dialog button >> nth=0')]);
+  assert.equal(download.suggestedFilename(), 'lansare');
+  assert.equal(readFileSync(await download.path(), 'latin1'), report('07.12.2026 22:30:01'));
+});
+
+test("About is modal: the window takes no input while the flight goes on; Enter and Esc close it", async () => {
+  const page = await open();
+  await launch(page);
+  await page.keyboard.press('Control+D');
+  assert.equal(await text(page, 'lblVersion'), 'Versiunea 1.0.3');
+  await page.evaluate(() => { document.getElementById('cmdClear').click(); document.getElementById('mnugrid').click(); });
+  await page.clock.runFor(3000);
+  assert.ok(await landed(page));
+  // Neither the grid switch nor the clear reached the window.
+  assert.deepEqual(await pixels(page, [[64, 100], [92, 285]]).then((p) => p.map((c) => c.endsWith(',255'))), [true, true]);
+  await page.keyboard.press('Escape');
+  assert.equal(await page.locator('#frmAbout').count(), 0);
+  await page.click('#mnuhelp');
+  await page.click('#mnuabout');
+  assert.equal(await text(page, 'lblVersion'), 'Versiunea 1.0.3');
+  await page.keyboard.press('Enter');
+  assert.equal(await page.locator('#frmAbout').count(), 0);
+});
+
+test('keyboard only: tab order by tab index, arrows on a scroll bar, Enter launches, access keys', async () => {
+  const page = await open();
+  const order = [await page.evaluate(() => document.activeElement.id)];
+  for (let i = 0; i < 9; ++i) {
+    await page.keyboard.press('Tab');
+    order.push(await page.evaluate(() => document.activeElement.closest('[id]').id));
+  }
+  assert.deepEqual(order, ['txtUnghi', 'txtViteza', 'cmdFire', 'hsbViteza', 'hsbUnghi', 'cmdClear', 'txtgrav',
+    'txtRaza', 'HSBRaza', 'Option1_3']);
+  await page.focus('#hsbUnghi');
+  await page.keyboard.press('ArrowRight');
+  assert.equal(await page.inputValue('#txtUnghi'), ' 46');
+  await page.keyboard.press('Enter');
+  assert.equal(await text(page, 'Label3'), 'Distanta parcursa : 254.791 m');
+  await page.keyboard.press('Alt+V');
+  await page.keyboard.press('g');
+  assert.equal(await page.getAttribute('#mnugrid', 'aria-checked'), 'false');
+  await page.keyboard.press('Control+I');
+  await page.click('text=Porneste din nou');
+  await page.waitForSelector('#cmdFire');
+});
+
+test('a small viewport scales the window as a whole; touch launches', async () => {
+  const page = await open({ viewport: { width: 683, height: 384 }, hasTouch: true });
+  const r = await page.locator('#frmmain').boundingBox();
+  assert.ok(r.width <= 683 && r.height <= 384 && Math.abs(r.width / r.height - 1018 / 514) < 0.01, JSON.stringify(r));
+  await page.tap('#cmdFire');
+  assert.equal(await text(page, 'Label3'), defaults[0]);
+});
+
+let failed = 0;
+for (const { name, fn } of tests) {
+  try {
+    await fn();
+    console.log(`ok   ${name}`);
+  } catch (e) {
+    ++failed;
+    console.log(`FAIL ${name}\n${e.stack}`);
+  }
+}
+await browser.close();
+console.log(`${tests.length - failed}/${tests.length} passed`);
+process.exit(failed ? 1 : 0);

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "toolkit/Platform.h"
+
+#include <string>
+#include <vector>
+
+namespace tkweb {
+
+class WebScheduler;
+class WebView;
+
+// The browser's services: its language, its timers, the date, dialogs of the page (the modal
+// calls unwind the C++ stack while the page waits and return when the dialog closes), saving
+// through the File System Access API or a download, and a beep through Web Audio.
+class WebPlatform : public tk::Platform {
+public:
+    explicit WebPlatform(WebScheduler& scheduler);
+
+    const tk::Locale& locale() const override { return locale_; }
+    tk::Scheduler& scheduler() override;
+    std::string nowGeneralDate() override;
+    void refuseInput(tk::TextBox& box, const std::string& explanation) override;
+    void showModal(tk::Form& form, tk::Form& owner) override;
+    void closeWindow(tk::Form& form) override;
+    std::optional<std::string> askSaveFileName(tk::Form& owner,
+                                               const tk::SaveFileRequest& request) override;
+    std::optional<std::string> writeFileAtomically(const std::string& path,
+                                                   const std::string& bytes) override;
+    void showError(tk::Form& owner, const std::string& title, const std::string& text) override;
+
+    // The views of the page's windows, by id.
+    int add(WebView& view);
+    void remove(WebView& view);
+    WebView* view(int id) const;
+    // Whether a window takes input now: only the topmost dialog, or the main window when none
+    // is open.
+    bool takesInput(int id) const;
+
+private:
+    WebView* viewOf(const tk::Form& form) const;
+    WebScheduler& scheduler_;
+    tk::Locale locale_;
+    std::vector<WebView*> views_;
+    // Ids of the open modal windows, the topmost last; -1 stands for a dialog of the page
+    // itself (the Save prompt, a message).
+    std::vector<int> modal_;
+    bool ended_ = false;
+};
+
+} // namespace tkweb

@@ -1,0 +1,615 @@
+// The page side of the web binding: renders the forms of the C++ object model as HTML controls
+// and a canvas, and forwards the page's events and the browser's timers to the model. It holds no
+// rule of the program: every number, text and decision comes from the C++ side.
+
+// Kinds and flags as the C++ side numbers them (tk::Kind, WebView's flags).
+const Kind = { Frame: 0, Label: 1, TextBox: 2, CommandButton: 3, HScrollBar: 4, CheckBox: 5,
+  OptionButton: 6, PictureBox: 9 };
+const F = { Visible: 1, Enabled: 2, AutoSize: 4, WordWrap: 8, Centred: 16, Default: 32,
+  Cancel: 64, Locked: 128, Live: 256, Checked: 512 };
+const Key = { Enter: 1, Escape: 2 };
+// The scroll bar's requests: set, small step down/up, large step down/up, minimum, maximum.
+const Scroll = { Set: 0, SmallDown: 1, SmallUp: 2, LargeDown: 3, LargeUp: 4, Min: 5, Max: 6 };
+const MENU_BAR_HEIGHT = 20;
+const LIVE_SPACING_MS = 250; // a screen reader hears the live labels at most 4 times a second
+
+const el = (tag, props = {}, ...children) => {
+  const e = Object.assign(document.createElement(tag), props);
+  e.append(...children);
+  return e;
+};
+const colour = (c) => c < 0 ? '#000' : `rgb(${c & 255},${(c >> 8) & 255},${(c >> 16) & 255})`;
+// A caption's access key: the letter after "&", shown underlined.
+function mnemonic(caption) {
+  const at = caption.indexOf('&');
+  if (at < 0 || at + 1 >= caption.length) return { node: document.createTextNode(caption), key: '' };
+  const span = el('span', {}, caption.slice(0, at), el('u', {}, caption[at + 1]), caption.slice(at + 2));
+  return { node: span, key: caption[at + 1].toLowerCase() };
+}
+
+export function startLopena(createModule, host = document.body) {
+  const M = {};
+  const forms = [];
+  const timers = new Map();
+  const picked = new Map(); // save-file handles by the name the C++ side was given
+  const query = new URLSearchParams(location.search);
+  const language = query.get('lang') || navigator.language || 'ro';
+  let audio = null;
+  let scale = 1;
+  const live = { region: el('div', { className: 'sr-only' }), texts: new Map(), due: false, last: -1e9 };
+  live.region.setAttribute('aria-live', 'polite');
+  host.append(live.region);
+
+  // Calls into C++ with a string argument.
+  const withString = (s, call) => {
+    const p = M.tk.cstr(s);
+    try { call(p); } finally { M._free(p); }
+  };
+  const send = (form, fn, ...args) => M[fn](form, ...args);
+
+  function fitToViewport() {
+    const main = forms[0];
+    if (!main) return;
+    const w = main.width + 2, h = main.height + MENU_BAR_HEIGHT + 2;
+    scale = Math.min(1, innerWidth / w, innerHeight / h);
+    main.root.style.transform = scale < 1 ? `scale(${scale})` : '';
+    main.root.style.left = `${Math.max(0, (innerWidth - w * scale) / 2)}px`;
+  }
+
+  // The canvas and the trail layer at the device's pixel ratio, one model pixel a CSS pixel.
+  function sizeCanvas(f, canvas = f.canvas) {
+    const r = f.ratio = devicePixelRatio || 1;
+    canvas.width = Math.round(f.width * r);
+    canvas.height = Math.round(f.height * r);
+    canvas.getContext('2d').setTransform(r, 0, 0, r, 0, 0);
+  }
+
+  function watchRatio(f) {
+    const query = matchMedia(`(resolution: ${devicePixelRatio}dppx)`);
+    query.addEventListener('change', () => {
+      sizeCanvas(f);
+      if (f.layer) sizeCanvas(f, f.layer);
+      M._lopena_repaint(f.id);
+      watchRatio(f);
+    }, { once: true });
+  }
+
+  function drawShape(ctx, form, x, y, w, h, filled, fill) {
+    ctx.beginPath();
+    if (form === 0) ctx.rect(x + 0.5, y + 0.5, w - 1, h - 1);
+    else if (form === 1) ctx.ellipse(x + w / 2, y + h / 2, (w - 1) / 2, (h - 1) / 2, 0, 0, 2 * Math.PI);
+    else ctx.roundRect(x + 0.5, y + 0.5, w - 1, h - 1, Math.min(w - 1, h - 1) / 4);
+    if (filled) {
+      ctx.fillStyle = colour(fill);
+      if (form === 0) ctx.fillRect(x, y, w, h); else ctx.fill();
+    }
+    ctx.lineWidth = 1;
+    ctx.strokeStyle = '#000';
+    ctx.stroke();
+  }
+
+  function layerOf(f) {
+    if (!f.layer) {
+      f.layer = el('canvas');
+      f.layerCtx = f.layer.getContext('2d');
+      sizeCanvas(f, f.layer);
+    }
+    return f.layerCtx;
+  }
+
+  function announce(f, id, text) {
+    live.texts.set(`${f.id}:${id}`, text);
+    if (live.due) return;
+    live.due = true;
+    const wait = Math.max(0, live.last + LIVE_SPACING_MS - performance.now());
+    setTimeout(() => {
+      live.due = false;
+      live.last = performance.now();
+      live.region.textContent = [...live.texts.values()].join('. ');
+    }, wait);
+  }
+
+  function beep() {
+    try {
+      audio = audio || new AudioContext();
+      const tone = audio.createOscillator(), gain = audio.createGain();
+      tone.frequency.value = 880;
+      gain.gain.value = 0.1;
+      tone.connect(gain).connect(audio.destination);
+      tone.start();
+      tone.stop(audio.currentTime + 0.12);
+    } catch { /* no sound device: the selection and the tip remain */ }
+  }
+
+  // A dialog of the page itself (the file-name prompt, a message); resolves with its answer.
+  function pageDialog(title, body, buttons, focus) {
+    return new Promise((resolve) => {
+      const d = el('dialog', { className: 'page-dialog' }, el('div', { className: 'title' }, title), body,
+        el('div', { className: 'buttons' }, ...buttons.map(([caption, value]) =>
+          el('button', { textContent: caption, onclick: () => { d.close(); d.remove(); resolve(value()); } }))));
+      d.setAttribute('aria-label', title);
+      d.addEventListener('cancel', (e) => { e.preventDefault(); d.close(); d.remove(); resolve(null); });
+      host.append(d);
+      d.showModal();
+      (focus || d.querySelector('button')).focus();
+      focus?.select?.();
+    });
+  }
+
+  function scrollBar(f, id, node) {
+    const [down, track, up] = node.children;
+    const thumb = track.firstChild;
+    const ask = (action, value = 0) => send(f.id, '_lopena_scroll', id, action, value);
+    down.addEventListener('pointerdown', (e) => { e.preventDefault(); node.focus(); ask(Scroll.SmallDown); });
+    up.addEventListener('pointerdown', (e) => { e.preventDefault(); node.focus(); ask(Scroll.SmallUp); });
+    track.addEventListener('pointerdown', (e) => {
+      if (e.target === thumb) return;
+      e.preventDefault();
+      node.focus();
+      const t = thumb.getBoundingClientRect();
+      ask(e.clientX < t.left ? Scroll.LargeDown : Scroll.LargeUp);
+    });
+    // Only the end of a drag is a change, as on the desktop.
+    thumb.addEventListener('pointerdown', (e) => {
+      e.preventDefault();
+      node.focus();
+      thumb.setPointerCapture(e.pointerId);
+      const start = e.clientX, left = thumb.offsetLeft;
+      const room = track.clientWidth - thumb.offsetWidth;
+      const at = (ev) => Math.min(room, Math.max(0, left + (ev.clientX - start) / scale));
+      thumb.onpointermove = (ev) => { thumb.style.left = `${at(ev)}px`; };
+      thumb.onpointerup = (ev) => {
+        thumb.onpointermove = thumb.onpointerup = null;
+        const r = node.range;
+        ask(Scroll.Set, r.min + Math.round((at(ev) / Math.max(1, room)) * (r.max - r.min)));
+        placeThumb(node);
+      };
+    });
+    node.addEventListener('keydown', (e) => {
+      const action = { ArrowLeft: Scroll.SmallDown, ArrowUp: Scroll.SmallDown, ArrowRight: Scroll.SmallUp,
+        ArrowDown: Scroll.SmallUp, PageUp: Scroll.LargeDown, PageDown: Scroll.LargeUp, Home: Scroll.Min,
+        End: Scroll.Max }[e.key];
+      if (action === undefined) return;
+      e.preventDefault();
+      ask(action);
+    });
+  }
+
+  function placeThumb(node) {
+    const r = node.range, track = node.children[1], thumb = track.firstChild;
+    const room = track.clientWidth - thumb.offsetWidth;
+    thumb.style.left = `${r.max > r.min ? ((r.value - r.min) / (r.max - r.min)) * room : 0}px`;
+    node.setAttribute('aria-valuemin', r.min);
+    node.setAttribute('aria-valuemax', r.max);
+    node.setAttribute('aria-valuenow', r.value);
+  }
+
+  function makeControl(f, id, kind, name, flags, text, description, tab, group, maxLength) {
+    let node, focusable;
+    switch (kind) {
+      case Kind.Frame:
+        node = el('fieldset', {}, el('legend', { textContent: text }), el('div', { className: 'inner' }));
+        node.holder = node.lastChild;
+        break;
+      case Kind.Label:
+        node = el('div', { className: 'label', textContent: text });
+        node.classList.toggle('auto', !!(flags & F.AutoSize));
+        node.classList.toggle('wrap', !!(flags & F.WordWrap));
+        node.classList.toggle('centred', !!(flags & F.Centred));
+        break;
+      case Kind.TextBox:
+        node = focusable = el('input', { type: 'text', value: text, readOnly: !!(flags & F.Locked), spellcheck: false });
+        if (maxLength > 0) node.maxLength = maxLength;
+        node.addEventListener('input', () => withString(node.value, (p) => send(f.id, '_lopena_text', id, p)));
+        break;
+      case Kind.CommandButton:
+        node = focusable = el('button', { type: 'button', textContent: text });
+        node.classList.toggle('default', !!(flags & F.Default));
+        node.addEventListener('click', () => send(f.id, '_lopena_click', id));
+        break;
+      case Kind.HScrollBar:
+        node = focusable = el('div', { className: 'scrollbar' }, el('div', { className: 'arrow down' }),
+          el('div', { className: 'track' }, el('div', { className: 'thumb' })), el('div', { className: 'arrow up' }));
+        node.setAttribute('role', 'scrollbar');
+        node.setAttribute('aria-orientation', 'horizontal');
+        node.range = { min: 0, max: 0, value: 0 };
+        scrollBar(f, id, node);
+        break;
+      case Kind.CheckBox:
+      case Kind.OptionButton: {
+        const input = focusable = el('input', { type: kind === Kind.CheckBox ? 'checkbox' : 'radio' });
+        if (kind === Kind.OptionButton) input.name = `${f.name}_group${group}`;
+        node = el('label', { className: 'option' }, input, el('span', { textContent: text }));
+        node.input = input;
+        input.addEventListener(kind === Kind.CheckBox ? 'click' : 'change', () => send(f.id, '_lopena_click', id));
+        break;
+      }
+      case Kind.PictureBox:
+        node = el('div', { className: 'picture' }, icon(32));
+        break;
+      default:
+        node = el('div');
+    }
+    node.id = name;
+    node.kind = kind;
+    if (focusable && tab > 0) focusable.tabIndex = tab;
+    if (focusable && tab < 0) focusable.tabIndex = -1;
+    node.focusable = focusable;
+    if (description) {
+      // Captions name their control; the explanation describes it. Boxes and bars have no caption.
+      if (kind === Kind.TextBox || kind === Kind.HScrollBar) focusable.setAttribute('aria-label', description);
+      else (focusable || node).setAttribute('aria-description', description);
+    }
+    return node;
+  }
+
+  // The program's icon: a thin white cross, outlined in black, on a transparent ground.
+  function icon(size) {
+    const c = el('canvas', { width: size, height: size });
+    const x = c.getContext('2d'), mid = size / 2, arm = 8;
+    x.fillStyle = '#000';
+    x.fillRect(mid - 2, mid - arm - 1, 3, 2 * arm + 3);
+    x.fillRect(mid - arm - 1, mid - 2, 2 * arm + 3, 3);
+    x.fillStyle = '#fff';
+    x.fillRect(mid - 1, mid - arm, 1, 2 * arm + 1);
+    x.fillRect(mid - arm, mid - 1, 2 * arm + 1, 1);
+    return c;
+  }
+
+  function applyFlags(f, id, flags) {
+    const node = f.controls[id];
+    node.hidden = !(flags & F.Visible);
+    const enabled = !!(flags & F.Enabled);
+    if (node.focusable) {
+      node.focusable.disabled = !enabled;
+      node.focusable.setAttribute('aria-disabled', String(!enabled));
+    }
+    node.classList.toggle('disabled', !enabled);
+    if (node.input) node.input.checked = !!(flags & F.Checked);
+  }
+
+  // Menus: the bar's menus open by click, Alt and their access key; items by click, Enter or
+  // their access key; Ctrl shortcuts from anywhere in the window.
+  function openMenu(f, menu, focusFirst) {
+    closeMenus(f);
+    f.openMenu = menu;
+    f.menuReturn = f.menuReturn || document.activeElement;
+    menu.button.setAttribute('aria-expanded', 'true');
+    menu.list.hidden = false;
+    if (focusFirst) menu.list.querySelector('[role^=menuitem]')?.focus();
+  }
+  function closeMenus(f, restore) {
+    if (!f.openMenu) return;
+    f.openMenu.button.setAttribute('aria-expanded', 'false');
+    f.openMenu.list.hidden = true;
+    f.openMenu = null;
+    if (restore && f.menuReturn) f.menuReturn.focus?.();
+    if (restore) f.menuReturn = null;
+  }
+  function menuKeys(f, e) {
+    const menu = f.openMenu;
+    const items = [...menu.list.querySelectorAll('[role^=menuitem]')];
+    const at = items.indexOf(document.activeElement);
+    const tops = f.menus;
+    if (e.key === 'ArrowDown' || e.key === 'ArrowUp') {
+      items[(at + (e.key === 'ArrowDown' ? 1 : items.length - 1)) % items.length]?.focus();
+    } else if (e.key === 'ArrowRight' || e.key === 'ArrowLeft') {
+      const i = tops.indexOf(menu);
+      openMenu(f, tops[(i + (e.key === 'ArrowRight' ? 1 : tops.length - 1)) % tops.length], true);
+    } else if (e.key === 'Escape') {
+      closeMenus(f, true);
+    } else if (e.key.length === 1 && !e.ctrlKey && !e.altKey) {
+      items.find((i) => i.accessKeyLetter === e.key.toLowerCase())?.click();
+    } else {
+      return false;
+    }
+    e.preventDefault();
+    return true;
+  }
+
+  function keyboard(f) {
+    f.root.addEventListener('keydown', (e) => {
+      if (f.openMenu && menuKeys(f, e)) return;
+      if (e.altKey && !e.ctrlKey && e.key.length === 1) {
+        const menu = f.menus.find((m) => m.key === e.key.toLowerCase());
+        if (menu) { e.preventDefault(); openMenu(f, menu, true); }
+        return;
+      }
+      if (e.ctrlKey && !e.altKey && e.key.length === 1) {
+        const item = f.shortcuts.get(`Ctrl+${e.key.toUpperCase()}`);
+        if (item !== undefined) { e.preventDefault(); send(f.id, '_lopena_menu', item); }
+        return;
+      }
+      if (e.key === 'Enter' && e.target.tagName !== 'BUTTON') {
+        e.preventDefault();
+        send(f.id, '_lopena_key', Key.Enter);
+      } else if (e.key === 'Escape' && f.main) {
+        send(f.id, '_lopena_key', Key.Escape);
+      }
+    });
+  }
+
+  const tk = {
+    cstr(s) {
+      const n = M.lengthBytesUTF8(s) + 1, p = M._malloc(n);
+      M.stringToUTF8(s, p, n);
+      return p;
+    },
+    decimalSeparator() {
+      return new Intl.NumberFormat(language).formatToParts(1.5).find((p) => p.type === 'decimal')?.value || '.';
+    },
+    generalDate() {
+      const now = new Date();
+      return `${now.toLocaleDateString(language)} ${now.toLocaleTimeString(language)}`;
+    },
+    startTimer(id, ms) {
+      clearInterval(timers.get(id));
+      timers.set(id, setInterval(() => M._lopena_timer(id), ms));
+    },
+    stopTimer(id) {
+      clearInterval(timers.get(id));
+      timers.delete(id);
+    },
+
+    openForm(id, name, caption, width, height, main) {
+      const canvas = el('canvas', { id: main ? 'scene' : `${name}_scene` });
+      const client = el('div', { className: 'client' }, canvas);
+      Object.assign(client.style, { width: `${width}px`, height: `${height}px` });
+      const f = { id, name, width, height, main, canvas, client, ctx: canvas.getContext('2d'),
+        controls: [], menus: [], menuItems: [], shortcuts: new Map(), frame: false, closed: null };
+      forms[id] = f;
+      if (main) {
+        document.title = caption;
+        f.bar = el('div', { className: 'menubar' });
+        f.bar.setAttribute('role', 'menubar');
+        f.root = el('div', { className: 'window', id: name }, f.bar, client);
+        host.append(f.root);
+      } else {
+        f.root = el('dialog', { className: 'form-dialog', id: name }, el('div', { className: 'title' }, caption), client);
+        f.root.setAttribute('aria-label', caption);
+        f.root.addEventListener('cancel', (e) => { e.preventDefault(); send(id, '_lopena_key', Key.Escape); });
+        host.append(f.root);
+      }
+      sizeCanvas(f);
+      watchRatio(f);
+      keyboard(f);
+    },
+    addControl(form, id, kind, name, container, x, y, w, h, flags, text, description, tab, group, maxLength) {
+      const f = forms[form];
+      const node = makeControl(f, id, kind, name, flags, text, description, tab, group, maxLength);
+      f.controls[id] = node;
+      node.live = !!(flags & F.Live);
+      (container >= 0 ? f.controls[container].holder : f.client).append(node);
+      tk.setGeometry(form, id, x, y, w, h);
+      applyFlags(f, id, flags);
+    },
+    setGeometry(form, id, x, y, w, h) {
+      const node = forms[form].controls[id];
+      Object.assign(node.style, { left: `${x}px`, top: `${y}px`, height: `${h}px` });
+      if (!node.classList.contains('auto')) node.style.width = `${w}px`;
+      if (node.range) placeThumb(node);
+    },
+    setFlags(form, id, flags) {
+      applyFlags(forms[form], id, flags);
+    },
+    setText(form, id, text) {
+      const f = forms[form], node = f.controls[id];
+      if (node.kind === Kind.TextBox) {
+        if (node.value !== text) node.value = text;
+      } else if (node.kind === Kind.Frame) {
+        node.firstChild.textContent = text;
+      } else if (node.input) {
+        node.lastChild.textContent = text;
+      } else {
+        node.textContent = text;
+        if (node.live) announce(f, id, text);
+      }
+    },
+    setRange(form, id, min, max, value) {
+      const node = forms[form].controls[id];
+      node.range = { min, max, value };
+      placeThumb(node);
+    },
+    addMenu(form, id, parent, name, caption, shortcut, flags) {
+      const f = forms[form];
+      if (parent < 0) {
+        const { node, key } = mnemonic(caption);
+        const button = el('button', { type: 'button', id: name, className: 'menu', tabIndex: -1 }, node);
+        button.setAttribute('aria-haspopup', 'menu');
+        button.setAttribute('aria-expanded', 'false');
+        const list = el('div', { className: 'menulist', hidden: true });
+        list.setAttribute('role', 'menu');
+        const menu = { button, list, key };
+        button.addEventListener('click', () => (f.openMenu === menu ? closeMenus(f, true) : openMenu(f, menu, false)));
+        button.addEventListener('pointerenter', () => f.openMenu && f.openMenu !== menu && openMenu(f, menu, false));
+        f.bar.append(el('div', { className: 'menuroot' }, button, list));
+        f.menus.push(menu);
+        f.menuItems[id] = menu;
+        return;
+      }
+      const menu = f.menuItems[parent];
+      if (flags & 4) {
+        menu.list.append(el('div', { className: 'separator', role: 'separator' }));
+        return;
+      }
+      const { node, key } = mnemonic(caption);
+      const item = el('button', { type: 'button', id: name, className: 'item', tabIndex: -1 },
+        el('span', { className: 'check', textContent: '\u2713' }), el('span', { className: 'caption' }, node),
+        el('span', { className: 'shortcut', textContent: shortcut }));
+      item.accessKeyLetter = key;
+      item.setAttribute('role', flags & 1 ? 'menuitemcheckbox' : 'menuitem');
+      item.addEventListener('click', () => { closeMenus(f, true); send(f.id, '_lopena_menu', id); });
+      menu.list.append(item);
+      f.menuItems[id] = item;
+      if (shortcut) f.shortcuts.set(shortcut, id);
+      tk.setMenu(form, id, flags);
+    },
+    setMenu(form, id, flags) {
+      const item = forms[form].menuItems[id];
+      if (!item || item.list) return;
+      item.classList.toggle('checked', !!(flags & 1));
+      if (item.getAttribute('role') === 'menuitemcheckbox' || flags & 1) {
+        item.setAttribute('role', 'menuitemcheckbox');
+        item.setAttribute('aria-checked', String(!!(flags & 1)));
+      }
+      item.disabled = !(flags & 2);
+    },
+    formReady(form, focus) {
+      const f = forms[form];
+      if (!f.main) f.root.showModal();
+      // A frame's controls stand relative to its outer corner, whatever its legend does.
+      for (const node of f.controls)
+        if (node && node.kind === Kind.Frame) {
+          const a = node.getBoundingClientRect(), b = node.holder.getBoundingClientRect();
+          node.holder.style.left = `${(a.left - b.left) / scale}px`;
+          node.holder.style.top = `${(a.top - b.top) / scale}px`;
+        }
+      for (const node of f.controls) if (node?.range) placeThumb(node);
+      if (f.main) {
+        addEventListener('resize', fitToViewport);
+        fitToViewport();
+        document.addEventListener('pointerdown', (e) => { if (f.openMenu && !f.bar.contains(e.target)) closeMenus(f); });
+      }
+      const first = f.controls[focus];
+      (first?.focusable || first)?.focus();
+    },
+    draw(form, ops) {
+      const f = forms[form];
+      if (!f) return;
+      const ctx = f.ctx, r = f.ratio;
+      for (let i = 0; i < ops.length;) {
+        switch (ops[i]) {
+          case 1:
+            ctx.save();
+            ctx.beginPath();
+            ctx.rect(ops[i + 1], ops[i + 2], ops[i + 3], ops[i + 4]);
+            ctx.clip();
+            ctx.clearRect(ops[i + 1], ops[i + 2], ops[i + 3], ops[i + 4]);
+            i += 5;
+            break;
+          case 2:
+            ctx.restore();
+            i += 1;
+            break;
+          case 3:
+            drawShape(ops[i + 1] ? layerOf(f) : ctx, ops[i + 2], ops[i + 3], ops[i + 4], ops[i + 5], ops[i + 6],
+              ops[i + 7], ops[i + 8]);
+            i += 9;
+            break;
+          case 4: {
+            const width = ops[i + 6], shift = width % 2 ? 0.5 : 0;
+            const vertical = ops[i + 1] === ops[i + 3];
+            ctx.beginPath();
+            ctx.lineWidth = width;
+            ctx.lineCap = 'butt';
+            ctx.strokeStyle = colour(ops[i + 5]);
+            ctx.moveTo(ops[i + 1] + (vertical ? shift : 0), ops[i + 2] + (vertical ? 0 : shift));
+            ctx.lineTo(ops[i + 3] + (vertical ? shift : 0), ops[i + 4] + (vertical ? 0 : shift));
+            ctx.stroke();
+            i += 7;
+            break;
+          }
+          case 5:
+            if (f.layer) {
+              const [x, y, w, h] = [ops[i + 1], ops[i + 2], ops[i + 3], ops[i + 4]];
+              const sx = Math.max(0, x), sy = Math.max(0, y);
+              const sw = Math.min(f.width, x + w) - sx, sh = Math.min(f.height, y + h) - sy;
+              if (sw > 0 && sh > 0) ctx.drawImage(f.layer, sx * r, sy * r, sw * r, sh * r, sx, sy, sw, sh);
+            }
+            i += 5;
+            break;
+          case 6:
+            if (f.layer) f.layerCtx.clearRect(0, 0, f.width, f.height);
+            i += 1;
+            break;
+          default:
+            return;
+        }
+      }
+      if (!f.painted) {
+        f.painted = true;
+        if (f.main) performance.mark('lopena-first-frame');
+      }
+    },
+    requestFrame(form) {
+      requestAnimationFrame(() => M._lopena_paint(form));
+    },
+    refuse(form, id, text) {
+      const f = forms[form], node = f.controls[id];
+      beep();
+      node.focus();
+      node.select();
+      f.tip?.remove();
+      f.tip = el('div', { className: 'tip', id: `${node.id}_tip`, textContent: text, role: 'status' });
+      const box = node.getBoundingClientRect(), client = f.client.getBoundingClientRect();
+      Object.assign(f.tip.style, { left: `${(box.left - client.left) / scale}px`, top: `${(box.bottom - client.top) / scale + 2}px` });
+      f.client.append(f.tip);
+      node.setAttribute('aria-describedby', f.tip.id);
+      const tip = f.tip;
+      const drop = () => { tip.remove(); node.removeAttribute('aria-describedby'); };
+      node.addEventListener('input', drop, { once: true });
+      node.addEventListener('blur', drop, { once: true });
+    },
+    raise(form) {
+      forms[form]?.root.focus();
+    },
+    waitForm(form) {
+      const f = forms[form];
+      return new Promise((resolve) => (f.closed ? resolve() : (f.onClosed = resolve)));
+    },
+    closeForm(form) {
+      const f = forms[form];
+      if (!f || f.closed) return;
+      f.closed = true;
+      if (!f.main) { f.root.close(); f.root.remove(); }
+      f.onClosed?.();
+    },
+    endProgram(text, button) {
+      for (const id of timers.keys()) tk.stopTimer(id);
+      window.close();
+      host.replaceChildren(el('div', { className: 'ended', role: 'alert' }, el('p', { textContent: text }),
+        el('button', { type: 'button', id: 'restart', textContent: button, onclick: () => location.reload() })));
+      host.querySelector('#restart').focus();
+    },
+    async askSave(title, description, pattern, prompt, proposed, save, cancel) {
+      if (window.showSaveFilePicker) {
+        try {
+          const handle = await window.showSaveFilePicker({ suggestedName: proposed,
+            types: [{ description, accept: { 'text/plain': [pattern.replace('*', '')] } }] });
+          picked.set(handle.name, handle);
+          return handle.name;
+        } catch (e) {
+          if (e.name === 'AbortError') return null;
+        }
+      }
+      const input = el('input', { type: 'text', value: proposed, id: 'fileName' });
+      input.addEventListener('keydown', (e) => { if (e.key === 'Enter') { e.preventDefault(); input.closest('dialog').querySelector('button').click(); } });
+      const name = await pageDialog(title, el('label', { className: 'prompt' }, prompt, input),
+        [[save, () => input.value], [cancel, () => null]], input);
+      return name === null || name === '' ? null : name;
+    },
+    async writeFile(path, bytes) {
+      const handle = picked.get(path);
+      picked.delete(path);
+      try {
+        if (handle) {
+          const out = await handle.createWritable();
+          await out.write(bytes);
+          await out.close();
+        } else {
+          const url = URL.createObjectURL(new Blob([bytes], { type: 'application/octet-stream' }));
+          el('a', { href: url, download: path }).click();
+          setTimeout(() => URL.revokeObjectURL(url), 60000);
+        }
+        return null;
+      } catch (e) {
+        return e.message || String(e);
+      }
+    },
+    message(title, text, ok) {
+      return pageDialog(title, el('p', { className: 'message', textContent: text }), [[ok, () => true]]);
+    },
+  };
+  M.tk = tk;
+  return createModule(M);
+}
