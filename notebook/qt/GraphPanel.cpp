@@ -199,9 +199,10 @@ void GraphPanel::rebuild() {
           static_cast<QAbstractSeries*>(landing_)})
         if (restack && chart_->series().contains(mine))
             chart_->removeSeries(mine);
+    // The extents of everything drawn, then each axis fitted once: a range that changes sets
+    // every tick label again.
     minX_ = maxX_ = minY_ = maxY_ = 0;
-    fit(*axisX_, 0, 1);
-    fit(*axisY_, 0, 1);
+    gathering_ = true;
 
     if (withEarlier)
         for (const Throw& flight : notebook_.history()) {
@@ -237,6 +238,9 @@ void GraphPanel::rebuild() {
         mark(log.landingStep(), landing_);
     }
     current_->replace(points);
+    gathering_ = false;
+    fit(*axisX_, minX_, maxX_ > minX_ ? maxX_ : minX_ + 1); // [0, 1] with nothing drawn
+    fit(*axisY_, minY_, maxY_ > minY_ ? maxY_ : minY_ + 1);
 
     if (restack) {
         for (QLineSeries* series : earlier_)
@@ -326,6 +330,8 @@ void GraphPanel::grow(QPointF p) {
     maxX_ = std::max(maxX_, p.x());
     minY_ = std::min(minY_, p.y());
     maxY_ = std::max(maxY_, p.y());
+    if (gathering_)
+        return;
     // The range is rounded outwards, so most steps fall inside it and change nothing.
     if (p.x() < axisX_->min() || p.x() > axisX_->max()) {
         fit(*axisX_, minX_, maxX_);

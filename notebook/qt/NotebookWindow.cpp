@@ -171,15 +171,15 @@ QWidget* NotebookWindow::makeTableTab() {
                16);
     fitStepColumns(true);
     connect(steps_, &QAbstractItemModel::modelReset, stepView_, [this] { fitStepColumns(true); });
-    // Follows the flight while the last row is in sight; a pupil reading higher up stays there.
-    connect(steps_, &QAbstractItemModel::rowsAboutToBeInserted, stepView_, [this] {
-        following_ =
-            stepView_->verticalScrollBar()->value() == stepView_->verticalScrollBar()->maximum();
-    });
-    connect(steps_, &QAbstractItemModel::rowsInserted, stepView_, [this] {
-        fitStepColumns(false);
+    connect(steps_, &QAbstractItemModel::rowsInserted, stepView_, [this] { fitStepColumns(false); });
+    // Follows the flight while the last row is in sight, also when new rows or a wider column
+    // (and with it a horizontal scroll bar) move the end; a pupil reading higher up stays there.
+    QScrollBar* rows = stepView_->verticalScrollBar();
+    connect(rows, &QScrollBar::valueChanged, stepView_,
+            [this, rows](int value) { following_ = value == rows->maximum(); });
+    connect(rows, &QScrollBar::rangeChanged, stepView_, [this, rows](int, int maximum) {
         if (following_)
-            stepView_->scrollToBottom(); // lays the new rows out first
+            rows->setValue(maximum);
     });
 
     auto* copy = new QAction(QStringLiteral("Copiaza"), stepView_);
