@@ -1,7 +1,10 @@
 #include "notebook/qt/CachedTextDelegate.h"
 
 #include <QApplication>
+#include <QGlyphRun>
 #include <QPainter>
+
+#include <cmath>
 
 namespace lopena {
 
@@ -11,7 +14,7 @@ constexpr int textMargin = 3;          // as the style's item margin
 } // namespace
 
 const QStaticText& CachedTextDelegate::layout(const QString& text, const QFont& font) const {
-    QHash<QString, QStaticText>& cache = cache_[(font.bold() ? 1 : 0) + (font.italic() ? 2 : 0)];
+    QHash<QString, QStaticText>& cache = cache_[style(font)];
     auto found = cache.find(text);
     if (found != cache.end())
         return *found;
@@ -22,6 +25,56 @@ const QStaticText& CachedTextDelegate::layout(const QString& text, const QFont& 
     laidOut.setPerformanceHint(QStaticText::AggressiveCaching);
     laidOut.prepare(QTransform(), font);
     return *cache.insert(text, laidOut);
+}
+
+const CachedTextDelegate::Digits& CachedTextDelegate::digits(const QFont& font) const {
+    std::optional<Digits>& found = digits_[style(font)];
+    if (found)
+        return *found;
+    Digits& made = found.emplace();
+    made.font = QRawFont::fromFont(font);
+    const QString characters = QStringLiteral("0123456789,.-+E");
+    const QList<quint32> glyphs = made.font.glyphIndexesForString(characters);
+    const QList<QPointF> advances = made.font.advancesForGlyphIndexes(glyphs);
+    for (qsizetype i = 0; i < characters.size() && i < glyphs.size() && i < advances.size(); ++i) {
+        made.glyph[characters[i].unicode()] = glyphs[i];
+        made.advance[characters[i].unicode()] = advances[i].x();
+    }
+    made.ascent = made.font.ascent();
+    made.height = made.font.ascent() + made.font.descent();
+    return made;
+}
+
+bool CachedTextDelegate::drawNumber(QPainter& painter, const QString& text, const QFont& font,
+                                    const QRect& area, bool right) const {
+    const Digits& set = digits(font);
+    if (!set.font.isValid())
+        return false;
+    qreal width = 0;
+    for (QChar c : text) {
+        if (c.unicode() >= set.glyph.size() || set.glyph[c.unicode()] == 0)
+            return false;
+        width += set.advance[c.unicode()];
+    }
+    if (width > area.width())
+        return false;
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
+    glyphs.reserve(text.size());
+    positions.reserve(text.size());
+    qreal x = right ? area.right() + 1 - width : area.left();
+    for (QChar c : text) {
+        glyphs.append(set.glyph[c.unicode()]);
+        positions.append(QPointF(x, 0));
+        x += set.advance[c.unicode()];
+    }
+    QGlyphRun run;
+    run.setRawFont(set.font);
+    run.setGlyphIndexes(glyphs);
+    run.setPositions(positions);
+    painter.drawGlyphRun(
+        QPointF(0, std::round(area.top() + (area.height() - set.height) / 2 + set.ascent)), run);
+    return true;
 }
 
 void CachedTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -43,6 +96,15 @@ void CachedTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
         return;
     // The text area of a cell without icon or check box, inside the style's margin.
     const QRect area = opt.rect.adjusted(textMargin, 0, -textMargin, 0);
+    const bool right = opt.displayAlignment & Qt::AlignRight;
+    painter->save();
+    painter->setPen(opt.palette.color(
+        opt.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled,
+        opt.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+    if (drawNumber(*painter, text, opt.font, area, right)) {
+        painter->restore();
+        return;
+    }
     const QStaticText* laidOut = &layout(text, opt.font);
     QSizeF size = laidOut->size();
     if (size.width() > area.width()) {
@@ -51,14 +113,9 @@ void CachedTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
                           opt.font);
         size = laidOut->size();
     }
-    const qreal x =
-        opt.displayAlignment & Qt::AlignRight ? area.right() + 1 - size.width() : area.left();
+    const qreal x = right ? area.right() + 1 - size.width() : area.left();
     const qreal y = area.top() + (area.height() - size.height()) / 2;
-    painter->save();
     painter->setFont(opt.font);
-    painter->setPen(opt.palette.color(
-        opt.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled,
-        opt.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
     painter->setClipRect(opt.rect);
     painter->drawStaticText(QPointF(x, y), *laidOut);
     painter->restore();

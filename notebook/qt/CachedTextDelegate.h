@@ -1,13 +1,19 @@
 #pragma once
 
 #include <QHash>
+#include <QRawFont>
 #include <QStaticText>
 #include <QStyledItemDelegate>
+
+#include <array>
+#include <optional>
 
 namespace lopena {
 
 // Paints cells like the standard delegate, but keeps the laid-out text of each cell: a table
-// that grows by a row every step repaints its visible rows without shaping their text again.
+// that grows by a row every step repaints its visible rows without shaping their text again,
+// and a new number is set from the glyphs of its digits, laid out once per font. A text too
+// wide for its cell ends in an ellipsis.
 class CachedTextDelegate : public QStyledItemDelegate {
     Q_OBJECT
 
@@ -17,10 +23,23 @@ public:
                const QModelIndex& index) const override;
 
 private:
+    // The glyphs and advances of the characters numbers are written with, in one font.
+    struct Digits {
+        QRawFont font;
+        std::array<quint32, 128> glyph{}; // 0 for a character that is not one of them
+        std::array<qreal, 128> advance{};
+        qreal ascent = 0, height = 0;
+    };
+    static int style(const QFont& font) { return (font.bold() ? 1 : 0) + (font.italic() ? 2 : 0); }
     const QStaticText& layout(const QString& text, const QFont& font) const;
+    const Digits& digits(const QFont& font) const;
+    // Draws `text` from the glyphs of its digits if it is a number that fits `area`.
+    bool drawNumber(QPainter& painter, const QString& text, const QFont& font, const QRect& area,
+                    bool right) const;
 
     // Texts by font (bold, italic) and content; dropped whole when it grows large.
     mutable QHash<QString, QStaticText> cache_[4];
+    mutable std::optional<Digits> digits_[4]; // by font, as the texts
 };
 
 } // namespace lopena

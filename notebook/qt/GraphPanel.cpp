@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace lopena {
 
@@ -178,9 +179,16 @@ QPointF GraphPanel::point(const FlightStep& step) const {
 void GraphPanel::rebuild() {
     curveOnly_ = false;
     const Graph& graph = graphs[std::max(choice_->currentIndex(), 0)];
-    axisX_->setTitleText(QString::fromUtf8(graph.xTitle));
-    axisY_->setTitleText(QString::fromUtf8(graph.yTitle));
-    // Earlier throws go in first, so that the current one is drawn over them.
+    // Titles and series stay as they are where nothing changed: each change lays the chart out.
+    for (auto [axis, title] : {std::pair(axisX_, graph.xTitle), std::pair(axisY_, graph.yTitle)})
+        if (axis->titleText() != QString::fromUtf8(title))
+            axis->setTitleText(QString::fromUtf8(title));
+    const Throw* now = notebook_.current();
+    const bool withEarlier = compare_->isChecked() && now && notebook_.history().size() > 1;
+    // Earlier throws go in first, so that the current one is drawn over them: the current one
+    // is taken out and put back only when earlier ones come or go.
+    const bool restack =
+        withEarlier || !earlier_.empty() || !chart_->series().contains(current_);
     for (QLineSeries* series : earlier_) {
         chart_->removeSeries(series);
         delete series;
@@ -189,14 +197,14 @@ void GraphPanel::rebuild() {
     for (QAbstractSeries* mine :
          {static_cast<QAbstractSeries*>(current_), static_cast<QAbstractSeries*>(highest_),
           static_cast<QAbstractSeries*>(landing_)})
-        if (chart_->series().contains(mine))
+        if (restack && chart_->series().contains(mine))
             chart_->removeSeries(mine);
+    // The extents of everything drawn, then each axis fitted once: a range that changes sets
+    // every tick label again.
     minX_ = maxX_ = minY_ = maxY_ = 0;
-    fit(*axisX_, 0, 1);
-    fit(*axisY_, 0, 1);
+    gathering_ = true;
 
-    const Throw* now = notebook_.current();
-    if (compare_->isChecked() && now)
+    if (withEarlier)
         for (const Throw& flight : notebook_.history()) {
             if (&flight == now)
                 continue;
@@ -230,16 +238,21 @@ void GraphPanel::rebuild() {
         mark(log.landingStep(), landing_);
     }
     current_->replace(points);
+    gathering_ = false;
+    fit(*axisX_, minX_, maxX_ > minX_ ? maxX_ : minX_ + 1); // [0, 1] with nothing drawn
+    fit(*axisY_, minY_, maxY_ > minY_ ? maxY_ : minY_ + 1);
 
-    for (QLineSeries* series : earlier_)
-        chart_->addSeries(series);
-    for (QAbstractSeries* mine :
-         {static_cast<QAbstractSeries*>(current_), static_cast<QAbstractSeries*>(highest_),
-          static_cast<QAbstractSeries*>(landing_)})
-        chart_->addSeries(mine);
-    for (QAbstractSeries* series : chart_->series()) {
-        series->attachAxis(axisX_);
-        series->attachAxis(axisY_);
+    if (restack) {
+        for (QLineSeries* series : earlier_)
+            chart_->addSeries(series);
+        for (QAbstractSeries* mine :
+             {static_cast<QAbstractSeries*>(current_), static_cast<QAbstractSeries*>(highest_),
+              static_cast<QAbstractSeries*>(landing_)})
+            chart_->addSeries(mine);
+        for (QAbstractSeries* series : chart_->series()) {
+            series->attachAxis(axisX_);
+            series->attachAxis(axisY_);
+        }
     }
     // Nothing to show before the first launch: no empty entries in the legend.
     current_->setVisible(now != nullptr);
@@ -257,10 +270,12 @@ QRect GraphPanel::addStep(int index) {
     constexpr int markerPad = 10; // half the marker, its outline and the antialiasing
     constexpr int linePad = 4;    // half the pen, its joins and the antialiasing
     if (now->log.highestStep() == index) {
-        if (highest_->count() > 0)
+        if (highest_->count() > 0) {
             dirty |= around(highest_->at(0), highest_->at(0), markerPad);
-        highest_->clear();
-        highest_->append(p);
+            highest_->replace(0, p);
+        } else {
+            highest_->append(p);
+        }
         dirty |= around(p, p, markerPad);
     }
     if (static_cast<std::size_t>(index) % stride_ != 0)
@@ -315,6 +330,8 @@ void GraphPanel::grow(QPointF p) {
     maxX_ = std::max(maxX_, p.x());
     minY_ = std::min(minY_, p.y());
     maxY_ = std::max(maxY_, p.y());
+    if (gathering_)
+        return;
     // The range is rounded outwards, so most steps fall inside it and change nothing.
     if (p.x() < axisX_->min() || p.x() > axisX_->max()) {
         fit(*axisX_, minX_, maxX_);

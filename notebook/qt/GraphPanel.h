@@ -80,6 +80,7 @@ private:
     // whole bounding box.
     bool curveOnly_ = false;
     bool axesMoved_ = false; // an axis range changed since the steps began to arrive
+    bool gathering_ = false; // rebuilding: grow() only takes the extents in
     QRect curveDirty_;
     // The extent of every point drawn, in the graph's units; the origin always included.
     double minX_ = 0, maxX_ = 0, minY_ = 0, maxY_ = 0;

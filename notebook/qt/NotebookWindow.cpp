@@ -30,6 +30,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <cmath>
 #include <initializer_list>
 
 namespace lopena {
@@ -165,15 +166,15 @@ QWidget* NotebookWindow::makeTableTab() {
                16);
     fitStepColumns(true);
     connect(steps_, &QAbstractItemModel::modelReset, stepView_, [this] { fitStepColumns(true); });
-    // Follows the flight while the last row is in sight; a pupil reading higher up stays there.
-    connect(steps_, &QAbstractItemModel::rowsAboutToBeInserted, stepView_, [this] {
-        following_ =
-            stepView_->verticalScrollBar()->value() == stepView_->verticalScrollBar()->maximum();
-    });
-    connect(steps_, &QAbstractItemModel::rowsInserted, stepView_, [this] {
-        fitStepColumns(false);
+    connect(steps_, &QAbstractItemModel::rowsInserted, stepView_, [this] { fitStepColumns(false); });
+    // Follows the flight while the last row is in sight, also when new rows or a wider column
+    // (and with it a horizontal scroll bar) move the end; a pupil reading higher up stays there.
+    QScrollBar* rows = stepView_->verticalScrollBar();
+    connect(rows, &QScrollBar::valueChanged, stepView_,
+            [this, rows](int value) { following_ = value == rows->maximum(); });
+    connect(rows, &QScrollBar::rangeChanged, stepView_, [this, rows](int, int maximum) {
         if (following_)
-            stepView_->scrollToBottom(); // lays the new rows out first
+            rows->setValue(maximum);
     });
 
     auto* copy = new QAction(QStringLiteral("Copiaza"), stepView_);
@@ -193,23 +194,48 @@ QWidget* NotebookWindow::makeTableTab() {
 }
 
 void NotebookWindow::fitStepColumns(bool fresh) {
-    // Marked rows are bold, the landing row bold and italic: a text fits in either.
-    QFont bold = stepView_->font();
-    bold.setBold(true);
-    QFont boldItalic = bold;
-    boldItalic.setItalic(true);
-    const QFontMetrics plain(stepView_->font()), wide(bold), slanted(boldItalic);
-    widestSteps_.resize(StepTable::columnCount);
+    if (stepFonts_.empty()) {
+        // Marked rows are bold, the landing row bold and italic: a text fits in either.
+        QFont bold = stepView_->font();
+        bold.setBold(true);
+        QFont boldItalic = bold;
+        boldItalic.setItalic(true);
+        stepFonts_ = {QFontMetricsF(bold), QFontMetricsF(boldItalic)};
+        const QFontMetrics plain(stepView_->font());
+        for (int column = 0; column < StepTable::columnCount; ++column)
+            narrowest_.push_back(
+                std::max(plain.horizontalAdvance(QString::fromUtf8(StepTable::headers[column])),
+                         plain.horizontalAdvance(QStringLiteral("-0000,000"))));
+        widestSteps_.resize(StepTable::columnCount);
+        charWidths_.assign(128, -1);
+    }
+    // A number's width as the sum of its characters' (they are digits, signs and separators, set
+    // without kerning), each measured once: shaping every new number would cost more than the
+    // rows it fits.
+    auto widthOf = [this](const QString& text) {
+        qreal width = 0;
+        for (QChar c : text) {
+            if (c.unicode() >= charWidths_.size())
+                return std::max(stepFonts_[0].horizontalAdvance(text),
+                                stepFonts_[1].horizontalAdvance(text));
+            qreal& advance = charWidths_[c.unicode()];
+            if (advance < 0)
+                advance = std::max(stepFonts_[0].horizontalAdvance(c),
+                                   stepFonts_[1].horizontalAdvance(c));
+            width += advance;
+        }
+        return width;
+    };
     for (int column = 1; column < StepTable::columnCount; ++column) {
         QStringList texts = steps_->widestTexts(column);
-        if (!fresh && texts == widestSteps_[column])
+        QStringList& fitted = widestSteps_[static_cast<std::size_t>(column)];
+        if (!fresh && texts == fitted)
             continue; // measured already
-        int width = std::max(plain.horizontalAdvance(QString::fromUtf8(StepTable::headers[column])),
-                             plain.horizontalAdvance(QStringLiteral("-0000,000")));
+        qreal widest = narrowest_[static_cast<std::size_t>(column)];
         for (const QString& text : texts)
-            width = std::max({width, wide.horizontalAdvance(text), slanted.horizontalAdvance(text)});
-        width += 14;
-        widestSteps_[column] = std::move(texts);
+            widest = std::max(widest, widthOf(text));
+        const int width = static_cast<int>(std::ceil(widest)) + 14;
+        fitted = std::move(texts);
         // A new throw starts from the narrowest columns; in flight they only widen.
         if (fresh ? width != stepView_->columnWidth(column) : width > stepView_->columnWidth(column))
             stepView_->setColumnWidth(column, width);

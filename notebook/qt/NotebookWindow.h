@@ -3,6 +3,7 @@
 #include "toolkit/Locale.h"
 #include "toolkit/qt/SaveDialog.h"
 
+#include <QFontMetrics>
 #include <QStringList>
 #include <QWidget>
 
@@ -74,6 +75,9 @@ private:
     QPushButton* series_;
     QPushButton* savePdf_;
     std::vector<QStringList> widestSteps_; // per column, the texts its width was fitted to
+    std::vector<QFontMetricsF> stepFonts_; // of the bold and the bold italic rows
+    std::vector<qreal> charWidths_;        // per ASCII character, its widest advance, or -1
+    std::vector<int> narrowest_;           // per column, the width of its header or "-0000,000"
     bool following_ = true;      // the step table shows its last row: keep it in sight
     bool placed_ = false;        // shown once already: keep the user's place
     bool solutionStale_ = false; // a launch came while the solution was hidden
