@@ -10,7 +10,7 @@ const { chromium } = await import(new URL('../node_modules/playwright-core/index
 const [file, mode = '5'] = process.argv.slice(2);
 const url = pathToFileURL(file).href;
 const browser = await chromium.launch({ executablePath: '/usr/bin/chromium',
-  args: process.getuid() === 0 ? ['--no-sandbox'] : [] });
+  args: ['--disable-dev-shm-usage', ...(process.getuid() === 0 ? ['--no-sandbox'] : [])] });
 const viewport = { width: 1030, height: 530 };
 
 // The baselines: one line of text, and three timers repainting three small patches of a canvas

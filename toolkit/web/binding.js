@@ -310,13 +310,15 @@ export function startLopena(createModule, host = document.body) {
   function keyboard(f) {
     f.root.addEventListener('keydown', (e) => {
       if (f.openMenu && menuKeys(f, e)) return;
-      if (e.altKey && !e.ctrlKey && e.key.length === 1) {
-        const menu = f.menus.find((m) => m.key === e.key.toLowerCase());
+      // The letter of the key whatever Alt makes of it on the keyboard's layout.
+      const letter = e.code.startsWith('Key') ? e.code.slice(3).toLowerCase() : e.key.toLowerCase();
+      if (e.altKey && !e.ctrlKey && letter.length === 1) {
+        const menu = f.menus.find((m) => m.key === letter);
         if (menu) { e.preventDefault(); openMenu(f, menu, true); }
         return;
       }
-      if (e.ctrlKey && !e.altKey && e.key.length === 1) {
-        const item = f.shortcuts.get(`Ctrl+${e.key.toUpperCase()}`);
+      if (e.ctrlKey && !e.altKey && !e.shiftKey && letter.length === 1) {
+        const item = f.shortcuts.get(`Ctrl+${letter.toUpperCase()}`);
         if (item !== undefined) { e.preventDefault(); send(f.id, '_lopena_menu', item); }
         return;
       }
@@ -356,7 +358,7 @@ export function startLopena(createModule, host = document.body) {
       const client = el('div', { className: 'client' }, canvas);
       Object.assign(client.style, { width: `${width}px`, height: `${height}px` });
       const f = { id, name, width, height, main, canvas, client, ctx: canvas.getContext('2d'),
-        controls: [], menus: [], menuItems: [], shortcuts: new Map(), frame: false, closed: null };
+        controls: [], menus: [], menuItems: [], shortcuts: new Map(), closed: false };
       forms[id] = f;
       if (main) {
         document.title = caption;
