@@ -8,7 +8,7 @@ import { pathToFileURL } from 'node:url';
 const { chromium } = await import(new URL('../../node_modules/playwright-core/index.mjs', import.meta.url));
 const url = pathToFileURL(process.argv[2]).href;
 const browser = await chromium.launch({ executablePath: '/usr/bin/chromium',
-  args: process.getuid() === 0 ? ['--no-sandbox'] : [] });
+  args: ['--disable-dev-shm-usage', ...(process.getuid() === 0 ? ['--no-sandbox'] : [])] });
 const T0 = Date.UTC(2026, 11, 7, 22, 30, 0);
 const tests = [];
 const test = (name, fn) => tests.push({ name, fn });

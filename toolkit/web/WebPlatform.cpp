@@ -63,7 +63,12 @@ constexpr int pageDialog = -1;
 
 WebPlatform::WebPlatform(WebScheduler& scheduler) : scheduler_(scheduler) {
     current = this;
-    locale_.decimalSeparator = taken(js_decimal_separator());
+}
+
+const tk::Locale& WebPlatform::locale() const {
+    if (!locale_)
+        locale_ = tk::Locale{taken(js_decimal_separator())};
+    return *locale_;
 }
 
 tk::Scheduler& WebPlatform::scheduler() {

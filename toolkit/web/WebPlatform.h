@@ -17,7 +17,8 @@ class WebPlatform : public tk::Platform {
 public:
     explicit WebPlatform(WebScheduler& scheduler);
 
-    const tk::Locale& locale() const override { return locale_; }
+    // Asked of the browser on first use: its locale data loads slowly, so not before the first frame.
+    const tk::Locale& locale() const override;
     tk::Scheduler& scheduler() override;
     std::string nowGeneralDate() override;
     void refuseInput(tk::TextBox& box, const std::string& explanation) override;
@@ -40,7 +41,7 @@ public:
 private:
     WebView* viewOf(const tk::Form& form) const;
     WebScheduler& scheduler_;
-    tk::Locale locale_;
+    mutable std::optional<tk::Locale> locale_;
     std::vector<WebView*> views_;
     // Ids of the open modal windows, the topmost last; -1 stands for a dialog of the page
     // itself (the Save prompt, a message).

@@ -11,6 +11,7 @@ const Key = { Enter: 1, Escape: 2 };
 // The scroll bar's requests: set, small step down/up, large step down/up, minimum, maximum.
 const Scroll = { Set: 0, SmallDown: 1, SmallUp: 2, LargeDown: 3, LargeUp: 4, Min: 5, Max: 6 };
 const MENU_BAR_HEIGHT = 20;
+const SCROLL_BOX = 17; // the scroll bar's arrows and thumb, px
 const LIVE_SPACING_MS = 250; // a screen reader hears the live labels at most 4 times a second
 
 const el = (tag, props = {}, ...children) => {
@@ -155,7 +156,7 @@ export function startLopena(createModule, host = document.body) {
       node.focus();
       thumb.setPointerCapture(e.pointerId);
       const start = e.clientX, left = thumb.offsetLeft;
-      const room = track.clientWidth - thumb.offsetWidth;
+      const room = Math.max(0, node.width - 3 * SCROLL_BOX);
       const at = (ev) => Math.min(room, Math.max(0, left + (ev.clientX - start) / scale));
       thumb.onpointermove = (ev) => { thumb.style.left = `${at(ev)}px`; };
       thumb.onpointerup = (ev) => {
@@ -175,9 +176,11 @@ export function startLopena(createModule, host = document.body) {
     });
   }
 
+  // From the bar's own width, without asking the page for its layout (arrows and thumb are
+  // SCROLL_BOX wide, as the style sheet has them).
   function placeThumb(node) {
-    const r = node.range, track = node.children[1], thumb = track.firstChild;
-    const room = track.clientWidth - thumb.offsetWidth;
+    const r = node.range, thumb = node.children[1].firstChild;
+    const room = Math.max(0, node.width - 3 * SCROLL_BOX);
     thumb.style.left = `${r.max > r.min ? ((r.value - r.min) / (r.max - r.min)) * room : 0}px`;
     node.setAttribute('aria-valuemin', r.min);
     node.setAttribute('aria-valuemax', r.max);
@@ -310,13 +313,15 @@ export function startLopena(createModule, host = document.body) {
   function keyboard(f) {
     f.root.addEventListener('keydown', (e) => {
       if (f.openMenu && menuKeys(f, e)) return;
-      if (e.altKey && !e.ctrlKey && e.key.length === 1) {
-        const menu = f.menus.find((m) => m.key === e.key.toLowerCase());
+      // The letter of the key whatever Alt makes of it on the keyboard's layout.
+      const letter = e.code.startsWith('Key') ? e.code.slice(3).toLowerCase() : e.key.toLowerCase();
+      if (e.altKey && !e.ctrlKey && letter.length === 1) {
+        const menu = f.menus.find((m) => m.key === letter);
         if (menu) { e.preventDefault(); openMenu(f, menu, true); }
         return;
       }
-      if (e.ctrlKey && !e.altKey && e.key.length === 1) {
-        const item = f.shortcuts.get(`Ctrl+${e.key.toUpperCase()}`);
+      if (e.ctrlKey && !e.altKey && !e.shiftKey && letter.length === 1) {
+        const item = f.shortcuts.get(`Ctrl+${letter.toUpperCase()}`);
         if (item !== undefined) { e.preventDefault(); send(f.id, '_lopena_menu', item); }
         return;
       }
@@ -356,7 +361,7 @@ export function startLopena(createModule, host = document.body) {
       const client = el('div', { className: 'client' }, canvas);
       Object.assign(client.style, { width: `${width}px`, height: `${height}px` });
       const f = { id, name, width, height, main, canvas, client, ctx: canvas.getContext('2d'),
-        controls: [], menus: [], menuItems: [], shortcuts: new Map(), frame: false, closed: null };
+        controls: [], menus: [], menuItems: [], shortcuts: new Map(), closed: false };
       forms[id] = f;
       if (main) {
         document.title = caption;
@@ -386,6 +391,7 @@ export function startLopena(createModule, host = document.body) {
     setGeometry(form, id, x, y, w, h) {
       const node = forms[form].controls[id];
       Object.assign(node.style, { left: `${x}px`, top: `${y}px`, height: `${h}px` });
+      node.width = w;
       if (!node.classList.contains('auto')) node.style.width = `${w}px`;
       if (node.range) placeThumb(node);
     },
@@ -464,7 +470,6 @@ export function startLopena(createModule, host = document.body) {
           node.holder.style.left = `${(a.left - b.left) / scale}px`;
           node.holder.style.top = `${(a.top - b.top) / scale}px`;
         }
-      for (const node of f.controls) if (node?.range) placeThumb(node);
       if (f.main) {
         addEventListener('resize', fitToViewport);
         fitToViewport();
