@@ -102,6 +102,31 @@ private:
     bool relayout_ = false;  // a change other than rows appended: lay every row out
 };
 
+// The header of the step table, its height hint measured once per font, style and columns
+// rather than at every layout of the rows (each time steps arrive).
+class StepHeader : public QHeaderView {
+public:
+    explicit StepHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
+        setSectionsClickable(true); // as a table view's own header
+        setHighlightSections(true);
+        connect(this, &QHeaderView::sectionCountChanged, this, [this] { hint_ = QSize(); });
+    }
+    QSize sizeHint() const override {
+        if (!hint_.isValid())
+            hint_ = QHeaderView::sizeHint();
+        return hint_;
+    }
+
+protected:
+    void changeEvent(QEvent* event) override {
+        hint_ = QSize();
+        QHeaderView::changeEvent(event);
+    }
+
+private:
+    mutable QSize hint_;
+};
+
 QString html(const std::string& text) {
     return QString::fromStdString(text).trimmed().toHtmlEscaped();
 }
@@ -157,6 +182,7 @@ NotebookWindow::~NotebookWindow() {
 QWidget* NotebookWindow::makeTableTab() {
     auto* tab = new QWidget;
     stepView_ = new StepView(tab);
+    stepView_->setHorizontalHeader(new StepHeader(stepView_));
     stepView_->setObjectName("stepTable");
     stepView_->setAccessibleName(QStringLiteral("Tabelul pasilor aruncarii curente"));
     stepView_->setModel(steps_);
