@@ -197,7 +197,8 @@ QWidget* NotebookWindow::makeTableTab() {
                16);
     fitStepColumns(true);
     connect(steps_, &QAbstractItemModel::modelReset, stepView_, [this] { fitStepColumns(true); });
-    connect(steps_, &QAbstractItemModel::rowsInserted, stepView_, [this] { fitStepColumns(false); });
+    connect(steps_, &QAbstractItemModel::rowsInserted, stepView_,
+            [this] { fitStepColumns(false); });
     // Follows the flight while the last row is in sight, also when new rows or a wider column
     // (and with it a horizontal scroll bar) move the end; a pupil reading higher up stays there.
     QScrollBar* rows = stepView_->verticalScrollBar();
@@ -268,7 +269,8 @@ void NotebookWindow::fitStepColumns(bool fresh) {
         const int width = static_cast<int>(std::ceil(widest)) + 14;
         fitted = std::move(texts);
         // A new throw starts from the narrowest columns; in flight they only widen.
-        if (fresh ? width != stepView_->columnWidth(column) : width > stepView_->columnWidth(column))
+        if (fresh ? width != stepView_->columnWidth(column)
+                  : width > stepView_->columnWidth(column))
             stepView_->setColumnWidth(column, width);
     }
 }
