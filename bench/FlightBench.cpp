@@ -152,8 +152,9 @@ BENCHMARK(BM_ClearTrail)->Unit(benchmark::kMillisecond);
 std::unique_ptr<lopena::Notebook> notebookWithSteps(int steps) {
     auto notebook = std::make_unique<lopena::Notebook>();
     const double g = 0.001, vx = 0.87, vy = 49.99, T = 2 * vy / g;
-    const lopena::LaunchFacts facts{"50", "89", "0.001", "", "", "", "",     50,
-                                    89,   g,    vx,      vy, T,  T * vx, vy * vy / (2 * g), g * T};
+    const lopena::LaunchFacts facts{
+        "50", "89",   "0.001",           "",   "", "", "", 50, 89, g, vx, vy,
+        T,    T * vx, vy * vy / (2 * g), g * T};
     notebook->launched(facts);
     for (int n = 0; n < steps; ++n) {
         const double t = n * 0.25;

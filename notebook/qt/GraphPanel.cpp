@@ -100,11 +100,11 @@ GraphPanel::GraphPanel(const Notebook& notebook, const tk::Locale& locale, Noteb
     view_->setAccessibleName(QStringLiteral("Graficul aruncarii curente"));
     view_->setChart(chart_); // the view owns the chart, the chart its axes and series
     view_->setRenderHint(QPainter::Antialiasing);
-    // The view repaints what the scene says changed (see repaint()), which for a growing curve
-    // is only its newest segment rather than its whole bounding box.
+    // The view repaints what the scene says changed (see repaintChanged()), which for a
+    // growing curve is only its newest segment rather than its whole bounding box.
     view_->setViewportUpdateMode(QGraphicsView::NoViewportUpdate);
     connect(view_->scene(), &QGraphicsScene::changed, this,
-            [this](const QList<QRectF>& changed) { repaint(changed); });
+            [this](const QList<QRectF>& changed) { repaintChanged(changed); });
     chart_->legend()->setAlignment(Qt::AlignBottom);
     // Tick labels as short as their values, with the decimal separator of the tables.
     chart_->setLocalizeNumbers(true);
@@ -187,8 +187,7 @@ void GraphPanel::rebuild() {
     const bool withEarlier = compare_->isChecked() && now && notebook_.history().size() > 1;
     // Earlier throws go in first, so that the current one is drawn over them: the current one
     // is taken out and put back only when earlier ones come or go.
-    const bool restack =
-        withEarlier || !earlier_.empty() || !chart_->series().contains(current_);
+    const bool restack = withEarlier || !earlier_.empty() || !chart_->series().contains(current_);
     for (QLineSeries* series : earlier_) {
         chart_->removeSeries(series);
         delete series;
@@ -347,12 +346,15 @@ void GraphPanel::growToFlight(const Throw& flight) {
     if (!(flight.g > 0) || !std::isfinite(flight.T) || flight.T <= 0)
         return;
     // The last step logged is the first below the ground, at most a step after the landing.
-    const double end = std::min(flight.T + stepSeconds,
-                                stepSeconds * (FlightLog::maxSteps - 1));
+    const double end = std::min(flight.T + stepSeconds, stepSeconds * (FlightLog::maxSteps - 1));
     auto at = [&](double t) {
         const double vy = flight.vy - flight.g * t;
-        const FlightStep step{t, flight.vx * t, (flight.vy - flight.g * t / 2) * t,
-                              flight.vx, vy, std::hypot(flight.vx, vy)};
+        const FlightStep step{t,
+                              flight.vx * t,
+                              (flight.vy - flight.g * t / 2) * t,
+                              flight.vx,
+                              vy,
+                              std::hypot(flight.vx, vy)};
         return point(step);
     };
     const double apex = flight.vy / flight.g;
@@ -370,7 +372,7 @@ QRect GraphPanel::around(QPointF a, QPointF b, int pad) const {
     return QRect(onView(a), onView(b)).normalized().adjusted(-pad, -pad, pad, pad);
 }
 
-void GraphPanel::repaint(const QList<QRectF>& changed) {
+void GraphPanel::repaintChanged(const QList<QRectF>& changed) {
     QWidget* viewport = view_->viewport();
     if (curveOnly_) {
         viewport->update(curveDirty_);

@@ -58,7 +58,7 @@ private:
     // The part of the view between two points of the graph, `pad` pixels wider on every side.
     QRect around(QPointF a, QPointF b, int pad) const;
     // Repaints what the scene reports changed, or only the curve's new part after steps.
-    void repaint(const QList<QRectF>& changed);
+    void repaintChanged(const QList<QRectF>& changed);
     void saveImage();
 
     const Notebook& notebook_;

@@ -102,6 +102,31 @@ private:
     bool relayout_ = false;  // a change other than rows appended: lay every row out
 };
 
+// The header of the step table, its height hint measured once per font, style and columns
+// rather than at every layout of the rows (each time steps arrive).
+class StepHeader : public QHeaderView {
+public:
+    explicit StepHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
+        setSectionsClickable(true); // as a table view's own header
+        setHighlightSections(true);
+        connect(this, &QHeaderView::sectionCountChanged, this, [this] { hint_ = QSize(); });
+    }
+    QSize sizeHint() const override {
+        if (!hint_.isValid())
+            hint_ = QHeaderView::sizeHint();
+        return hint_;
+    }
+
+protected:
+    void changeEvent(QEvent* event) override {
+        hint_ = QSize();
+        QHeaderView::changeEvent(event);
+    }
+
+private:
+    mutable QSize hint_;
+};
+
 QString html(const std::string& text) {
     return QString::fromStdString(text).trimmed().toHtmlEscaped();
 }
@@ -152,6 +177,7 @@ NotebookWindow::~NotebookWindow() {
 QWidget* NotebookWindow::makeTableTab() {
     auto* tab = new QWidget;
     stepView_ = new StepView(tab);
+    stepView_->setHorizontalHeader(new StepHeader(stepView_));
     stepView_->setObjectName("stepTable");
     stepView_->setAccessibleName(QStringLiteral("Tabelul pasilor aruncarii curente"));
     stepView_->setModel(steps_);
@@ -166,7 +192,8 @@ QWidget* NotebookWindow::makeTableTab() {
                16);
     fitStepColumns(true);
     connect(steps_, &QAbstractItemModel::modelReset, stepView_, [this] { fitStepColumns(true); });
-    connect(steps_, &QAbstractItemModel::rowsInserted, stepView_, [this] { fitStepColumns(false); });
+    connect(steps_, &QAbstractItemModel::rowsInserted, stepView_,
+            [this] { fitStepColumns(false); });
     // Follows the flight while the last row is in sight, also when new rows or a wider column
     // (and with it a horizontal scroll bar) move the end; a pupil reading higher up stays there.
     QScrollBar* rows = stepView_->verticalScrollBar();
@@ -237,7 +264,8 @@ void NotebookWindow::fitStepColumns(bool fresh) {
         const int width = static_cast<int>(std::ceil(widest)) + 14;
         fitted = std::move(texts);
         // A new throw starts from the narrowest columns; in flight they only widen.
-        if (fresh ? width != stepView_->columnWidth(column) : width > stepView_->columnWidth(column))
+        if (fresh ? width != stepView_->columnWidth(column)
+                  : width > stepView_->columnWidth(column))
             stepView_->setColumnWidth(column, width);
     }
 }

@@ -78,9 +78,9 @@ private:
     std::vector<QFontMetricsF> stepFonts_; // of the bold and the bold italic rows
     std::vector<qreal> charWidths_;        // per ASCII character, its widest advance, or -1
     std::vector<int> narrowest_;           // per column, the width of its header or "-0000,000"
-    bool following_ = true;      // the step table shows its last row: keep it in sight
-    bool placed_ = false;        // shown once already: keep the user's place
-    bool solutionStale_ = false; // a launch came while the solution was hidden
+    bool following_ = true;                // the step table shows its last row: keep it in sight
+    bool placed_ = false;                  // shown once already: keep the user's place
+    bool solutionStale_ = false;           // a launch came while the solution was hidden
 };
 
 } // namespace lopena
