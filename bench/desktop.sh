@@ -12,12 +12,14 @@ cmake --build --preset release -j "$(nproc)" --target lopena_probe lopena_bare >
 bin=build/release/bench
 
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-display=:$((90 + RANDOM % 50))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display and names it once it accepts clients: a display shared with another
+# run, or not yet up, would make a program abort.
+ready=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-sleep 1
-export DISPLAY=$display QT_QPA_PLATFORM=xcb
+trap 'kill $xvfb 2>/dev/null; rm -f "$ready"' EXIT
+until [[ -s $ready ]]; do kill -0 $xvfb; sleep 0.1; done
+export DISPLAY=:$(head -n 1 "$ready") QT_QPA_PLATFORM=xcb
 
 out=$(mktemp -d)
 launch() { # name, then the command
