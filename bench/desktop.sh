@@ -46,6 +46,7 @@ median() { # program, figure
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
 ff_bare=$(median bare first_frame_ms);  ff_ours=$(median lopena first_frame_ms); ff_text=$(median text first_frame_ms)
+ffc_ours=$(median lopena first_frame_cpu_ms); ffc_text=$(median text first_frame_cpu_ms)
 rss_bare=$(median bare rss_shown_mb);   rss_ours=$(median lopena rss_shown_mb); rss_text=$(median text rss_shown_mb)
 cpu_patches=$(median patches cpu_ms)
 rss_dots=$(median flight rss_dots_mb);  rss_none=$(median empty rss_dots_mb)
@@ -57,6 +58,7 @@ echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -
 printf '%-44s %10s %10s %8s\n' figure lopena bare ratio
 printf '%-44s %10s %10s %8s\n' "first painted frame (ms)" "$ff_ours" "$ff_bare" "$(ratio "$ff_ours" "$ff_bare")"
 printf '%-44s %10s %10s %8s\n' "  bare window with one line of text (ms)" "" "$ff_text" "$(ratio "$ff_ours" "$ff_text")"
+printf '%-44s %10s %10s %8s\n' "  CPU until then, against the text window (ms)" "$ffc_ours" "$ffc_text" "$(ratio "$ffc_ours" "$ffc_text")"
 printf '%-44s %10s %10s %8s\n' "resident memory after showing (MB)" "$rss_ours" "$rss_bare" "$(ratio "$rss_ours" "$rss_bare")"
 printf '%-44s %10s %10s %8s\n' "  bare window with one line of text (MB)" "" "$rss_text" \
     "+$(awk -v a="$rss_ours" -v b="$rss_text" 'BEGIN { printf "%.1f", a - b }')"
