@@ -67,6 +67,7 @@ int main(int argc, char* argv[]) {
 
     probe::FirstPaint first(&host, [&] {
         probe::print("first_frame_ms", probe::sinceLaunch());
+        probe::print("first_frame_cpu_ms", probe::cpuMs());
         QTimer::singleShot(200, [&] {
             probe::print("rss_shown_mb", probe::residentMB());
             if (!flight) {

@@ -12,12 +12,14 @@ cmake --build --preset release -j "$(nproc)" --target lopena_probe lopena_bare >
 bin=build/release/bench
 
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-display=:$((90 + RANDOM % 50))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display and names it once it accepts clients: a display shared with another
+# run, or not yet up, would make a program abort.
+ready=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-sleep 1
-export DISPLAY=$display QT_QPA_PLATFORM=xcb
+trap 'kill $xvfb 2>/dev/null; rm -f "$ready"' EXIT
+until [[ -s $ready ]]; do kill -0 $xvfb; sleep 0.1; done
+export DISPLAY=:$(head -n 1 "$ready") QT_QPA_PLATFORM=xcb
 
 out=$(mktemp -d)
 launch() { # name, then the command
@@ -44,6 +46,7 @@ median() { # program, figure
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
 ff_bare=$(median bare first_frame_ms);  ff_ours=$(median lopena first_frame_ms); ff_text=$(median text first_frame_ms)
+ffc_ours=$(median lopena first_frame_cpu_ms); ffc_text=$(median text first_frame_cpu_ms)
 rss_bare=$(median bare rss_shown_mb);   rss_ours=$(median lopena rss_shown_mb); rss_text=$(median text rss_shown_mb)
 cpu_patches=$(median patches cpu_ms)
 rss_dots=$(median flight rss_dots_mb);  rss_none=$(median empty rss_dots_mb)
@@ -55,6 +58,7 @@ echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -
 printf '%-44s %10s %10s %8s\n' figure lopena bare ratio
 printf '%-44s %10s %10s %8s\n' "first painted frame (ms)" "$ff_ours" "$ff_bare" "$(ratio "$ff_ours" "$ff_bare")"
 printf '%-44s %10s %10s %8s\n' "  bare window with one line of text (ms)" "" "$ff_text" "$(ratio "$ff_ours" "$ff_text")"
+printf '%-44s %10s %10s %8s\n' "  CPU until then, against the text window (ms)" "$ffc_ours" "$ffc_text" "$(ratio "$ffc_ours" "$ffc_text")"
 printf '%-44s %10s %10s %8s\n' "resident memory after showing (MB)" "$rss_ours" "$rss_bare" "$(ratio "$rss_ours" "$rss_bare")"
 printf '%-44s %10s %10s %8s\n' "  bare window with one line of text (MB)" "" "$rss_text" \
     "+$(awk -v a="$rss_ours" -v b="$rss_text" 'BEGIN { printf "%.1f", a - b }')"
