@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/qt/OwnerModal.h"
+
 #include <QString>
 
 #include <functional>
@@ -8,9 +10,6 @@
 class QWidget;
 
 namespace tkqt {
-
-// Runs as soon as a modal dialog is shown; tests use it to drive the dialog.
-using ModalHook = std::function<void(QWidget*)>;
 
 // Asks where to save, in the program's own (non-native) Save dialog. Choosing a file that
 // exists asks first whether to replace it, "Nu" being the default answer; "Nu" brings the
