@@ -18,7 +18,7 @@ std::optional<QString> askSavePath(QWidget* parent, const QString& title, const 
                                    const QString& fileName, const ModalHook& onShown = {});
 
 // Writes `bytes` atomically; a failure is explained in a Romanian message box that names the
-// path and the reason and says the old file is unchanged. True when the file was written.
+// path, the reason and what became of the old file. True when the file was written.
 bool saveOrExplain(QWidget* parent, const QString& title, const QString& path,
                    const QByteArray& bytes, const ModalHook& onShown = {});
 
