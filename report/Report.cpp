@@ -25,8 +25,7 @@ tk::SaveFileRequest ReportSaveRequest() {
 }
 
 std::string ReportFailureMessage(const std::string& path, const std::string& reason) {
-    return "Raportul nu a putut fi salvat in fisierul\n" + path + "\n\nMotiv: " + reason +
-           "\n\nFisierul existent, daca exista, a ramas neschimbat.";
+    return "Raportul nu a putut fi salvat in fisierul\n" + path + "\n\nMotiv: " + reason;
 }
 
 void SaveReport(tk::Form& owner, tk::Platform& platform, ReportInputs in) {

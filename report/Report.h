@@ -25,11 +25,12 @@ std::string ReportText(const ReportInputs& in);
 // What the Save dialog of the report asks for.
 tk::SaveFileRequest ReportSaveRequest();
 
-// The Romanian message for a report that could not be written.
+// The Romanian message for a report that could not be written; `reason` says why and what
+// became of the old file.
 std::string ReportFailureMessage(const std::string& path, const std::string& reason);
 
 // Asks where to save, stamps the date and writes the report; a failure is explained to the
-// user and leaves any old file as it was.
+// user.
 void SaveReport(tk::Form& owner, tk::Platform& platform, ReportInputs in);
 
 } // namespace lopena

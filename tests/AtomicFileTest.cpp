@@ -9,7 +9,10 @@
 
 #include <functional>
 
+#include <csignal>
+
 #include <pwd.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -48,21 +51,28 @@ TEST_F(AtomicFileTest, ReplacesAnExistingFileWhole) {
     EXPECT_EQ(entries(dir.path()), QStringList{"raport.txt"});
 }
 
-TEST_F(AtomicFileTest, MissingFolderOrAFolderInTheWayFailsWithTheReasonAndLeavesAllAsItWas) {
-    const auto missing = tkqt::writeFileAtomically(path("lipsa/raport.txt"), newReport);
-    ASSERT_TRUE(missing);
-    EXPECT_FALSE(missing->empty());
+// The reason comes in Romanian from the kind of failure; the system's text follows in brackets.
+TEST_F(AtomicFileTest, AFailureNamesItsKindAndLeavesAllAsItWas) {
     ASSERT_TRUE(QDir(dir.path()).mkdir("dosar"));
     put(path("dosar/a.txt"), oldReport);
-    EXPECT_TRUE(tkqt::writeFileAtomically(path("dosar"), newReport));
+    const std::string kept = ").\n\nFisierul existent, daca exista, a ramas neschimbat.";
+    for (auto [target, expected] : {
+             std::pair{path("lipsa/raport.txt"),
+                       "Dosarul nu exista (No such file or directory" + kept},
+             {path("dosar"), "Calea este a unui dosar, nu a unui fisier ("},
+             {"/proc/version", "Calea nu este a unui fisier obisnuit." + kept.substr(2)},
+             {"/dev/full", "Nu mai este loc pe disc (No space left on device)."},
+         }) {
+        const auto failure = tkqt::writeFileAtomically(target, newReport);
+        ASSERT_TRUE(failure) << target;
+        EXPECT_EQ(failure->substr(0, expected.size()), expected) << *failure;
+    }
     EXPECT_TRUE(QFileInfo(dir.filePath("dosar")).isDir());
     EXPECT_EQ(contents(path("dosar/a.txt")), oldReport);
     EXPECT_EQ(entries(dir.path()), QStringList{"dosar"});
 }
 
-TEST_F(AtomicFileTest, FullDiskIsReportedAndTheDeviceSurvives) {
-    if (!QFileInfo::exists("/dev/full"))
-        GTEST_SKIP() << "no /dev/full here";
+TEST_F(AtomicFileTest, AFullDeviceSurvivesAWrite) {
     EXPECT_TRUE(tkqt::writeFileAtomically("/dev/full", newReport));
     struct stat st {};
     ASSERT_EQ(stat("/dev/full", &st), 0);
@@ -88,7 +98,8 @@ int asOrdinaryUser(const std::function<int()>& body) {
 }
 
 // A read-only file stays byte for byte; a writable file in a read-only folder, where no
-// temporary file can stand, is written in place.
+// temporary file can stand, is written in place, and keeps its old bytes when the new ones
+// outgrow the room left (here a file size limit).
 TEST_F(AtomicFileTest, ReadOnlyFileStaysAndAWritableFileInAReadOnlyFolderIsWrittenInPlace) {
     const QString readOnlyFolder = dir.filePath("citire");
     ASSERT_TRUE(QDir().mkdir(readOnlyFolder));
@@ -101,8 +112,18 @@ TEST_F(AtomicFileTest, ReadOnlyFileStaysAndAWritableFileInAReadOnlyFolderIsWritt
     chmod(inFolder.c_str(), 0666);
     chmod(readOnlyFile.c_str(), 0444);
     const int refused = asOrdinaryUser([&] {
+        const auto denied = tkqt::writeFileAtomically(readOnlyFile, newReport);
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit room{oldReport.size() + 8, RLIM_INFINITY};
+        setrlimit(RLIMIT_FSIZE, &room);
+        const auto tooBig = tkqt::writeFileAtomically(inFolder, newReport);
+        const bool kept = tooBig && tooBig->find("Nu mai este loc pe disc") == 0 &&
+                          tooBig->find("a ramas neschimbat") != std::string::npos &&
+                          contents(inFolder) == oldReport;
+        const rlimit unlimited{RLIM_INFINITY, RLIM_INFINITY};
+        setrlimit(RLIMIT_FSIZE, &unlimited);
         return (tkqt::writeFileAtomically(inFolder, newReport) ? 1 : 0) +
-               (tkqt::writeFileAtomically(readOnlyFile, newReport) ? 2 : 0);
+               (denied && denied->find("Nu aveti dreptul") == 0 ? 2 : 0) + (kept ? 0 : 4);
     });
     chmod(readOnlyFolder.toLocal8Bit().constData(), 0755);
     if (refused < 0)

@@ -209,10 +209,78 @@ TEST_F(QtWindowTest, ATickRepaintsOnlyTheBallAndTheNewDotAndACaptionNothingOfThe
     EXPECT_EQ(surface->itemsPainted(), full + tick);
 }
 
-TEST_F(QtWindowTest, ExitItemClosesTheWindow) {
-    action("mnuexit")->trigger();
-    EXPECT_FALSE(host->isVisible());
-    EXPECT_FALSE(w->loaded());
+// About blocks the main window alone, whichever window is active: the notebook, a window of
+// its own beside it, stays usable. A second request leaves the open one; OK, Esc and the title
+// bar each close it.
+TEST_F(QtWindowTest, AboutIsModalToTheMainWindowAloneAndOneAtATime) {
+    QWidget notebook(host.get(), Qt::Window), elsewhere;
+    auto* button = new QPushButton("Tabel", &notebook);
+    int pressed = 0;
+    QObject::connect(button, &QPushButton::clicked, [&] { ++pressed; });
+    notebook.show();
+    elsewhere.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&notebook) &&
+                QTest::qWaitForWindowExposed(&elsewhere));
+    const auto click = [](QWidget* target) { // as the window system delivers it
+        QTest::mouseClick(target->window()->windowHandle(), Qt::LeftButton, {},
+                          target->mapTo(target->window(), target->rect().center()));
+    };
+    for (auto [active, key] : {std::pair<QWidget*, int>{&notebook, Qt::Key_Return},
+                               {&elsewhere, Qt::Key_Escape},
+                               {&notebook, 0}}) {
+        int shown = 0;
+        platform.onModalShown = [&, key = key](QWidget* dialog) {
+            if (++shown > 1)
+                return static_cast<QDialog*>(dialog)->done(0);
+            EXPECT_EQ(dialog->parentWidget(), host.get());
+            click(widget("cmdFire"));
+            QTest::keyClick(host->windowHandle(), Qt::Key_G, Qt::ControlModifier);
+            click(button);
+            action("mnuabout")->trigger(); // a second request
+            EXPECT_TRUE(dialog->isVisible());
+            if (key)
+                QTest::keyClick(dialog, Qt::Key(key));
+            else
+                dialog->close();
+            EXPECT_FALSE(dialog->isVisible()) << key;
+            static_cast<QDialog*>(dialog)->done(0);
+        };
+        QApplication::setActiveWindow(active);
+        action("mnuabout")->trigger();
+        EXPECT_EQ(shown, 1);
+        EXPECT_FALSE(w->aboutWindow->loaded());
+        EXPECT_FALSE(w->Timer1.Enabled()) << "Start pressed behind About";
+        EXPECT_TRUE(w->mnugrid.Checked()) << "Ctrl+G behind About";
+        EXPECT_FALSE(QApplication::activeModalWidget());
+    }
+    EXPECT_EQ(pressed, 3) << "the notebook refused a click";
+}
+
+// "Iesire" ends the event loop, also with the notebook, About asked for twice, or a window of
+// no owner open.
+TEST_F(QtWindowTest, ExitEndsTheProgram) {
+    for (int open : {0, 1, 2}) {
+        (new QWidget(host.get(), Qt::Window))->show(); // the notebook
+        QWidget alone;
+        alone.setVisible(open == 2);
+        platform.onModalShown = [&](QWidget*) {
+            action("mnuabout")->trigger();
+            action("mnuexit")->trigger();
+        };
+        QTimer::singleShot(0, host.get(),
+                           [&] { action(open == 1 ? "mnuabout" : "mnuexit")->trigger(); });
+        QTimer watchdog; // only a program that would not end meets it
+        QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        watchdog.start(20000);
+        EXPECT_EQ(QApplication::exec(), 0) << open;
+        EXPECT_FALSE(host->isVisible());
+        EXPECT_FALSE(w->loaded() || (w->aboutWindow && w->aboutWindow->loaded()));
+        host.reset();
+        w = std::make_unique<frmmain>(platform);
+        w->Load(clock);
+        host = std::make_unique<tkqt::MainWindowHost>(*w, platform);
+        host->show();
+    }
 }
 
 TEST(ReportDateTest, LongTimeWithoutTimeZone) {
@@ -229,7 +297,6 @@ TEST_F(QtWindowTest, AboutShowsTheVersionAndClosesWithEnterAndEsc) {
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
         platform.onModalShown = [&](QWidget* dialog) {
             ++openings;
-            EXPECT_TRUE(dialog->isModal());
             EXPECT_EQ(dialog->size(), QSize(382, 237));
             EXPECT_EQ(dialog->windowTitle(), "Despre...");
             EXPECT_EQ(text("lblVersion", dialog), "Versiunea 1.0.3");
@@ -259,7 +326,6 @@ TEST_F(QtWindowTest, SaveWritesTheReportThroughTheDialogOrExplainsWhyNot) {
         EXPECT_EQ(files->defaultSuffix(), "");
         EXPECT_TRUE(files->testOption(QFileDialog::DontConfirmOverwrite));
         EXPECT_EQ(files->directory().absolutePath(), QDir::home().absolutePath());
-        EXPECT_TRUE(files->isModal());
         files->selectFile(path);
         static_cast<QDialog*>(files)->accept();
     };

@@ -41,8 +41,8 @@ public:
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<std::string> askSaveFileName(Form& owner,
                                                        const SaveFileRequest& request) = 0;
-    // Replaces the file atomically; on failure the old file is left as it was and the
-    // system's reason is returned.
+    // Replaces the file atomically; on failure returns the Romanian explanation: the kind of
+    // failure with the system's text as a detail, and what became of the old file.
     virtual std::optional<std::string> writeFileAtomically(const std::string& path,
                                                            const std::string& bytes) = 0;
     virtual void showError(Form& owner, const std::string& title, const std::string& text) = 0;

@@ -15,8 +15,6 @@ DialogHost::DialogHost(tk::Form& form, QWidget* parent) : QDialog(parent), form_
     setWindowIcon(windowIcon());
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    // Modal to the window that opened it: the lab notebook stays usable meanwhile.
-    setWindowModality(Qt::WindowModal);
     view_ = std::make_unique<FormView>(form, this);
     view_->surface()->move(0, 0);
     setFixedSize(form.clientWidth(), form.clientHeight());

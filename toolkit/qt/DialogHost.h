@@ -10,7 +10,7 @@ namespace tkqt {
 
 class FormView;
 
-// A modal dialog around a form, closed when the program unloads the form; Esc presses the
+// A dialog around a form, closed when the program unloads the form; Esc presses the
 // form's cancel button and the title bar's close button does the same.
 class DialogHost : public QDialog, public tk::FormObserver {
     Q_OBJECT

@@ -7,6 +7,7 @@
 #include "toolkit/qt/QtPlatform.h"
 #include "toolkit/qt/WindowIcon.h"
 
+#include <QApplication>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
@@ -62,6 +63,10 @@ void MainWindowHost::closeEvent(QCloseEvent* event) {
     form_.setFormObserver(nullptr);
     form_.Unload();
     QMainWindow::closeEvent(event);
+    // The program ends with it: no other window, owned or not, keeps it running.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window != this && window->isVisible())
+            window->close();
 }
 
 } // namespace tkqt

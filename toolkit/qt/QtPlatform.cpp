@@ -6,6 +6,7 @@
 #include "toolkit/qt/DialogHost.h"
 #include "toolkit/qt/FormView.h"
 #include "toolkit/qt/MainWindowHost.h"
+#include "toolkit/qt/OwnerModal.h"
 #include "toolkit/qt/QtConversions.h"
 #include "toolkit/qt/SaveDialog.h"
 
@@ -67,15 +68,22 @@ void QtPlatform::refuseInput(tk::TextBox& box, const std::string& explanation) {
 }
 
 void QtPlatform::showModal(tk::Form& form, tk::Form& ownerForm) {
+    if (QWidget* shown = windowOf(form)) {
+        // One at a time: a second request brings the open window to the front.
+        shown->raise();
+        shown->activateWindow();
+        return;
+    }
     QWidget* owner = windowOf(ownerForm);
     form.Load(scheduler_);
     DialogHost dialog(form, owner);
     registerView(form, &dialog.view(), &dialog);
-    if (onModalShown)
-        QTimer::singleShot(0, &dialog, [this, &dialog] { onModalShown(&dialog); });
     if (form.loaded())
-        dialog.exec();
+        OwnerModal::exec(dialog, onModalShown);
     unregisterView(form);
+    // Closed by the program's end rather than by the form itself: unloaded all the same, so
+    // that the next opening loads it afresh.
+    form.Unload();
 }
 
 void QtPlatform::closeWindow(tk::Form& form) {

@@ -62,8 +62,7 @@ bool saveOrExplain(QWidget* parent, const QString& title, const QString& path,
     if (!failure)
         return true;
     QMessageBox box(QMessageBox::Warning, title,
-                    QStringLiteral("Fisierul nu a putut fi salvat:\n%1\n\nMotiv: %2\n\n"
-                                   "Fisierul existent, daca exista, a ramas neschimbat.")
+                    QStringLiteral("Fisierul nu a putut fi salvat:\n%1\n\nMotiv: %2")
                         .arg(QDir::toNativeSeparators(path), QString::fromStdString(*failure)),
                     QMessageBox::Ok, parent);
     execWithHook(box, onShown);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/qt/OwnerModal.h"
+
 #include <QString>
 
 #include <functional>
@@ -9,9 +11,6 @@ class QWidget;
 
 namespace tkqt {
 
-// Runs as soon as a modal dialog is shown; tests use it to drive the dialog.
-using ModalHook = std::function<void(QWidget*)>;
-
 // Asks where to save, in the program's own (non-native) Save dialog. Choosing a file that
 // exists asks first whether to replace it, "Nu" being the default answer; "Nu" brings the
 // dialog back. Nothing when the user cancelled.
@@ -19,7 +18,7 @@ std::optional<QString> askSavePath(QWidget* parent, const QString& title, const 
                                    const QString& fileName, const ModalHook& onShown = {});
 
 // Writes `bytes` atomically; a failure is explained in a Romanian message box that names the
-// path and the reason and says the old file is unchanged. True when the file was written.
+// path, the reason and what became of the old file. True when the file was written.
 bool saveOrExplain(QWidget* parent, const QString& title, const QString& path,
                    const QByteArray& bytes, const ModalHook& onShown = {});
 
