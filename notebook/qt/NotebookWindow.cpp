@@ -172,6 +172,9 @@ NotebookWindow::NotebookWindow(Notebook& notebook, const tk::Locale& locale, QWi
 
 NotebookWindow::~NotebookWindow() {
     notebook_.removeListener(events_);
+    // Closing as a QWidget re-lays the table out: its scroll bar must not reach this window's
+    // members, which are gone by then.
+    stepView_->verticalScrollBar()->blockSignals(true);
 }
 
 QWidget* NotebookWindow::makeTableTab() {
