@@ -1,11 +1,27 @@
-# Puts the binding's JavaScript and the compiled program (WebAssembly inside) into the page.
+# Puts the binding's JavaScript and the compiled program into the page: the WebAssembly, which
+# Emscripten embeds in its JavaScript as a base64 data URI, goes into an element of its own at
+# the top of the page, so that the browser compiles it while it parses the rest.
 cmake_minimum_required(VERSION 3.25)
 file(READ ${TEMPLATE} page)
 file(READ ${BINDING} binding)
 file(READ ${PROGRAM} program)
+set(prefix "wasmBinaryFile=\"data:application/octet-stream;base64,")
+string(FIND "${program}" "${prefix}" at)
+if(at LESS 0)
+  message(FATAL_ERROR "${PROGRAM} holds no embedded WebAssembly")
+endif()
+string(LENGTH "${prefix}" length)
+math(EXPR from "${at} + ${length}")
+string(SUBSTRING "${program}" ${from} -1 rest)
+string(FIND "${rest}" "\"" end)
+string(SUBSTRING "${rest}" 0 ${end} wasm)
+string(SUBSTRING "${program}" 0 ${from} before)
+string(SUBSTRING "${rest}" ${end} -1 after)
+set(program "${before}${after}")
 # Nothing inlined may end its script element early.
 string(REPLACE "</script" "<\\/script" binding "${binding}")
 string(REPLACE "</script" "<\\/script" program "${program}")
+string(REPLACE "@WASM@" "${wasm}" page "${page}")
 string(REPLACE "@PROGRAM@" "${program}" page "${page}")
 string(REPLACE "@BINDING@" "${binding}" page "${page}")
 file(WRITE ${OUTPUT} "${page}")
