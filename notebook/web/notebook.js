@@ -339,7 +339,8 @@ function makePanel(M, separator) {
     const home = [...document.querySelectorAll('dialog')].filter((d) => d.open && d.matches(':modal')).pop() || document.body;
     if (root.parentNode === home) return;
     const top = table.view.scrollTop;
-    home.append(root);
+    // First in a dialog, so that the dialog's own content stays above the panel where they meet.
+    if (home === document.body) home.append(root); else home.prepend(root);
     table.view.scrollTop = top;
   }
   new MutationObserver(adopt).observe(document.body, { childList: true });
