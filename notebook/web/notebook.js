@@ -235,8 +235,17 @@ function makePanel(M, separator) {
     }
     const line = (label, stroke, width) => ({ label, stroke, width, paths: uPlot.paths.linear(), points: { show: false },
       facets: [{ scale: 'x', auto: true }, { scale: 'y', auto: true }] });
-    const dot = (label, fill, size) => ({ label, stroke: fill, fill, paths: () => null, points: { show: true, size, fill, stroke: fill },
-      facets: [{ scale: 'x', auto: true }, { scale: 'y', auto: true }] });
+    // A marker of one step: a disc, or a square for the landing.
+    const dot = (label, fill, size, square) => ({ label, stroke: fill, fill, width: 1, points: { show: false },
+      facets: [{ scale: 'x', auto: true }, { scale: 'y', auto: true }],
+      paths: (u, i) => {
+        const [xs, ys] = u.data[i], p = new Path2D(), r = (size / 2) * devicePixelRatio;
+        if (xs.length) {
+          const x = u.valToPos(xs[0], 'x', true), y = u.valToPos(ys[0], 'y', true);
+          if (square) p.rect(x - r, y - r, 2 * r, 2 * r); else p.arc(x, y, r, 0, 2 * Math.PI);
+        }
+        return { stroke: p, fill: p };
+      } });
     let shape = null;
     function build() {
       stale = false;
@@ -248,13 +257,13 @@ function makePanel(M, separator) {
       holder.replaceChildren();
       if (current < 0) return;
       const name = (i) => `Aruncarea ${M._lopena_nb_step_info(i, 4)}`;
-      const opts = { mode: 2, title: g[0], width: Math.max(200, holder.clientWidth), height: Math.max(160, holder.clientHeight - 60),
+      const opts = { mode: 2, title: g[0], width: Math.max(200, holder.clientWidth), height: Math.max(160, holder.clientHeight - 110),
         legend: { live: false }, cursor: { drag: { x: false, y: false }, points: { show: false } },
         scales: { x: { time: false }, y: {} },
         axes: [{ label: g[1], values: (u, v) => v.map(fmt) }, { label: g[2], values: (u, v) => v.map(fmt) }],
         series: [{}, ...earlier.map((i) => line(name(i), css(M._lopena_nb_step_info(i, 3)), 1.5)),
           line(name(current), css(M._lopena_nb_step_info(current, 3)), 2.5),
-          dot('Punctul cel mai inalt', '#d02020', 11), dot('Aterizare', '#2040c0', 10)] };
+          dot('Punctul cel mai inalt', '#d02020', 11), dot('Aterizare', '#2040c0', 10, true)] };
       plot = new uPlot(opts, data(g, current, earlier), holder);
     }
     // The current curve again from its steps, at most once a frame.
