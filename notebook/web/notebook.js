@@ -83,6 +83,7 @@ function makePanel(M, separator) {
       rows = count;
       if (top !== undefined && top !== highest) { const old = highest; highest = top; refresh(old); refresh(top); }
       spacer.style.height = `${(rows + 1) * ROW_HEIGHT}px`;
+      if (pane.hidden) return; // laid out when its tab is chosen
       if (following) view.scrollTop = view.scrollHeight;
       render();
     }
@@ -126,7 +127,8 @@ function makePanel(M, separator) {
     const copy = button('Copiaza', () => { const t = copied(); if (t) navigator.clipboard.writeText(t); }, 'copySteps');
     const exportSteps = button('Exporta CSV...', () => save(...CSV, 'zbor.csv', () => bytes(1)), 'exportSteps');
     const pane = h('div', { className: 'nb-pane' }, view, bar(copy, h('span', { className: 'nb-gap' }), exportSteps));
-    return { pane, grow, reset, render, view, rows: () => rows };
+    const show = () => { if (following) view.scrollTop = view.scrollHeight; render(); };
+    return { pane, grow, reset, render, show, view, rows: () => rows };
   })();
 
   // The history: sortable by any column, a throw repeated by its button or a double click.
@@ -331,7 +333,7 @@ function makePanel(M, separator) {
     current = i;
     tabs.forEach((t, j) => t.setAttribute('aria-selected', String(i === j)));
     panes.forEach((p, j) => { p.pane.hidden = i !== j; });
-    if (i === 0) table.render();
+    if (i === 0) table.show();
     if (panes[i].stale?.()) panes[i].build();
   }
   function place() {
