@@ -3,7 +3,7 @@
 // open table or graph at 30 and at 32,166 steps: the time in the ticks' handlers and in the frame
 // callbacks per tick, the panel open minus closed (the rest of a frame, style and paint, is the
 // browser's and is in the flight's CPU).
-//   node bench/notebook.mjs build/web/lopena.html RUNS
+//   node bench/notebook.mjs build/web/lopena.html RUNS | shot   (shot renews docs/web-notebook-*.png)
 import { statSync } from 'node:fs';
 import { pathToFileURL } from 'node:url';
 
@@ -13,11 +13,12 @@ const url = pathToFileURL(file).href;
 const browser = await chromium.launch({ executablePath: '/usr/bin/chromium',
   args: ['--disable-dev-shm-usage', ...(process.getuid() === 0 ? ['--no-sandbox'] : [])] });
 const viewport = { width: 1920, height: 1000 };
+const shotViewport = { width: 1900, height: 545 }; // the panel beside the window
 const tabs = ['Tabel', 'Grafice', 'Istoric', 'Rezolvare'];
 const median = (xs) => [...xs].sort((a, b) => a - b)[Math.floor(xs.length / 2)];
 
-async function fresh() {
-  const context = await browser.newContext({ viewport });
+async function fresh(size = viewport) {
+  const context = await browser.newContext({ viewport: size });
   // The clock to come fakes performance.now(): the measurements keep the real one.
   await context.addInitScript(() => { window.realNow = performance.now.bind(performance); });
   const p = await context.newPage();
@@ -77,9 +78,32 @@ async function stepCost(tab, long) {
   await p.clock.runFor(1000);
   const first = await perTick(p, long ? 50 : 10);
   const open = long ? await perTick(p, 50) : first;
-  const steps = await p.evaluate(() => window.lopena._lopena_nb_rows());
+  const steps = await p.evaluate(() => `${window.lopena._lopena_nb_rows()} rows, ${document.querySelectorAll('#stepTable .nb-row').length} of them in the page`);
   await context.close();
   return { cost: open - closed, first: first - closed, steps };
+}
+
+if (runs === 'shot') {
+  // Three throws, the last at 60 degrees, the panel beside the window on each tab.
+  const { context, p } = await fresh(shotViewport);
+  await p.goto(`${url}?lang=ro`);
+  await p.waitForSelector('#cmdFire');
+  await p.clock.pauseAt(Date.now() + 1000);
+  await p.keyboard.press('Control+L');
+  for (const angle of ['30', '45', '60']) {
+    await p.fill('#txtUnghi', angle);
+    await p.click('#cmdFire');
+    await p.clock.runFor(3600);
+  }
+  for (const tab of tabs) {
+    await p.click(`#tab${tab}`);
+    if (tab === 'Grafice' && !(await p.isChecked('#compareThrows'))) await p.check('#compareThrows');
+    await p.clock.runFor(50);
+    await p.screenshot({ path: `docs/web-notebook-${tab.toLowerCase()}.png` });
+  }
+  await context.close();
+  await browser.close();
+  process.exit(0);
 }
 
 const figures = {};
@@ -90,7 +114,7 @@ for (let i = 0; i < Number(runs); ++i) {
   for (const tab of ['Tabel', 'Grafice'])
     for (const long of [false, true]) {
       const { cost, first, steps } = await stepCost(tab, long);
-      add(`a step reaching the open ${tab}, ${long ? 32166 : 30} steps (ms; ${steps} rows at the end)`, cost);
+      add(`a step reaching the open ${tab}, ${long ? 32166 : 30} steps (ms; at the end ${steps})`, cost);
       if (long) add(`  the same, the first 50 steps after opening the panel (ms)`, first);
     }
 }

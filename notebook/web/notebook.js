@@ -61,8 +61,9 @@ function makePanel(M, separator) {
       node.classList.toggle('closing', fields[8] === '1');
       node.classList.toggle('selected', selected.has(i));
     }
+    // From the view's scroll position and height as last known: no layout is asked for here.
+    let top = 0, height = 0;
     function render() {
-      const top = view.scrollTop, height = view.clientHeight;
       const first = Math.max(0, Math.floor(top / ROW_HEIGHT) - SPARE_ROWS);
       const last = Math.min(rows - 1, Math.ceil((top + height) / ROW_HEIGHT) + SPARE_ROWS);
       for (const [i, node] of shown) if (i < first || i > last) { node.remove(); shown.delete(i); }
@@ -76,6 +77,8 @@ function makePanel(M, separator) {
         view.append(node);
       }
     }
+    // The last row in sight, below the header.
+    const follow = () => { top = Math.max(0, (rows + 1) * ROW_HEIGHT - height); view.scrollTop = top; };
     function refresh(i) { if (shown.has(i)) fill(shown.get(i), i); }
     // Rows from `from` on changed or came; the others stay as they are.
     function grow(count, top, from) {
@@ -84,7 +87,7 @@ function makePanel(M, separator) {
       if (top !== undefined && top !== highest) { const old = highest; highest = top; refresh(old); refresh(top); }
       spacer.style.height = `${(rows + 1) * ROW_HEIGHT}px`;
       if (pane.hidden) return; // laid out when its tab is chosen
-      if (following) view.scrollTop = view.scrollHeight;
+      if (following) follow();
       render();
     }
     function reset() {
@@ -97,9 +100,12 @@ function makePanel(M, separator) {
       grow(M._lopena_nb_rows(), undefined, 0);
     }
     view.addEventListener('scroll', () => {
-      following = view.scrollTop + view.clientHeight >= view.scrollHeight - ROW_HEIGHT;
+      if (view.scrollTop === top) return; // where the table put itself
+      top = view.scrollTop;
+      following = top + height >= (rows + 1) * ROW_HEIGHT - 2;
       render();
     });
+    new ResizeObserver(() => { height = view.clientHeight; if (following) follow(); render(); }).observe(view);
     view.addEventListener('click', (e) => {
       const i = Number(e.target.closest('[data-row]')?.dataset.row ?? -1);
       if (i < 0) return;
@@ -127,7 +133,7 @@ function makePanel(M, separator) {
     const copy = button('Copiaza', () => { const t = copied(); if (t) navigator.clipboard.writeText(t); }, 'copySteps');
     const exportSteps = button('Exporta CSV...', () => save(...CSV, 'zbor.csv', () => bytes(1)), 'exportSteps');
     const pane = h('div', { className: 'nb-pane' }, view, bar(copy, h('span', { className: 'nb-gap' }), exportSteps));
-    const show = () => { if (following) view.scrollTop = view.scrollHeight; render(); };
+    const show = () => { if (following) follow(); render(); };
     return { pane, grow, reset, render, show, view, rows: () => rows };
   })();
 
