@@ -1,8 +1,8 @@
 // Measures the lab notebook's panel in headless Chromium, medians of interleaved runs: the CPU of
 // a default flight with the panel open on each tab against closed, and what one step costs the
-// open table or graph at 30 and at 32,166 steps: the time in the ticks' handlers and in the frame
-// callbacks per tick, the panel open minus closed (the rest of a frame, style and paint, is the
-// browser's and is in the flight's CPU).
+// open table or graph at 30 and at 32,166 steps: the time in the ticks' handlers, the frame
+// callbacks and the timeouts per tick, the panel open minus closed (the rest of a frame, style,
+// layout and paint, is the browser's and is in the flight's CPU).
 //   node bench/notebook.mjs build/web/lopena.html RUNS | shot   (shot renews docs/web-notebook-*.png)
 import { statSync } from 'node:fs';
 import { pathToFileURL } from 'node:url';
@@ -48,7 +48,7 @@ async function flight(tab) {
   return cpu;
 }
 
-// Time in the ticks (C++ and the panel's script) and in the frame callbacks per tick, ms.
+// Time in the ticks (C++ and the panel's script), frame callbacks and timeouts per tick, ms.
 async function perTick(p, ticks) {
   await p.evaluate(() => {
     window.spent = 0;
@@ -56,8 +56,9 @@ async function perTick(p, ticks) {
     if (!window.timedTick) {
       window.timedTick = true;
       window.lopena._lopena_timer = timed(window.lopena._lopena_timer);
-      const raf = window.requestAnimationFrame;
+      const raf = window.requestAnimationFrame, later = window.setTimeout;
       window.requestAnimationFrame = (cb) => raf(timed(cb));
+      window.setTimeout = (cb, ms) => later(timed(cb), ms);
     }
   });
   await p.clock.runFor(100 * ticks);

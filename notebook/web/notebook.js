@@ -6,6 +6,7 @@
 const ROW_HEIGHT = 18; // px, a row of the step table
 const SPARE_ROWS = 8; // rendered beyond each edge of the visible rows
 const MAX_POINTS = 1024; // a curve holds at most this many points, as on the desktop
+const GATHER_MS = 250; // steps reach the graph at most this often
 const MIN_BESIDE = 420; // the least width of the panel beside the window, px
 const MIN_BELOW = 260; // the least height of the panel below it, px
 const CSV = ['Exporta CSV', 'Fisiere CSV (*.csv)', '*.csv'];
@@ -274,14 +275,15 @@ function makePanel(M, separator) {
           dot('Punctul cel mai inalt', '#d02020', 11), dot('Aterizare', '#2040c0', 10, true)] };
       plot = new uPlot(opts, data(g, current, earlier), holder);
     }
-    // The current curve again from its steps, at most once a frame.
+    // The current curve again from its steps, gathered four times a second as on the desktop:
+    // each drawing redraws the whole chart.
     function update() {
       if (due || stale) return;
       due = true;
-      requestAnimationFrame(() => {
+      setTimeout(() => {
         due = false;
-        if (plot && shape) plot.setData(data(shape.g, shape.current, shape.earlier));
-      });
+        if (plot && shape && !stale) plot.setData(data(shape.g, shape.current, shape.earlier));
+      }, GATHER_MS);
     }
     choice.addEventListener('change', build);
     compare.addEventListener('change', build);
