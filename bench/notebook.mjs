@@ -94,7 +94,7 @@ if (runs === 'shot') {
   for (const angle of ['30', '45', '60']) {
     await p.fill('#txtUnghi', angle);
     await p.click('#cmdFire');
-    await p.clock.runFor(3600);
+    await p.clock.runFor(4000);
   }
   for (const tab of tabs) {
     await p.click(`#tab${tab}`);
