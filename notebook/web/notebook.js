@@ -125,13 +125,11 @@ function makePanel(M, separator) {
       M.HEAP32.set(chosen, p >> 2);
       try { return str(M._lopena_nb_text(0, p, chosen.length)); } finally { M._free(p); }
     }
-    view.addEventListener('copy', (e) => {
-      const t = copied();
-      if (!t) return;
-      e.clipboardData.setData('text/plain', t);
-      e.preventDefault();
+    const copyRows = () => { const t = copied(); if (t) navigator.clipboard.writeText(t); };
+    view.addEventListener('keydown', (e) => {
+      if ((e.ctrlKey || e.metaKey) && !e.altKey && e.code === 'KeyC') { e.preventDefault(); copyRows(); }
     });
-    const copy = button('Copiaza', () => { const t = copied(); if (t) navigator.clipboard.writeText(t); }, 'copySteps');
+    const copy = button('Copiaza', copyRows, 'copySteps');
     const exportSteps = button('Exporta CSV...', () => save(...CSV, 'zbor.csv', () => bytes(1)), 'exportSteps');
     const pane = h('div', { className: 'nb-pane' }, view, bar(copy, h('span', { className: 'nb-gap' }), exportSteps));
     const show = () => { if (following) follow(); render(); };
