@@ -133,7 +133,8 @@ function makePanel(M, separator) {
     const exportSteps = button('Exporta CSV...', () => save(...CSV, 'zbor.csv', () => bytes(1)), 'exportSteps');
     const pane = h('div', { className: 'nb-pane' }, view, bar(copy, h('span', { className: 'nb-gap' }), exportSteps));
     const show = () => { if (following) follow(); render(); };
-    return { pane, grow, reset, render, show, view, rows: () => rows };
+    const restore = () => { view.scrollTop = top; };
+    return { pane, grow, reset, render, show, restore, rows: () => rows };
   })();
 
   // The history: sortable by any column, a throw repeated by its button or a double click.
@@ -355,10 +356,9 @@ function makePanel(M, separator) {
   function adopt() {
     const home = [...document.querySelectorAll('dialog')].filter((d) => d.open && d.matches(':modal')).pop() || document.body;
     if (root.parentNode === home) return;
-    const top = table.view.scrollTop;
     // First in a dialog, so that the dialog's own content stays above the panel where they meet.
     if (home === document.body) home.append(root); else home.prepend(root);
-    table.view.scrollTop = top;
+    table.restore(); // a move, or a dialog taken away with the panel in it, loses the scroll
   }
   new MutationObserver(adopt).observe(document.body, { childList: true });
   // The dialog the panel sits in takes none of its keys.

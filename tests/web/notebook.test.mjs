@@ -129,7 +129,7 @@ test('Grafice: the throws in their colours and the markers; the image as PNG; th
   assert.equal(await page.textContent('#probe'), 'Aruncarea 2, pasul 14\nt = 3.50 s\nx = 123.744 m\ny = 63.682 m\nvx = 35.355 m/s\nvy = 1.034 m/s');
 });
 
-test('the panel: beside a wide window, below a narrow one, the window unmoved; usable while About is open', async () => {
+test('the panel: beside a wide window, below a narrow one, the window unmoved; usable while About is open, the table kept in place', async () => {
   for (const [viewport, beside] of [[{ width: 1920, height: 1000 }, true], [{ width: 412, height: 860 }, false]]) {
     const page = await open({ viewport, notebook: false });
     const window = await page.locator('#frmmain').boundingBox();
@@ -140,10 +140,15 @@ test('the panel: beside a wide window, below a narrow one, the window unmoved; u
     assert.ok(beside ? panel.x >= window.x + window.width : panel.y >= window.y + window.height - 1 || panel.y + panel.height === viewport.height,
       JSON.stringify([panel, window]));
     assert.ok(panel.x + panel.width <= viewport.width && panel.y + panel.height <= viewport.height);
+    await page.fill('#txtViteza', '100');
+    await fly(page, 6000);
     await page.keyboard.press('Control+D');
     await page.click('#tabIstoric');
     assert.equal(await page.getAttribute('#tabIstoric', 'aria-selected'), 'true');
+    await page.click('#tabTabel');
     await page.click('#cmdOK');
+    const last = await page.evaluate(() => window.lopena._lopena_nb_rows() - 1);
+    assert.ok(await page.locator(`#stepTable [data-row="${last}"]`).isVisible(), `row ${last} in sight`);
     await page.click('#notebookClose');
     assert.ok(!(await page.locator('#notebook').isVisible()));
   }
