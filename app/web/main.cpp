@@ -1,18 +1,20 @@
 #include "mainwindow/frmmain.h"
+#include "notebook/web/WebNotebook.h"
 #include "toolkit/web/WebPlatform.h"
 #include "toolkit/web/WebScheduler.h"
 #include "toolkit/web/WebView.h"
 
-// The browser edition: the main window on the page, for as long as the page lives. The lab
-// notebook does not come to the browser yet, so its menu item is not shown.
+// The browser edition: the main window on the page, for as long as the page lives, and the lab
+// notebook in a panel beside it.
 int main() {
     static tkweb::WebScheduler scheduler;
     static tkweb::WebPlatform platform(scheduler);
     static lopena::frmmain window(platform);
     window.Load(platform.scheduler());
+    static lopena::WebNotebook notebook(window, platform.locale());
     static tkweb::WebView view(window, platform,
                                {{&window.Label7, &window.Label8, &window.Label11},
-                                {&window.l2, &window.mnucaiet},
+                                {},
                                 true});
     return 0;
 }

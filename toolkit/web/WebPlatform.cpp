@@ -212,4 +212,11 @@ EMSCRIPTEN_KEEPALIVE void lopena_repaint(int form) {
     if (auto* v = shown(form))
         v->surface().repaintAll();
 }
+// The tooltip of the scene at a point of the form, in model pixels, alive until the next call.
+EMSCRIPTEN_KEEPALIVE const char* lopena_tip(int form, int x, int y) {
+    static std::string tip;
+    auto* v = shown(form);
+    tip = v ? v->surface().tipAt(x, y) : std::string();
+    return tip.c_str();
+}
 }

@@ -203,6 +203,21 @@ void WebSurface::refreshLayer(ArrayRecord& array) {
     array.stale = false;
 }
 
+std::string WebSurface::tipAt(int x, int y) const {
+    std::string tip;
+    // Items later in the scene are drawn on top: the last hit wins.
+    auto consider = [&](const tk::Control& c) {
+        if (c.Visible() && c.kind() == tk::Kind::Shape && extent(c).contains(x, y))
+            if (std::string text = form_.toolTipOf(c); !text.empty())
+                tip = std::move(text);
+    };
+    forEachItem(form_, consider, [&](const auto& array) {
+        for (const auto& [index, element] : array)
+            consider(*element);
+    });
+    return tip;
+}
+
 void WebSurface::paint() {
     frameRequested_ = false;
     if (dirty_.empty())

@@ -4,6 +4,7 @@
 #include "toolkit/Form.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -18,6 +19,7 @@ struct PixelRect {
         return x < o.x + o.width && o.x < x + width && y < o.y + o.height && o.y < y + height;
     }
     PixelRect united(const PixelRect& o) const;
+    bool contains(int px, int py) const { return px >= x && px < x + width && py >= y && py < y + height; }
 };
 
 // The shapes and lines of a form on the page's canvas, beneath the controls. A change marks the
@@ -34,6 +36,8 @@ public:
     void paint();
     // Everything again, as after a change of the device's pixel ratio.
     void repaintAll();
+    // The tooltip of the topmost visible shape at a point (the step that left a trail dot), or "".
+    std::string tipAt(int x, int y) const;
     // Where a shape or line covers the surface, in pixels, border included.
     static PixelRect extent(const tk::Control& control);
     // Items painted so far, the trail layer's included; for measurements.

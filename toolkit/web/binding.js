@@ -334,6 +334,26 @@ export function startLopena(createModule, host = document.body) {
     });
   }
 
+  // The probe: the pointer resting on (or a finger touching) a scene item shows its tooltip.
+  function probe(f) {
+    let due = null;
+    const tip = el('div', { className: 'tip', id: 'probe', hidden: true });
+    tip.setAttribute('role', 'tooltip');
+    const look = () => {
+      const r = f.canvas.getBoundingClientRect();
+      const x = (due.clientX - r.left) / scale, y = (due.clientY - r.top) / scale;
+      due = null;
+      tip.textContent = M.UTF8ToString(M._lopena_tip(f.id, Math.floor(x), Math.floor(y)));
+      tip.hidden = !tip.textContent;
+      Object.assign(tip.style, { left: `${Math.min(x + 12, f.width - 180)}px`, top: `${Math.max(0, y - 80)}px` });
+    };
+    const ask = (e) => { if (!due) requestAnimationFrame(look); due = e; };
+    f.canvas.addEventListener('pointermove', ask);
+    f.canvas.addEventListener('pointerdown', ask);
+    f.canvas.addEventListener('pointerleave', () => { tip.hidden = true; });
+    f.client.append(tip);
+  }
+
   const tk = {
     cstr(s) {
       const n = M.lengthBytesUTF8(s) + 1, p = M._malloc(n);
@@ -378,6 +398,7 @@ export function startLopena(createModule, host = document.body) {
       sizeCanvas(f);
       watchRatio(f);
       keyboard(f);
+      if (main) probe(f);
     },
     addControl(form, id, kind, name, container, x, y, w, h, flags, text, description, tab, group, maxLength) {
       const f = forms[form];

@@ -1,0 +1,169 @@
+// The lab notebook's panel of the built page in headless Chromium, on Playwright's paused clock.
+// Expected texts and numbers are the desktop's for the same flights (tests/NotebookTest.cpp).
+//   node tests/web/notebook.test.mjs build/web/lopena.html
+import assert from 'node:assert/strict';
+import { pathToFileURL } from 'node:url';
+
+const { chromium } = await import(new URL('../../node_modules/playwright-core/index.mjs', import.meta.url));
+const url = pathToFileURL(process.argv[2]).href;
+const browser = await chromium.launch({ executablePath: '/usr/bin/chromium',
+  args: ['--disable-dev-shm-usage', ...(process.getuid() === 0 ? ['--no-sandbox'] : [])] });
+const tests = [];
+const test = (name, fn) => tests.push({ name, fn });
+// Saves go to window.saved through a stand-in save picker; copies and prints are recorded.
+const stubs = () => {
+  window.saved = [];
+  window.showSaveFilePicker = async (o) => ({ name: o.suggestedName,
+    createWritable: async () => ({ write: async (b) => window.saved.push([...b]), close: async () => {} }) });
+  Object.defineProperty(navigator, 'clipboard', { value: { writeText: async (t) => { window.copied = t; } } });
+  window.print = () => { window.printed = document.querySelector('.nb-print').textContent; };
+};
+
+async function open({ locale = 'en-US', viewport = { width: 1920, height: 1000 }, notebook = true } = {}) {
+  const context = await browser.newContext({ viewport, locale, timezoneId: 'UTC' });
+  await context.addInitScript(stubs);
+  const page = await context.newPage();
+  await page.clock.install({ time: Date.UTC(2026, 11, 7, 22, 29) });
+  await page.clock.pauseAt(Date.UTC(2026, 11, 7, 22, 30));
+  await page.goto(url);
+  await page.waitForSelector('#cmdFire');
+  await page.clock.runFor(1000);
+  if (notebook) await page.keyboard.press('Control+L');
+  return page;
+}
+const fly = async (page, ms = 3000) => { await page.click('#cmdFire'); await page.clock.runFor(ms); };
+const saved = async (page, button) => {
+  await page.evaluate(() => { window.saved = []; });
+  await page.click(button);
+  await page.waitForFunction(() => window.saved.length > 0);
+  return page.evaluate(() => window.saved[0]);
+};
+const steps = (page) => page.$$eval('#stepTable .nb-row:not(.nb-head)', (rows) => rows
+  .sort((a, b) => a.dataset.row - b.dataset.row).map((r) => [[...r.children].map((c) => c.textContent).join('\t'), r.title]));
+const historyRows = (page) => page.$$eval('#historyTable tbody tr', (rows) => rows.map((r) =>
+  [...r.children].slice(1, 4).map((c) => c.textContent).join(' ')));
+
+test('Tabel: 30 steps and the landing row in both locales, marks, copy, the CSV bytes of the desktop', async () => {
+  for (const [locale, d, s] of [['en-US', '.', ','], ['ro-RO', ',', ';']]) {
+    const page = await open({ locale });
+    await fly(page);
+    const rows = await steps(page);
+    const n = (t) => t.replaceAll('.', d);
+    assert.equal(rows.length, 31, locale);
+    assert.deepEqual([rows[0], rows[14], rows[29], rows[30]], [[n('0\t0.00\t0.000\t0.000\t35.355\t35.355\t50.000'), ''],
+      [n('14\t3.50\t123.744\t63.682\t35.355\t1.034\t35.370'), 'Punctul cel mai inalt'],
+      [n('29\t7.25\t256.326\t-1.388\t35.355\t-35.738\t50.271'), 'Pasul aterizarii'],
+      [n('aterizare (calculat)\t7.21\t254.946\t0.000\t35.355\t-35.355\t50.000'), 'Aterizarea calculata din formule']], locale);
+    const lines = Buffer.from(await saved(page, '#exportSteps')).toString('utf8').split('\r\n');
+    assert.deepEqual([lines.length, lines[0], lines[15], lines[31], lines[32]], [33, `n${s}t (s)${s}x (m)${s}y (m)${s}vx (m/s)${s}vy (m/s)${s}v (m/s)`,
+      rows[14][0].replaceAll('\t', s), rows[30][0].replaceAll('\t', s), ''], locale);
+    await page.click('#stepTable [data-row="30"]');
+    await page.click('#stepTable [data-row="14"]', { modifiers: ['Control'] });
+    const copied = `${['n\tt (s)\tx (m)\ty (m)\tvx (m/s)\tvy (m/s)\tv (m/s)', rows[14][0], rows[30][0]].join('\n')}\n`;
+    await page.keyboard.press('Control+C');
+    assert.equal(await page.evaluate(() => window.copied), copied);
+    await page.evaluate(() => { window.copied = ''; });
+    await page.click('#copySteps');
+    assert.equal(await page.evaluate(() => window.copied), copied);
+  }
+});
+
+test('Istoric: a row per accepted launch and none for a refused one, repeat by button and double click, sort, CSV', async () => {
+  const page = await open();
+  await page.click('#tabIstoric');
+  await fly(page);
+  await page.fill('#txtgrav', '0');
+  await page.click('#cmdFire');
+  await page.fill('#txtgrav', '3.71');
+  await page.fill('#txtUnghi', '30');
+  await fly(page);
+  assert.deepEqual(await historyRows(page), ['50 45 9.806', '50 30 3.71']);
+  await page.click('#historyTable tbody tr >> nth=0');
+  await page.click('#repeatThrow');
+  await page.clock.runFor(3000);
+  await page.dblclick('#historyTable tbody tr >> nth=1');
+  await page.click('#historyTable th >> nth=2');
+  await page.click('#historyTable th >> nth=2');
+  assert.deepEqual(await historyRows(page), ['50 45 9.806', '50 45 9.806', '50 30 3.71', '50 30 3.71']);
+  const csv = Buffer.from(await saved(page, '#exportHistory')).toString('utf8').split('\r\n');
+  assert.deepEqual([csv.length, csv[0], csv[2].replace(/^#[0-9a-f]{6},/, '')], [6, 'Culoare,v0 (m/s),Unghi (grade),g (m/s2),T (s),D (m),H (m),V (m/s)',
+    '50,30,3.71,13.48,583.575,84.232,50']);
+});
+
+test('Serie de unghiuri: five angles, each when the previous one lands', async () => {
+  const page = await open();
+  await page.click('#tabIstoric');
+  await page.click('#angleSeries');
+  assert.equal(await page.getAttribute('#angleSeries', 'aria-pressed'), 'true');
+  await page.clock.runFor(16000);
+  assert.deepEqual(await historyRows(page), ['50 15 9.806', '50 30 9.806', '50 45 9.806', '50 60 9.806', '50 75 9.806']);
+  assert.equal(await page.getAttribute('#angleSeries', 'aria-pressed'), 'false');
+});
+
+test('Rezolvare: the four results equal the result labels; printed with its heading', async () => {
+  const page = await open({ locale: 'ro-RO' });
+  await page.click('#tabRezolvare');
+  assert.equal(await page.textContent('#solution'), 'Apasati Start pentru a vedea rezolvarea.');
+  await page.fill('#txtUnghi', '1.1');
+  await fly(page, 100);
+  const solution = await page.innerText('#solution');
+  for (const [label, unit] of [['Label3', 'm'], ['Label4', 'm'], ['Label5', 's'], ['Label6', 'm/s']]) {
+    const number = (await page.textContent(`#${label}`)).match(/(-?[\d,]+)( m| s)?$/)[1];
+    assert.match(solution, new RegExp(`[=≈] ${number} ${unit}(?![\\d/])`), label);
+  }
+  await page.click('#savePdf');
+  assert.match(await page.evaluate(() => window.printed), /^Aruncare pe oblica - rezolvareData: 07\.12\.2026 22:30Aruncarea 1: v0 = 50 m\/s, unghiul = 1,1 grade, g = 9,806 m\/s2Date/);
+});
+
+test('Grafice: the throws in their colours and the markers; the image as PNG; the probe on a dot', async () => {
+  const page = await open({ viewport: { width: 1100, height: 900 } });
+  await fly(page);
+  await fly(page);
+  await page.click('#tabGrafice');
+  await page.check('#compareThrows');
+  assert.deepEqual(await page.$$eval('#chartView .u-legend .u-label', (l) => l.map((e) => e.textContent)),
+    ['Aruncarea 1', 'Aruncarea 2', 'Punctul cel mai inalt', 'Aterizare']);
+  assert.deepEqual((await saved(page, '#saveImage')).slice(0, 4), [137, 80, 78, 71]);
+  await page.hover('#scene', { position: { x: 136, y: 276 } });
+  await page.clock.runFor(20);
+  assert.equal(await page.textContent('#probe'), 'Aruncarea 2, pasul 14\nt = 3.50 s\nx = 123.744 m\ny = 63.682 m\nvx = 35.355 m/s\nvy = 1.034 m/s');
+});
+
+test('the panel: beside a wide window, below a narrow one, the window unmoved; usable while About is open, the table kept in place', async () => {
+  for (const [viewport, beside] of [[{ width: 1920, height: 1000 }, true], [{ width: 412, height: 860 }, false]]) {
+    const page = await open({ viewport, notebook: false });
+    const window = await page.locator('#frmmain').boundingBox();
+    await page.click('#mnuview');
+    await page.click('#mnucaiet');
+    const panel = await page.locator('#notebook').boundingBox();
+    assert.deepEqual(await page.locator('#frmmain').boundingBox(), window);
+    assert.ok(beside ? panel.x >= window.x + window.width : panel.y >= window.y + window.height - 1 || panel.y + panel.height === viewport.height,
+      JSON.stringify([panel, window]));
+    assert.ok(panel.x + panel.width <= viewport.width && panel.y + panel.height <= viewport.height);
+    await page.fill('#txtViteza', '100');
+    await fly(page, 6000);
+    await page.keyboard.press('Control+D');
+    await page.click('#tabIstoric');
+    assert.equal(await page.getAttribute('#tabIstoric', 'aria-selected'), 'true');
+    await page.click('#tabTabel');
+    await page.click('#cmdOK');
+    const last = await page.evaluate(() => window.lopena._lopena_nb_rows() - 1);
+    assert.ok(await page.locator(`#stepTable [data-row="${last}"]`).isVisible(), `row ${last} in sight`);
+    await page.click('#notebookClose');
+    assert.ok(!(await page.locator('#notebook').isVisible()));
+  }
+});
+
+let failed = 0;
+for (const { name, fn } of tests) {
+  try {
+    await fn();
+    console.log(`ok   ${name}`);
+  } catch (e) {
+    ++failed;
+    console.log(`FAIL ${name}\n${e.stack}`);
+  }
+}
+await browser.close();
+console.log(`${tests.length - failed}/${tests.length} passed`);
+process.exit(failed ? 1 : 0);
