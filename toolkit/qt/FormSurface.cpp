@@ -1,5 +1,6 @@
 #include "toolkit/qt/FormSurface.h"
 
+#include "toolkit/SceneItems.h"
 #include "toolkit/qt/QtConversions.h"
 
 #include <QHelpEvent>
@@ -11,25 +12,6 @@
 #include <cmath>
 
 namespace tkqt {
-
-namespace {
-
-// Runs `single` for lone shapes and lines and `array` for arrays of them.
-template <class Single, class Array>
-void forEachItem(const tk::Form& form, Single single, Array array) {
-    for (const tk::SceneItem& item : form.scene())
-        std::visit(
-            [&](auto* p) {
-                using T = std::remove_pointer_t<decltype(p)>;
-                if constexpr (std::is_same_v<T, tk::Shape> || std::is_same_v<T, tk::Line>)
-                    single(*p);
-                else
-                    array(*p);
-            },
-            item);
-}
-
-} // namespace
 
 FormSurface::Drawn FormSurface::drawnAt(const QRect& place) {
     const QRect cut = place & QRect(-16384, -16384, 32767, 32767);
@@ -44,7 +26,7 @@ FormSurface::FormSurface(tk::Form& form, QWidget* parent) : QWidget(parent), for
         if (c.Visible())
             drawnRecord(c, c.index() >= 0 ? &arrays_[c.name()] : nullptr) = drawnAt(extent(c));
     };
-    forEachItem(form_, remember, [&](const auto& array) {
+    tk::forEachSceneItem(form_, remember, [&](const auto& array) {
         using A = std::decay_t<decltype(array)>;
         ArrayRecord& record = arrays_[array.name()];
         if constexpr (std::is_same_v<A, tk::ControlArray<tk::Shape>>)
@@ -110,7 +92,7 @@ void FormSurface::paintEvent(QPaintEvent* event) {
         else
             paintShape(painter, static_cast<const tk::Shape&>(c));
     };
-    forEachItem(form_, paintOne, [&](const auto& array) {
+    tk::forEachSceneItem(form_, paintOne, [&](const auto& array) {
         using A = std::decay_t<decltype(array)>;
         if constexpr (std::is_same_v<A, tk::ControlArray<tk::Shape>>) {
             paintArray(painter, array, dirty);
@@ -135,7 +117,7 @@ bool FormSurface::event(QEvent* event) {
             if (std::string text = form_.toolTipOf(c); !text.empty())
                 tip = std::move(text);
     };
-    forEachItem(form_, consider, [&](const auto& array) {
+    tk::forEachSceneItem(form_, consider, [&](const auto& array) {
         for (const auto& [index, element] : array)
             consider(*element);
     });

@@ -1,5 +1,7 @@
 #include "toolkit/web/WebSurface.h"
 
+#include "toolkit/SceneItems.h"
+
 #include <emscripten.h>
 
 #include <algorithm>
@@ -30,20 +32,6 @@ int pixel(tk::Single value) {
     return static_cast<int>(std::lround(std::clamp(value, -limit, limit)));
 }
 
-template <class Single, class Array>
-void forEachItem(const tk::Form& form, Single single, Array array) {
-    for (const tk::SceneItem& item : form.scene())
-        std::visit(
-            [&](auto* p) {
-                using T = std::remove_pointer_t<decltype(p)>;
-                if constexpr (std::is_same_v<T, tk::Shape> || std::is_same_v<T, tk::Line>)
-                    single(*p);
-                else
-                    array(*p);
-            },
-            item);
-}
-
 } // namespace
 
 PixelRect PixelRect::united(const PixelRect& o) const {
@@ -59,7 +47,7 @@ WebSurface::Drawn WebSurface::drawnAt(const PixelRect& place) {
 }
 
 WebSurface::WebSurface(tk::Form& form, int formId) : form_(form), formId_(formId) {
-    forEachItem(
+    tk::forEachSceneItem(
         form_, [](const auto&) {},
         [&](const auto& array) {
             using A = std::decay_t<decltype(array)>;
@@ -211,7 +199,7 @@ std::string WebSurface::tipAt(int x, int y) const {
             if (std::string text = form_.toolTipOf(c); !text.empty())
                 tip = std::move(text);
     };
-    forEachItem(form_, consider, [&](const auto& array) {
+    tk::forEachSceneItem(form_, consider, [&](const auto& array) {
         for (const auto& [index, element] : array)
             consider(*element);
     });
@@ -240,7 +228,7 @@ void WebSurface::paint() {
             else
                 emitShape(static_cast<const tk::Shape&>(c), 0);
         };
-        forEachItem(form_, paintOne, [&](const auto& array) {
+        tk::forEachSceneItem(form_, paintOne, [&](const auto& array) {
             using A = std::decay_t<decltype(array)>;
             if constexpr (std::is_same_v<A, tk::ControlArray<tk::Shape>>) {
                 ops_.insert(ops_.end(),
