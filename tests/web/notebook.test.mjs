@@ -2,14 +2,8 @@
 // Expected texts and numbers are the desktop's for the same flights (tests/NotebookTest.cpp).
 //   node tests/web/notebook.test.mjs build/web/lopena.html
 import assert from 'node:assert/strict';
-import { pathToFileURL } from 'node:url';
+import { browser, url, test, run } from './harness.mjs';
 
-const { chromium } = await import(new URL('../../node_modules/playwright-core/index.mjs', import.meta.url));
-const url = pathToFileURL(process.argv[2]).href;
-const browser = await chromium.launch({ executablePath: '/usr/bin/chromium',
-  args: ['--disable-dev-shm-usage', ...(process.getuid() === 0 ? ['--no-sandbox'] : [])] });
-const tests = [];
-const test = (name, fn) => tests.push({ name, fn });
 // Saves go to window.saved through a stand-in save picker; copies and prints are recorded.
 const stubs = () => {
   window.saved = [];
@@ -154,16 +148,4 @@ test('the panel: beside a wide window, below a narrow one, the window unmoved; u
   }
 });
 
-let failed = 0;
-for (const { name, fn } of tests) {
-  try {
-    await fn();
-    console.log(`ok   ${name}`);
-  } catch (e) {
-    ++failed;
-    console.log(`FAIL ${name}\n${e.stack}`);
-  }
-}
-await browser.close();
-console.log(`${tests.length - failed}/${tests.length} passed`);
-process.exit(failed ? 1 : 0);
+await run();

@@ -3,15 +3,9 @@
 //   node tests/web/page.test.mjs build/web/lopena.html
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
-import { pathToFileURL } from 'node:url';
+import { browser, url, test, run } from './harness.mjs';
 
-const { chromium } = await import(new URL('../../node_modules/playwright-core/index.mjs', import.meta.url));
-const url = pathToFileURL(process.argv[2]).href;
-const browser = await chromium.launch({ executablePath: '/usr/bin/chromium',
-  args: ['--disable-dev-shm-usage', ...(process.getuid() === 0 ? ['--no-sandbox'] : [])] });
 const T0 = Date.UTC(2026, 11, 7, 22, 30, 0);
-const tests = [];
-const test = (name, fn) => tests.push({ name, fn });
 
 async function open({ query = '', init, ...options } = {}) {
   const context = await browser.newContext({ viewport: { width: 1100, height: 560 }, locale: 'en-US',
@@ -228,16 +222,4 @@ test('a small viewport scales the window as a whole; touch launches', async () =
   assert.equal(await text(page, 'Label3'), defaults[0]);
 });
 
-let failed = 0;
-for (const { name, fn } of tests) {
-  try {
-    await fn();
-    console.log(`ok   ${name}`);
-  } catch (e) {
-    ++failed;
-    console.log(`FAIL ${name}\n${e.stack}`);
-  }
-}
-await browser.close();
-console.log(`${tests.length - failed}/${tests.length} passed`);
-process.exit(failed ? 1 : 0);
+await run();
