@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
+#include <iterator>
 #include <tuple>
 
 namespace lopena::testing {
@@ -289,6 +291,26 @@ TEST_F(FlightTest, NeverLandingFlightStopsTheTrailAtTheLimit) {
     platform.clock.advance(100);
     EXPECT_EQ(w.shpTrail.Count(), 2);
     EXPECT_TRUE(w.shpTrail.exists(1));
+}
+
+// The step table's CSV of the default flight, byte for byte as the program saves it; the browser
+// edition's tests compare its download with the same files.
+TEST(FlightCsvTest, DefaultFlightGivesTheBytesOfTheReferenceFiles) {
+    struct Flight : WindowTest {
+        explicit Flight(tk::Locale locale) : WindowTest(std::move(locale)) {}
+        using WindowTest::w, WindowTest::platform, WindowTest::flyUntilLanded;
+        void TestBody() override {}
+    };
+    for (auto [romanian, file] : {std::pair(false, "/zbor-implicit.csv"),
+                                  std::pair(true, "/zbor-implicit-ro.csv")}) {
+        Flight flight(romanian ? tk::Locale::romanian() : tk::Locale::c());
+        flight.w.cmdFire.click();
+        ASSERT_EQ(flight.flyUntilLanded(), 30);
+        std::ifstream in(std::string(LOPENA_TEST_DATA) + file, std::ios::binary);
+        const std::string expected{std::istreambuf_iterator<char>(in), {}};
+        EXPECT_EQ(StepTable::csv(*flight.w.notebook.current(), flight.platform.locale()), expected)
+            << file;
+    }
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "notebook/Notebook.h"
+#include "notebook/GraphAxes.h"
 #include "notebook/HistoryTable.h"
 #include "notebook/StepTable.h"
 #include "notebook/WorkedSolution.h"
@@ -187,6 +188,37 @@ TEST(NotebookHistory, CsvQuotesWhatItMustAndReadsBack) {
     EXPECT_EQ(csv[1], (std::vector<std::string>{"#123456", "5;\"0", "45", "9,806", "7.21",
                                                 "254.946", "63.736", "50"}));
     EXPECT_EQ(csv[0].at(2) + " " + csv[2].at(5), "Unghi (grade) 36.473");
+}
+
+// The axes hold the whole flight computed at launch (to the first step below the ground) on
+// round ticks, and move only for a point outside them.
+TEST(NotebookGraph, AxesFitTheComputedFlightAndMoveOnlyForAPointOutside) {
+    using Fit = std::tuple<double, double, double, double, double, int>; // in, fitted, step, ticks
+    for (auto [low, high, fitLow, fitHigh, step, ticks] :
+         {Fit{0, 0, 0, 1, 0.2, 6}, Fit{5, 5, 5, 6, 0.2, 6}, Fit{0, 6, 0, 6, 1, 7},
+          Fit{0, 263.75, 0, 300, 50, 7}, Fit{-9.11, 63.74, -20, 80, 20, 6}}) {
+        const AxisRange range = AxisRange::fitted(low, high);
+        EXPECT_EQ(std::tuple(range.low, range.high, range.step, range.ticks()),
+                  std::tuple(fitLow, fitHigh, step, ticks))
+            << low << " " << high;
+    }
+    Throw flight;
+    static_cast<LaunchFacts&>(flight) = launch(50, 45, 9.806);
+    std::string fitted;
+    for (const Graph& graph : graphs) {
+        GraphAxes axes(graph);
+        axes.addFlight(flight);
+        axes.fit();
+        fitted += num(axes.x().low) + ".." + num(axes.x().high) + " " + num(axes.y().low) + ".." +
+                  num(axes.y().high) + "|";
+    }
+    EXPECT_EQ(fitted, "0..300 -20..80|0..8 0..300|0..8 -20..80|0..8 -40..40|");
+    GraphAxes axes(graphs[0]);
+    axes.addFlight(flight);
+    axes.fit();
+    EXPECT_FALSE(axes.add({3.5, 123.7, 63.7, 35.4, 1.0, 35.4})); // the apex, inside
+    EXPECT_TRUE(axes.add({9, 350, -30, 35.4, -50, 60}));        // a gravity edited mid-flight
+    EXPECT_EQ(std::pair(axes.x().high, axes.y().low), std::pair(400.0, -40.0));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "notebook/qt/GraphPanel.h"
 
+#include "notebook/GraphAxes.h"
 #include "notebook/Notebook.h"
 #include "notebook/qt/NotebookSignals.h"
 #include "toolkit/qt/QtConversions.h"
@@ -17,47 +18,16 @@
 #include <QValueAxis>
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 namespace lopena {
 
 namespace {
 
-// A graph: what it is called, its axes and which numbers of a step it plots.
-struct Graph {
-    const char* title;
-    const char* xTitle;
-    const char* yTitle;
-    double (*x)(const FlightStep&);
-    double (*y)(const FlightStep&);
-};
-
-const Graph graphs[] = {
-    {"Traiectoria y(x)", "x (m)", "y (m)", [](const FlightStep& s) { return s.x; },
-     [](const FlightStep& s) { return s.y; }},
-    {"Distanta x(t)", "t (s)", "x (m)", [](const FlightStep& s) { return s.t; },
-     [](const FlightStep& s) { return s.x; }},
-    {"Inaltimea y(t)", "t (s)", "y (m)", [](const FlightStep& s) { return s.t; },
-     [](const FlightStep& s) { return s.y; }},
-    {"Viteza verticala vy(t)", "t (s)", "vy (m/s)", [](const FlightStep& s) { return s.t; },
-     [](const FlightStep& s) { return s.vy; }},
-};
-
-// Sets the axis to [low, high] widened to whole multiples of a round step (1, 2 or 5 times a
-// power of ten) that cuts it into at most 6 parts, a tick on each multiple.
-void fit(QValueAxis& axis, double low, double high) {
-    const double span = high > low ? high - low : 1;
-    double step = std::pow(10, std::floor(std::log10(span / 6)));
-    for (double times : {1, 2, 5, 10})
-        if (span / (step * times) <= 6) {
-            step *= times;
-            break;
-        }
-    low = std::floor(low / step) * step;
-    high = std::max(std::ceil(high / step) * step, low + step);
-    axis.setRange(low, high);
-    axis.setTickCount(static_cast<int>(std::lround((high - low) / step)) + 1);
+// Sets the axis to a fitted range, a tick on each multiple of its step.
+void fit(QValueAxis& axis, const AxisRange& range) {
+    axis.setRange(range.low, range.high);
+    axis.setTickCount(range.ticks());
 }
 
 // A curve holds at most this many points: more add nothing a screen shows, and Qt Charts
@@ -71,8 +41,6 @@ std::size_t strideFor(std::size_t steps) {
         stride *= 2;
     return stride;
 }
-
-constexpr double stepSeconds = 0.25; // simulated time from one step to the next
 
 QString throwName(const Throw& flight) {
     return QStringLiteral("Aruncarea %1").arg(flight.number);
@@ -172,13 +140,13 @@ void GraphPanel::showEvent(QShowEvent* event) {
 }
 
 QPointF GraphPanel::point(const FlightStep& step) const {
-    const Graph& graph = graphs[std::max(choice_->currentIndex(), 0)];
-    return {graph.x(step), graph.y(step)};
+    const Graph& graph = graphs[static_cast<std::size_t>(std::max(choice_->currentIndex(), 0))];
+    return {stepValue(step, graph.xColumn), stepValue(step, graph.yColumn)};
 }
 
 void GraphPanel::rebuild() {
     curveOnly_ = false;
-    const Graph& graph = graphs[std::max(choice_->currentIndex(), 0)];
+    const Graph& graph = graphs[static_cast<std::size_t>(std::max(choice_->currentIndex(), 0))];
     // Titles and series stay as they are where nothing changed: each change lays the chart out.
     for (auto [axis, title] : {std::pair(axisX_, graph.xTitle), std::pair(axisY_, graph.yTitle)})
         if (axis->titleText() != QString::fromUtf8(title))
@@ -200,8 +168,7 @@ void GraphPanel::rebuild() {
             chart_->removeSeries(mine);
     // The extents of everything drawn, then each axis fitted once: a range that changes sets
     // every tick label again.
-    minX_ = maxX_ = minY_ = maxY_ = 0;
-    gathering_ = true;
+    axes_ = GraphAxes(graph);
 
     if (withEarlier)
         for (const Throw& flight : notebook_.history()) {
@@ -224,22 +191,22 @@ void GraphPanel::rebuild() {
         current_->setPen(QPen(tkqt::toQColor(now->colour), 2.5));
         const FlightLog& log = now->log;
         stride_ = strideFor(log.size());
-        growToFlight(*now);
+        axes_.addFlight(*now);
         points = sampled(log, stride_, log.landingStep() >= 0);
         auto mark = [&](long step, QScatterSeries* marker) {
             if (step < 0)
                 return;
-            const QPointF p = point(log.steps()[static_cast<std::size_t>(step)]);
-            grow(p);
-            marker->append(p);
+            const FlightStep& at = log.steps()[static_cast<std::size_t>(step)];
+            axes_.take(at);
+            marker->append(point(at));
         };
         mark(log.highestStep(), highest_);
         mark(log.landingStep(), landing_);
     }
     current_->replace(points);
-    gathering_ = false;
-    fit(*axisX_, minX_, maxX_ > minX_ ? maxX_ : minX_ + 1); // [0, 1] with nothing drawn
-    fit(*axisY_, minY_, maxY_ > minY_ ? maxY_ : minY_ + 1);
+    axes_.fit();
+    fit(*axisX_, axes_.x());
+    fit(*axisY_, axes_.y());
 
     if (restack) {
         for (QLineSeries* series : earlier_)
@@ -263,8 +230,13 @@ QRect GraphPanel::addStep(int index) {
     const Throw* now = notebook_.current();
     if (!now || index < 0 || static_cast<std::size_t>(index) >= now->log.size())
         return {};
-    const QPointF p = point(now->log.steps()[static_cast<std::size_t>(index)]);
-    grow(p);
+    const FlightStep& step = now->log.steps()[static_cast<std::size_t>(index)];
+    const QPointF p = point(step);
+    if (axes_.add(step)) {
+        fit(*axisX_, axes_.x());
+        fit(*axisY_, axes_.y());
+        axesMoved_ = true;
+    }
     QRect dirty;
     constexpr int markerPad = 10; // half the marker, its outline and the antialiasing
     constexpr int linePad = 4;    // half the pen, its joins and the antialiasing
@@ -301,11 +273,11 @@ QList<QPointF> GraphPanel::sampled(const FlightLog& log, std::size_t stride, boo
     const auto& steps = log.steps();
     for (std::size_t i = 0; i < steps.size(); i += stride) {
         points.append(point(steps[i]));
-        grow(points.back());
+        axes_.take(steps[i]);
     }
     if (withLast && !steps.empty() && (steps.size() - 1) % stride != 0) {
         points.append(point(steps.back()));
-        grow(points.back());
+        axes_.take(steps.back());
     }
     return points;
 }
@@ -322,47 +294,6 @@ void GraphPanel::markLanding() {
     // The curve reaches the landing step even when it falls between sampled steps.
     if (landingStep % stride_ != 0)
         current_->append(p);
-}
-
-void GraphPanel::grow(QPointF p) {
-    minX_ = std::min(minX_, p.x());
-    maxX_ = std::max(maxX_, p.x());
-    minY_ = std::min(minY_, p.y());
-    maxY_ = std::max(maxY_, p.y());
-    if (gathering_)
-        return;
-    // The range is rounded outwards, so most steps fall inside it and change nothing.
-    if (p.x() < axisX_->min() || p.x() > axisX_->max()) {
-        fit(*axisX_, minX_, maxX_);
-        axesMoved_ = true;
-    }
-    if (p.y() < axisY_->min() || p.y() > axisY_->max()) {
-        fit(*axisY_, minY_, maxY_);
-        axesMoved_ = true;
-    }
-}
-
-void GraphPanel::growToFlight(const Throw& flight) {
-    if (!(flight.g > 0) || !std::isfinite(flight.T) || flight.T <= 0)
-        return;
-    // The last step logged is the first below the ground, at most a step after the landing.
-    const double end = std::min(flight.T + stepSeconds, stepSeconds * (FlightLog::maxSteps - 1));
-    auto at = [&](double t) {
-        const double vy = flight.vy - flight.g * t;
-        const FlightStep step{t,
-                              flight.vx * t,
-                              (flight.vy - flight.g * t / 2) * t,
-                              flight.vx,
-                              vy,
-                              std::hypot(flight.vx, vy)};
-        return point(step);
-    };
-    const double apex = flight.vy / flight.g;
-    for (double t : {0.0, end, std::clamp(apex, 0.0, end)}) {
-        const QPointF p = at(t);
-        if (std::isfinite(p.x()) && std::isfinite(p.y()))
-            grow(p);
-    }
 }
 
 QRect GraphPanel::around(QPointF a, QPointF b, int pad) const {

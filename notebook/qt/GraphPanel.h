@@ -1,5 +1,6 @@
 #pragma once
 
+#include "notebook/GraphAxes.h"
 #include "toolkit/Locale.h"
 #include "toolkit/qt/SaveDialog.h"
 
@@ -22,7 +23,6 @@ namespace lopena {
 
 class Notebook;
 class NotebookSignals;
-struct FlightStep;
 class FlightLog;
 struct Throw;
 
@@ -50,11 +50,6 @@ private:
     // Takes step `index` in; returns the part of the view it changed, unless it changed more.
     QRect addStep(int index);
     void markLanding();
-    // Widens an axis to take `p` in; ranges only grow during a throw.
-    void grow(QPointF p);
-    // Sets the axes to the extents of the throw's whole flight as computed at its launch, as
-    // far as the log reaches, so that they keep still while the ball flies.
-    void growToFlight(const Throw& flight);
     // The part of the view between two points of the graph, `pad` pixels wider on every side.
     QRect around(QPointF a, QPointF b, int pad) const;
     // Repaints what the scene reports changed, or only the curve's new part after steps.
@@ -80,10 +75,8 @@ private:
     // whole bounding box.
     bool curveOnly_ = false;
     bool axesMoved_ = false; // an axis range changed since the steps began to arrive
-    bool gathering_ = false; // rebuilding: grow() only takes the extents in
     QRect curveDirty_;
-    // The extent of every point drawn, in the graph's units; the origin always included.
-    double minX_ = 0, maxX_ = 0, minY_ = 0, maxY_ = 0;
+    GraphAxes axes_{graphs[0]};
 };
 
 } // namespace lopena

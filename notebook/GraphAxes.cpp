@@ -1,0 +1,100 @@
+#include "notebook/GraphAxes.h"
+
+#include "notebook/Throw.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace lopena {
+
+const std::array<Graph, 4> graphs = {{
+    {"Traiectoria y(x)", "x (m)", "y (m)", 1, 2},
+    {"Distanta x(t)", "t (s)", "x (m)", 0, 1},
+    {"Inaltimea y(t)", "t (s)", "y (m)", 0, 2},
+    {"Viteza verticala vy(t)", "t (s)", "vy (m/s)", 0, 4},
+}};
+
+double stepValue(const FlightStep& step, int column) {
+    switch (column) {
+    case 0: return step.t;
+    case 1: return step.x;
+    case 2: return step.y;
+    case 3: return step.vx;
+    case 4: return step.vy;
+    default: return step.v;
+    }
+}
+
+int AxisRange::ticks() const {
+    return static_cast<int>(std::lround((high - low) / step)) + 1;
+}
+
+AxisRange AxisRange::fitted(double low, double high) {
+    if (!(high > low))
+        high = low + 1; // [0, 1] with nothing drawn
+    const double span = high - low;
+    double step = std::pow(10, std::floor(std::log10(span / 6)));
+    for (double times : {1, 2, 5, 10})
+        if (span / (step * times) <= 6) {
+            step *= times;
+            break;
+        }
+    low = std::floor(low / step) * step;
+    return {low, std::max(std::ceil(high / step) * step, low + step), step};
+}
+
+void GraphAxes::grow(double x, double y) {
+    minX_ = std::min(minX_, x);
+    maxX_ = std::max(maxX_, x);
+    minY_ = std::min(minY_, y);
+    maxY_ = std::max(maxY_, y);
+}
+
+void GraphAxes::fit() {
+    x_ = AxisRange::fitted(minX_, maxX_);
+    y_ = AxisRange::fitted(minY_, maxY_);
+}
+
+std::pair<double, double> GraphAxes::point(const FlightStep& step) const {
+    return {stepValue(step, graph_->xColumn), stepValue(step, graph_->yColumn)};
+}
+
+void GraphAxes::take(const FlightStep& step) {
+    const auto [x, y] = point(step);
+    grow(x, y);
+}
+
+bool GraphAxes::add(const FlightStep& step) {
+    const auto [x, y] = point(step);
+    grow(x, y);
+    // The ranges are rounded outwards, so most steps fall inside them and change nothing.
+    bool moved = false;
+    if (!x_.holds(x)) {
+        x_ = AxisRange::fitted(minX_, maxX_);
+        moved = true;
+    }
+    if (!y_.holds(y)) {
+        y_ = AxisRange::fitted(minY_, maxY_);
+        moved = true;
+    }
+    return moved;
+}
+
+void GraphAxes::addFlight(const Throw& flight) {
+    if (!(flight.g > 0) || !std::isfinite(flight.T) || flight.T <= 0)
+        return;
+    constexpr double stepSeconds = 0.25; // simulated time from one step to the next
+    // The last step logged is the first below the ground, at most a step after the landing.
+    const double end = std::min(flight.T + stepSeconds, stepSeconds * (FlightLog::maxSteps - 1));
+    const double apex = flight.vy / flight.g;
+    for (double t : {0.0, end, std::clamp(apex, 0.0, end)}) {
+        const double vy = flight.vy - flight.g * t;
+        const FlightStep step{t, flight.vx * t, (flight.vy - flight.g * t / 2) * t, flight.vx, vy,
+                              std::hypot(flight.vx, vy)};
+        const auto [x, y] = point(step);
+        if (std::isfinite(x) && std::isfinite(y))
+            grow(x, y);
+    }
+}
+
+} // namespace lopena

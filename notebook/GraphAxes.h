@@ -1,0 +1,66 @@
+#pragma once
+
+#include "notebook/FlightLog.h"
+
+#include <array>
+#include <utility>
+
+namespace lopena {
+
+struct Throw;
+
+// A graph of the notebook: what it is called, its axes and which numbers of a step it plots.
+struct Graph {
+    const char* title;
+    const char* xTitle;
+    const char* yTitle;
+    int xColumn; // of a step as t, x, y, vx, vy, v (0 to 5)
+    int yColumn;
+};
+
+extern const std::array<Graph, 4> graphs;
+
+// Number `column` of a step, in the order t, x, y, vx, vy, v.
+double stepValue(const FlightStep& step, int column);
+
+// An axis range widened to whole multiples of a round step (1, 2 or 5 times a power of ten)
+// that cuts it into at most 6 parts, a tick on each multiple.
+struct AxisRange {
+    double low = 0, high = 1, step = 0.2;
+
+    int ticks() const;
+    bool holds(double value) const { return value >= low && value <= high; }
+    static AxisRange fitted(double low, double high);
+    bool operator==(const AxisRange&) const = default;
+};
+
+// The axes of one graph: the extent of every point drawn, the origin always included, and the
+// ranges fitted to it. Ranges only grow during a throw, and move only for a point outside them,
+// so that they keep still while the ball flies.
+class GraphAxes {
+public:
+    explicit GraphAxes(const Graph& graph) : graph_(&graph) {}
+
+    // Takes a step in; true if that moved a range.
+    bool add(const FlightStep& step);
+    // Takes a step into the extent alone, the ranges left to fit(): while a graph is gathered.
+    void take(const FlightStep& step);
+    // Takes in the throw's whole flight as computed at its launch, as far as the log reaches:
+    // its start, its apex and the last step the log will hold.
+    void addFlight(const Throw& flight);
+    // Fits both ranges to the extent: after taking in what a graph starts with.
+    void fit();
+
+    const AxisRange& x() const { return x_; }
+    const AxisRange& y() const { return y_; }
+
+private:
+    void grow(double x, double y);
+    std::pair<double, double> point(const FlightStep& step) const;
+
+    const Graph* graph_;
+    double minX_ = 0, maxX_ = 0, minY_ = 0, maxY_ = 0;
+    AxisRange x_, y_;
+};
+
+} // namespace lopena
