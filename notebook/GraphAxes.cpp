@@ -14,6 +14,13 @@ const std::array<Graph, 4> graphs = {{
     {"Viteza verticala vy(t)", "t (s)", "vy (m/s)", 0, 4},
 }};
 
+std::size_t graphStride(std::size_t steps) {
+    std::size_t stride = 1;
+    while ((steps + stride - 1) / stride > graphMaxPoints)
+        stride *= 2;
+    return stride;
+}
+
 double stepValue(const FlightStep& step, int column) {
     switch (column) {
     case 0: return step.t;
@@ -62,6 +69,14 @@ std::pair<double, double> GraphAxes::point(const FlightStep& step) const {
 void GraphAxes::take(const FlightStep& step) {
     const auto [x, y] = point(step);
     grow(x, y);
+}
+
+void GraphAxes::take(const FlightLog& log, std::size_t stride, bool withLast) {
+    const auto& steps = log.steps();
+    for (std::size_t i = 0; i < steps.size(); i += stride)
+        take(steps[i]);
+    if (withLast && !steps.empty())
+        take(steps.back());
 }
 
 bool GraphAxes::add(const FlightStep& step) {

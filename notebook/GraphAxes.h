@@ -20,6 +20,14 @@ struct Graph {
 
 extern const std::array<Graph, 4> graphs;
 
+// A curve holds at most this many points: more add nothing a screen shows, and a chart that
+// redraws its curves does so at every point.
+constexpr std::size_t graphMaxPoints = 1024;
+
+// The smallest power of two that leaves at most graphMaxPoints of `steps`: a curve holds every
+// stride-th step (and the last).
+std::size_t graphStride(std::size_t steps);
+
 // Number `column` of a step, in the order t, x, y, vx, vy, v.
 double stepValue(const FlightStep& step, int column);
 
@@ -48,6 +56,9 @@ public:
     // Takes in the throw's whole flight as computed at its launch, as far as the log reaches:
     // its start, its apex and the last step the log will hold.
     void addFlight(const Throw& flight);
+    // Takes the steps a curve of the log holds into the extent alone: every stride-th step, and
+    // the last one if asked.
+    void take(const FlightLog& log, std::size_t stride, bool withLast);
     // Fits both ranges to the extent: after taking in what a graph starts with.
     void fit();
 

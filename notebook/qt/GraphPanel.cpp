@@ -30,18 +30,6 @@ void fit(QValueAxis& axis, const AxisRange& range) {
     axis.setTickCount(range.ticks());
 }
 
-// A curve holds at most this many points: more add nothing a screen shows, and Qt Charts
-// rebuilds the whole curve at every point added.
-constexpr std::size_t maxPoints = 1024;
-
-// The smallest power of two that leaves at most maxPoints of `steps`.
-std::size_t strideFor(std::size_t steps) {
-    std::size_t stride = 1;
-    while ((steps + stride - 1) / stride > maxPoints)
-        stride *= 2;
-    return stride;
-}
-
 QString throwName(const Throw& flight) {
     return QStringLiteral("Aruncarea %1").arg(flight.number);
 }
@@ -177,7 +165,7 @@ void GraphPanel::rebuild() {
             auto* series = new QLineSeries(chart_);
             series->setName(throwName(flight));
             series->setPen(QPen(tkqt::toQColor(flight.colour), 1.5));
-            series->replace(sampled(flight.log, strideFor(flight.log.size()), true));
+            series->replace(sampled(flight.log, graphStride(flight.log.size()), true));
             earlier_.push_back(series);
         }
 
@@ -190,7 +178,7 @@ void GraphPanel::rebuild() {
         current_->setName(throwName(*now));
         current_->setPen(QPen(tkqt::toQColor(now->colour), 2.5));
         const FlightLog& log = now->log;
-        stride_ = strideFor(log.size());
+        stride_ = graphStride(log.size());
         axes_.addFlight(*now);
         points = sampled(log, stride_, log.landingStep() >= 0);
         auto mark = [&](long step, QScatterSeries* marker) {
@@ -254,7 +242,7 @@ QRect GraphPanel::addStep(int index) {
     const QPointF previous = current_->count() > 0 ? current_->at(current_->count() - 1) : p;
     current_->append(p);
     dirty |= around(previous, p, linePad);
-    if (static_cast<std::size_t>(current_->count()) > maxPoints) {
+    if (static_cast<std::size_t>(current_->count()) > graphMaxPoints) {
         axesMoved_ = true; // the whole curve is drawn anew
         // Every other point goes: the curve keeps its shape at half the points.
         const QList<QPointF> all = current_->points();

@@ -113,6 +113,31 @@ std::string WebNotebook::printHeading() const {
            " grade, g = " + escaped(current->gravity) + " m/s<sup>2</sup></p>";
 }
 
+void WebNotebook::fitGraph(std::size_t graph, bool withEarlier) {
+    axes_ = GraphAxes(graphs[graph < graphs.size() ? graph : 0]);
+    const Throw* now = notebook_.current();
+    if (withEarlier)
+        for (const Throw& flight : notebook_.history())
+            if (&flight != now)
+                axes_.take(flight.log, graphStride(flight.log.size()), true);
+    if (now) {
+        axes_.addFlight(*now);
+        axes_.take(now->log, graphStride(now->log.size()), now->log.landingStep() >= 0);
+        for (long marked : {now->log.highestStep(), now->log.landingStep()})
+            if (marked >= 0)
+                axes_.take(now->log.steps()[static_cast<std::size_t>(marked)]);
+    }
+    axes_.fit();
+}
+
+bool WebNotebook::growGraph(std::size_t from) {
+    const Throw* now = notebook_.current();
+    bool moved = false;
+    for (std::size_t i = from; now && i < now->log.size(); ++i)
+        moved = axes_.add(now->log.steps()[i]) || moved;
+    return moved;
+}
+
 } // namespace lopena
 
 using lopena::shown;
@@ -179,6 +204,45 @@ EMSCRIPTEN_KEEPALIVE int lopena_nb_series() {
         return 0;
     shown->notebook().toggleSeries();
     return shown->notebook().seriesActive() ? 1 : 0;
+}
+// Graph `graph` as its title, axis titles and the columns of a step it plots, joined by tabs.
+EMSCRIPTEN_KEEPALIVE const char* lopena_nb_graph(int graph) {
+    lopena::out.clear();
+    if (graph >= 0 && static_cast<std::size_t>(graph) < lopena::graphs.size()) {
+        const lopena::Graph& g = lopena::graphs[static_cast<std::size_t>(graph)];
+        lopena::out = std::string(g.title) + '\t' + g.xTitle + '\t' + g.yTitle + '\t' +
+                      std::to_string(g.xColumn) + '\t' + std::to_string(g.yColumn);
+    }
+    return lopena::out.c_str();
+}
+// The stride of a curve of `steps` steps: it holds every stride-th step, and the last.
+EMSCRIPTEN_KEEPALIVE int lopena_nb_stride(int steps) {
+    return static_cast<int>(lopena::graphStride(steps > 0 ? static_cast<std::size_t>(steps) : 0));
+}
+// Fits graph `graph`'s axes (with the earlier throws' steps if `withEarlier`), or with `from` >= 0
+// takes the current throw's steps from there on into them. Returns 1 if the axes are new or
+// moved; lopena_nb_axes() holds them.
+EMSCRIPTEN_KEEPALIVE int lopena_nb_fit_graph(int graph, int withEarlier, int from) {
+    if (!shown)
+        return 0;
+    if (from >= 0)
+        return shown->growGraph(static_cast<std::size_t>(from)) ? 1 : 0;
+    shown->fitGraph(graph >= 0 ? static_cast<std::size_t>(graph) : 0, withEarlier != 0);
+    return 1;
+}
+// The axes as x low, high, step, then y low, high, step.
+EMSCRIPTEN_KEEPALIVE const double* lopena_nb_axes() {
+    static double axes[6];
+    if (shown) {
+        const auto& a = shown->graphAxes();
+        const lopena::AxisRange* ranges[] = {&a.x(), &a.y()};
+        for (int i = 0; i < 2; ++i) {
+            axes[3 * i] = ranges[i]->low;
+            axes[3 * i + 1] = ranges[i]->high;
+            axes[3 * i + 2] = ranges[i]->step;
+        }
+    }
+    return axes;
 }
 // A throw's steps as t, x, y, vx, vy, v per step (doubles), valid until its next step.
 EMSCRIPTEN_KEEPALIVE const double* lopena_nb_steps(int throwIndex) {

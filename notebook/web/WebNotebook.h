@@ -1,5 +1,6 @@
 #pragma once
 
+#include "notebook/GraphAxes.h"
 #include "notebook/Notebook.h"
 #include "toolkit/Locale.h"
 
@@ -39,11 +40,19 @@ public:
     // The heading of the printed solution: title and inputs (the page adds the date).
     std::string printHeading() const;
 
+    // The axes of graph `graph` fitted to the current throw's flight as computed at launch and
+    // the steps logged so far, with the earlier throws' steps if they are drawn beside it.
+    void fitGraph(std::size_t graph, bool withEarlier);
+    // Takes the current throw's steps from `from` on into the graph's axes; true if they moved.
+    bool growGraph(std::size_t from);
+    const GraphAxes& graphAxes() const { return axes_; }
+
 private:
     frmmain& window_;
     Notebook& notebook_;
     const tk::Locale& locale_;
     bool open_ = false;
+    GraphAxes axes_{graphs[0]};
 };
 
 } // namespace lopena

@@ -5,14 +5,10 @@
 
 const ROW_HEIGHT = 18; // px, a row of the step table
 const SPARE_ROWS = 8; // rendered beyond each edge of the visible rows
-const MAX_POINTS = 1024; // a curve holds at most this many points, as on the desktop
-const GATHER_MS = 250; // steps reach the graph at most this often
+const GATHER_MS = 250; // steps reach the table and the graph at most this often
 const MIN_BESIDE = 420; // the least width of the panel beside the window, px
 const MIN_BELOW = 260; // the least height of the panel below it, px
 const CSV = ['Exporta CSV', 'Fisiere CSV (*.csv)', '*.csv'];
-// A graph: its title, axis titles and the numbers of a step it plots (t, x, y, vx, vy, v).
-const GRAPHS = [['Traiectoria y(x)', 'x (m)', 'y (m)', 1, 2], ['Distanta x(t)', 't (s)', 'x (m)', 0, 1],
-  ['Inaltimea y(t)', 't (s)', 'y (m)', 0, 2], ['Viteza verticala vy(t)', 't (s)', 'vy (m/s)', 0, 4]];
 
 const h = (tag, props = {}, ...children) => {
   const e = Object.assign(document.createElement(tag), props);
@@ -29,6 +25,8 @@ function makePanel(M, separator) {
     const p = M._lopena_nb_text(what, 0, 0);
     return M.HEAPU8.slice(p, p + M._lopena_nb_size());
   };
+  // A graph: its title, axis titles and the numbers of a step it plots (t, x, y, vx, vy, v).
+  const GRAPHS = [0, 1, 2, 3].map((i) => str(M._lopena_nb_graph(i)).split('\t').map((f, j) => (j < 3 ? f : Number(f))));
   const button = (textContent, onclick, id) => h('button', { type: 'button', textContent, onclick, id });
   const bar = (...items) => h('div', { className: 'nb-buttons' }, ...items);
 
@@ -50,9 +48,11 @@ function makePanel(M, separator) {
     const view = h('div', { className: 'nb-rows', id: 'stepTable', tabIndex: 0 }, head, spacer);
     view.setAttribute('aria-label', 'Tabelul pasilor aruncarii curente');
     view.setAttribute('role', 'grid');
+    view.setAttribute('aria-multiselectable', 'true');
+    head.setAttribute('role', 'row');
     const shown = new Map(); // row index -> element
     const selected = new Set();
-    let rows = 0, highest = -1, anchor = -1, following = true;
+    let rows = 0, highest = -1, anchor = -1, cursor = -1, following = true;
 
     function fill(node, i) {
       const fields = str(M._lopena_nb_row(i)).split('\t');
@@ -60,7 +60,11 @@ function makePanel(M, separator) {
       node.title = fields[7];
       node.classList.toggle('marked', fields[7] !== '');
       node.classList.toggle('closing', fields[8] === '1');
+      mark(node, i);
+    }
+    function mark(node, i) {
       node.classList.toggle('selected', selected.has(i));
+      node.setAttribute('aria-selected', String(selected.has(i)));
     }
     // From the view's scroll position and height as last known: no layout is asked for here.
     let top = 0, height = 0;
@@ -70,26 +74,34 @@ function makePanel(M, separator) {
       for (const [i, node] of shown) if (i < first || i > last) { node.remove(); shown.delete(i); }
       for (let i = first; i <= last; ++i) {
         if (shown.has(i)) continue;
-        const node = h('div', { className: 'nb-row' });
+        const node = h('div', { className: 'nb-row', id: `step${i}` });
         node.style.top = `${(i + 1) * ROW_HEIGHT}px`;
         node.dataset.row = i;
+        node.setAttribute('role', 'row');
+        node.setAttribute('aria-rowindex', i + 2);
         fill(node, i);
         shown.set(i, node);
         view.append(node);
       }
     }
     // The last row in sight, below the header.
-    const follow = () => { top = Math.max(0, (rows + 1) * ROW_HEIGHT - height); view.scrollTop = top; };
+    // The last row in sight, below the header; the view scrolled there after its rows are in.
+    const follow = () => { top = Math.max(0, (rows + 1) * ROW_HEIGHT - height); };
     function refresh(i) { if (shown.has(i)) fill(shown.get(i), i); }
-    // Rows from `from` on changed or came; the others stay as they are.
+    // Rows from `from` on changed or came, and the highest step moved to `top`.
     function grow(count, top, from) {
       for (const [i] of shown) if (i >= from) refresh(i);
       rows = count;
       if (top !== undefined && top !== highest) { const old = highest; highest = top; refresh(old); refresh(top); }
       spacer.style.height = `${(rows + 1) * ROW_HEIGHT}px`;
-      if (pane.hidden) return; // laid out when its tab is chosen
+      view.setAttribute('aria-rowcount', rows + 1);
+      if (!pane.hidden) settle(); // else laid out when its tab is chosen
+    }
+    // The rows in sight put in, the view at the last row if it follows the flight.
+    function settle() {
       if (following) follow();
       render();
+      if (following) view.scrollTop = top;
     }
     function reset() {
       for (const node of shown.values()) node.remove();
@@ -97,6 +109,8 @@ function makePanel(M, separator) {
       selected.clear();
       rows = 0;
       highest = -1;
+      anchor = cursor = -1;
+      view.removeAttribute('aria-activedescendant');
       following = true;
       grow(M._lopena_nb_rows(), undefined, 0);
     }
@@ -106,17 +120,37 @@ function makePanel(M, separator) {
       following = top + height >= (rows + 1) * ROW_HEIGHT - 2;
       render();
     });
-    new ResizeObserver(() => { height = view.clientHeight; if (following) follow(); render(); }).observe(view);
+    new ResizeObserver(() => { height = view.clientHeight; settle(); }).observe(view);
+    const paintSelection = () => { for (const [j, node] of shown) mark(node, j); };
+    // Row `i` becomes the current one, alone or (extending) with the rows from the anchor to it.
+    function select(i, { extend = false, toggle = false } = {}) {
+      if (!toggle) selected.clear();
+      if (extend && anchor >= 0) for (let j = Math.min(anchor, i); j <= Math.max(anchor, i); ++j) selected.add(j);
+      else if (toggle && selected.has(i)) selected.delete(i);
+      else selected.add(i);
+      if (!extend) anchor = i;
+      cursor = i;
+      view.setAttribute('aria-activedescendant', `step${i}`);
+    }
     view.addEventListener('click', (e) => {
       const i = Number(e.target.closest('[data-row]')?.dataset.row ?? -1);
       if (i < 0) return;
-      if (!e.ctrlKey && !e.metaKey) selected.clear();
-      if (e.shiftKey && anchor >= 0) for (let j = Math.min(anchor, i); j <= Math.max(anchor, i); ++j) selected.add(j);
-      else if (selected.has(i) && (e.ctrlKey || e.metaKey)) selected.delete(i);
-      else selected.add(i);
-      if (!e.shiftKey) anchor = i;
-      for (const [j, node] of shown) node.classList.toggle('selected', selected.has(j));
+      select(i, { extend: e.shiftKey, toggle: !e.shiftKey && (e.ctrlKey || e.metaKey) });
+      paintSelection();
     });
+    // The keys of a list: arrows, Page Up and Down, Home and End move the current row, with
+    // Shift the selection reaches it; the row is scrolled into sight below the header.
+    function moveTo(i, extend) {
+      if (!rows) return;
+      i = Math.max(0, Math.min(rows - 1, i));
+      select(i, { extend });
+      if (i * ROW_HEIGHT < top) top = i * ROW_HEIGHT;
+      else if ((i + 2) * ROW_HEIGHT > top + height) top = (i + 2) * ROW_HEIGHT - height;
+      following = top + height >= (rows + 1) * ROW_HEIGHT - 2;
+      view.scrollTop = top;
+      render();
+      paintSelection();
+    }
     // The selected rows, in the table's order, with a header, tab-separated.
     function copied() {
       const chosen = [...selected].sort((a, b) => a - b);
@@ -127,12 +161,18 @@ function makePanel(M, separator) {
     }
     const copyRows = () => { const t = copied(); if (t) navigator.clipboard.writeText(t); };
     view.addEventListener('keydown', (e) => {
-      if ((e.ctrlKey || e.metaKey) && !e.altKey && e.code === 'KeyC') { e.preventDefault(); copyRows(); }
+      if ((e.ctrlKey || e.metaKey) && !e.altKey && e.code === 'KeyC') { e.preventDefault(); copyRows(); return; }
+      const page = Math.max(1, Math.floor(height / ROW_HEIGHT) - 1);
+      const to = { ArrowDown: cursor + 1, ArrowUp: cursor - 1, PageDown: cursor + page, PageUp: cursor - page,
+        Home: 0, End: rows - 1 }[e.key];
+      if (to === undefined || e.altKey) return;
+      e.preventDefault();
+      moveTo(cursor < 0 && e.key.startsWith('Arrow') ? 0 : to, e.shiftKey);
     });
     const copy = button('Copiaza', copyRows, 'copySteps');
     const exportSteps = button('Exporta CSV...', () => save(...CSV, 'zbor.csv', () => bytes(1)), 'exportSteps');
     const pane = h('div', { className: 'nb-pane' }, view, bar(copy, h('span', { className: 'nb-gap' }), exportSteps));
-    const show = () => { if (following) follow(); render(); };
+    const show = settle;
     const restore = () => { view.scrollTop = top; };
     return { pane, grow, reset, render, show, restore, rows: () => rows };
   })();
@@ -211,78 +251,169 @@ function makePanel(M, separator) {
     return { pane, build, stale: () => stale, outdate: () => { stale = true; } };
   })();
 
-  // The graphs of the current throw, the earlier ones beside it on request.
+  // The graphs of the current throw, the earlier ones beside it on request. The axes are the
+  // core's, fitted at launch to the whole computed flight: while they keep still, new steps are
+  // drawn as new segments onto the chart. The page shows a still image of the chart with its two
+  // markers, renewed after each drawing: a live canvas of that size would cost the browser more on
+  // every frame of the flight than all of the chart's drawing.
   const graph = (() => {
     const choice = h('select', { id: 'graphChoice' }, ...GRAPHS.map(([t], i) => h('option', { value: i, textContent: t })));
     choice.setAttribute('aria-label', 'Graficul afisat');
     const compare = h('input', { type: 'checkbox', id: 'compareThrows' });
     const holder = h('div', { className: 'nb-chart', id: 'chartView' });
-    let plot = null, stale = true, due = false;
+    holder.setAttribute('role', 'img');
+    const shown = h('canvas', { className: 'nb-shown' }); // the chart as the pupil sees it
+    let composed = null, presented = 0; // the chart and its markers put together; the last shown
+    let plot = null, stale = true, shape = null, axes = [0, 1, 0.2, 0, 1, 0.2];
+    let taken = 0, drawn = 0, stride = 1; // steps in the axes, steps in the curve, its stride
     const fmt = (v) => String(+v.toPrecision(6)).replace('.', separator);
-    // Every stride-th step of a throw (and its last) as [xs, ys] of the chosen graph.
-    function points(index, [, , , gx, gy], withLast) {
+    // The axes as the core fitted them, also told to a screen reader, as the chart is an image.
+    function readAxes() {
+      const at = M._lopena_nb_axes() >> 3;
+      axes = [...M.HEAPF64.subarray(at, at + 6)];
+      const g = shape.g;
+      holder.setAttribute('aria-label', `${g[0]}: ${g[1]} de la ${fmt(axes[0])} la ${fmt(axes[1])}, ` +
+        `${g[2]} de la ${fmt(axes[3])} la ${fmt(axes[4])}`);
+    }
+    // A tick on each multiple of the axis' step.
+    const splits = (k) => () => {
+      const [low, high, step] = axes.slice(3 * k, 3 * k + 3);
+      return Array.from({ length: Math.round((high - low) / step) + 1 }, (_, i) => low + i * step);
+    };
+    const value = (index, step, column) => M.HEAPF64[(M._lopena_nb_steps(index) >> 3) + 6 * step + column];
+    // Every stride-th step of a throw from `from` on (and its last) as [xs, ys] of the chosen graph.
+    function points(index, [, , , gx, gy], every, withLast, from = 0) {
       const n = M._lopena_nb_step_info(index, 0);
       if (n <= 0) return [[], []];
       const at = M._lopena_nb_steps(index) >> 3, steps = M.HEAPF64;
-      let stride = 1;
-      while (Math.ceil(n / stride) > MAX_POINTS) stride *= 2;
       const xs = [], ys = [];
-      for (let i = 0; i < n; i += stride) { xs.push(steps[at + 6 * i + gx]); ys.push(steps[at + 6 * i + gy]); }
-      if (withLast && (n - 1) % stride) { xs.push(steps[at + 6 * (n - 1) + gx]); ys.push(steps[at + 6 * (n - 1) + gy]); }
+      for (let i = Math.ceil(from / every) * every; i < n; i += every) { xs.push(steps[at + 6 * i + gx]); ys.push(steps[at + 6 * i + gy]); }
+      if (withLast && (n - 1) % every && n - 1 >= from) { xs.push(steps[at + 6 * (n - 1) + gx]); ys.push(steps[at + 6 * (n - 1) + gy]); }
       return [xs, ys];
     }
-    function marker(index, what, g) {
-      const step = M._lopena_nb_step_info(index, what);
-      if (step < 0) return [[], []];
-      const at = (M._lopena_nb_steps(index) >> 3) + 6 * step;
-      return [[M.HEAPF64[at + g[3]]], [M.HEAPF64[at + g[4]]]];
+    const landed = () => M._lopena_nb_step_info(shape.current, 2) >= 0;
+    function data() {
+      const { g, current, earlier } = shape;
+      const n = M._lopena_nb_step_info(current, 0);
+      stride = M._lopena_nb_stride(n);
+      drawn = n;
+      return [null, ...earlier.map((i) => points(i, g, M._lopena_nb_stride(M._lopena_nb_step_info(i, 0)), true)),
+        points(current, g, stride, landed()), [[], []], [[], []]];
     }
-    function data(g, current, earlier) {
-      return [null, ...earlier.map((i) => points(i, g, true)), points(current, g, M._lopena_nb_step_info(current, 2) >= 0),
-        marker(current, 1, g), marker(current, 2, g)];
+    // The markers onto `c` over the chart: a disc on the highest step, a square on the landing.
+    function drawMarks(c) {
+      const { g, current } = shape, b = plot.bbox;
+      c.save();
+      c.beginPath();
+      c.rect(b.left, b.top, b.width, b.height);
+      c.clip();
+      for (const [what, fill, size, square] of [[1, '#d02020', 11], [2, '#2040c0', 10, true]]) {
+        const step = M._lopena_nb_step_info(current, what);
+        if (step < 0) continue;
+        const x = plot.valToPos(value(current, step, g[3]), 'x', true), y = plot.valToPos(value(current, step, g[4]), 'y', true);
+        const r = (size / 2) * devicePixelRatio;
+        c.beginPath();
+        if (square) c.rect(x - r, y - r, 2 * r, 2 * r); else c.arc(x, y, r, 0, 2 * Math.PI);
+        c.fillStyle = fill;
+        c.fill();
+      }
+      c.restore();
+    }
+    // The chart and its markers into the image shown.
+    function present() {
+      const src = plot.ctx.canvas, { width, height } = src;
+      if (shown.width !== width || shown.height !== height) Object.assign(shown, { width, height });
+      const offscreen = typeof OffscreenCanvas !== 'undefined';
+      if (composed?.width !== width || composed?.height !== height) {
+        composed = offscreen ? new OffscreenCanvas(width, height) : Object.assign(h('canvas'), { width, height });
+      }
+      const c = composed.getContext('2d');
+      c.clearRect(0, 0, width, height);
+      c.drawImage(src, 0, 0);
+      drawMarks(c);
+      const show = (bitmap) => shown.getContext('bitmaprenderer').transferFromImageBitmap(bitmap);
+      if (offscreen) show(composed.transferToImageBitmap());
+      else { const mine = ++presented; createImageBitmap(composed).then((b) => mine === presented && show(b)); }
     }
     const line = (label, stroke, width) => ({ label, stroke, width, paths: uPlot.paths.linear(), points: { show: false },
-      facets: [{ scale: 'x', auto: true }, { scale: 'y', auto: true }] });
-    // A marker of one step: a disc, or a square for the landing.
-    const dot = (label, fill, size, square) => ({ label, stroke: fill, fill, width: 1, points: { show: false },
-      facets: [{ scale: 'x', auto: true }, { scale: 'y', auto: true }],
-      paths: (u, i) => {
-        const [xs, ys] = u.data[i], p = new Path2D(), r = (size / 2) * devicePixelRatio;
-        if (xs.length) {
-          const x = u.valToPos(xs[0], 'x', true), y = u.valToPos(ys[0], 'y', true);
-          if (square) p.rect(x - r, y - r, 2 * r, 2 * r); else p.arc(x, y, r, 0, 2 * Math.PI);
-        }
-        return { stroke: p, fill: p };
-      } });
-    let shape = null;
+      facets: [{ scale: 'x', auto: false }, { scale: 'y', auto: false }] });
+    // A marker's entry in the legend; the marker itself is on its own layer.
+    const legendOnly = (label, fill) => ({ label, stroke: fill, fill, width: 1, points: { show: false },
+      facets: [{ scale: 'x', auto: false }, { scale: 'y', auto: false }], paths: () => ({ stroke: new Path2D(), fill: new Path2D() }) });
     function build() {
       stale = false;
       const g = GRAPHS[choice.value];
       const count = M._lopena_nb_history(), current = count - 1;
       const earlier = compare.checked ? [...Array(Math.max(0, current)).keys()] : [];
-      shape = { g, current, earlier };
-      plot?.destroy();
-      holder.replaceChildren();
+      const size = [Math.max(200, holder.clientWidth), Math.max(160, holder.clientHeight - 110)];
+      // The same graph of a new throw alone: the chart stays, only its curve is new.
+      const same = plot && current >= 0 && shape.g === g && !earlier.length && !shape.earlier.length && `${size}` === shape.size;
+      shape = { g, current, earlier, colour: css(M._lopena_nb_step_info(current, 3)), size: `${size}` };
+      if (!same) {
+        plot?.destroy();
+        plot = null;
+        holder.replaceChildren();
+      }
       if (current < 0) return;
+      M._lopena_nb_fit_graph(Number(choice.value), earlier.length ? 1 : 0, -1);
+      taken = M._lopena_nb_step_info(current, 0);
+      readAxes();
       const name = (i) => `Aruncarea ${M._lopena_nb_step_info(i, 4)}`;
-      const opts = { mode: 2, title: g[0], width: Math.max(200, holder.clientWidth), height: Math.max(160, holder.clientHeight - 110),
-        legend: { live: false }, cursor: { drag: { x: false, y: false }, points: { show: false } },
-        scales: { x: { time: false }, y: {} },
-        axes: [{ label: g[1], values: (u, v) => v.map(fmt) }, { label: g[2], values: (u, v) => v.map(fmt) }],
+      if (same) {
+        plot.delSeries(1);
+        plot.addSeries(line(name(current), shape.colour, 2.5), 1);
+        redraw();
+        return;
+      }
+      const opts = { mode: 2, title: g[0], width: size[0], height: size[1],
+        legend: { live: false }, cursor: { show: false, drag: { x: false, y: false }, points: { show: false } },
+        scales: { x: { time: false, auto: false, range: () => [axes[0], axes[1]] }, y: { auto: false, range: () => [axes[3], axes[4]] } },
+        axes: [{ label: g[1], splits: splits(0), values: (u, v) => v.map(fmt) }, { label: g[2], splits: splits(1), values: (u, v) => v.map(fmt) }],
         series: [{}, ...earlier.map((i) => line(name(i), css(M._lopena_nb_step_info(i, 3)), 1.5)),
-          line(name(current), css(M._lopena_nb_step_info(current, 3)), 2.5),
-          dot('Punctul cel mai inalt', '#d02020', 11), dot('Aterizare', '#2040c0', 10, true)] };
-      plot = new uPlot(opts, data(g, current, earlier), holder);
+          line(name(current), shape.colour, 2.5),
+          legendOnly('Punctul cel mai inalt', '#d02020'), legendOnly('Aterizare', '#2040c0')],
+        hooks: { draw: [() => present()] } };
+      plot = new uPlot(opts, data(), holder);
+      plot.ctx.canvas.after(shown);
     }
-    // The current curve again from its steps, gathered four times a second as on the desktop:
-    // each drawing redraws the whole chart.
-    function update() {
-      if (due || stale) return;
-      due = true;
-      setTimeout(() => {
-        due = false;
-        if (plot && shape && !stale) plot.setData(data(shape.g, shape.current, shape.earlier));
-      }, GATHER_MS);
+    // The chart drawn whole, on the axes as they are now.
+    function redraw() {
+      plot.batch(() => {
+        plot.setData(data(), false);
+        plot.setScale('x', { min: axes[0], max: axes[1] });
+        plot.setScale('y', { min: axes[3], max: axes[4] });
+      });
+    }
+    // The steps that came since the last drawing.
+    function catchUp() {
+      if (!plot || stale) return;
+      const { current } = shape, n = M._lopena_nb_step_info(current, 0);
+      const moved = M._lopena_nb_fit_graph(0, 0, taken) === 1;
+      taken = n;
+      if (moved) readAxes();
+      // New axes, a curve over its points or a landing between sampled steps: drawn whole.
+      if (moved || M._lopena_nb_stride(n) !== stride || (landed() && (n - 1) % stride)) { redraw(); return; }
+      const [xs, ys] = plot.data[shape.earlier.length + 1];
+      const [nx, ny] = points(current, shape.g, stride, false, drawn);
+      drawn = n;
+      if (nx.length) {
+        const c = plot.ctx, b = plot.bbox;
+        c.save();
+        c.beginPath();
+        c.rect(b.left, b.top, b.width, b.height);
+        c.clip();
+        c.strokeStyle = shape.colour;
+        c.lineWidth = 2.5 * devicePixelRatio;
+        c.lineJoin = 'round';
+        c.beginPath();
+        if (xs.length) c.moveTo(plot.valToPos(xs.at(-1), 'x', true), plot.valToPos(ys.at(-1), 'y', true));
+        nx.forEach((x, i) => c.lineTo(plot.valToPos(x, 'x', true), plot.valToPos(ny[i], 'y', true)));
+        c.stroke();
+        c.restore();
+        xs.push(...nx); // the chart's own data, for when it draws itself anew
+        ys.push(...ny);
+      }
+      present();
     }
     choice.addEventListener('change', build);
     compare.addEventListener('change', build);
@@ -300,6 +431,10 @@ function makePanel(M, separator) {
       if (plot) {
         x.fillText(shape.g[0], c.width / 2, 20);
         x.drawImage(src, 0, 28);
+        x.save();
+        x.translate(0, 28);
+        drawMarks(x);
+        x.restore();
         x.font = '12px sans-serif';
         x.textAlign = 'left';
         let left = 10;
@@ -316,7 +451,7 @@ function makePanel(M, separator) {
     const options = h('div', { className: 'nb-buttons' }, choice,
       h('label', {}, compare, ' Compara cu aruncarile anterioare'), h('span', { className: 'nb-gap' }), saveImage);
     const pane = h('div', { className: 'nb-pane' }, options, holder);
-    return { pane, build, update, stale: () => stale, outdate: () => { stale = true; } };
+    return { pane, build, catchUp, stale: () => stale, outdate: () => { stale = true; } };
   })();
 
   // The panel, its tabs and its place beside the window (below it on a narrow screen).
@@ -380,9 +515,23 @@ function makePanel(M, separator) {
     root.hidden = true;
     M._lopena_nb_opened(0);
   }
+  // Steps come ten a second; they are gathered and reach the table and the graph four times a
+  // second, as on the desktop, so that the page lays out and draws for a few steps at once.
+  let gathering = 0, arrived = null;
+  function takeSteps() {
+    clearTimeout(gathering);
+    gathering = 0;
+    if (!arrived) return;
+    table.grow(arrived[0], arrived[1], table.rows());
+    arrived = null;
+    graph.catchUp();
+  }
   return {
     show,
     started() {
+      clearTimeout(gathering);
+      gathering = 0;
+      arrived = null;
       table.reset();
       history.build();
       solution.outdate();
@@ -390,13 +539,13 @@ function makePanel(M, separator) {
       if (current === 3 || current === 1) panes[current].build();
     },
     step(rows, highest) {
-      table.grow(rows, highest, table.rows());
-      graph.update();
+      arrived = [rows, highest];
+      if (!gathering) gathering = setTimeout(takeSteps, GATHER_MS);
     },
     landed() {
-      const rows = M._lopena_nb_rows();
-      table.grow(rows, undefined, Math.max(0, table.rows() - 1));
-      graph.update();
+      takeSteps();
+      table.grow(M._lopena_nb_rows(), undefined, Math.max(0, table.rows() - 1));
+      graph.catchUp();
     },
     series(active) { history.showSeries(active); },
   };

@@ -2,7 +2,11 @@
 // Expected texts and numbers are the desktop's for the same flights (tests/NotebookTest.cpp).
 //   node tests/web/notebook.test.mjs build/web/lopena.html
 import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
 import { browser, url, test, run } from './harness.mjs';
+
+// The default flight's step table as the desktop saves it (checked by tests/LaunchTest.cpp).
+const desktopCsv = (name) => [...readFileSync(new URL(`../data/${name}`, import.meta.url))];
 
 // Saves go to window.saved through a stand-in save picker; copies and prints are recorded.
 const stubs = () => {
@@ -37,8 +41,8 @@ const steps = (page) => page.$$eval('#stepTable .nb-row:not(.nb-head)', (rows) =
 const historyRows = (page) => page.$$eval('#historyTable tbody tr', (rows) => rows.map((r) =>
   [...r.children].slice(1, 4).map((c) => c.textContent).join(' ')));
 
-test('Tabel: 30 steps and the landing row in both locales, marks, copy, the CSV bytes of the desktop', async () => {
-  for (const [locale, d, s] of [['en-US', '.', ','], ['ro-RO', ',', ';']]) {
+test('Tabel: 30 steps and the landing row in both locales, marks, copy, keys, the CSV bytes of the desktop', async () => {
+  for (const [locale, d, file] of [['en-US', '.', 'zbor-implicit.csv'], ['ro-RO', ',', 'zbor-implicit-ro.csv']]) {
     const page = await open({ locale });
     await fly(page);
     const rows = await steps(page);
@@ -48,9 +52,7 @@ test('Tabel: 30 steps and the landing row in both locales, marks, copy, the CSV 
       [n('14\t3.50\t123.744\t63.682\t35.355\t1.034\t35.370'), 'Punctul cel mai inalt'],
       [n('29\t7.25\t256.326\t-1.388\t35.355\t-35.738\t50.271'), 'Pasul aterizarii'],
       [n('aterizare (calculat)\t7.21\t254.946\t0.000\t35.355\t-35.355\t50.000'), 'Aterizarea calculata din formule']], locale);
-    const lines = Buffer.from(await saved(page, '#exportSteps')).toString('utf8').split('\r\n');
-    assert.deepEqual([lines.length, lines[0], lines[15], lines[31], lines[32]], [33, `n${s}t (s)${s}x (m)${s}y (m)${s}vx (m/s)${s}vy (m/s)${s}v (m/s)`,
-      rows[14][0].replaceAll('\t', s), rows[30][0].replaceAll('\t', s), ''], locale);
+    assert.deepEqual(await saved(page, '#exportSteps'), desktopCsv(file), locale);
     await page.click('#stepTable [data-row="30"]');
     await page.click('#stepTable [data-row="14"]', { modifiers: ['Control'] });
     const copied = `${['n\tt (s)\tx (m)\ty (m)\tvx (m/s)\tvy (m/s)\tv (m/s)', rows[14][0], rows[30][0]].join('\n')}\n`;
@@ -59,7 +61,42 @@ test('Tabel: 30 steps and the landing row in both locales, marks, copy, the CSV 
     await page.evaluate(() => { window.copied = ''; });
     await page.click('#copySteps');
     assert.equal(await page.evaluate(() => window.copied), copied);
+    // From row 14: two rows down, then the selection one further; End and Home alone.
+    const chosen = () => page.$$eval('#stepTable [aria-selected=true]', (r) => r.map((e) => Number(e.dataset.row)));
+    await page.click('#stepTable [data-row="14"]');
+    for (const key of ['ArrowDown', 'ArrowDown', 'Shift+ArrowDown']) await page.keyboard.press(key);
+    assert.deepEqual(await chosen(), [16, 17], locale);
+    await page.keyboard.press('Control+C');
+    assert.equal(await page.evaluate(() => window.copied.split('\n').length), 4);
+    for (const [key, row] of [['End', 30], ['ArrowDown', 30], ['Home', 0], ['ArrowUp', 0], ['PageDown', 0]]) {
+      await page.keyboard.press(key);
+      const [only, active] = [await chosen(), await page.getAttribute('#stepTable', 'aria-activedescendant')];
+      assert.deepEqual([only.length, only[0] >= row, active], [1, true, `step${only[0]}`], `${locale} ${key}`);
+    }
   }
+});
+
+// A slow lob that never comes down within the log: 32,766 steps, of which the page holds only
+// those in sight; the keys reach either end.
+test('Tabel: 32,766 steps in a virtualised list', async () => {
+  const page = await open({ notebook: false });
+  for (const [id, value] of [['txtViteza', '1'], ['txtUnghi', '89'], ['txtgrav', '0.0001']]) await page.fill(`#${id}`, value);
+  await page.click('#cmdFire');
+  for (let t = 0; t < 3280000; t += 200000) await page.clock.runFor(200000);
+  await page.keyboard.press('Control+L');
+  const inPage = () => page.$$eval('#stepTable .nb-row:not(.nb-head)', (r) => r.map((e) => Number(e.dataset.row)));
+  assert.equal(await page.evaluate(() => window.lopena._lopena_nb_rows()), 32766);
+  const atEnd = await inPage();
+  assert.ok(atEnd.length < 100 && atEnd.includes(32765), `${atEnd.length} rows in the page`);
+  await page.click('#stepTable');
+  await page.keyboard.press('Home');
+  await page.clock.runFor(50);
+  const atStart = await inPage();
+  assert.ok(atStart.length < 100 && atStart.includes(0) && !atStart.includes(32765));
+  assert.match(await page.textContent('#stepTable [data-row="0"]'), /^00\.00/);
+  await page.keyboard.press('End');
+  await page.clock.runFor(50);
+  assert.match(await page.textContent('#stepTable [data-row="32765"]'), /^32765/);
 });
 
 test('Istoric: a row per accepted launch and none for a refused one, repeat by button and double click, sort, CSV', async () => {
@@ -109,11 +146,16 @@ test('Rezolvare: the four results equal the result labels; printed with its head
   assert.match(await page.evaluate(() => window.printed), /^Aruncare pe oblica - rezolvareData: 07\.12\.2026 22:30Aruncarea 1: v0 = 50 m\/s, unghiul = 1,1 grade, g = 9,806 m\/s2Date/);
 });
 
-test('Grafice: the throws in their colours and the markers; the image as PNG; the probe on a dot', async () => {
+test('Grafice: axes fixed at launch to the whole flight; the throws in their colours and the markers; the image as PNG; the probe on a dot', async () => {
   const page = await open({ viewport: { width: 1100, height: 900 } });
-  await fly(page);
-  await fly(page);
   await page.click('#tabGrafice');
+  const axes = 'Traiectoria y(x): x (m) de la 0 la 300, y (m) de la -20 la 80'; // as tests/NotebookTest.cpp
+  for (const ms of [1000, 2000]) {
+    await fly(page, ms);
+    assert.equal(await page.getAttribute('#chartView', 'aria-label'), axes, `${ms} ms into the flight`);
+  }
+  await page.clock.runFor(3000);
+  assert.equal(await page.getAttribute('#chartView', 'aria-label'), axes);
   await page.check('#compareThrows');
   assert.deepEqual(await page.$$eval('#chartView .u-legend .u-label', (l) => l.map((e) => e.textContent)),
     ['Aruncarea 1', 'Aruncarea 2', 'Punctul cel mai inalt', 'Aterizare']);
