@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <tuple>
 
 namespace lopena::testing {
@@ -173,6 +175,26 @@ TEST(NotebookSolution, ComponentsStateTheAngleTheyWereComputedWith) {
           "cos 45&deg; &asymp; 35,3553390593273", "sin 45&deg; = 35,3553390593274"})
         EXPECT_NE(html.find(shown), html.npos) << shown;
     EXPECT_EQ(html.find("precizia sa", html.find("&alpha; = 45")), html.npos);
+}
+
+// The C library's locale (Qt sets it from LANG) must not change a digit or a sign of the solution.
+TEST(NotebookSolution, TheSameInAnyLocaleOfTheCLibrary) {
+    const std::string folder = ::testing::TempDir() + "lopena-locale";
+    if (std::system(("mkdir -p " + folder + " && localedef -i ro_RO -f UTF-8 " + folder + "/ro_RO.UTF-8 2>/dev/null").c_str()))
+        GTEST_SKIP() << "no localedef or no ro_RO sources: the locale cannot be made";
+    setenv("LOCPATH", folder.c_str(), 1);
+    Throw flights[2];
+    static_cast<LaunchFacts&>(flights[0]) = launch(12.5, 30, 9.806);
+    static_cast<LaunchFacts&>(flights[1]) = launch(50, 1.1, 9.806);
+    std::vector<std::string> solutions;
+    for (const char* name : {"C.UTF-8", "ro_RO.UTF-8"}) {
+        ASSERT_TRUE(std::setlocale(LC_ALL, name)) << name;
+        solutions.push_back(solutionHtml(flights[0], ro) + solutionHtml(flights[1], ro));
+    }
+    std::setlocale(LC_ALL, "C");
+    unsetenv("LOCPATH");
+    EXPECT_EQ(solutions[0], solutions[1]);
+    EXPECT_NE(solutions[1].find("cos 30&deg; = 10,8253175473055"), std::string::npos);
 }
 
 TEST(NotebookHistory, CsvQuotesWhatItMustAndReadsBack) {
