@@ -243,5 +243,28 @@ TEST(NotebookGraph, AxesFitTheComputedFlightAndMoveOnlyForAPointOutside) {
     EXPECT_EQ(std::pair(axes.x().high, axes.y().low), std::pair(400.0, -40.0));
 }
 
+// A flight shorter than a step (its time shows as 0,00 s) and one cut short after 20 steps (speed
+// 1E38): the axes hold the steps each logs, and keep still while they arrive.
+TEST(NotebookGraph, AxesFitAFlightShorterThanAStepAndOneCutShort) {
+    for (double v0 : {1.0, 1e38}) {
+        Throw flight;
+        static_cast<LaunchFacts&>(flight) = launch(v0, 1, 9.806);
+        const int logged = v0 > 1 ? 20 : 2;
+        for (int i = 0; i < logged; ++i) {
+            const double t = 0.25 * i;
+            flight.log.append(t, flight.vx * t, (flight.vy - flight.g * t / 2) * t, flight.vx,
+                              flight.vy - flight.g * t);
+        }
+        if (v0 > 1)
+            flight.log.interrupt();
+        GraphAxes axes(graphs[2]); // y(t)
+        axes.addFlight(flight);
+        axes.fit();
+        for (const FlightStep& step : flight.log.steps())
+            EXPECT_FALSE(axes.add(step)) << v0 << " at " << step.t;
+        EXPECT_DOUBLE_EQ(axes.x().high, v0 > 1 ? 5.0 : 0.3) << v0;
+    }
+}
+
 } // namespace
 } // namespace lopena::testing
