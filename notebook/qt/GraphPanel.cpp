@@ -317,10 +317,10 @@ void GraphPanel::repaintChanged(const QList<QRectF>& changed) {
 }
 
 void GraphPanel::saveImage() {
-    tkqt::saveThroughDialog(
+    tkqt::saveThroughDialogLater(
         this, QStringLiteral("Salveaza imagine"), QStringLiteral("Imagini PNG (*.png)"),
         QStringLiteral("grafic.png"),
-        [this] {
+        [this]() -> std::optional<QByteArray> {
             QByteArray bytes;
             QBuffer buffer(&bytes);
             buffer.open(QIODevice::WriteOnly);
