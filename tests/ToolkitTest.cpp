@@ -3,10 +3,12 @@
 #include "toolkit/Control.h"
 #include "toolkit/ControlArray.h"
 #include "toolkit/MenuItem.h"
+#include "toolkit/SceneTracker.h"
 #include "toolkit/Timer.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -142,3 +144,106 @@ TEST(MenuItemTest, DisabledItemIgnoresClicksAndTheMarkIsTheProgramsOwn) {
 }
 
 } // namespace
+
+namespace scene {
+
+// A form with a ball, a line and two shape arrays, its trail dots 4 pixels wide.
+struct SceneForm : tk::Form {
+    SceneForm() : tk::Form("frm", "", 400, 300) {
+        for (auto* array : {&trail, &other})
+            array->add(0, tk::ShapeCodes::Circle).setVisible(false);
+        addScene(&line);
+        addScene(&ball);
+        addScene(&trail);
+        addScene(&other);
+    }
+    std::string toolTipOf(const tk::Control& c) const override {
+        return std::string(c.name()) + std::to_string(c.index());
+    }
+    tk::Shape ball{"shpBall", tk::ShapeCodes::Circle};
+    tk::Line line{"lin", 0, 100, 50, 100};
+    tk::ControlArray<tk::Shape> trail{"shpTrail"}, other{"shpOther"};
+};
+
+// Puts a visible element at (x, 10) and tells the tracker.
+void dot(tk::SceneTracker& tracker, tk::ControlArray<tk::Shape>& array, tk::Integer i, float x) {
+    tk::Shape& s = array.exists(i) ? array(i) : array.Load(i);
+    s.setLeft(x), s.setTop(10), s.setWidth(4), s.setHeight(4), s.setVisible(true);
+    tracker.changed(s, tk::Prop::Visible);
+}
+
+TEST(SceneTrackerTest, DamageLayersAndTipsFollowTheScene) {
+    SceneForm form;
+    std::vector<tk::PixelRect> damaged;
+    tk::SceneTracker tracker(form, [&](const tk::PixelRect& r) { damaged.push_back(r); });
+    form.ball.setLeft(10), form.ball.setTop(10), form.ball.setWidth(20), form.ball.setHeight(10);
+    form.ball.setVisible(true);
+    tracker.changed(form.ball, tk::Prop::Visible);
+    form.ball.setLeft(40);
+    tracker.changed(form.ball, tk::Prop::Geometry);
+    // Old place then new, with the border's pixel around each: from where the empty ball stood.
+    EXPECT_EQ(damaged, (std::vector<tk::PixelRect>{
+                           {-1, -1, 3, 3}, {9, 9, 22, 12}, {9, 9, 22, 12}, {39, 9, 22, 12}}));
+    EXPECT_EQ(tk::shapeBox(form.ball), (tk::PixelRect{45, 10, 10, 10})); // a circle is square
+
+    std::string log;
+    auto refresh = [&](tk::SceneTracker::Layers layers) {
+        log.clear();
+        tracker.refreshLayers([&](const auto& a) { log += "clear " + std::string(a.name()) + ";"; },
+                              [&](const tk::Shape& s) { log += std::to_string(s.index()) + ";"; },
+                              layers);
+        return log;
+    };
+    using L = tk::SceneTracker::Layers;
+    for (int i = 1; i <= 3; ++i)
+        dot(tracker, form.trail, i, 10.0F * i);
+    dot(tracker, form.other, 1, 200);
+    dot(tracker, form.other, 2, 210);
+    // Both layers drawn whole at first (the order of arrays is the tracker's); the newest live.
+    EXPECT_EQ(refresh(L::PerArray).size(), std::string("clear shpTrail;1;2;clear shpOther;1;").size());
+    dot(tracker, form.trail, 4, 40);
+    EXPECT_EQ(refresh(L::PerArray), "3;");  // only what settled since
+    dot(tracker, form.trail, 2, 22);        // an older dot moved: its layer again
+    EXPECT_EQ(refresh(L::PerArray), "clear shpTrail;1;2;3;");
+    dot(tracker, form.trail, 1, 11);        // with one layer for all, everything again, one clear
+    const std::string shared = refresh(L::Shared);
+    EXPECT_EQ(shared.find("clear", 1), std::string::npos) << shared;
+    EXPECT_EQ(std::count(shared.begin(), shared.end(), ';'), 1 + 3 + 1) << shared;
+
+    std::string painted;
+    tracker.paint([](const tk::PixelRect& r) { return r.intersects({0, 0, 60, 50}); },
+                  [&](const tk::Control& c) { painted += std::string(c.name()) + std::to_string(c.index()) + " "; },
+                  [&](const auto& a) { painted += "[" + std::string(a.name()) + "] "; });
+    EXPECT_EQ(painted, "shpBall-1 [shpTrail] shpTrail4 [shpOther] ");
+    EXPECT_EQ(tracker.tipAt(42, 12), "shpTrail4"); // on the ball and the dot: the later one
+    EXPECT_EQ(tracker.tipAt(300, 290), "");
+}
+
+// Tab order by index, ties in the order added; labels take no focus; a disabled or hidden button
+// is neither the first focus nor the one Enter or Esc presses.
+TEST(FormRulesTest, TabOrderFirstFocusAndMarkedButtons) {
+    struct Keys : tk::Form {
+        Keys() : tk::Form("frm", "", 100, 100) {
+            for (tk::Control* c : std::initializer_list<tk::Control*>{&text, &label, &off, &ok, &no})
+                add(*c);
+            text.setTabIndex(2), label.setTabIndex(0), off.setTabIndex(1), ok.setTabIndex(1);
+            no.setTabIndex(3);
+            off.Default = ok.Default = true, no.Cancel = true;
+            off.setEnabled(false);
+        }
+        tk::TextBox text{"txt", ""};
+        tk::Label label{"lbl", ""};
+        tk::CommandButton off{"cmdOff", ""}, ok{"cmdOk", ""}, no{"cmdNo", ""};
+    } form;
+    std::string order;
+    for (const tk::Control* c : form.tabOrder())
+        order += std::string(c->name()) + " ";
+    EXPECT_EQ(order, "cmdOff cmdOk txt cmdNo ");
+    EXPECT_EQ(form.firstFocus(), &form.ok);
+    EXPECT_EQ(form.markedButton(false), &form.ok);
+    EXPECT_EQ(form.markedButton(true), &form.no);
+    form.no.setVisible(false);
+    EXPECT_EQ(form.markedButton(true), nullptr);
+}
+
+} // namespace scene

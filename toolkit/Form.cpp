@@ -1,5 +1,7 @@
 #include "toolkit/Form.h"
 
+#include <algorithm>
+
 namespace tk {
 
 Form::Form(std::string name, std::string caption, int clientWidth, int clientHeight)
@@ -24,6 +26,44 @@ Control* Form::containerOf(const Control& control) const {
 
 std::string Form::toolTipOf(const Control&) const {
     return {};
+}
+
+std::vector<Control*> Form::tabOrder() const {
+    std::vector<Control*> ordered;
+    for (Control* c : controls_)
+        switch (c->kind()) {
+        case Kind::TextBox:
+        case Kind::CommandButton:
+        case Kind::HScrollBar:
+        case Kind::CheckBox:
+        case Kind::OptionButton:
+            if (c->TabIndex() >= 0)
+                ordered.push_back(c);
+            break;
+        default:
+            break;
+        }
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); });
+    return ordered;
+}
+
+Control* Form::firstFocus() const {
+    for (Control* c : tabOrder())
+        if (c->Enabled() && c->Visible() &&
+            (c->kind() != Kind::OptionButton || static_cast<OptionButton*>(c)->Value()))
+            return c;
+    return nullptr;
+}
+
+CommandButton* Form::markedButton(bool cancel) const {
+    for (Control* c : controls_)
+        if (c->kind() == Kind::CommandButton) {
+            auto* button = static_cast<CommandButton*>(c);
+            if ((cancel ? button->Cancel : button->Default) && button->Enabled() && button->Visible())
+                return button;
+        }
+    return nullptr;
 }
 
 const char* Form::accessibleName(const Control& control) const {

@@ -56,6 +56,16 @@ public:
     // What the pointer resting on a shape of the scene shows; empty for nothing.
     virtual std::string toolTipOf(const Control& control) const;
 
+    // The controls the keyboard reaches (boxes, buttons, scroll bars, check and option boxes
+    // with a tab index), in tab order; equal indices keep the order they were added in.
+    std::vector<Control*> tabOrder() const;
+    // The control that takes the focus when the window opens: the first in tab order that is
+    // enabled and visible (of a group of option buttons, the selected one). nullptr if none.
+    Control* firstFocus() const;
+    // The button that Enter (default) or Esc (cancel) presses: the first so marked that is
+    // enabled and visible, since a button that cannot be clicked cannot be pressed either.
+    CommandButton* markedButton(bool cancel) const;
+
     bool loaded() const { return loaded_; }
     // Connects the timers to the scheduler and raises the load event, once per loading.
     void Load(Scheduler& scheduler);

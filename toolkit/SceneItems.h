@@ -23,4 +23,15 @@ void forEachSceneItem(const Form& form, Single single, Array array) {
             item);
 }
 
+// Sets the observer of every shape and line of the form's scene, array elements included; elements
+// created later are copies of element 0 and take its observer with them.
+inline void watchScene(const Form& form, ControlObserver* observer) {
+    forEachSceneItem(
+        form, [&](auto& item) { item.setObserver(observer); },
+        [&](auto& array) {
+            for (const auto& [index, element] : array)
+                element->setObserver(observer);
+        });
+}
+
 } // namespace tk

@@ -19,11 +19,9 @@ DialogHost::DialogHost(tk::Form& form, QWidget* parent) : QDialog(parent), form_
     view_->surface()->move(0, 0);
     setFixedSize(form.clientWidth(), form.clientHeight());
     form.setFormObserver(this);
-    for (tk::Control* control : form.controls())
-        if (control->kind() == tk::Kind::CommandButton &&
-            static_cast<tk::CommandButton*>(control)->Default)
-            if (auto* button = qobject_cast<QPushButton*>(view_->widgetFor(*control)))
-                button->setDefault(true);
+    if (tk::CommandButton* marked = form.markedButton(false))
+        if (auto* button = qobject_cast<QPushButton*>(view_->widgetFor(*marked)))
+            button->setDefault(true);
 }
 
 DialogHost::~DialogHost() {

@@ -2,13 +2,12 @@
 
 #include "toolkit/Control.h"
 #include "toolkit/Form.h"
+#include "toolkit/SceneTracker.h"
 
 #include <QImage>
-#include <QRect>
 #include <QWidget>
 
-#include <cstdint>
-#include <string_view>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -25,9 +24,7 @@ public:
     FormSurface(tk::Form& form, QWidget* parent = nullptr);
 
     // A shape or line changed: repaints its old and new place.
-    void sceneChanged(tk::Control& control, tk::Prop what);
-    // Where a shape or line covers the surface, in pixels, border included.
-    static QRect extent(const tk::Control& control);
+    void sceneChanged(tk::Control& control, tk::Prop what) { tracker_.changed(control, what); }
 
     // Counts every shape and line drawn, for measurements.
     long long itemsPainted() const { return itemsPainted_; }
@@ -38,47 +35,23 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    // Where a shape or line was last drawn, cut to 16 bits, which still cover every pixel of
-    // the surface; a record without width means nowhere. 8 bytes, kept for every trail dot.
-    struct Drawn {
-        std::int16_t x = 0, y = 0, width = 0, height = 0;
-    };
-    static Drawn drawnAt(const QRect& place);
-
-    // The settled elements of a shape array, drawn in index order; the newest is drawn live.
-    struct ArrayLayer {
-        // Bands of bandHeight rows across the surface; a band no dot touches takes no memory.
-        std::vector<QImage> bands;
-        qreal ratio = 1;
-        tk::Integer live = -1;
-        std::vector<tk::Integer> pending; // settled since the last paint, to add on top
-        bool stale = true;                // a settled element changed: redraw the layer whole
-    };
-
-    // An array of the scene: where each element was drawn, by index, and for shapes the layer.
-    struct ArrayRecord {
-        std::vector<Drawn> drawn;
-        const tk::ControlArray<tk::Shape>* shapes = nullptr;
-        ArrayLayer layer;
-    };
-    // The drawn record of a lone item (no array) or of an element of `array`, made on first use.
-    Drawn& drawnRecord(const tk::Control& control, ArrayRecord* array);
+    // The settled elements of a shape array, in bands of bandHeight rows across the surface; a
+    // band no dot touches takes no memory.
+    using Bands = std::vector<QImage>;
 
     void paintShape(class QPainter& painter, const tk::Shape& shape);
     void paintLine(class QPainter& painter, const tk::Line& line);
-    void noteArrayChange(ArrayLayer& layer, const tk::Control& control, tk::Prop what,
-                         bool wasDrawn);
-    void paintArray(class QPainter& painter, const tk::ControlArray<tk::Shape>& array,
-                    const class QRegion& dirty);
-    void refreshLayer(const tk::ControlArray<tk::Shape>& array, ArrayLayer& layer);
+    void paintLayer(class QPainter& painter, const Bands& bands, const class QRegion& dirty);
+    void refreshLayers();
     // Draws one settled element into the bands it touches, making them as needed.
-    void drawIntoLayer(ArrayLayer& layer, const tk::Shape& shape);
+    void drawIntoLayer(Bands& bands, const tk::Shape& shape);
     static constexpr int bandHeight = 64;
 
     tk::Form& form_;
-    // Arrays by name: the elements carry their array's name, not the array.
-    std::unordered_map<std::string_view, ArrayRecord> arrays_;
-    std::unordered_map<const tk::Control*, Drawn> lone_;
+    tk::SceneTracker tracker_;
+    // Each shape array's layer, by name, at the pixel ratio it was drawn for.
+    std::unordered_map<std::string, Bands> layers_;
+    qreal ratio_ = 0;
     long long itemsPainted_ = 0;
 };
 

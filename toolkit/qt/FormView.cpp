@@ -1,5 +1,6 @@
 #include "toolkit/qt/FormView.h"
 
+#include "toolkit/SceneItems.h"
 #include "toolkit/qt/Accessibility.h"
 #include "toolkit/qt/FormSurface.h"
 #include "toolkit/qt/FrameWidget.h"
@@ -62,31 +63,16 @@ FormView::FormView(tk::Form& form, QWidget* parent)
         widget->setEnabled(control->Enabled());
         widget->setVisible(control->Visible());
     }
-    watchScene(this);
+    tk::watchScene(form_, this);
     setTabOrder();
 }
 
 FormView::~FormView() {
     for (tk::Control* control : form_.controls())
         control->setObserver(nullptr);
-    watchScene(nullptr);
+    tk::watchScene(form_, nullptr);
     for (const auto& [item, action] : actions_)
         const_cast<tk::MenuItem*>(item)->setObserver(nullptr);
-}
-
-void FormView::watchScene(tk::ControlObserver* observer) {
-    for (const tk::SceneItem& item : form_.scene())
-        std::visit(
-            [&](auto* p) {
-                using T = std::remove_pointer_t<decltype(p)>;
-                if constexpr (std::is_same_v<T, tk::Shape> || std::is_same_v<T, tk::Line>) {
-                    p->setObserver(observer);
-                } else {
-                    for (const auto& [index, element] : *p)
-                        element->setObserver(observer);
-                }
-            },
-            item);
 }
 
 QWidget* FormView::widgetFor(const tk::Control& control) const {
@@ -307,15 +293,8 @@ void FormView::menuChanged(tk::MenuItem& item) {
 }
 
 void FormView::setTabOrder() {
-    std::vector<tk::Control*> ordered;
-    for (tk::Control* control : form_.controls())
-        if (control->TabIndex() >= 0)
-            ordered.push_back(control);
-    std::sort(ordered.begin(), ordered.end(), [](const tk::Control* a, const tk::Control* b) {
-        return a->TabIndex() < b->TabIndex();
-    });
     QWidget* previous = nullptr;
-    for (tk::Control* control : ordered) {
+    for (tk::Control* control : form_.tabOrder()) {
         QWidget* widget = widgetFor(*control);
         if (!widget || widget->focusPolicy() == Qt::NoFocus)
             continue;
@@ -326,21 +305,9 @@ void FormView::setTabOrder() {
 }
 
 void FormView::focusFirst() {
-    std::vector<tk::Control*> ordered(form_.controls());
-    std::sort(ordered.begin(), ordered.end(), [](const tk::Control* a, const tk::Control* b) {
-        return a->TabIndex() < b->TabIndex();
-    });
-    for (tk::Control* control : ordered) {
-        QWidget* widget = widgetFor(*control);
-        if (control->TabIndex() < 0 || !widget || widget->focusPolicy() == Qt::NoFocus)
-            continue;
-        if (control->Enabled() && control->Visible() &&
-            (control->kind() != tk::Kind::OptionButton ||
-             static_cast<tk::OptionButton*>(control)->Value())) {
+    if (tk::Control* first = form_.firstFocus())
+        if (QWidget* widget = widgetFor(*first))
             widget->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-    }
 }
 
 } // namespace tkqt

@@ -44,7 +44,6 @@ private:
     void applyGeometry(tk::Control& control, QWidget* widget);
     void applyContent(tk::Control& control, QWidget* widget);
     void setTabOrder();
-    void watchScene(tk::ControlObserver* observer);
 
     tk::Form& form_;
     FormSurface* surface_;

@@ -7,17 +7,12 @@
 namespace tkqt {
 
 bool pressMarkedButton(FormView& view, bool cancel) {
-    for (tk::Control* control : view.form().controls()) {
-        if (control->kind() != tk::Kind::CommandButton)
-            continue;
-        auto* button = static_cast<tk::CommandButton*>(control);
-        if ((cancel ? button->Cancel : button->Default) && button->Enabled() && button->Visible()) {
-            if (auto* widget = qobject_cast<QPushButton*>(view.widgetFor(*button)))
-                widget->click();
-            return true;
-        }
-    }
-    return false;
+    tk::CommandButton* button = view.form().markedButton(cancel);
+    if (!button)
+        return false;
+    if (auto* widget = qobject_cast<QPushButton*>(view.widgetFor(*button)))
+        widget->click();
+    return true;
 }
 
 } // namespace tkqt

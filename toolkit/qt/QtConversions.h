@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/SceneTracker.h"
+
 #include "toolkit/Types.h"
 
 #include <QColor>
@@ -21,11 +23,6 @@ inline QColor toQColor(tk::Colour colour) {
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
-// A model position or size in whole pixels. Far-away values are clamped: they are off the
-// window either way, and the clamp leaves room to add a size without overflowing an int.
-inline int pixel(tk::Single value) {
-    constexpr tk::Single limit = 1e6F;
-    return static_cast<int>(std::lround(std::clamp(value, -limit, limit)));
-}
+using tk::pixel;
 
 } // namespace tkqt

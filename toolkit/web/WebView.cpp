@@ -1,5 +1,6 @@
 #include "toolkit/web/WebView.h"
 
+#include "toolkit/SceneItems.h"
 #include "toolkit/web/WebPlatform.h"
 
 #include <emscripten.h>
@@ -48,29 +49,13 @@ EM_JS(void, js_close_form, (int form), { Module.tk.closeForm(form); });
 
 namespace {
 
-int pixel(tk::Single value) {
-    constexpr tk::Single limit = 1e6F;
-    return static_cast<int>(std::lround(std::clamp(value, -limit, limit)));
-}
+using tk::pixel;
 
 std::string domName(const tk::Control& control) {
     std::string name(control.name());
     if (control.index() >= 0)
         name += "_" + std::to_string(control.index());
     return name;
-}
-
-bool takesFocus(const tk::Control& control) {
-    switch (control.kind()) {
-    case tk::Kind::TextBox:
-    case tk::Kind::CommandButton:
-    case tk::Kind::HScrollBar:
-    case tk::Kind::CheckBox:
-    case tk::Kind::OptionButton:
-        return control.TabIndex() >= 0;
-    default:
-        return false;
-    }
 }
 
 int flagsOf(const tk::Control& c) {
@@ -112,44 +97,24 @@ WebView::WebView(tk::Form& form, WebPlatform& platform, Options options)
       surface_(form, id_) {
     js_open_form(id_, form.name().c_str(), form.Caption().c_str(), form.clientWidth(),
                  form.clientHeight(), options_.main ? 1 : 0);
-    // Positions in the keyboard order: the controls that take the focus, by tab index.
-    std::vector<tk::Control*> ordered;
-    for (tk::Control* c : form.controls())
-        if (takesFocus(*c))
-            ordered.push_back(c);
-    std::stable_sort(ordered.begin(), ordered.end(),
-                     [](auto* a, auto* b) { return a->TabIndex() < b->TabIndex(); });
+    // Positions in the keyboard order.
+    const std::vector<tk::Control*> ordered = form.tabOrder();
     for (tk::Control* c : form.controls()) {
         const auto at = std::find(ordered.begin(), ordered.end(), c);
         addControl(*c, at == ordered.end() ? -1 : static_cast<int>(at - ordered.begin()) + 1);
     }
-    watchScene(this);
+    tk::watchScene(form_, this);
     for (tk::MenuItem* top : form.menuBar())
         addMenu(*top, -1);
     form.setFormObserver(this);
     js_form_ready(id_, focusFirst());
 }
 
-void WebView::watchScene(tk::ControlObserver* observer) {
-    // Elements created later are copies of element 0 and take its observer with them.
-    for (const tk::SceneItem& item : form_.scene())
-        std::visit(
-            [&](auto* p) {
-                using T = std::remove_pointer_t<decltype(p)>;
-                if constexpr (std::is_same_v<T, tk::Shape> || std::is_same_v<T, tk::Line>)
-                    p->setObserver(observer);
-                else
-                    for (const auto& [index, element] : *p)
-                        element->setObserver(observer);
-            },
-            item);
-}
-
 WebView::~WebView() {
     for (tk::Control* c : controls_)
         if (c)
             c->setObserver(nullptr);
-    watchScene(nullptr);
+    tk::watchScene(form_, nullptr);
     for (tk::MenuItem* item : items_)
         item->setObserver(nullptr);
     form_.setFormObserver(nullptr);
@@ -213,14 +178,8 @@ tk::Control* WebView::control(int id) const {
 }
 
 int WebView::focusFirst() const {
-    const tk::Control* best = nullptr;
-    for (const tk::Control* c : controls_)
-        if (takesFocus(*c) && c->Enabled() && c->Visible() &&
-            (c->kind() != tk::Kind::OptionButton ||
-             static_cast<const tk::OptionButton*>(c)->Value()) &&
-            (!best || c->TabIndex() < best->TabIndex()))
-            best = c;
-    return best ? idOf(*best) : -1;
+    const tk::Control* first = form_.firstFocus();
+    return first ? idOf(*first) : -1;
 }
 
 void WebView::changed(tk::Control& c, tk::Prop what) {
@@ -324,15 +283,10 @@ void WebView::menu(int id) {
 }
 
 void WebView::key(int key) {
-    for (tk::Control* c : controls_) {
-        if (!c || c->kind() != tk::Kind::CommandButton)
-            continue;
-        auto* button = static_cast<tk::CommandButton*>(c);
-        if ((key == 1 && button->Default) || (key == 2 && button->Cancel)) {
-            button->click();
-            return;
-        }
-    }
+    if (key != 1 && key != 2)
+        return;
+    if (tk::CommandButton* button = form_.markedButton(key == 2))
+        button->click();
 }
 
 } // namespace tkweb

@@ -54,7 +54,6 @@ public:
 
 private:
     void addControl(tk::Control& control, int tabPosition);
-    void watchScene(tk::ControlObserver* observer);
     void sendRange(const tk::HScrollBar& bar, int id);
     void addMenu(tk::MenuItem& item, int parent);
     int focusFirst() const;
