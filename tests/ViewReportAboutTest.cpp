@@ -1,3 +1,4 @@
+#include "support/VersionText.h"
 #include "support/WindowFixture.h"
 
 namespace lopena::testing {
@@ -93,7 +94,7 @@ TEST_F(AboutTest, VersionIsWrittenAtEveryOpening) {
     };
     w.mnuabout.click();
     w.mnuabout.click();
-    EXPECT_EQ(versions, (std::vector<std::string>{"Versiunea 1.0.3", "Versiunea 1.0.3"}));
+    EXPECT_EQ(versions, std::vector<std::string>(2, lopena::testing::versionText()));
     EXPECT_EQ(w.aboutWindow->Caption(), "Despre...");
 }
 

@@ -132,7 +132,8 @@ void SceneTracker::refreshLayers(const std::function<void(const ControlArray<Sha
                     [](const auto& entry) { return entry.second.shapes && entry.second.stale; }))
         invalidateLayers();
     bool cleared = false;
-    for (auto& [name, array] : arrays_) {
+    for (auto& entry : arrays_) {
+        ArrayRecord& array = entry.second; // a named reference: lambdas cannot take a binding
         if (!array.shapes || (!array.stale && array.pending.empty()))
             continue;
         const auto& shapes = *array.shapes;

@@ -13,8 +13,6 @@ int main() {
     window.Load(platform.scheduler());
     static lopena::WebNotebook notebook(window, platform.locale());
     static tkweb::WebView view(window, platform,
-                               {{&window.Label7, &window.Label8, &window.Label11},
-                                {},
-                                true});
+                               {{&window.Label7, &window.Label8, &window.Label11}, true});
     return 0;
 }

@@ -155,8 +155,6 @@ void WebView::sendRange(const tk::HScrollBar& bar, int id) {
 }
 
 void WebView::addMenu(tk::MenuItem& item, int parent) {
-    if (std::count(options_.omitted.begin(), options_.omitted.end(), &item))
-        return;
     const int id = static_cast<int>(items_.size());
     items_.push_back(&item);
     item.setObserver(this);

@@ -22,8 +22,6 @@ public:
     struct Options {
         // Labels whose captions a screen reader hears as they change (at most 4 times a second).
         std::vector<const tk::Control*> live;
-        // Menu items this edition does not show.
-        std::vector<const tk::MenuItem*> omitted;
         // The main window takes the page; any other form opens as a modal dialog.
         bool main = false;
     };
