@@ -7,4 +7,5 @@ set(lopena_core_test_sources
   ViewReportAboutTest.cpp
   EventSequenceTest.cpp
   NotebookTest.cpp
+  PhysicsTest.cpp
 )

@@ -1,0 +1,270 @@
+#include "physics/LaunchSolution.h"
+
+#include "physics/Internal.h"
+#include "physics/SolutionHtml.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace physics {
+
+namespace {
+
+using html::Piece;
+
+const char* const vx = "v<sub>x</sub>";
+const char* const vy = "v<sub>y</sub>";
+const char* const squared = "<sup>2</sup>";
+
+// Writes one solution: n() a number in full, f() one after an operator, a() an integrated
+// result to the 10 digits that are sure.
+struct Writer {
+    const Trajectory& r;
+    const tk::Locale& locale;
+    std::string out;
+
+    std::string n(double v) const { return html::number(v, locale); }
+    std::string f(double v) const { return html::factor(v, locale); }
+    std::string a(double v) const { return html::number(v, locale, 10); }
+    void heading(const char* title) { out += std::string("<h3>") + title + "</h3>\n"; }
+    void para(const std::string& text) { out += "<p>" + text + "</p>\n"; }
+
+    void data() {
+        const Launch& l = r.launch;
+        std::string d = "v<sub>0</sub> = " + n(l.v0) + " m/s<br>\n&alpha; = " + n(l.angle) +
+                        "&deg; (fata de orizontala)<br>\nh<sub>0</sub> = " + n(l.h0) +
+                        " m (inaltimea de lansare)<br>\ng = " + n(l.g) + " m/s" + squared;
+        if (l.medium == Medium::LinearDrag)
+            d += "<br>\nrezistenta aerului proportionala cu viteza, k = " + n(l.k) + " 1/s";
+        if (l.medium == Medium::QuadraticDrag)
+            d += "<br>\nrezistenta aerului proportionala cu patratul vitezei: m = " + n(l.mass) +
+                 " kg, d = " + n(l.diameter) + " m, C<sub>d</sub> = " + n(l.cd) +
+                 ", &rho; = " + n(l.rho) + " kg/m<sup>3</sup>";
+        heading("Date");
+        para(d);
+    }
+
+    void components(double vx0, double vy0) {
+        const Launch& l = r.launch;
+        heading("Descompunerea vitezei");
+        para(std::string(vx) + " = v<sub>0</sub> &middot; cos &alpha; = " + n(l.v0) +
+             " &middot; cos " + f(l.angle) + "&deg; = " + n(vx0) + " m/s<br>\n" + vy +
+             " = v<sub>0</sub> &middot; sin &alpha; = " + n(l.v0) + " &middot; sin " +
+             f(l.angle) + "&deg; = " + n(vy0) + " m/s");
+    }
+
+    void impact(const State& end, bool integrated) {
+        auto num = [&](double v) { return integrated ? a(v) : n(v); };
+        const char* eq = integrated ? " &asymp; " : " = ";
+        heading("Viteza la impact");
+        para(std::string(vx) + "(T) = " + num(end.vx) + " m/s, " + vy + "(T) = " +
+             num(end.vy) + " m/s<br>\nV = &radic;(" + vx + "(T)" + squared + " + " + vy + "(T)" +
+             squared + ")" + eq + num(r.V) + " m/s<br>\nunghiul de impact: tg &beta; = |" + vy +
+             "(T)| / " + vx + "(T), &beta;" + eq + num(r.impactAngle) + "&deg; sub orizontala");
+    }
+
+    void vacuum(double vx0, double vy0);
+    void linear(double vx0, double vy0);
+    void quadratic(double vx0, double vy0);
+};
+
+void Writer::vacuum(double vx0, double vy0) {
+    const Launch& l = r.launch;
+    const State end = r.at(r.T);
+    const std::string h0 = n(l.h0), g = n(l.g), T = n(r.T);
+    if (l.angle == 90 || l.angle == -90) {
+        const bool up = l.angle > 0;
+        heading(up ? "Aruncarea verticala in sus" : "Aruncarea verticala in jos");
+        para(std::string("Viteza are numai componenta verticala: ") + vx + " = 0, deci x = 0 tot " +
+             "timpul si D = 0 m.<br>\ny(t) = h<sub>0</sub> " + (up ? "+" : "&minus;") +
+             " v<sub>0</sub> &middot; t &minus; g &middot; t" + squared + "/2");
+        if (up) {
+            heading("Inaltimea maxima");
+            out += html::formula({{"t<sub>urcare</sub> = ", ""}, {"v<sub>0</sub>", "g"}, {" = ", ""},
+                                  {n(l.v0), g}, {" = " + n(r.apexTime) + " s", ""}});
+            out += html::formula({{"H = h<sub>0</sub> + ", ""},
+                                  {"v<sub>0</sub>" + std::string(squared), "2 &middot; g"},
+                                  {" = " + h0 + " + ", ""},
+                                  {f(l.v0) + squared, "2 &middot; " + g},
+                                  {" = " + n(r.H) + " m", ""}});
+        } else {
+            para("Corpul coboara de la inceput: inaltimea maxima este cea de lansare, H = " + h0 +
+                 " m.");
+        }
+    } else if (l.angle == 0) {
+        heading("Aruncarea orizontala");
+        para(std::string("Viteza initiala este orizontala: ") + vx + " = v<sub>0</sub> = " +
+             n(l.v0) + " m/s, " + vy + " = 0.<br>\nx(t) = v<sub>0</sub> &middot; t, y(t) = " +
+             "h<sub>0</sub> &minus; g &middot; t" + squared + "/2");
+        heading("Timpul de cadere");
+        out += html::formula({{"y(t) = 0 &rArr; t = &radic;(", ""}, {"2 &middot; h<sub>0</sub>", "g"},
+                              {") = &radic;(", ""}, {"2 &middot; " + h0, g},
+                              {") = " + T + " s", ""}});
+        heading("Distanta parcursa");
+        para("D = v<sub>0</sub> &middot; t = " + n(l.v0) + " &middot; " + T + " = " + n(r.D) +
+             " m");
+        para("Inaltimea maxima este cea de lansare: H = " + h0 + " m.");
+        impact(end, false);
+        return;
+    } else {
+        components(vx0, vy0);
+        heading("Ecuatiile miscarii");
+        para("x(t) = " + std::string(vx) + " &middot; t<br>\ny(t) = h<sub>0</sub> + " + vy +
+             " &middot; t &minus; g &middot; t" + squared + "/2");
+    }
+    heading("Timpul total de zbor");
+    const double vyUp = vy0;
+    para("La impact y(T) = 0: " + n(l.g / 2) + " &middot; T" + squared + " &minus; " + f(vyUp) +
+         " &middot; T &minus; " + f(l.h0) + " = 0");
+    if (l.h0 == 0) {
+        para("O radacina este T = 0 (lansarea); cealalta este timpul de zbor:");
+        out += html::formula({{"T = ", ""}, {"2 &middot; " + std::string(vy), "g"}, {" = ", ""},
+                              {"2 &middot; " + f(vyUp), g}, {" = " + T + " s", ""}});
+    } else {
+        const double delta = vyUp * vyUp + 2 * l.g * l.h0;
+        para("&Delta; = " + std::string(vy) + squared + " + 2 &middot; g &middot; h<sub>0</sub> = " +
+             f(vyUp) + squared + " + 2 &middot; " + g + " &middot; " + h0 + " = " + n(delta));
+        para("Radacina negativa ar fi inainte de lansare; ramane cea pozitiva:");
+        out += html::formula({{"T = ", ""}, {std::string(vy) + " + &radic;&Delta;", "g"}, {" = ", ""},
+                              {f(vyUp) + " + &radic;" + n(delta), g}, {" = " + T + " s", ""}});
+    }
+    if (l.angle != 90 && l.angle != -90) {
+        heading("Distanta parcursa");
+        para("D = " + std::string(vx) + " &middot; T = " + n(vx0) + " &middot; " + T + " = " +
+             n(r.D) + " m");
+        heading("Inaltimea maxima");
+        if (vy0 > 0)
+            out += html::formula({{"H = h<sub>0</sub> + ", ""},
+                                  {std::string(vy) + squared, "2 &middot; g"},
+                                  {" = " + h0 + " + ", ""},
+                                  {f(vy0) + squared, "2 &middot; " + g},
+                                  {" = " + n(r.H) + " m", ""}});
+        else
+            para("Corpul coboara de la inceput: H = h<sub>0</sub> = " + h0 + " m.");
+    }
+    impact(end, false);
+}
+
+void Writer::linear(double vx0, double vy0) {
+    const Launch& l = r.launch;
+    const double w = l.g / l.k, a = 1 + vy0 / w, b = l.k * l.h0 / w;
+    const double z = -a * std::exp(-(a + b)), W = l.k * r.T - (a + b);
+    const std::string k = n(l.k), T = n(r.T);
+    components(vx0, vy0);
+    heading("Ecuatiile miscarii");
+    para("Aerul franeaza corpul cu o forta proportionala cu viteza, F = &minus;m &middot; k "
+         "&middot; v, deci:<br>\ndv<sub>x</sub>/dt = &minus;k &middot; v<sub>x</sub>, "
+         "dv<sub>y</sub>/dt = &minus;g &minus; k &middot; v<sub>y</sub>");
+    para("Viteza limita (cu care ar cadea corpul dupa mult timp): w = g/k = " + n(l.g) + "/" + k +
+         " = " + n(w) + " m/s");
+    heading("Solutia ecuatiilor");
+    para(std::string(vx) + "(t) = " + vx + " &middot; e<sup>&minus;k&middot;t</sup>, " + vy +
+         "(t) = (" + vy + " + w) &middot; e<sup>&minus;k&middot;t</sup> &minus; w<br>\n"
+         "x(t) = (" + vx + "/k) &middot; (1 &minus; e<sup>&minus;k&middot;t</sup>)<br>\n"
+         "y(t) = h<sub>0</sub> + ((" + vy + " + w)/k) &middot; (1 &minus; "
+         "e<sup>&minus;k&middot;t</sup>) &minus; w &middot; t");
+    heading("Timpul total de zbor");
+    para("Conditia y(T) = 0 contine T si in exponent, si in afara lui: nu se rezolva cu radicali "
+         "sau logaritmi. Se rezolva cu functia W a lui Lambert: W(z) este numarul care "
+         "inmultit cu e la puterea lui insusi da z (W &middot; e<sup>W</sup> = z), ramura "
+         "principala (W &ge; &minus;1).");
+    para("Cu a = 1 + " + std::string(vy) + "/w = " + n(a) + " si b = k &middot; h<sub>0</sub>/w = " +
+         n(b) + ", ecuatia devine k &middot; T = a + b &minus; a &middot; e<sup>&minus;k&middot;T"
+         "</sup>. Notand u = k &middot; T &minus; a &minus; b, ea se scrie u &middot; e<sup>u</sup> "
+         "= &minus;a &middot; e<sup>&minus;(a+b)</sup>, deci u = W(&minus;a &middot; "
+         "e<sup>&minus;(a+b)</sup>):");
+    if (std::isfinite(z)) {
+        para("z = &minus;a &middot; e<sup>&minus;(a+b)</sup> = " + n(z) + ", W(z) = " + n(W));
+        out += html::formula({{"T = ", ""}, {"a + b + W(z)", "k"}, {" = ", ""},
+                              {n(a) + " + " + n(b) + " + " + f(W), k}, {" = " + T + " s", ""}});
+    } else {
+        para("Aici z este prea mare pentru a fi calculat (corpul e aruncat in jos mult mai repede "
+             "decat viteza limita): programul a aflat T cautand numeric radacina ecuatiei y(T) = 0: "
+             "T = " + T + " s");
+    }
+    heading("Distanta parcursa");
+    para("D = x(T) = (" + n(vx0) + "/" + k + ") &middot; (1 &minus; e<sup>&minus;" + k +
+         " &middot; " + T + "</sup>) = " + n(r.D) + " m");
+    heading("Inaltimea maxima");
+    if (vy0 > 0)
+        para(std::string(vy) + "(t) = 0 la t<sub>H</sub> = ln(1 + " + vy + "/w)/k = ln(1 + " +
+             n(vy0) + "/" + n(w) + ")/" + k + " = " + n(r.apexTime) + " s<br>\nH = y(t<sub>H</sub>) = " +
+             n(r.H) + " m");
+    else
+        para("Corpul coboara de la inceput: H = h<sub>0</sub> = " + n(l.h0) + " m.");
+    impact(r.at(r.T), false);
+}
+
+void Writer::quadratic(double vx0, double vy0) {
+    const Launch& l = r.launch;
+    const double area = std::numbers::pi * l.diameter * l.diameter / 4;
+    const double c = l.rho * l.cd * area / (2 * l.mass);
+    components(vx0, vy0);
+    heading("Ecuatiile miscarii");
+    para("Aerul franeaza corpul cu o forta proportionala cu patratul vitezei, F = &frac12; "
+         "&middot; &rho; &middot; C<sub>d</sub> &middot; A &middot; v" + std::string(squared) +
+         ", cu aria sectiunii A = &pi; &middot; d" + squared + "/4 = " + n(area) + " m" + squared +
+         ". Pe unitatea de masa: c = &rho; &middot; C<sub>d</sub> &middot; A/(2 &middot; m) = " +
+         n(c) + " 1/m, deci:<br>\ndv<sub>x</sub>/dt = &minus;c &middot; v &middot; v<sub>x</sub>, "
+         "dv<sub>y</sub>/dt = &minus;g &minus; c &middot; v &middot; v<sub>y</sub>, cu v = "
+         "&radic;(v<sub>x</sub>" + squared + " + v<sub>y</sub>" + squared + ")");
+    para("Viteza limita: w = &radic;(g/c) = " + n(std::sqrt(l.g / c)) + " m/s");
+    heading("De ce nu exista o formula");
+    para("Forta depinde de viteza totala v, care leaga miscarea pe orizontala de cea pe "
+         "verticala: ecuatiile nu se pot rezolva separat si solutia lor nu se poate scrie cu "
+         "functiile cunoscute (o aruncare in afara verticalei nu are formula).");
+    heading("Cum a calculat programul");
+    para("Ecuatiile au fost integrate numeric, pas cu pas, cu metoda Runge-Kutta Dormand-Prince "
+         "de ordinul 5, cu pasul ales automat astfel incat eroarea fiecarui pas sa ramana sub o "
+         "mie de miliardimi (10<sup>&minus;12</sup>) din marimile calculate: " +
+         std::to_string(r.steps) + (r.steps % 100 >= 20 || (r.steps >= 100 && r.steps % 100 == 0) ? " de" : "") +
+         " pasi, independenti de pasul animatiei. Momentul "
+         "aterizarii (y = 0) si al varfului (" + std::string(vy) + " = 0) s-au gasit cautand "
+         "zeroul intre doi pasi. T, D, H si V au eroarea relativa sub 10<sup>&minus;9</sup>: "
+         "sunt sigure primele 10 cifre, scrise mai jos.");
+    Launch inVacuum = l;
+    inVacuum.medium = Medium::Vacuum;
+    const auto v = solve(inVacuum);
+    heading("Rezultate, alaturi de aceeasi aruncare in vid");
+    std::string table = "<table cellspacing=\"0\" cellpadding=\"4\" border=\"1\"><tr><th></th>"
+                        "<th>cu aer</th><th>in vid</th></tr>\n";
+    auto row = [&](const char* name, double air, double vacuum, const char* unit) {
+        table += std::string("<tr><td>") + name + "</td><td>" + a(air) + " " + unit +
+                 "</td><td>" + (v ? n(vacuum) + " " + unit : "&minus;") + "</td></tr>\n";
+    };
+    row("timpul de zbor T", r.T, v ? v->T : 0, "s");
+    row("distanta D", r.D, v ? v->D : 0, "m");
+    row("inaltimea maxima H", r.H, v ? v->H : 0, "m");
+    row("viteza la impact V", r.V, v ? v->V : 0, "m/s");
+    row("unghiul de impact", r.impactAngle, v ? v->impactAngle : 0, "&deg;");
+    out += table + "</table>\n";
+    impact(r.at(r.T), true);
+}
+
+} // namespace
+
+std::string solutionHtml(const Trajectory& r, const tk::Locale& locale) {
+    Writer w{r, locale, {}};
+    const Launch& l = r.launch;
+    const double vx0 = l.v0 * detail::cosDeg(l.angle), vy0 = l.v0 * detail::sinDeg(l.angle);
+    w.data();
+    switch (l.medium) {
+    case Medium::Vacuum:
+        w.vacuum(vx0, vy0);
+        break;
+    case Medium::LinearDrag:
+        w.linear(vx0, vy0);
+        break;
+    case Medium::QuadraticDrag:
+        w.quadratic(vx0, vy0);
+        break;
+    }
+    return w.out;
+}
+
+std::string solutionHtml(const Launch& launch, const tk::Locale& locale) {
+    const auto r = solve(launch);
+    return r ? solutionHtml(*r, locale) : "<p>" + html::escape(r.refusal().message) + "</p>\n";
+}
+
+} // namespace physics

@@ -1,0 +1,67 @@
+#include "physics/Boost.h"
+#include "physics/Internal.h"
+
+#include <boost/math/special_functions/cos_pi.hpp>
+#include <boost/math/special_functions/lambert_w.hpp>
+#include <boost/math/special_functions/sin_pi.hpp>
+#include <boost/math/tools/minima.hpp>
+#include <boost/math/tools/toms748_solve.hpp>
+
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+#ifdef BOOST_NO_EXCEPTIONS
+#include <boost/throw_exception.hpp>
+
+// Boost's error hook in a build without exceptions. The model calls Boost only with policies
+// that do not throw and bounds every loop itself, so nothing reaches this: it ends the program
+// rather than go on with a wrong number.
+namespace boost {
+void throw_exception(const std::exception&) { std::abort(); }
+void throw_exception(const std::exception&, const boost::source_location&) { std::abort(); }
+} // namespace boost
+#endif
+
+namespace physics {
+
+double numerics::lambertW0(double z) {
+    return boost::math::lambert_w0(z, Policy());
+}
+
+namespace detail {
+
+double sinDeg(double degrees) {
+    return boost::math::sin_pi(degrees / 180, numerics::Policy());
+}
+
+double cosDeg(double degrees) {
+    return boost::math::cos_pi(degrees / 180, numerics::Policy());
+}
+
+double root(const std::function<double(double)>& f, double lo, double hi) {
+    const double flo = f(lo), fhi = f(hi);
+    if (flo == 0)
+        return lo;
+    if (fhi == 0)
+        return hi;
+    if (!(flo * fhi < 0))
+        return std::numeric_limits<double>::quiet_NaN();
+    std::uintmax_t iterations = 100;
+    const auto [a, b] = boost::math::tools::toms748_solve(
+        f, lo, hi, flo, fhi, boost::math::tools::eps_tolerance<double>(52), iterations,
+        numerics::Policy());
+    return a + (b - a) / 2;
+}
+
+double argmax(const std::function<double(double)>& f, double lo, double hi) {
+    std::uintmax_t iterations = 200;
+    // Half of the double's digits: the most a minimum can be placed to, where f is flat.
+    return boost::math::tools::brent_find_minima([&f](double x) { return -f(x); }, lo, hi,
+                                                 std::numeric_limits<double>::digits / 2,
+                                                 iterations)
+        .first;
+}
+
+} // namespace detail
+} // namespace physics

@@ -1,0 +1,216 @@
+#include "physics/LaunchSolution.h"
+#include "physics/Trajectory.h"
+#include "toolkit/NumberText.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+using namespace physics;
+
+namespace {
+
+Launch ball(double v0, double angle, double h0 = 0) {
+    Launch l{v0, angle, h0, 9.81, Medium::QuadraticDrag};
+    l.mass = 0.15, l.diameter = 0.07, l.cd = 0.35, l.rho = 1.2266;
+    return l;
+}
+Launch linear(double v0, double angle, double h0 = 0, double k = 0.1) {
+    Launch l{v0, angle, h0, 9.81, Medium::LinearDrag};
+    l.k = k;
+    return l;
+}
+Launch with(Launch l, Medium medium) {
+    l.medium = medium;
+    return l;
+}
+
+// Within half a unit of the last digit given (0 where none is given).
+void expectDigits(double got, double want, double unit, const char* what) {
+    if (unit > 0) {
+        EXPECT_NEAR(got, want, unit / 2) << what;
+    }
+}
+
+} // namespace
+
+// Hand-checked values, to the digits given.
+TEST(Physics, ReferenceThrows) {
+    struct Case {
+        Launch launch;
+        double T, uT, D, uD, H, uH, V, uV;
+    };
+    const Case cases[] = {
+        {{20, 45, 0, 9.81}, 2.8832, 1e-4, 40.775, 1e-3, 10.194, 1e-3, 20, 1e-9},
+        {{25, 35, 20, 9.80}, 3.958, 1e-3, 81.05, 1e-2, 0, 0, 31.89, 1e-2},
+        {linear(20, 45), 2.75671, 1e-5, 34.0737, 1e-4, 9.3090, 1e-4, 0, 0},
+        {ball(25, 45), 3.3735, 1e-4, 50.505, 1e-3, 13.980, 1e-3, 20.177, 1e-3},
+    };
+    for (const Case& c : cases) {
+        const auto r = solve(c.launch);
+        ASSERT_TRUE(r) << r.refusal().message;
+        expectDigits(r->T, c.T, c.uT, "T");
+        expectDigits(r->D, c.D, c.uD, "D");
+        expectDigits(r->H, c.H, c.uH, "H");
+        expectDigits(r->V, c.V, c.uV, "V");
+    }
+    EXPECT_NEAR(solve(cases[1].launch)->impactAngle, 50.05, 0.005);
+    // Linear drag through W0 to the digits of a separate computation (Boost, 10 digits).
+    EXPECT_NEAR(solve(linear(20, 45))->T, 2.7567106498, 1e-10);
+}
+
+// Quadratic drag to 1e-9 against what is known exactly: a vertical throw (closed form), and a
+// drag so weak that the flight is the vacuum's.
+TEST(Physics, QuadraticDragMeetsItsAccuracy) {
+    for (double v0 : {0.5, 25.0, 300.0}) {
+        const auto r = solve(ball(v0, 90));
+        const Launch& l = r->launch;
+        const double c = l.rho * l.cd * std::numbers::pi * l.diameter * l.diameter / 8 / l.mass;
+        const double w = std::sqrt(l.g / c);
+        EXPECT_NEAR(r->H / (w * w / (2 * l.g) * std::log1p(v0 * v0 / (w * w))), 1, 1e-9) << v0;
+        EXPECT_NEAR(r->apexTime / (w / l.g * std::atan(v0 / w)), 1, 1e-9) << v0;
+        EXPECT_EQ(r->D, 0);
+    }
+    for (double angle : {-60.0, 0.0, 30.0, 89.0}) {
+        Launch weak = ball(40, angle, 15);
+        weak.rho = 1e-6, weak.cd = 1e-3, weak.mass = 1e9; // c = 2e-21 1/m
+        const auto r = solve(weak), v = solve(with(weak, Medium::Vacuum));
+        for (auto [got, want] : {std::pair{r->T, v->T}, {r->D, v->D}, {r->H, v->H}, {r->V, v->V}})
+            EXPECT_NEAR(got / want, 1, 1e-9) << angle;
+    }
+    // Linear drag with a negligible k is the vacuum's flight too (W0's branch point avoided),
+    // within the drag's own effect, k·T = 3e-9.
+    const auto r = solve(linear(20, 45, 3, 1e-9)), v = solve(Launch{20, 45, 3});
+    EXPECT_NEAR(r->T / v->T, 1, 1e-8);
+    EXPECT_NEAR(r->D / v->D, 1, 1e-8);
+}
+
+TEST(Physics, BestAngleIsBelow45WithHeightOrDrag) {
+    const double v0 = 20, h0 = 10, g = 9.81;
+    const auto vacuum = bestAngle(Launch{v0, 0, h0, g});
+    const double expected = std::atan(v0 / std::sqrt(v0 * v0 + 2 * g * h0)) * 180 / std::numbers::pi;
+    EXPECT_NEAR(vacuum->angle, expected, 1e-12);
+    EXPECT_NEAR(bestAngle(Launch{v0, 0, 0, g})->angle, 45, 1e-12);
+    for (const Launch& l : {linear(v0, 0), ball(v0, 0), ball(v0, 0, h0)}) {
+        const auto best = bestAngle(l);
+        ASSERT_TRUE(best);
+        EXPECT_LT(best->angle, 45);
+        EXPECT_GT(best->angle, 30);
+        // A degree either side flies less far.
+        for (double delta : {-1.0, 1.0}) {
+            Launch other = l;
+            other.angle = best->angle + delta;
+            EXPECT_LT(solve(other)->D, best->D);
+        }
+    }
+}
+
+// The extremes compute or are refused, never a NaN or an infinity, and the state follows them.
+TEST(Physics, ExtremeThrowsStayFinite) {
+    Launch light = ball(25, 45, 1e6);
+    light.mass = 1e-6; // terminal speed 0.11 m/s: reached at once
+    std::vector<Launch> throws = {light, ball(25, -90, 100), ball(25, 90), ball(1e-3, 45),
+                                  ball(1e6, 45), ball(1e6, 30, 1e6), ball(1e-3, 10, 1e6)};
+    for (Launch l : std::vector<Launch>(throws))
+        for (Medium m : {Medium::Vacuum, Medium::LinearDrag})
+            throws.push_back(with(l, m));
+    for (double g : {1e-6, 1e6})
+        for (Medium m : {Medium::Vacuum, Medium::LinearDrag, Medium::QuadraticDrag}) {
+            Launch l = with(ball(1e6, 60, 1e6), m);
+            l.g = g;
+            throws.push_back(l);
+        }
+    for (const Launch& l : throws) {
+        const auto r = solve(l);
+        const std::string name = std::to_string(l.v0) + " " + std::to_string(l.angle) + " " +
+                                 std::to_string(l.h0) + " m" + std::to_string(int(l.medium));
+        ASSERT_TRUE(r) << name << ": " << r.refusal().message;
+        EXPECT_GT(r->T, 0) << name;
+        EXPECT_GE(r->D, 0) << name;
+        EXPECT_GE(r->H, l.h0) << name;
+        EXPECT_LE(r->steps, 5000) << name;
+        EXPECT_TRUE(r->V > 0 && std::isfinite(r->V) && std::isfinite(r->H)) << name;
+        const State start = r->at(0), end = r->at(r->T), apex = r->at(r->apexTime);
+        EXPECT_EQ(start.y, l.h0) << name;
+        EXPECT_NEAR(std::hypot(start.vx, start.vy) / l.v0, 1, 1e-12) << name;
+        EXPECT_NEAR(end.y, 0, 1e-9 * r->H) << name;
+        EXPECT_NEAR(end.x, r->D, 1e-9 * r->D) << name;
+        EXPECT_NEAR(apex.y, r->H, 1e-9 * r->H) << name;
+        EXPECT_EQ(r->at(-1).t, 0);
+        EXPECT_EQ(r->at(r->T * 2).t, r->T);
+        for (double f = 0; f <= 1; f += 1.0 / 64) {
+            const State s = r->at(f * r->T);
+            for (double v : {s.x, s.y, s.vx, s.vy, s.ax, s.ay})
+                ASSERT_TRUE(std::isfinite(v)) << name << " at " << s.t;
+        }
+    }
+}
+
+TEST(Physics, RefusalsNameTheInput) {
+    struct Case {
+        Launch launch;
+        Field field;
+        const char* says;
+    };
+    Launch badMass = ball(10, 45), badCd = ball(10, 45), badRho = ball(10, 45), badD = ball(10, 45);
+    badMass.mass = 0, badCd.cd = NAN, badRho.rho = INFINITY, badD.diameter = -1;
+    const Case cases[] = {
+        {{0, 45}, Field::Speed, "Viteza"},         {{2e8, 45}, Field::Speed, "Viteza"},
+        {{NAN, 45}, Field::Speed, "Viteza"},       {{10, 91}, Field::Angle, "Unghiul"},
+        {{10, -10}, Field::Angle, "sub orizontala"}, {{10, 0}, Field::Angle, "orizontal"},
+        {{10, 45, -1}, Field::Height, "Inaltimea"}, {{10, 45, 0, 0}, Field::Gravity, "gravitationala"},
+        {{10, 45, 0, INFINITY}, Field::Gravity, "gravitationala"},
+        {linear(10, 45, 0, 0), Field::LinearDrag, "k"},
+        {badMass, Field::Mass, "Masa"},            {badCd, Field::DragCoefficient, "Cd"},
+        {badRho, Field::Density, "Densitatea"},    {badD, Field::Diameter, "Diametrul"},
+    };
+    for (const Case& c : cases) {
+        const auto r = solve(c.launch);
+        ASSERT_FALSE(r) << c.says;
+        EXPECT_EQ(r.refusal().field, c.field) << c.says;
+        EXPECT_NE(r.refusal().message.find(c.says), std::string::npos) << r.refusal().message;
+        EXPECT_FALSE(bestAngle(c.launch) && c.field != Field::Angle) << c.says;
+        EXPECT_NE(solutionHtml(c.launch, tk::Locale::romanian()).find(r.refusal().message),
+                  std::string::npos);
+    }
+    // Boost's maths report errors as NaN, never by a throw.
+    EXPECT_TRUE(std::isnan(numerics::lambertW0(-1)));
+    EXPECT_NEAR(numerics::lambertW0(-1 / std::numbers::e), -1, 1e-7);
+}
+
+// The worked solution writes the pupil's numbers in the locale's notation and the model's
+// results, each case in its textbook form.
+TEST(Physics, WorkedSolutions) {
+    const tk::Locale ro = tk::Locale::romanian();
+    struct Case {
+        Launch launch;
+        std::vector<const char*> says;
+    };
+    const Case cases[] = {
+        {{25, 35, 20, 9.8},
+         {"h<sub>0</sub> = 20 m", "&Delta; = ", "597,618705210729", "Radacina negativa",
+          "= 3,95771959542747 s", "= 81,0493524329253 m", "50,0468369278886&deg; sub orizontala"}},
+        {{10, 0, 20}, {"Aruncarea orizontala", "2 &middot; h<sub>0</sub>", "D = v<sub>0</sub> &middot; t"}},
+        {{10, 90}, {"Aruncarea verticala in sus", "t<sub>urcare</sub>", "O radacina este T = 0"}},
+        {{10, -90, 5}, {"Aruncarea verticala in jos", "H = 5 m"}},
+        {linear(20, 45),
+         {"w = g/k = 9,81/0,1 = 98,1 m/s", "Lambert", "W(z) = -0,868489338933378",
+          "= 2,75671064978252 s"}},
+        {linear(1e5, -60, 10, 1), {"cautand numeric radacina"}}, // W0's argument overflows
+        {ball(25, 45),
+         {"nu se pot rezolva separat", "Dormand-Prince", " de pasi", "3,373493453 s",
+          "3,60401009779076 s", "&asymp; 20,17707587 m/s"}},
+    };
+    for (const Case& c : cases) {
+        const std::string html = solutionHtml(c.launch, ro);
+        for (const char* text : c.says)
+            EXPECT_NE(html.find(text), std::string::npos) << text;
+        EXPECT_EQ(html.find("NaN"), std::string::npos);
+        EXPECT_EQ(html.find("Infinity"), std::string::npos);
+        if (c.launch.medium == Medium::QuadraticDrag)
+            continue;
+        for (double v : {solve(c.launch)->T, solve(c.launch)->D, solve(c.launch)->V}) // in full
+            EXPECT_NE(html.find(tk::GeneralNumber(v, ro)), std::string::npos) << v;
+    }
+}
