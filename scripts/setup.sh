@@ -10,6 +10,7 @@ packages=(
   libgtest-dev googletest libbenchmark-dev libfast-float-dev
   xvfb xauth imagemagick fonts-liberation2
   emscripten chromium
+  firefox-esr webkit2gtk-driver
 )
 # The browser tests need Node.js and npm; a machine may have its own, else Debian's.
 command -v npm >/dev/null || packages+=(nodejs npm)
