@@ -96,11 +96,16 @@ bool GraphAxes::add(const FlightStep& step) {
 }
 
 void GraphAxes::addFlight(const Throw& flight) {
-    if (!(flight.g > 0) || !std::isfinite(flight.T) || flight.T <= 0)
+    // A flight cut short holds only what it logged: the axes fit that, not the flight computed.
+    if (flight.log.interrupted())
+        return take(flight.log, graphStride(flight.log.size()), true);
+    // The unrounded time of flight: a flight shorter than the results' 0.01 s still has one.
+    const double T = 2 * flight.vy / flight.g;
+    if (!(flight.g > 0) || !std::isfinite(T) || T <= 0)
         return;
     constexpr double stepSeconds = 0.25; // simulated time from one step to the next
     // The last step logged is the first below the ground, at most a step after the landing.
-    const double end = std::min(flight.T + stepSeconds, stepSeconds * (FlightLog::maxSteps - 1));
+    const double end = std::min(T + stepSeconds, stepSeconds * (FlightLog::maxSteps - 1));
     const double apex = flight.vy / flight.g;
     for (double t : {0.0, end, std::clamp(apex, 0.0, end)}) {
         const double vy = flight.vy - flight.g * t;

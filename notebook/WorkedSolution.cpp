@@ -4,6 +4,8 @@
 #include "toolkit/NumberText.h"
 
 #include <cmath>
+#include <locale>
+#include <sstream>
 #include <cstdlib>
 #include <numbers>
 #include <vector>
@@ -64,9 +66,14 @@ std::string formula(const std::vector<Piece>& pieces) {
            "</tr></table>\n";
 }
 
-// A number as the solution writes it, read back: what the pupil would compute with.
+// A number as the solution writes it, read back: what the pupil would compute with. Read in the
+// classic locale, whatever the C library's own locale says a decimal point is.
 long double written(double value) {
-    return std::strtold(tk::GeneralNumber(value, tk::Locale::c()).c_str(), nullptr);
+    std::istringstream text(tk::GeneralNumber(value, tk::Locale::c()));
+    text.imbue(std::locale::classic());
+    long double number = 0;
+    text >> number;
+    return number;
 }
 
 // " = " when v0 times the cosine (or sine) of the angle, both as written, rounds to the component

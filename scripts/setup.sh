@@ -8,7 +8,7 @@ packages=(
   cmake make g++ pkg-config dpkg-dev desktop-file-utils appstream
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-tools-dev qt6-l10n-tools qt6-charts-dev libqt6opengl6-dev
   libgtest-dev googletest libbenchmark-dev libfast-float-dev
-  xvfb xauth imagemagick fonts-liberation2
+  xvfb xauth imagemagick fonts-liberation2 locales
   emscripten chromium
   firefox-esr webkit2gtk-driver
 )

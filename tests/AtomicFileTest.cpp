@@ -11,7 +11,9 @@
 
 #include <csignal>
 
+#include <fcntl.h>
 #include <pwd.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -113,7 +115,7 @@ TEST_F(AtomicFileTest, ReadOnlyFileStaysAndAWritableFileInAReadOnlyFolderIsWritt
     chmod(readOnlyFile.c_str(), 0444);
     const int refused = asOrdinaryUser([&] {
         const auto denied = tkqt::writeFileAtomically(readOnlyFile, newReport);
-        signal(SIGXFSZ, SIG_IGN);
+        // The limit's signal is left as it is: the program must survive it on its own.
         const rlimit room{oldReport.size() + 8, RLIM_INFINITY};
         setrlimit(RLIMIT_FSIZE, &room);
         const auto tooBig = tkqt::writeFileAtomically(inFolder, newReport);
@@ -133,6 +135,79 @@ TEST_F(AtomicFileTest, ReadOnlyFileStaysAndAWritableFileInAReadOnlyFolderIsWritt
     EXPECT_EQ(contents(readOnlyFile), oldReport);
     EXPECT_EQ(entries(readOnlyFolder), QStringList{"raport.txt"});
     EXPECT_EQ(entries(dir.path()), (QStringList{"citire", "protejat.txt"}));
+}
+
+// Names the system allows to the last byte, a pipe, another user's file in a sticky folder.
+TEST_F(AtomicFileTest, UnusualTargetsAreSavedOrTrulyExplained) {
+    const std::string longest = path(std::string(255, 'r').c_str());
+    put(longest, oldReport);
+    EXPECT_FALSE(tkqt::writeFileAtomically(longest, newReport));
+    EXPECT_EQ(contents(longest), newReport);
+
+    const std::string pipe = path("conducta");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0666), 0);
+    const auto refused = tkqt::writeFileAtomically(pipe, newReport); // must not wait for a reader
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->rfind("Calea este a unei conducte (FIFO)", 0), 0u) << *refused;
+
+    const QString sticky = dir.filePath("comun");
+    const std::string shared = (sticky + "/raport.txt").toStdString();
+    ASSERT_TRUE(QDir().mkdir(sticky));
+    put(shared, oldReport);
+    chmod(dir.path().toLocal8Bit().constData(), 0777);
+    chmod(sticky.toLocal8Bit().constData(), 01777);
+    chmod(shared.c_str(), 0666);
+    const int failed = asOrdinaryUser([&] { return tkqt::writeFileAtomically(shared, newReport) ? 1 : 0; });
+    if (failed < 0 || geteuid() != 0)
+        GTEST_SKIP() << "another user's file needs root to set up";
+    EXPECT_EQ(failed, 0);
+    EXPECT_EQ(contents(shared), newReport);
+    EXPECT_EQ(entries(sticky), QStringList{"raport.txt"});
+}
+
+// A small file system of its own, mounted for the test and gone after it.
+struct SmallDisk {
+    explicit SmallDisk(const QString& at) : folder(at.toLocal8Bit()) {
+        mounted = geteuid() == 0 && mount("lopena", folder.constData(), "tmpfs", 0, "size=64k") == 0;
+    }
+    ~SmallDisk() {
+        if (mounted)
+            umount2(folder.constData(), MNT_DETACH);
+    }
+    // Fills the disk and then frees `room` bytes of it.
+    void fillLeaving(off_t room) const {
+        const int fd = open((folder + "/plin").constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const std::string block(4096, 'p');
+        off_t size = 0;
+        for (ssize_t n; (n = write(fd, block.data(), block.size())) > 0;)
+            size += n;
+        EXPECT_EQ(ftruncate(fd, size > room ? size - room : 0), 0);
+        close(fd);
+    }
+    QByteArray folder;
+    bool mounted = false;
+};
+
+// A save that does not reach the disk whole is refused and the old file stays byte for byte.
+TEST_F(AtomicFileTest, AFullDiskRefusesTheSaveAndKeepsTheOldFile) {
+    const SmallDisk disk(dir.path());
+    if (!disk.mounted)
+        GTEST_SKIP() << "mounting a small file system needs root";
+    const std::string report = path("raport.txt");
+    const std::string old28 = "raportul de ieri, 28 octeti\n";
+    for (auto [room, size] : {std::pair<off_t, std::size_t>{0, 9000}, {8192, 9000}, {8192, 16384},
+                              {4096, 5000}}) {
+        put(report, old28);
+        disk.fillLeaving(room);
+        const auto failure = tkqt::writeFileAtomically(report, std::string(size, 'n'));
+        ASSERT_TRUE(failure) << room << " free, " << size << " bytes";
+        EXPECT_EQ(failure->rfind("Nu mai este loc pe disc (No space left on device).", 0), 0u) << *failure;
+        EXPECT_EQ(contents(report), old28);
+        EXPECT_EQ(entries(dir.path()), (QStringList{"plin", "raport.txt"}));
+    }
+    disk.fillLeaving(16384);
+    EXPECT_FALSE(tkqt::writeFileAtomically(report, std::string(9000, 'n')));
+    EXPECT_EQ(contents(report), std::string(9000, 'n'));
 }
 
 } // namespace

@@ -10,6 +10,8 @@
 #include <QTabWidget>
 #include <QTableView>
 
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -19,9 +21,14 @@ bool mapped(const char* library) {
     return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(library);
 }
 
-TEST(NotebookPluginTest, ChartsLoadWithTheNotebookAndAPluginMissingIsExplained) {
-    for (const QString& plugin :
-         {QStringLiteral("/lipsa/liblopena_notebook.so"), lopena::notebookPluginFile()}) {
+TEST(NotebookPluginTest, ChartsLoadWithTheNotebookAndAPluginMissingOrDamagedIsExplained) {
+    QTemporaryDir dir;
+    const QString damaged = dir.filePath(QStringLiteral("liblopena_notebook.so"));
+    QFile junk(damaged);
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly) && junk.write("nu este o biblioteca") > 0);
+    junk.close();
+    for (const QString& plugin : {QStringLiteral("/lipsa/liblopena_notebook.so"), damaged,
+                                  lopena::notebookPluginFile()}) {
         tk::VirtualClock clock;
         tkqt::QtPlatform platform(clock);
         lopena::frmmain w(platform);
@@ -39,11 +46,15 @@ TEST(NotebookPluginTest, ChartsLoadWithTheNotebookAndAPluginMissingIsExplained) 
         w.mnucaiet_Click();
         w.mnucaiet_Click(); // loaded again, or the window raised rather than made again
         const auto tabs = host.findChildren<QTabWidget*>(QStringLiteral("notebookTabs"));
-        if (plugin.startsWith(QStringLiteral("/lipsa/"))) {
+        if (plugin != lopena::notebookPluginFile()) {
             ASSERT_EQ(messages.size(), 2);
-            EXPECT_TRUE(tabs.isEmpty() && messages[0].startsWith("Caietul de laborator nu poate fi "
-                                                                 "deschis: fisierul lui,\n" +
-                                                                 plugin + ",\n"));
+            const QString why = plugin == damaged ? "exista, dar nu poate fi incarcat: este "
+                                                    "deteriorat sau nu se potriveste acestei "
+                                                    "versiuni a programului. Reinstalati programul."
+                                                  : "lipseste. Reinstalati programul.";
+            EXPECT_TRUE(tabs.isEmpty());
+            EXPECT_EQ(messages[0], "Caietul de laborator nu poate fi deschis: fisierul lui,\n" +
+                                       plugin + ",\n" + why);
             continue;
         }
         ASSERT_EQ(tabs.size(), 1) << messages.join(QString()).toStdString();

@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <tuple>
 
 namespace lopena::testing {
@@ -175,6 +177,26 @@ TEST(NotebookSolution, ComponentsStateTheAngleTheyWereComputedWith) {
     EXPECT_EQ(html.find("precizia sa", html.find("&alpha; = 45")), html.npos);
 }
 
+// The C library's locale (Qt sets it from LANG) must not change a digit or a sign of the solution.
+TEST(NotebookSolution, TheSameInAnyLocaleOfTheCLibrary) {
+    const std::string folder = ::testing::TempDir() + "lopena-locale";
+    if (std::system(("mkdir -p " + folder + " && localedef -i ro_RO -f UTF-8 " + folder + "/ro_RO.UTF-8 2>/dev/null").c_str()))
+        GTEST_SKIP() << "no localedef or no ro_RO sources: the locale cannot be made";
+    setenv("LOCPATH", folder.c_str(), 1);
+    Throw flights[2];
+    static_cast<LaunchFacts&>(flights[0]) = launch(12.5, 30, 9.806);
+    static_cast<LaunchFacts&>(flights[1]) = launch(50, 1.1, 9.806);
+    std::vector<std::string> solutions;
+    for (const char* name : {"C.UTF-8", "ro_RO.UTF-8"}) {
+        ASSERT_TRUE(std::setlocale(LC_ALL, name)) << name;
+        solutions.push_back(solutionHtml(flights[0], ro) + solutionHtml(flights[1], ro));
+    }
+    std::setlocale(LC_ALL, "C");
+    unsetenv("LOCPATH");
+    EXPECT_EQ(solutions[0], solutions[1]);
+    EXPECT_NE(solutions[1].find("cos 30&deg; = 10,8253175473055"), std::string::npos);
+}
+
 TEST(NotebookHistory, CsvQuotesWhatItMustAndReadsBack) {
     Notebook notebook;
     LaunchFacts typed = launch(50, 45, 9.806);
@@ -219,6 +241,29 @@ TEST(NotebookGraph, AxesFitTheComputedFlightAndMoveOnlyForAPointOutside) {
     EXPECT_FALSE(axes.add({3.5, 123.7, 63.7, 35.4, 1.0, 35.4})); // the apex, inside
     EXPECT_TRUE(axes.add({9, 350, -30, 35.4, -50, 60}));        // a gravity edited mid-flight
     EXPECT_EQ(std::pair(axes.x().high, axes.y().low), std::pair(400.0, -40.0));
+}
+
+// A flight shorter than a step (its time shows as 0,00 s) and one cut short after 20 steps (speed
+// 1E38): the axes hold the steps each logs, and keep still while they arrive.
+TEST(NotebookGraph, AxesFitAFlightShorterThanAStepAndOneCutShort) {
+    for (double v0 : {1.0, 1e38}) {
+        Throw flight;
+        static_cast<LaunchFacts&>(flight) = launch(v0, 1, 9.806);
+        const int logged = v0 > 1 ? 20 : 2;
+        for (int i = 0; i < logged; ++i) {
+            const double t = 0.25 * i;
+            flight.log.append(t, flight.vx * t, (flight.vy - flight.g * t / 2) * t, flight.vx,
+                              flight.vy - flight.g * t);
+        }
+        if (v0 > 1)
+            flight.log.interrupt();
+        GraphAxes axes(graphs[2]); // y(t)
+        axes.addFlight(flight);
+        axes.fit();
+        for (const FlightStep& step : flight.log.steps())
+            EXPECT_FALSE(axes.add(step)) << v0 << " at " << step.t;
+        EXPECT_DOUBLE_EQ(axes.x().high, v0 > 1 ? 5.0 : 0.3) << v0;
+    }
 }
 
 } // namespace

@@ -113,6 +113,28 @@ TEST_F(NotebookWindowTest, StepColumnsTakeTheirWidestNumber) {
         }
 }
 
+// The landing has a legend entry only when there was a landing: not for a flight cut short.
+TEST_F(NotebookWindowTest, NoLandingEntryWithoutALanding) {
+    child<QTabWidget>("notebookTabs")->setCurrentIndex(1);
+    auto landingShown = [&] {
+        for (QLegendMarker* entry : chart()->legend()->markers())
+            if (entry->label() == "Aterizare")
+                return entry->isVisible();
+        return false;
+    };
+    fly(45, 30);
+    EXPECT_TRUE(landingShown());
+    notebook.launched({"1E38", "45", "9.806", "", "", "", "", 1e38, 45, 9.806, 7e37, 7e37, 1.4e37,
+                       1e75, 2.5e74, 1e38, 0x3020c0});
+    for (int i = 0; i < 20; ++i)
+        notebook.stepComputed(0.25 * i, 7e37 * 0.25 * i, 7e37 * 0.25 * i, 9.806);
+    notebook.interrupted();
+    QCoreApplication::sendPostedEvents();
+    EXPECT_FALSE(landingShown());
+    // x to the 20th step (3.3E+38 m), not to a full log's 5.7E+41 m
+    EXPECT_LT(qobject_cast<QValueAxis*>(chart()->axes(Qt::Horizontal).at(0))->max(), 1e39);
+}
+
 // A save button, the name its dialog suggests, the path typed, how the file starts ("": refused).
 using Save = std::tuple<std::string, std::string, std::string, std::string>;
 
@@ -133,13 +155,20 @@ TEST_P(NotebookSaveTest, GoesThroughTheDialogOrExplainsTheFailure) {
         static_cast<QDialog*>(dialog)->accept();
     };
     child<QAbstractButton>(button.c_str())->click();
-    EXPECT_EQ(suggested.toStdString(), suggestion);
+    // The click returns with the dialog open: it holds no loop of its own that a dialog of
+    // another window would have to wait for.
+    EXPECT_TRUE(window.findChild<QFileDialog*>() && suggested.isEmpty());
     QFile file(path);
     if (start.empty()) // explained, and nothing left behind
-        EXPECT_TRUE(message.contains(path) && QDir(dir.path()).isEmpty()) << message.toStdString();
-    else
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll().startsWith(start.c_str()))
+        EXPECT_TRUE(QTest::qWaitFor([&] { return message.contains(path); }) &&
+                    QDir(dir.path()).isEmpty())
             << message.toStdString();
+    else
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            return file.open(QIODevice::ReadOnly) && file.readAll().startsWith(start.c_str());
+        })) << message.toStdString();
+    EXPECT_EQ(suggested.toStdString(), suggestion);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.findChild<QDialog*>(); }));
 }
 
 const Save saves[] = {{"exportSteps", "zbor.csv", "z.csv", "n;t (s);x"},

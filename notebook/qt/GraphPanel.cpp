@@ -9,6 +9,8 @@
 #include <QBuffer>
 #include <QChart>
 #include <QChartView>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGraphicsScene>
@@ -113,8 +115,12 @@ GraphPanel::GraphPanel(const Notebook& notebook, const tk::Locale& locale, Noteb
         }
     });
     connect(&events, &NotebookSignals::landed, this, [this] {
-        if (!stale_ && !(stale_ = !isVisible()))
-            markLanding();
+        if (stale_ || (stale_ = !isVisible()))
+            return;
+        // A flight cut short: the axes fit the steps it logged, far short of the computed ones.
+        if (const Throw* now = notebook_.current(); now && now->log.interrupted())
+            return rebuild();
+        markLanding();
     });
     rebuild();
 }
@@ -212,6 +218,7 @@ void GraphPanel::rebuild() {
     current_->setVisible(now != nullptr);
     highest_->setVisible(now != nullptr);
     landing_->setVisible(now != nullptr);
+    showInLegend(landing_);
 }
 
 QRect GraphPanel::addStep(int index) {
@@ -270,6 +277,11 @@ QList<QPointF> GraphPanel::sampled(const FlightLog& log, std::size_t stride, boo
     return points;
 }
 
+void GraphPanel::showInLegend(QScatterSeries* marker) {
+    for (QLegendMarker* entry : chart_->legend()->markers(marker))
+        entry->setVisible(marker->count() > 0);
+}
+
 void GraphPanel::markLanding() {
     curveOnly_ = false;
     const Throw* now = notebook_.current();
@@ -279,6 +291,7 @@ void GraphPanel::markLanding() {
     const QPointF p = point(now->log.steps()[landingStep]);
     landing_->clear();
     landing_->append(p);
+    showInLegend(landing_);
     // The curve reaches the landing step even when it falls between sampled steps.
     if (landingStep % stride_ != 0)
         current_->append(p);
@@ -304,10 +317,10 @@ void GraphPanel::repaintChanged(const QList<QRectF>& changed) {
 }
 
 void GraphPanel::saveImage() {
-    tkqt::saveThroughDialog(
+    tkqt::saveThroughDialogLater(
         this, QStringLiteral("Salveaza imagine"), QStringLiteral("Imagini PNG (*.png)"),
         QStringLiteral("grafic.png"),
-        [this] {
+        [this]() -> std::optional<QByteArray> {
             QByteArray bytes;
             QBuffer buffer(&bytes);
             buffer.open(QIODevice::WriteOnly);

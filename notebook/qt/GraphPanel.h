@@ -50,6 +50,8 @@ private:
     // Takes step `index` in; returns the part of the view it changed, unless it changed more.
     QRect addStep(int index);
     void markLanding();
+    // A marker's legend entry stands only while it marks something: no landing, no "Aterizare".
+    void showInLegend(QScatterSeries* marker);
     // The part of the view between two points of the graph, `pad` pixels wider on every side.
     QRect around(QPointF a, QPointF b, int pad) const;
     // Repaints what the scene reports changed, or only the curve's new part after steps.

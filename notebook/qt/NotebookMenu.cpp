@@ -35,14 +35,17 @@ void connectNotebook(frmmain& window, QWidget* host, tk::Platform& platform,
             QPluginLoader loader(pluginFile);
             plugin = qobject_cast<NotebookPluginInterface*>(loader.instance());
             if (!plugin) {
-                const std::string reason = loader.errorString().toStdString();
+                // Said by its kind, in Romanian: the loader's own words are English and technical.
+                const bool there = QFileInfo::exists(pluginFile);
                 loader.unload();
                 platform.showError(window, "Caiet de laborator",
                                    "Caietul de laborator nu poate fi deschis: fisierul lui,\n" +
-                                       QDir::toNativeSeparators(pluginFile).toStdString() +
-                                       ",\nlipseste sau nu poate fi incarcat. Reinstalati "
-                                       "programul.\n\nDetalii: " +
-                                       reason);
+                                       QDir::toNativeSeparators(pluginFile).toStdString() + ",\n" +
+                                       (there ? "exista, dar nu poate fi incarcat: este deteriorat "
+                                                "sau nu se potriveste acestei versiuni a "
+                                                "programului."
+                                              : "lipseste.") +
+                                       " Reinstalati programul.");
                 return;
             }
         }

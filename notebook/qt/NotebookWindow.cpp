@@ -349,19 +349,27 @@ void NotebookWindow::copySteps() {
 }
 
 void NotebookWindow::exportSteps() {
-    const Throw* current = notebook_.current();
-    if (!current)
+    if (!notebook_.current())
         return;
-    tkqt::saveThroughDialog(
+    // The current throw when the path is chosen: another may have started meanwhile.
+    tkqt::saveThroughDialogLater(
         this, QString::fromUtf8(csvTitle), QString::fromUtf8(csvFilter), QStringLiteral("zbor.csv"),
-        [&] { return QByteArray::fromStdString(StepTable::csv(*current, locale_)); }, onModalShown);
+        [this]() -> std::optional<QByteArray> {
+            const Throw* current = notebook_.current();
+            if (!current)
+                return std::nullopt;
+            return QByteArray::fromStdString(StepTable::csv(*current, locale_));
+        },
+        onModalShown);
 }
 
 void NotebookWindow::exportHistory() {
-    tkqt::saveThroughDialog(
+    tkqt::saveThroughDialogLater(
         this, QString::fromUtf8(csvTitle), QString::fromUtf8(csvFilter),
         QStringLiteral("istoric.csv"),
-        [&] { return QByteArray::fromStdString(HistoryTable::csv(notebook_.history(), locale_)); },
+        [this]() -> std::optional<QByteArray> {
+            return QByteArray::fromStdString(HistoryTable::csv(notebook_.history(), locale_));
+        },
         onModalShown);
 }
 
@@ -381,12 +389,18 @@ void NotebookWindow::showSolution() {
 }
 
 void NotebookWindow::savePdf() {
-    const Throw* current = notebook_.current();
-    if (!current)
+    if (!notebook_.current())
         return;
-    tkqt::saveThroughDialog(
+    tkqt::saveThroughDialogLater(
         this, QStringLiteral("Salveaza PDF"), QStringLiteral("Documente PDF (*.pdf)"),
-        QStringLiteral("rezolvare.pdf"), [&] { return solutionPdf(*current); }, onModalShown);
+        QStringLiteral("rezolvare.pdf"),
+        [this]() -> std::optional<QByteArray> {
+            const Throw* current = notebook_.current();
+            if (!current)
+                return std::nullopt;
+            return solutionPdf(*current);
+        },
+        onModalShown);
 }
 
 QByteArray NotebookWindow::solutionPdf(const Throw& current) const {

@@ -114,7 +114,9 @@ std::string WebNotebook::printHeading() const {
 }
 
 void WebNotebook::fitGraph(std::size_t graph, bool withEarlier) {
-    axes_ = GraphAxes(graphs[graph < graphs.size() ? graph : 0]);
+    graph_ = graph < graphs.size() ? graph : 0;
+    withEarlier_ = withEarlier;
+    axes_ = GraphAxes(graphs[graph_]);
     const Throw* now = notebook_.current();
     if (withEarlier)
         for (const Throw& flight : notebook_.history())
@@ -132,6 +134,12 @@ void WebNotebook::fitGraph(std::size_t graph, bool withEarlier) {
 
 bool WebNotebook::growGraph(std::size_t from) {
     const Throw* now = notebook_.current();
+    if (now && now->log.interrupted()) {
+        // Cut short: the axes fit the steps it logged, far short of the computed flight.
+        const GraphAxes before = axes_;
+        fitGraph(graph_, withEarlier_);
+        return !(axes_.x() == before.x() && axes_.y() == before.y());
+    }
     bool moved = false;
     for (std::size_t i = from; now && i < now->log.size(); ++i)
         moved = axes_.add(now->log.steps()[i]) || moved;

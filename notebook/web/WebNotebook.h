@@ -53,6 +53,8 @@ private:
     const tk::Locale& locale_;
     bool open_ = false;
     GraphAxes axes_{graphs[0]};
+    std::size_t graph_ = 0;      // the graph the axes were last fitted for
+    bool withEarlier_ = false;  // ... and whether the earlier throws were in
 };
 
 } // namespace lopena

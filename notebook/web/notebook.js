@@ -375,9 +375,13 @@ function makePanel(M, separator) {
         hooks: { draw: [() => present()] } };
       plot = new uPlot(opts, data(), holder);
       plot.ctx.canvas.after(shown);
+      showLanding();
     }
+    // The landing's legend entry stands only once there is a landing to mark.
+    const showLanding = () => { const rows = plot.root.querySelectorAll('.u-legend .u-series'); if (rows.length) rows[rows.length - 1].hidden = !landed(); };
     // The chart drawn whole, on the axes as they are now.
     function redraw() {
+      showLanding();
       plot.batch(() => {
         plot.setData(data(), false);
         plot.setScale('x', { min: axes[0], max: axes[1] });
@@ -387,6 +391,7 @@ function makePanel(M, separator) {
     // The steps that came since the last drawing.
     function catchUp() {
       if (!plot || stale) return;
+      showLanding();
       const { current } = shape, n = M._lopena_nb_step_info(current, 0);
       const moved = M._lopena_nb_fit_graph(0, 0, taken) === 1;
       taken = n;

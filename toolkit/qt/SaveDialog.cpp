@@ -22,15 +22,43 @@ int execWithHook(QDialog& dialog, const ModalHook& onShown) {
     return dialog.exec();
 }
 
-bool confirmReplace(QWidget* parent, const QString& path, const ModalHook& onShown) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirmare"),
-                    QStringLiteral("Fisierul\n%1\nexista deja. Il inlocuiti?")
-                        .arg(QDir::toNativeSeparators(path)),
-                    QMessageBox::Yes | QMessageBox::No, parent);
+// Asks whether `path` may be replaced, "Nu" being the default answer.
+void askReplace(QMessageBox& box, const QString& path) {
+    box.setIcon(QMessageBox::Question);
+    box.setWindowTitle(QStringLiteral("Confirmare"));
+    box.setText(QStringLiteral("Fisierul\n%1\nexista deja. Il inlocuiti?")
+                    .arg(QDir::toNativeSeparators(path)));
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::No);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("&Da"));
     box.button(QMessageBox::No)->setText(QStringLiteral("&Nu"));
+}
+
+bool confirmReplace(QWidget* parent, const QString& path, const ModalHook& onShown) {
+    QMessageBox box(parent);
+    askReplace(box, path);
     return execWithHook(box, onShown) == QMessageBox::Yes;
+}
+
+// Why a file was not saved, for a message box.
+QString failureText(const QString& path, const std::string& failure) {
+    return QStringLiteral("Fisierul nu a putut fi salvat:\n%1\n\nMotiv: %2")
+        .arg(QDir::toNativeSeparators(path), QString::fromStdString(failure));
+}
+
+// Shows a window-modal dialog without waiting for it; `onShown` runs once it is on screen.
+void openWithHook(QDialog* dialog, const ModalHook& onShown) {
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->open();
+    if (onShown)
+        QTimer::singleShot(0, dialog, [dialog, onShown] { onShown(dialog); });
+}
+
+// A message box that deletes itself once answered.
+QMessageBox* newBox(QWidget* parent) {
+    auto* box = new QMessageBox(parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    return box;
 }
 
 } // namespace
@@ -61,19 +89,57 @@ bool saveOrExplain(QWidget* parent, const QString& title, const QString& path,
     const auto failure = writeFileAtomically(path.toStdString(), bytes.toStdString());
     if (!failure)
         return true;
-    QMessageBox box(QMessageBox::Warning, title,
-                    QStringLiteral("Fisierul nu a putut fi salvat:\n%1\n\nMotiv: %2")
-                        .arg(QDir::toNativeSeparators(path), QString::fromStdString(*failure)),
-                    QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Warning, title, failureText(path, *failure), QMessageBox::Ok,
+                    parent);
     execWithHook(box, onShown);
     return false;
 }
 
-bool saveThroughDialog(QWidget* parent, const QString& title, const QString& filter,
-                       const QString& fileName, const std::function<QByteArray()>& bytes,
-                       const ModalHook& onShown) {
-    const auto path = askSavePath(parent, title, filter, fileName, onShown);
-    return path && saveOrExplain(parent, title, *path, bytes(), onShown);
+void saveThroughDialogLater(QWidget* parent, const QString& title, const QString& filter,
+                            const QString& fileName,
+                            const std::function<std::optional<QByteArray>()>& bytes,
+                            const ModalHook& onShown) {
+    auto* dialog = new QFileDialog(parent, title, QDir::homePath(), filter);
+    dialog->setNameFilter(filter);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog->setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog->selectFile(fileName);
+    auto write = [parent, title, bytes, onShown](const QString& path) {
+        const std::optional<QByteArray> data = bytes();
+        if (!data)
+            return;
+        if (const auto failure = writeFileAtomically(path.toStdString(), data->toStdString())) {
+            QMessageBox* box = newBox(parent);
+            box->setIcon(QMessageBox::Warning);
+            box->setWindowTitle(title);
+            box->setText(failureText(path, *failure));
+            openWithHook(box, onShown);
+        }
+    };
+    QObject::connect(dialog, &QDialog::finished, dialog, [dialog, write, onShown](int result) {
+        const QStringList chosen = dialog->selectedFiles();
+        if (result != QDialog::Accepted || chosen.isEmpty())
+            return dialog->deleteLater();
+        const QString path = chosen.constFirst();
+        const QFileInfo info(path);
+        if (!info.exists() || !info.isFile()) {
+            dialog->deleteLater();
+            return write(path);
+        }
+        // "Nu" brings the Save dialog back; "Da" writes.
+        QMessageBox* box = newBox(dialog);
+        askReplace(*box, path);
+        QObject::connect(box, &QDialog::finished, dialog, [dialog, write, onShown, path](int answer) {
+            if (answer != QMessageBox::Yes)
+                return openWithHook(dialog, onShown);
+            dialog->deleteLater();
+            write(path);
+        });
+        openWithHook(box, onShown);
+    });
+    openWithHook(dialog, onShown);
 }
 
 } // namespace tkqt

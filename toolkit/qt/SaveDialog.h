@@ -22,10 +22,12 @@ std::optional<QString> askSavePath(QWidget* parent, const QString& title, const 
 bool saveOrExplain(QWidget* parent, const QString& title, const QString& path,
                    const QByteArray& bytes, const ModalHook& onShown = {});
 
-// The two together: asks where to save, makes the bytes only once a path is chosen, writes them
-// or explains why not. True when the file was written.
-bool saveThroughDialog(QWidget* parent, const QString& title, const QString& filter,
-                       const QString& fileName, const std::function<QByteArray()>& bytes,
-                       const ModalHook& onShown = {});
+// The two together without a loop of their own: the dialogs stand modal over `parent`'s window
+// and this returns at once, so a dialog of another window may open and close meanwhile in any
+// order. `bytes` is asked for once a path is chosen; nothing is written if it gives nothing.
+void saveThroughDialogLater(QWidget* parent, const QString& title, const QString& filter,
+                            const QString& fileName,
+                            const std::function<std::optional<QByteArray>()>& bytes,
+                            const ModalHook& onShown = {});
 
 } // namespace tkqt
