@@ -157,8 +157,11 @@ check("the notebook's four tabs after a flight", async () => {
   const expected = {
     Tabel: ["[...document.querySelectorAll('#stepTable .nb-row:not(.nb-head)')].find((r) => r.dataset.row === '30')?.textContent",
       'aterizare (calculat)7.21254.9460.00035.355-35.35550.000'],
-    Grafice: ["document.getElementById('chartView').getAttribute('aria-label')",
-      'Traiectoria y(x): x (m) de la 0 la 300, y (m) de la -20 la 80'],
+    // The axes, and the curve in colour on the chart shown.
+    Grafice: [`document.getElementById('chartView').getAttribute('aria-label') + ' ' + (() => {
+      const c = document.querySelector('#chartView .nb-shown'), d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+      let n = 0; for (let i = 0; i < d.length; i += 4) n += Math.max(d[i], d[i + 1], d[i + 2]) - Math.min(d[i], d[i + 1], d[i + 2]) > 60;
+      return n > 200; })()`, 'Traiectoria y(x): x (m) de la 0 la 300, y (m) de la -20 la 80 true'],
     Istoric: ["[...document.querySelectorAll('#historyTable tbody tr')].map((r) => [...r.children].slice(1, 4).map((c) => c.textContent).join(' ')).join()",
       '50 45 9.806'],
     Rezolvare: ["/[=≈] 254.946 m/.test(document.getElementById('solution').textContent) && 'rezolvare'", 'rezolvare'],
