@@ -52,8 +52,9 @@ const finished = (dir, name) => {
 // The engine-neutral page: every action goes through the few primitives each engine supplies.
 class Page {
   constructor(p) { Object.assign(this, p); }
+  // Polls until `source` is truthy; a page between two documents (a reload) answers nothing yet.
   async waitFor(source, ms) {
-    return until(source, () => this.evaluate(source), ms);
+    return until(source, () => this.evaluate(source).catch(() => false), ms);
   }
   text(id) { return this.evaluate(`document.getElementById(${JSON.stringify(id)})?.textContent ?? null`); }
   // The centre of an element in the viewport's CSS pixels, after any scaling of the window.
@@ -86,12 +87,13 @@ async function chromium() {
     args: ['--disable-dev-shm-usage', ...(process.getuid() === 0 ? ['--no-sandbox'] : [])] });
   return {
     version: `Chromium ${browser.version()}`,
-    async open(url, { width, height, lang, mobile }) {
+    async open(url, { width, height, lang, mobile, init }) {
       const downloads = temp('downloads');
       const context = await browser.newContext({ viewport: { width, height }, acceptDownloads: true,
         ...(mobile ? { deviceScaleFactor: mobile, isMobile: true, hasTouch: true } : {}),
         ...(lang && lang !== 'C' ? { locale: lang } : {}) });
       if (lang === 'C') await context.addInitScript(languageScript(lang));
+      if (init) await context.addInitScript(init);
       const page = await context.newPage();
       const errors = [];
       page.on('pageerror', (e) => errors.push(e.message));
@@ -124,12 +126,13 @@ async function firefox() {
   };
   return {
     version: `Firefox ${(await browser.version()).replace(/^firefox\//i, '')}`,
-    async open(url, { width, height, lang, mobile }) {
+    async open(url, { width, height, lang, mobile, init }) {
       const downloads = temp('downloads');
       const context = await browser.createBrowserContext({ downloadBehavior: { policy: 'allow', downloadPath: downloads } });
       const page = await context.newPage();
       await page.setViewport({ width, height, deviceScaleFactor: mobile || 1, hasTouch: !!mobile });
       if (lang) await page.evaluateOnNewDocument(languageScript(lang));
+      if (init) await page.evaluateOnNewDocument(init);
       const errors = [];
       page.on('pageerror', (e) => errors.push(e.message));
       await page.goto(url);
@@ -179,12 +182,17 @@ async function webkit() {
     ArrowLeft: Key.ARROW_LEFT, ArrowRight: Key.ARROW_RIGHT, Home: Key.HOME, End: Key.END };
   const key = (name) => KEYS[name] ?? name.toLowerCase();
   let version = 'WebKitGTK';
+  const stop = () => { close(); process.exit(1); };
   const close = () => {
+    process.off('exit', close);
+    for (const signal of ['SIGINT', 'SIGTERM']) process.off(signal, stop);
     for (const c of children.reverse()) c.kill();
     for (const { home } of servers.values()) rmSync(home, { recursive: true, force: true });
     servers.clear();
   };
+  // Killed or failed, the run leaves no server behind (MiniBrowser ends with its display).
   process.on('exit', close);
+  for (const signal of ['SIGINT', 'SIGTERM']) process.once(signal, stop);
   try {
     const probe = await new Builder().usingServer((await server('en-US')).address).withCapabilities(caps()).build();
     version = `WebKitGTK ${(await probe.getCapabilities()).get('browserVersion')}`;
