@@ -11,6 +11,7 @@ packages=(
   xvfb xauth imagemagick fonts-liberation2 locales
   emscripten chromium
   libboost-dev
+  firefox-esr webkit2gtk-driver
 )
 # The browser tests need Node.js and npm; a machine may have its own, else Debian's.
 command -v npm >/dev/null || packages+=(nodejs npm)

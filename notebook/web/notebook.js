@@ -253,9 +253,9 @@ function makePanel(M, separator) {
 
   // The graphs of the current throw, the earlier ones beside it on request. The axes are the
   // core's, fitted at launch to the whole computed flight: while they keep still, new steps are
-  // drawn as new segments onto the chart. The page shows a still image of the chart with its two
-  // markers, renewed after each drawing: a live canvas of that size would cost the browser more on
-  // every frame of the flight than all of the chart's drawing.
+  // drawn as new segments onto the chart. The page shows a copy of the chart with its two markers,
+  // renewed after each drawing: the chart's own canvas, drawn into at every step, would cost the
+  // browser more on every frame of the flight than all of the chart's drawing.
   const graph = (() => {
     const choice = h('select', { id: 'graphChoice' }, ...GRAPHS.map(([t], i) => h('option', { value: i, textContent: t })));
     choice.setAttribute('aria-label', 'Graficul afisat');
@@ -263,7 +263,6 @@ function makePanel(M, separator) {
     const holder = h('div', { className: 'nb-chart', id: 'chartView' });
     holder.setAttribute('role', 'img');
     const shown = h('canvas', { className: 'nb-shown' }); // the chart as the pupil sees it
-    let composed = null, presented = 0; // the chart and its markers put together; the last shown
     let plot = null, stale = true, shape = null, axes = [0, 1, 0.2, 0, 1, 0.2];
     let taken = 0, drawn = 0, stride = 1; // steps in the axes, steps in the curve, its stride
     const fmt = (v) => String(+v.toPrecision(6)).replace('.', separator);
@@ -319,21 +318,16 @@ function makePanel(M, separator) {
       }
       c.restore();
     }
-    // The chart and its markers into the image shown.
+    // The chart and its markers copied onto the canvas shown: one copy of the chart's pixels, no
+    // buffer allocated or handed over per drawing.
     function present() {
       const src = plot.ctx.canvas, { width, height } = src;
       if (shown.width !== width || shown.height !== height) Object.assign(shown, { width, height });
-      const offscreen = typeof OffscreenCanvas !== 'undefined';
-      if (composed?.width !== width || composed?.height !== height) {
-        composed = offscreen ? new OffscreenCanvas(width, height) : Object.assign(h('canvas'), { width, height });
-      }
-      const c = composed.getContext('2d');
-      c.clearRect(0, 0, width, height);
+      const c = shown.getContext('2d');
+      c.globalCompositeOperation = 'copy';
       c.drawImage(src, 0, 0);
+      c.globalCompositeOperation = 'source-over';
       drawMarks(c);
-      const show = (bitmap) => shown.getContext('bitmaprenderer').transferFromImageBitmap(bitmap);
-      if (offscreen) show(composed.transferToImageBitmap());
-      else { const mine = ++presented; createImageBitmap(composed).then((b) => mine === presented && show(b)); }
     }
     const line = (label, stroke, width) => ({ label, stroke, width, paths: uPlot.paths.linear(), points: { show: false },
       facets: [{ scale: 'x', auto: false }, { scale: 'y', auto: false }] });

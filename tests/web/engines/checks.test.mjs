@@ -1,0 +1,296 @@
+// The page's checks written once and run in one engine (Chromium, Firefox or WebKit) through
+// driver.mjs, on real time: every wait is on a condition. Expected texts and bytes are the
+// desktop's, as in tests/web/page.test.mjs and notebook.test.mjs.
+//   node tests/web/engines/checks.test.mjs chromium|firefox|webkit build/web/lopena.html
+import assert from 'node:assert/strict';
+import { pathToFileURL } from 'node:url';
+import { axeScan } from '../axe.mjs';
+import { launch } from './driver.mjs';
+
+const [engine, file] = process.argv.slice(2);
+const url = pathToFileURL(file).href;
+const browser = await launch(engine);
+const pages = new Set();
+
+async function open({ query = '?lang=en', width = 1100, height = 560, ...options } = {}) {
+  const page = await browser.open(url + query, { width, height, ...options });
+  if (!page) return null;
+  pages.add(page);
+  await page.waitFor("!!window.lopena && !!document.getElementById('cmdFire')");
+  return page;
+}
+const texts = (page, ids) => Promise.all(ids.map((id) => page.text(id)));
+const landed = (page) => page.waitFor("document.getElementById('Command1').disabled && document.getElementById('Label7').textContent.endsWith(' m')");
+const results = ['Label3', 'Label4', 'Label5', 'Label6'];
+const defaults = ['Distanta parcursa : 254.946 m', 'Inaltime maxima: 63.736 m', 'Timp total: 7.21 s', 'Viteza la impact 50'];
+// The scene's backing store as "r,g,b,a" at model coordinates.
+const scene = (page, points) => page.evaluate(`(() => { const c = document.getElementById('scene'), r = c.width / c.clientWidth;
+  return ${JSON.stringify(points)}.map(([x, y]) => c.getContext('2d').getImageData(Math.floor((x + 0.5) * r), Math.floor((y + 0.5) * r), 1, 1).data.join()); })()`);
+const [clear, black] = ['0,0,0,0', '0,0,0,255'];
+const dots = [[8, 336], [17, 327], [26, 320], [35, 312], [43, 306], [52, 299], [61, 294], [70, 289], [79, 285],
+  [88, 281], [96, 278], [105, 276], [114, 274], [123, 273], [132, 272], [141, 272], [149, 273], [158, 274],
+  [167, 276], [176, 279], [185, 282], [194, 286], [202, 290], [211, 295], [220, 300], [229, 307], [238, 313],
+  [247, 321], [255, 329], [264, 337]].map(([x, y]) => [x + 4, y + 4]);
+const report = (date) => [`Raport creat de Morvak Aplicatie Lopena-Aruncarea oblica la ${date}`, '',
+  'Acceleratia gravitationala : 9.806',
+  'Corpul de raza 9 u avea o viteza initiala de 50 m/s si a fost lansat sub unghiul de 45 grade',
+  'Distanta parcursa : 254,946 m', 'Inaltime maxima: 63,736 m', 'Timp total: 7,21 s', 'Viteza la impact 50']
+  .map((l) => `${l}\r\n`).join('');
+
+// `covered` names the Playwright test file that already makes the same check in Chromium on a
+// virtual clock; Chromium then skips it here.
+const checks = [];
+const check = (name, fn, covered) => checks.push({ name, fn, covered });
+
+// Waits until the scene shows `expected` at `points` (a frame may be due), then compares.
+async function sceneIs(page, points, expected, message) {
+  let seen;
+  for (const end = Date.now() + 5000; ;) {
+    seen = await scene(page, points);
+    if (JSON.stringify(seen) === JSON.stringify(expected) || Date.now() > end) break;
+  }
+  assert.deepEqual(seen, expected, message);
+}
+
+check('start-up: title, language, idle state, the grid and the border drawn, no error', async () => {
+  const page = await open();
+  assert.deepEqual(await page.evaluate("[document.title, document.documentElement.lang, document.getElementById('Command1').disabled]"),
+    ['Morvak Lopena - Aruncare pe oblica', 'ro', true]);
+  assert.deepEqual(await texts(page, results), ['Distanta parcursa', 'Inaltime maxima', 'Timp total', 'Viteza la impact']);
+  // Grid line x = 64, border x = 8, background between them.
+  await sceneIs(page, [[64, 100], [8, 200], [30, 100], [12, 340]], [black, black, clear, clear]);
+  assert.deepEqual(await page.errors(), []);
+}, 'page.test.mjs');
+
+check('the default flight: four results at once, the landing, 30 dots where the desktop draws them', async () => {
+  const page = await open();
+  await page.click('#cmdFire');
+  assert.deepEqual(await texts(page, results), defaults);
+  await landed(page);
+  assert.deepEqual(await texts(page, ['Label7', 'Label8']), ['Coordonata X : 254.946 m', 'Coordonata Y : 0,00']);
+  const colour = (await scene(page, [dots[0]]))[0];
+  assert.ok(/,255$/.test(colour) && colour !== black, colour);
+  await sceneIs(page, [...dots, [277, 341], [150, 250]], [...dots.map(() => colour), clear, clear]);
+}, 'page.test.mjs');
+
+check('pause and resume: no step while paused, the flight then lands where it would have', async () => {
+  const page = await open();
+  await page.click('#cmdFire');
+  await page.waitFor("document.getElementById('Label7').textContent !== 'Coordonata X : 00.00'");
+  await page.click('#Command1');
+  assert.equal(await page.text('Command1'), 'Reia');
+  const paused = await texts(page, ['Label7', 'Label11']);
+  // The page's timers go on (ten ticks of any of them) and the ball does not move.
+  await page.evaluate(`(() => { window.ticks = 0; const tick = lopena._lopena_timer;
+    lopena._lopena_timer = (...a) => { ++window.ticks; return tick(...a); }; return true; })()`);
+  await page.waitFor('window.ticks >= 10');
+  assert.deepEqual(await texts(page, ['Label7', 'Label11']), paused);
+  await page.click('#Command1');
+  await landed(page);
+  assert.equal(await page.text('Label7'), 'Coordonata X : 254.946 m');
+}, 'page.test.mjs');
+
+check('a refusal: gravity 0 is refused, the box selected and explained, nothing launched', async () => {
+  const page = await open();
+  await page.fill('#txtgrav', '0');
+  await page.click('#cmdFire');
+  await page.waitFor("!!document.getElementById('txtgrav_tip')");
+  assert.deepEqual(await page.evaluate(`[document.activeElement.id, document.activeElement.selectionStart,
+    document.activeElement.selectionEnd, document.getElementById('txtgrav_tip').textContent.length > 10]`), ['txtgrav', 0, 1, true]);
+  assert.equal(await page.text('Label3'), 'Distanta parcursa');
+}, 'page.test.mjs');
+
+check('About: Ctrl+D and Esc, the Help menu and OK by mouse, modal while the flight goes on', async () => {
+  const page = await open();
+  await page.click('#cmdFire');
+  await page.press('Control+D');
+  assert.equal(await page.waitFor("document.getElementById('lblVersion')?.textContent"), 'Versiunea 1.0.3');
+  await landed(page);
+  await page.press('Escape');
+  await page.waitFor("!document.getElementById('frmAbout')");
+  await page.click('#mnuhelp');
+  await page.click('#mnuabout');
+  assert.equal(await page.waitFor("document.getElementById('lblVersion')?.textContent"), 'Versiunea 1.0.3');
+  await page.click('#cmdOK');
+  await page.waitFor("!document.getElementById('frmAbout')");
+}, 'page.test.mjs');
+
+check('the menus by keyboard: Alt+V opens at its first item, arrows move, a letter chooses, Esc closes', async () => {
+  const page = await open();
+  const focused = () => page.evaluate('document.activeElement.id');
+  await page.press('Alt+V');
+  assert.equal(await focused(), 'mnutraiect');
+  await page.press('ArrowDown');
+  assert.equal(await focused(), 'mnugrid');
+  await page.press('ArrowRight');
+  assert.equal(await focused(), 'mnuabout');
+  await page.press('ArrowLeft');
+  await page.press('g');
+  assert.equal(await page.evaluate("document.getElementById('mnugrid').getAttribute('aria-checked')"), 'false');
+  await sceneIs(page, [[64, 100], [8, 200]], [clear, black], 'the grid hidden, the border kept');
+  await page.press('Alt+F');
+  assert.equal(await focused(), 'mnusave');
+  await page.press('Escape');
+  assert.equal(await page.evaluate("document.getElementById('mnufile').getAttribute('aria-expanded')"), 'false');
+});
+
+check("the report through the page's save prompt: the desktop's bytes downloaded", async () => {
+  const page = await open({ query: '?lang=ro' });
+  await page.evaluate('window.showSaveFilePicker = undefined');
+  await page.click('#cmdFire');
+  await page.click('#mnufile');
+  await page.click('#mnusave');
+  assert.equal(await page.waitFor("document.getElementById('fileName')?.value"), 'raport.txt');
+  await page.fill('#fileName', 'lansare.txt');
+  await page.click('.page-dialog button');
+  const text = (await page.download('lansare.txt')).toString('latin1');
+  const date = text.match(/la (\d\d\.\d\d\.\d{4} \d\d:\d\d:\d\d)\r\n/)?.[1];
+  assert.equal(text, report(date));
+}, 'page.test.mjs');
+
+check("the notebook's four tabs after a flight", async () => {
+  const page = await open({ width: 1920, height: 1000 });
+  await page.press('Control+L');
+  await page.waitFor("!!document.getElementById('notebook') && !document.getElementById('notebook').hidden");
+  await page.click('#cmdFire');
+  await landed(page);
+  const expected = {
+    Tabel: ["[...document.querySelectorAll('#stepTable .nb-row:not(.nb-head)')].find((r) => r.dataset.row === '30')?.textContent",
+      'aterizare (calculat)7.21254.9460.00035.355-35.35550.000'],
+    // The axes, and the curve in colour on the chart shown.
+    Grafice: [`document.getElementById('chartView').getAttribute('aria-label') + ' ' + (() => {
+      const c = document.querySelector('#chartView .nb-shown'), d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+      let n = 0; for (let i = 0; i < d.length; i += 4) n += Math.max(d[i], d[i + 1], d[i + 2]) - Math.min(d[i], d[i + 1], d[i + 2]) > 60;
+      return n > 200; })()`, 'Traiectoria y(x): x (m) de la 0 la 300, y (m) de la -20 la 80 true'],
+    Istoric: ["[...document.querySelectorAll('#historyTable tbody tr')].map((r) => [...r.children].slice(1, 4).map((c) => c.textContent).join(' ')).join()",
+      '50 45 9.806'],
+    Rezolvare: ["/[=≈] 254.946 m/.test(document.getElementById('solution').textContent) && 'rezolvare'", 'rezolvare'],
+  };
+  for (const [tab, [source, value]] of Object.entries(expected)) {
+    await page.click(`#tab${tab}`);
+    assert.equal(await page.evaluate(`document.getElementById('tab${tab}').getAttribute('aria-selected')`), 'true');
+    await page.waitFor(`(${source}) === ${JSON.stringify(value)}`).catch(async () =>
+      assert.equal(await page.evaluate(source), value, tab));
+  }
+}, 'notebook.test.mjs');
+
+
+check('the "C" language: the page starts and the results show', async () => {
+  const page = await open({ query: '', lang: 'C' });
+  assert.equal(await page.evaluate('navigator.language'), 'C');
+  await page.click('#cmdFire');
+  assert.match(await page.text('Label5'), /^Timp total: 7[.,]21 s$/);
+  assert.deepEqual(await page.errors(), []);
+});
+
+check('a phone upright and sideways: the window fits and scales, a tap launches', async (skip) => {
+  for (const [width, height] of [[412, 915], [915, 412]]) {
+    const page = await open({ width, height, mobile: 2.625 });
+    if (!page) return skip('no phone emulation');
+    const [box, ratio] = await page.evaluate(`(() => { const r = document.getElementById('frmmain').getBoundingClientRect(),
+      c = document.getElementById('scene'); return [[r.left, r.top, r.width, r.height], c.width / c.clientWidth]; })()`);
+    assert.ok(box[0] >= 0 && box[1] >= 0 && box[0] + box[2] <= width + 0.5 && box[1] + box[3] <= height + 0.5 &&
+      Math.abs(box[2] / box[3] - 1018 / 514) < 0.01, `${width}x${height}: ${box}`);
+    assert.equal(ratio, 2.625, 'the scene at the device resolution');
+    await page.tap('#cmdFire');
+    assert.equal(await page.text('Label3'), defaults[0]);
+  }
+});
+
+check('a dialog with the notebook open: the panel usable in it, back in place after', async () => {
+  const page = await open({ width: 1920, height: 1000 });
+  await page.press('Control+L');
+  await page.waitFor("!!document.getElementById('notebook') && !document.getElementById('notebook').hidden");
+  await page.click('#cmdFire');
+  await page.press('Control+D');
+  await page.waitFor("!!document.getElementById('lblVersion')");
+  await page.click('#tabIstoric');
+  assert.equal(await page.evaluate("document.getElementById('tabIstoric').getAttribute('aria-selected')"), 'true');
+  await page.click('#cmdOK');
+  await page.waitFor("!document.getElementById('frmAbout') && document.getElementById('notebook').parentNode === document.body");
+  await landed(page);
+  await page.click('#tabTabel');
+  assert.equal(await page.evaluate("document.getElementById('tabTabel').getAttribute('aria-selected')"), 'true');
+}, 'notebook.test.mjs');
+
+check('a scaled-down window: it fits, and every grid line shows on the screen', async () => {
+  const [width, height] = [683, 384];
+  const page = await open({ width, height });
+  // The grid's lines from the scene itself: columns dark on row 100, rows dark on column 30.
+  const grid = await page.waitFor(`(() => { const c = document.getElementById('scene'), r = c.width / c.clientWidth,
+    d = c.getContext('2d'), dark = (x, y) => d.getImageData(Math.floor(x * r), Math.floor(y * r), 1, 1).data[3] === 255;
+    const xs = [], ys = [];
+    for (let x = 12; x < c.clientWidth - 4; ++x) if (dark(x + 0.5, 100.5)) xs.push(x);
+    for (let y = 4; y < 330; ++y) if (dark(30.5, y + 0.5)) ys.push(y);
+    const b = c.getBoundingClientRect();
+    return xs.length > 10 && { xs, ys, left: b.left, top: b.top, scale: b.width / c.clientWidth }; })()`);
+  assert.ok(grid.scale < 0.75, `scale ${grid.scale}`);
+  const shot = await page.pixels();
+  const k = shot.width / width;
+  const grey = (x, y) => shot.at(Math.round(x), Math.round(y)).reduce((a, b) => a + b) / 3;
+  // The darkest screen pixel across a line (±1 px of where it falls) and the background midway.
+  const across = (at) => Math.min(...[-1, 0, 1].map((d) => at(d)));
+  const faint = [];
+  for (const x of grid.xs) {
+    const sx = (grid.left + (x + 0.5) * grid.scale) * k, sy = (grid.top + 100.5 * grid.scale) * k;
+    if (across((d) => grey(sx + d, sy)) > 160) faint.push(`x ${x}`);
+  }
+  for (const y of grid.ys) {
+    const sx = (grid.left + 30.5 * grid.scale) * k, sy = (grid.top + (y + 0.5) * grid.scale) * k;
+    if (across((d) => grey(sx, sy + d)) > 160) faint.push(`y ${y}`);
+  }
+  assert.ok(grey((grid.left + 30 * grid.scale) * k, (grid.top + 128 * grid.scale) * k) > 200, 'the background is light');
+  assert.deepEqual(faint, [], `grid lines too faint at ${grid.scale.toFixed(3)}`);
+});
+
+check('axe: at start-up, in a flight, with About open, with the save prompt open, on the notebook\'s tabs', async () => {
+  const page = await open({ width: 1920, height: 1000 });
+  const scans = {};
+  const scan = async (state) => { scans[state] = await axeScan((s) => page.evaluate(s)); };
+  await scan('start-up');
+  await page.click('#cmdFire');
+  await scan('a flight');
+  await page.press('Control+D');
+  await page.waitFor("!!document.getElementById('lblVersion')");
+  await scan('About open');
+  await page.press('Escape');
+  await page.evaluate('window.showSaveFilePicker = undefined');
+  await page.click('#mnufile');
+  await page.click('#mnusave');
+  await page.waitFor("!!document.getElementById('fileName')");
+  await scan('the save prompt open');
+  await page.press('Escape');
+  await landed(page);
+  await page.press('Control+L');
+  for (const tab of ['Tabel', 'Grafice', 'Istoric', 'Rezolvare']) {
+    await page.click(`#tab${tab}`);
+    await scan(`the notebook on ${tab}`);
+  }
+  const found = Object.entries(scans).filter(([, v]) => v.length).map(([state, v]) => `${state}:\n  ${v.join('\n  ')}`);
+  assert.deepEqual(found, [], found.join('\n'));
+});
+
+async function run() {
+  let failed = 0, skipped = 0;
+  try {
+    for (const { name, fn, covered } of checks) {
+      let why = engine === 'chromium' && covered ? `made in Chromium by ${covered}` : null;
+      try {
+        if (!why) await fn((reason) => { why = reason; });
+        console.log(why ? `skip ${name} (${why})` : `ok   ${name}`);
+        if (why) ++skipped;
+      } catch (e) {
+        ++failed;
+        console.log(`FAIL ${name}\n${e.stack}`);
+      } finally {
+        for (const page of pages) await page.close().catch(() => {});
+        pages.clear();
+      }
+    }
+  } finally {
+    await browser.close();
+  }
+  console.log(`${browser.version}: ${checks.length - failed - skipped} passed, ${failed} failed, ${skipped} skipped`);
+  process.exit(failed ? 1 : 0);
+}
+await run();
