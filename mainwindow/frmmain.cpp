@@ -52,6 +52,7 @@ void frmmain::wireEvents() {
     mnuabout.onClick = [this] { mnuabout_Click(); };
     mnuexit.onClick = [this] { mnuexit_Click(); };
     mnucaiet.onClick = [this] { mnucaiet_Click(); };
+    mnulab.onClick = [this] { mnulab_Click(); };
 }
 
 void frmmain::Form_Load() {
@@ -87,6 +88,12 @@ std::string frmmain::toolTipOf(const tk::Control& control) const {
         tip += units[column - 1];
     }
     return tip;
+}
+
+void frmmain::mnulab_Click() {
+    if (!labWindow)
+        labWindow = std::make_unique<frmLab>(platform_);
+    platform_.showWindow(*labWindow, *this);
 }
 
 void frmmain::mnucaiet_Click() {
