@@ -10,11 +10,11 @@ constexpr tk::Colour groundColour = tk::rgb(96, 72, 40);
 
 // Mass, diameter and drag coefficient of each ball; the README names the sources.
 const std::array<frmLab::Body, 5> frmLab::bodies = {{
-    {"Minge de tenis", 0.057, 0.067, 0.55},
-    {"Minge de fotbal", 0.43, 0.22, 0.25},
-    {"Minge de ping-pong", 0.0027, 0.04, 0.47},
-    {"Minge de baschet", 0.6, 0.24, 0.47},
-    {"Greutate (7,26 kg)", 7.26, 0.12, 0.47},
+    {"Tenis", 0.057, 0.067, 0.55},
+    {"Fotbal", 0.43, 0.22, 0.25},
+    {"Ping-pong", 0.0027, 0.04, 0.47},
+    {"Baschet", 0.6, 0.24, 0.47},
+    {"Greutate", 7.26, 0.12, 0.47},
 }};
 
 const std::array<double, 4> frmLab::gravities = {9.81, 1.62, 3.71, 24.79};

@@ -57,7 +57,10 @@ export function startLopena(createModule, host = document.body) {
     const w = main.width + 2, h = main.height + MENU_BAR_HEIGHT + 2;
     scale = Math.min(1, innerWidth / w, innerHeight / h);
     main.root.style.transform = scale < 1 ? `scale(${scale})` : '';
-    main.root.style.left = `${Math.max(0, (innerWidth - w * scale) / 2)}px`;
+    // With a window of the page open, the two are centred together when both fit side by side.
+    const other = forms.find((f) => f?.window && !f.closed);
+    const both = w * scale + (other ? 8 + other.width + 2 : 0);
+    main.root.style.left = `${Math.max(0, (innerWidth - (both <= innerWidth ? both : w * scale)) / 2)}px`;
   }
 
   // The canvas and the trail layer at the device's pixel ratio, one model pixel a CSS pixel.
@@ -368,6 +371,7 @@ export function startLopena(createModule, host = document.body) {
     f.root.setAttribute('role', 'dialog');
     f.root.setAttribute('aria-label', caption);
     f.place = () => {
+      fitToViewport();
       const m = forms[0]?.root.getBoundingClientRect() || { right: 0 };
       const w = f.width + 2, h = f.height + 24;
       const fit = Math.min(1, innerHeight / h), room = innerWidth - m.right - 8;
@@ -632,6 +636,7 @@ export function startLopena(createModule, host = document.body) {
         f.watch.disconnect();
         removeEventListener('resize', f.place);
         f.root.remove();
+        fitToViewport();
         forms[0]?.root.querySelector('button.menu')?.focus();
       } else if (!f.main) {
         for (const w of forms) if (w?.window && !w.closed && f.root.contains(w.root)) host.append(w.root);
