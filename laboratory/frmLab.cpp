@@ -294,6 +294,8 @@ void frmLab::advance(std::int64_t micros) {
         tk::Shape& dot = shpLabUrma.Load(shpLabUrma.Count());
         dots_.push_back({s.x, s.y, big});
         placeDot(dot, s.x, s.y, big);
+        if (recorder_)
+            recorder_->labStep(s);
         nextDot_ += dotMicros;
     }
     if (static_cast<double>(nextDot_) <= T * 1e6 && shpLabUrma.Count() >= shpLabUrma.MaxCount)
@@ -313,8 +315,6 @@ void frmLab::showAt(double t) {
     for (tk::Integer i = 0; i < 6; ++i)
         lblLabLive(i).setCaption(names[i] + lab::fixed(values[i], 3, locale) + units[i]);
     drawVectors(s);
-    if (recorder_)
-        recorder_->labStep(s);
 }
 
 void frmLab::land() {

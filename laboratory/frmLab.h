@@ -1,5 +1,6 @@
 #pragma once
 
+#include "laboratory/LabThrow.h"
 #include "physics/Trajectory.h"
 #include "toolkit/Control.h"
 #include "toolkit/ControlArray.h"
@@ -18,26 +19,6 @@ class Platform;
 }
 
 namespace lopena {
-
-// What a throw of the Laborator was: the launch, its trajectory, the vacuum one beside it when
-// in air, the pupil's predictions and the trail colour. The notebook keeps these.
-struct LabThrow {
-    physics::Trajectory flight;
-    std::optional<physics::Trajectory> vacuum;
-    // D, H and T as predicted (m, m, s); nothing where the pupil predicted nothing.
-    std::array<std::optional<double>, 3> predicted;
-    tk::Colour colour = 0;
-};
-
-// Receives the throws of the Laborator as they fly; the lab notebook keeps them.
-class LabRecorder {
-public:
-    virtual ~LabRecorder() = default;
-    virtual void labLaunched(const LabThrow& launch) = 0;
-    // A step of the flight as shown, from the model: every tick of the animation.
-    virtual void labStep(const physics::State& state) = 0;
-    virtual void labLanded(const LabThrow& launch) = 0;
-};
 
 // The Laborator: any launch of the chapter (height, angle down to -90 degrees, gravity of any
 // body, vacuum or air), its results from the physics model, a scene fitted to the whole throw,

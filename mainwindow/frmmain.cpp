@@ -20,6 +20,11 @@ frmmain::frmmain(tk::Platform& platform) : Flight(*this, platform), platform_(pl
         cmdFire.click();
     };
     notebook.speedAndGravity = [this] { return std::pair(txtViteza.Text(), txtgrav.Text()); };
+    // A throw of the Laborator is repeated there, the window opened or raised first.
+    notebook.labRelaunch = [this](const physics::Launch& launch) {
+        mnulab_Click();
+        labWindow->repeat(launch);
+    };
 }
 
 void frmmain::wireEvents() {
@@ -91,8 +96,11 @@ std::string frmmain::toolTipOf(const tk::Control& control) const {
 }
 
 void frmmain::mnulab_Click() {
-    if (!labWindow)
+    if (!labWindow) {
         labWindow = std::make_unique<frmLab>(platform_);
+        labWindow->setRecorder(&notebook);
+        notebook.locale = platform_.locale();
+    }
     platform_.showWindow(*labWindow, *this);
 }
 

@@ -1,4 +1,8 @@
 #include "laboratory/LabMath.h"
+#include "notebook/HistoryTable.h"
+#include "notebook/StepTable.h"
+#include "notebook/WorkedSolution.h"
+#include "physics/LaunchSolution.h"
 #include "support/WindowFixture.h"
 
 namespace lopena::testing {
@@ -36,18 +40,18 @@ protected:
     frmmain w;
 };
 
-struct Throw : Row {
+struct LabCase : Row {
     const char *speed, *angle, *height, *gravity;
     std::vector<std::string> results;
     double scale; // m per square
     int landingMs; // at 1x, 50 ms ticks
 };
 
-class LabThrows : public LabTest, public ::testing::WithParamInterface<Throw> {};
+class LabThrows : public LabTest, public ::testing::WithParamInterface<LabCase> {};
 
 // Hand-computed from the textbook formulas: T = (vy + sqrt(vy^2 + 2 g h0)) / g, D = vx T.
 TEST_P(LabThrows, ShowTheModelsResultsAtOnceFitTheSceneAndLandOnTime) {
-    const Throw& c = GetParam();
+    const LabCase& c = GetParam();
     set(c.speed, c.angle, c.height, c.gravity);
     lab().cmdLabStart.click();
     EXPECT_EQ(results(), c.results);
@@ -60,19 +64,19 @@ TEST_P(LabThrows, ShowTheModelsResultsAtOnceFitTheSceneAndLandOnTime) {
 INSTANTIATE_TEST_SUITE_P(
     , LabThrows,
     ::testing::Values(
-        Throw{{"Implicit"}, "20", "45", "0", "9,81",
+        LabCase{{"Implicit"}, "20", "45", "0", "9,81",
               {"T = 2,883 s", "D = 40,775 m", "H = 10,194 m", "V = 20,000 m/s",
                "unghi la impact = 45,00\xC2\xB0"}, 5, 2900},
-        Throw{{"OrizontalDe20m"}, "10", "0", "20", "9,81",
+        LabCase{{"OrizontalDe20m"}, "10", "0", "20", "9,81",
               {"T = 2,019 s", "D = 20,193 m", "H = 20,000 m", "V = 22,190 m/s",
                "unghi la impact = 63,21\xC2\xB0"}, 5, 2050},
-        Throw{{"InJosDePeStanca"}, "15", "-30", "30", "9.81",
+        LabCase{{"InJosDePeStanca"}, "15", "-30", "30", "9.81",
               {"T = 1,824 s", "D = 23,695 m", "H = 30,000 m", "V = 28,524 m/s",
                "unghi la impact = 62,91\xC2\xB0"}, 5, 1850},
-        Throw{{"PeLuna"}, "20", "45", "0", "1,62",
+        LabCase{{"PeLuna"}, "20", "45", "0", "1,62",
               {"T = 17,459 s", "D = 246,914 m", "H = 61,728 m", "V = 20,000 m/s",
                "unghi la impact = 45,00\xC2\xB0"}, 20, 17500},
-        Throw{{"Vertical"}, "20", "90", "0", "9,81",
+        LabCase{{"Vertical"}, "20", "90", "0", "9,81",
               {"T = 4,077 s", "D = 0,000 m", "H = 20,387 m", "V = 20,000 m/s",
                "unghi la impact = 90,00\xC2\xB0"}, 5, 4100}),
     rowName);
@@ -225,6 +229,43 @@ TEST_F(LabTest, OneLaboratorAtATimeAndReadyValuesFillTheBoxes) {
     lab().optLabMediu(2).click();
     lab().optLabCorp(4).click();
     EXPECT_EQ(lab().txtLabMasa.Text(), "7,26");
+}
+
+// A tennis ball in air beside a main-window flight: each throw keeps its own steps; the lab's
+// table has the acceleration, its history row the height, medium and the prediction's error.
+TEST_F(LabTest, TheNotebookKeepsTheLaboratorsThrowsBesideTheMainWindows) {
+    w.cmdFire.click();
+    lab().optLabMediu(2).click();
+    lab().chkLabPrezice.setValue(1);
+    lab().cmdLabStart.click();
+    lab().txtLabPrezD.setText("30");
+    lab().cmdLabArunca.click();
+    flyMs();
+    platform.clock.advance(5000); // the main window lands too
+    const Throw& main = w.notebook.history()[0];
+    const Throw& air = w.notebook.history()[1];
+    EXPECT_EQ(main.log.size(), 30u); // 7.21 s in steps of 0.25 s, as alone
+    EXPECT_EQ(StepTable::columns(main), 7);
+    ASSERT_TRUE(air.lab);
+    EXPECT_EQ(air.log.size(), static_cast<std::size_t>(air.T / 0.1) + 1);
+    const tk::Locale ro = tk::Locale::romanian();
+    const std::string csv = StepTable::csv(air, ro);
+    EXPECT_EQ(csv.substr(0, csv.find("\r\n")),
+              "n;t (s);x (m);y (m);vx (m/s);vy (m/s);v (m/s);ax (m/s2);ay (m/s2)");
+    // At the launch: ax = -c v vx, ay = -g - c v vy, c = rho Cd (pi d^2 / 4) / (2 m) = 0.020837.
+    EXPECT_EQ(StepTable::cell(air, 0, 7, ro), "-5,894");
+    EXPECT_EQ(StepTable::cell(air, 0, 8, ro), "-15,704");
+    EXPECT_EQ(StepTable::cell(air, air.log.size(), 0, ro), "aterizare (calculat)");
+    const std::string history = HistoryTable::csv(w.notebook.history(), ro);
+    const auto error = lab::fixed(*lab::errorPercent(30, air.D), 1, ro);
+    EXPECT_NE(history.find(";;;;;\r\n"), std::string::npos); // the main window's row
+    EXPECT_NE(history.find(";0;Aer (patratic);" + error + ";;\r\n"), std::string::npos) << history;
+    EXPECT_EQ(solutionHtml(air, ro), physics::solutionHtml(air.lab->flight, ro));
+
+    w.notebook.repeat(1);
+    ASSERT_EQ(w.notebook.history().size(), 3u);
+    EXPECT_EQ(w.notebook.history()[2].lab->flight.D, air.D);
+    EXPECT_TRUE(lab().flying());
 }
 
 struct Scale {
