@@ -115,8 +115,8 @@ public:
     tk::TextBox txtLabTintaL{"txtLabTintaL", "6"};
     tk::Label lblLabTintaRez{"lblLabTintaRez", ""};
 
-    // The animation, every 50 ms.
-    tk::Timer tmrLab{"tmrLab", 50, false};
+    // The animation, every 100 ms, as the main window's.
+    tk::Timer tmrLab{"tmrLab", 100, false};
 
     void Form_Load();
     // Checks the inputs; with "Prezice" asks for the prediction first, else throws.
@@ -125,7 +125,7 @@ public:
     void cmdLabArunca_Click();
     void tmrLab_Timer();
     void cmdLabPauza_Click();
-    // While paused: one step of the animation (0.1 s of flight).
+    // While paused: one step of 0.1 s of flight.
     void cmdLabPas_Click();
     // Removes every trail.
     void cmdLabSterge_Click();
@@ -146,7 +146,7 @@ public:
     static constexpr tk::Single originX = 64;
     static constexpr tk::Single groundY = 416;
     // Flight time per tick at 1x, microseconds; a dot every 0.1 s of flight, larger every second.
-    static constexpr std::int64_t tickMicros = 50000;
+    static constexpr std::int64_t tickMicros = 100000;
     static constexpr std::int64_t dotMicros = 100000;
 
     struct Body {

@@ -44,7 +44,7 @@ struct LabCase : Row {
     const char *speed, *angle, *height, *gravity;
     std::vector<std::string> results;
     double scale; // m per square
-    int landingMs; // at 1x, 50 ms ticks
+    int landingMs; // at 1x, 100 ms ticks
 };
 
 class LabThrows : public LabTest, public ::testing::WithParamInterface<LabCase> {};
@@ -69,10 +69,10 @@ INSTANTIATE_TEST_SUITE_P(
                "unghi la impact = 45,00\xC2\xB0"}, 5, 2900},
         LabCase{{"OrizontalDe20m"}, "10", "0", "20", "9,81",
               {"T = 2,019 s", "D = 20,193 m", "H = 20,000 m", "V = 22,190 m/s",
-               "unghi la impact = 63,21\xC2\xB0"}, 5, 2050},
+               "unghi la impact = 63,21\xC2\xB0"}, 5, 2100},
         LabCase{{"InJosDePeStanca"}, "15", "-30", "30", "9.81",
               {"T = 1,824 s", "D = 23,695 m", "H = 30,000 m", "V = 28,524 m/s",
-               "unghi la impact = 62,91\xC2\xB0"}, 5, 1850},
+               "unghi la impact = 62,91\xC2\xB0"}, 5, 1900},
         LabCase{{"PeLuna"}, "20", "45", "0", "1,62",
               {"T = 17,459 s", "D = 246,914 m", "H = 61,728 m", "V = 20,000 m/s",
                "unghi la impact = 45,00\xC2\xB0"}, 20, 17500},
@@ -192,7 +192,7 @@ TEST_F(LabTest, PauseStepAndSlowMotionLeaveTheResultsAsTheyAre) {
     EXPECT_EQ(lab().lblLabLive(0).Caption(), "t = 0,200 s");
     EXPECT_EQ(lab().shpLabUrma.Count(), 4);
     lab().cmdLabPauza.click();
-    EXPECT_EQ(flyMs(), 10750); // the 2.683 s left, four times slower
+    EXPECT_EQ(flyMs(), 10800); // the 2.683 s left, four times slower, in ticks of 0.025 s
     EXPECT_EQ(lab().shpLabUrma.Count(), 30);
 }
 

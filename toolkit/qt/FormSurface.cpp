@@ -65,6 +65,16 @@ void FormSurface::sceneChanged(tk::Control& control, tk::Prop what) {
     const bool wasDrawn = drawn.width > 0;
     if (array && array->shapes)
         noteArrayChange(array->layer, control, what, wasDrawn);
+    // Settled elements moving together (a trail at a new scale) repaint the surface once
+    // rather than thousands of places.
+    if (array && array->layer.stale && control.index() != array->layer.live &&
+        array->drawn.size() > 256) {
+        if (!wholeUpdate_)
+            update();
+        wholeUpdate_ = true;
+        drawn = what == tk::Prop::Destroyed || !control.Visible() ? Drawn() : drawnAt(extent(control));
+        return;
+    }
     if (wasDrawn)
         update(QRect(drawn.x, drawn.y, drawn.width, drawn.height));
     if (what == tk::Prop::Destroyed || !control.Visible()) {
@@ -77,6 +87,7 @@ void FormSurface::sceneChanged(tk::Control& control, tk::Prop what) {
 }
 
 void FormSurface::paintEvent(QPaintEvent* event) {
+    wholeUpdate_ = false;
     QPainter painter(this);
     const QRegion& dirty = event->region();
     const QRect bounds = dirty.boundingRect();

@@ -80,6 +80,7 @@ private:
     std::unordered_map<std::string_view, ArrayRecord> arrays_;
     std::unordered_map<const tk::Control*, Drawn> lone_;
     long long itemsPainted_ = 0;
+    bool wholeUpdate_ = false; // the whole surface is to be repainted already
 };
 
 } // namespace tkqt
