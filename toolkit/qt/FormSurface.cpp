@@ -201,7 +201,10 @@ void FormSurface::drawIntoLayer(ArrayLayer& layer, const tk::Shape& shape) {
         }
         QPainter painter(&image);
         painter.translate(0, -band * bandHeight);
-        paintShape(painter, shape);
+        if (const QImage* stamp = stampOf(shape, layer.ratio))
+            painter.drawImage(QPoint(pixel(shape.Left()), pixel(shape.Top())), *stamp);
+        else
+            paintShape(painter, shape);
     }
 }
 
@@ -225,8 +228,35 @@ void FormSurface::paintArray(QPainter& painter, const tk::ControlArray<tk::Shape
     }
 }
 
+const QImage* FormSurface::stampOf(const tk::Shape& shape, qreal ratio) {
+    const int w = pixel(shape.Width()), h = pixel(shape.Height());
+    if (w <= 0 || h <= 0 || w > 32 || h > 32)
+        return nullptr;
+    const std::uint64_t key = static_cast<std::uint64_t>(shape.ShapeCode() & 7) |
+                              static_cast<std::uint64_t>(shape.FillStyle() & 1) << 3 |
+                              static_cast<std::uint64_t>(w) << 4 | static_cast<std::uint64_t>(h) << 10 |
+                              static_cast<std::uint64_t>(qRound(ratio * 8) & 0xff) << 16 |
+                              static_cast<std::uint64_t>(shape.FillColor() & 0xffffff) << 24;
+    if (stamps_.size() > 4096 && !stamps_.count(key))
+        stamps_.clear(); // a colour a throw: kept bounded over a long run
+    QImage& stamp = stamps_[key];
+    if (stamp.isNull()) {
+        stamp = QImage(QSize(w, h) * ratio, QImage::Format_ARGB32_Premultiplied);
+        stamp.setDevicePixelRatio(ratio);
+        stamp.fill(Qt::transparent);
+        QPainter painter(&stamp);
+        paintShapeIn(painter, shape, QRect(0, 0, w, h));
+    }
+    return &stamp;
+}
+
 void FormSurface::paintShape(QPainter& painter, const tk::Shape& shape) {
-    QRect box(pixel(shape.Left()), pixel(shape.Top()), pixel(shape.Width()), pixel(shape.Height()));
+    paintShapeIn(painter, shape,
+                 QRect(pixel(shape.Left()), pixel(shape.Top()), pixel(shape.Width()),
+                       pixel(shape.Height())));
+}
+
+void FormSurface::paintShapeIn(QPainter& painter, const tk::Shape& shape, QRect box) {
     if (box.width() <= 0 || box.height() <= 0)
         return;
     const tk::Integer code = shape.ShapeCode();

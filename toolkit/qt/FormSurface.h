@@ -65,6 +65,11 @@ private:
     Drawn& drawnRecord(const tk::Control& control, ArrayRecord* array);
 
     void paintShape(class QPainter& painter, const tk::Shape& shape);
+    void paintShapeIn(class QPainter& painter, const tk::Shape& shape, QRect box);
+    // A small settled shape (a trail dot) drawn once per look and stamped where it stands:
+    // 32,766 dots drawn afresh at a new scale cost one copy each rather than one curve each.
+    const QImage* stampOf(const tk::Shape& shape, qreal ratio);
+    std::unordered_map<std::uint64_t, QImage> stamps_;
     void paintLine(class QPainter& painter, const tk::Line& line);
     void noteArrayChange(ArrayLayer& layer, const tk::Control& control, tk::Prop what,
                          bool wasDrawn);
