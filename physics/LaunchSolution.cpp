@@ -173,9 +173,15 @@ void Writer::linear(double vx0, double vy0) {
          "</sup>. Notand u = k &middot; T &minus; a &minus; b, ea se scrie u &middot; e<sup>u</sup> "
          "= &minus;a &middot; e<sup>&minus;(a+b)</sup>, deci u = W(&minus;a &middot; "
          "e<sup>&minus;(a+b)</sup>):");
-    para("z = &minus;a &middot; e<sup>&minus;(a+b)</sup> = " + n(z) + ", W(z) = " + n(W));
-    out += html::formula({{"T = ", ""}, {"a + b + W(z)", "k"}, {" = ", ""},
-                          {n(a) + " + " + n(b) + " + " + f(W), k}, {" = " + T + " s", ""}});
+    if (std::isfinite(z)) {
+        para("z = &minus;a &middot; e<sup>&minus;(a+b)</sup> = " + n(z) + ", W(z) = " + n(W));
+        out += html::formula({{"T = ", ""}, {"a + b + W(z)", "k"}, {" = ", ""},
+                              {n(a) + " + " + n(b) + " + " + f(W), k}, {" = " + T + " s", ""}});
+    } else {
+        para("Aici z este prea mare pentru a fi calculat (corpul e aruncat in jos mult mai repede "
+             "decat viteza limita): programul a aflat T cautand numeric radacina ecuatiei y(T) = 0: "
+             "T = " + T + " s");
+    }
     heading("Distanta parcursa");
     para("D = x(T) = (" + n(vx0) + "/" + k + ") &middot; (1 &minus; e<sup>&minus;" + k +
          " &middot; " + T + "</sup>) = " + n(r.D) + " m");

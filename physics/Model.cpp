@@ -146,6 +146,8 @@ Result<Trajectory> solve(const Launch& launch) {
     Trajectory r;
     r.launch = launch;
     const double vx = launch.v0 * cosDeg(launch.angle), vy = launch.v0 * sinDeg(launch.angle);
+    r.vx0_ = vx;
+    r.vy0_ = vy;
     switch (launch.medium) {
     case Medium::Vacuum:
         solveVacuum(r, vx, vy);
@@ -166,7 +168,7 @@ Result<Trajectory> solve(const Launch& launch) {
 State Trajectory::at(double t) const {
     t = std::clamp(std::isnan(t) ? 0.0 : t, 0.0, T);
     const Launch& l = launch;
-    const double vx = l.v0 * cosDeg(l.angle), vy = l.v0 * sinDeg(l.angle);
+    const double vx = vx0_, vy = vy0_;
     switch (l.medium) {
     case Medium::Vacuum:
         return {t, vx * t, l.h0 + vy * t - l.g * t * t / 2, vx, vy - l.g * t, 0, -l.g};

@@ -73,6 +73,7 @@ public:
 
 private:
     friend Result<Trajectory> solve(const Launch&);
+    double vx0_ = 0, vy0_ = 0; // the launch velocity's components, m/s
     std::shared_ptr<const Path> path_;
 };
 

@@ -8,7 +8,7 @@ runs=${1:-10000000}
 ./scripts/setup.sh clang libclang-rt-14-dev
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$(nproc)" >/dev/null
-for target in Val IsNumeric GeneralNumber TwoByTwo ScrollBarText; do
+for target in Val IsNumeric GeneralNumber TwoByTwo ScrollBarText Launch; do
     corpus=build/fuzz/corpus/$target
     mkdir -p "$corpus"
     echo "== fuzz_$target, $runs runs"
