@@ -1,6 +1,8 @@
 // Opens the main window, flies a default launch with the trail on in real time and saves a
 // picture of the window: lopena_shot OUTPUT.png [milliseconds after Start]
-// With "about" as the second argument it saves the About window instead.
+// With "about" as the second argument it saves the About window instead; with "lab" the whole
+// screen with the Laborator beside the main window, 1.4 s into a tennis ball's throw in air with
+// its vectors and vacuum ghost, over a throw from 20 m.
 #include "mainwindow/frmmain.h"
 #include "toolkit/qt/FormView.h"
 #include "toolkit/qt/MainWindowHost.h"
@@ -24,7 +26,8 @@ int main(int argc, char* argv[]) {
     }
     const QString output = QString::fromLocal8Bit(argv[1]);
     const bool about = argc > 2 && std::strcmp(argv[2], "about") == 0;
-    const int after = argc > 2 && !about ? std::atoi(argv[2]) : 2000;
+    const bool lab = argc > 2 && std::strcmp(argv[2], "lab") == 0;
+    const int after = argc > 2 && !about && !lab ? std::atoi(argv[2]) : lab ? 1400 : 2000;
     QApplication::setWindowIcon(tkqt::windowIcon());
 
     tkqt::QtScheduler scheduler;
@@ -49,12 +52,37 @@ int main(int argc, char* argv[]) {
         QApplication::exec();
         return status;
     }
-    QTimer::singleShot(300, &host, [&] { window.cmdFire.click(); });
-    QTimer::singleShot(300 + after, &host, [&] {
+    // In "lab", the throw from 20 m flies first and stays as a trail.
+    const int start = lab ? 2600 : 300;
+    QTimer::singleShot(300, &host, [&] {
+        if (!lab)
+            return;
+        window.mnulab.click();
+        lopena::frmLab& l = *window.labWindow;
+        l.txtLabViteza.setText("10");
+        l.txtLabUnghi.setText("0");
+        l.txtLabInaltime.setText("20");
+        l.cmdLabStart.click();
+    });
+    QTimer::singleShot(start, &host, [&] {
+        window.cmdFire.click();
+        if (!lab)
+            return;
+        lopena::frmLab& l = *window.labWindow;
+        l.txtLabViteza.setText("25");
+        l.txtLabUnghi.setText("40");
+        l.txtLabInaltime.setText("0");
+        l.optLabMediu(2).click();
+        l.chkLabVectori.setValue(1);
+        l.chkLabFantoma.setValue(1);
+        l.cmdLabStart.click();
+    });
+    QTimer::singleShot(start + after, &host, [&] {
         QScreen* screen = host.screen();
         QPixmap shot =
-            screen->grabWindow(0, host.frameGeometry().x(), host.frameGeometry().y(),
-                               host.frameGeometry().width(), host.frameGeometry().height());
+            lab ? screen->grabWindow(0)
+                : screen->grabWindow(0, host.frameGeometry().x(), host.frameGeometry().y(),
+                                     host.frameGeometry().width(), host.frameGeometry().height());
         if (shot.isNull() || shot.size().isEmpty())
             shot = host.grab();
         if (!shot.save(output)) {

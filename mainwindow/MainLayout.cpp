@@ -129,6 +129,7 @@ void MainLayout::buildMenus() {
     mnuview.addChild(mnugrid);
     mnuview.addChild(l2);
     mnuview.addChild(mnucaiet);
+    mnuview.addChild(mnulab);
     mnuhelp.addChild(mnuabout);
     mnutraiect.setChecked(true);
     mnugrid.setChecked(true);

@@ -69,6 +69,8 @@ public:
     // Below the view options, the way to the lab notebook.
     tk::MenuItem l2{"l2", "-"};
     tk::MenuItem mnucaiet{"mnucaiet", "&Caiet de laborator", "Ctrl+L"};
+    // Last of the view menu: the Laborator, a window of its own.
+    tk::MenuItem mnulab{"mnulab", "&Laborator...", "Ctrl+Y"};
     tk::MenuItem mnuhelp{"mnuhelp", "&Ajutor"};
     tk::MenuItem mnuabout{"mnuabout", "Despre", "Ctrl+D"};
 

@@ -20,6 +20,11 @@ frmmain::frmmain(tk::Platform& platform) : Flight(*this, platform), platform_(pl
         cmdFire.click();
     };
     notebook.speedAndGravity = [this] { return std::pair(txtViteza.Text(), txtgrav.Text()); };
+    // A throw of the Laborator is repeated there, the window opened or raised first.
+    notebook.labRelaunch = [this](const physics::Launch& launch) {
+        mnulab_Click();
+        labWindow->repeat(launch);
+    };
 }
 
 void frmmain::wireEvents() {
@@ -52,6 +57,7 @@ void frmmain::wireEvents() {
     mnuabout.onClick = [this] { mnuabout_Click(); };
     mnuexit.onClick = [this] { mnuexit_Click(); };
     mnucaiet.onClick = [this] { mnucaiet_Click(); };
+    mnulab.onClick = [this] { mnulab_Click(); };
 }
 
 void frmmain::Form_Load() {
@@ -87,6 +93,15 @@ std::string frmmain::toolTipOf(const tk::Control& control) const {
         tip += units[column - 1];
     }
     return tip;
+}
+
+void frmmain::mnulab_Click() {
+    if (!labWindow) {
+        labWindow = std::make_unique<frmLab>(platform_);
+        labWindow->setRecorder(&notebook);
+        notebook.locale = platform_.locale();
+    }
+    platform_.showWindow(*labWindow, *this);
 }
 
 void frmmain::mnucaiet_Click() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "about/frmAbout.h"
+#include "laboratory/frmLab.h"
 #include "mainwindow/MainLayout.h"
 #include "notebook/Notebook.h"
 #include "simulation/Flight.h"
@@ -46,6 +47,8 @@ public:
     void mnuexit_Click();
     // Opens or raises the lab notebook.
     void mnucaiet_Click();
+    // Opens the Laborator beside the main window, or raises the one open.
+    void mnulab_Click();
 
     // Every flight of this run, step by step; fed by the flight.
     Notebook notebook;
@@ -57,6 +60,8 @@ public:
 
     // Created on first use, reloaded at every opening.
     std::unique_ptr<frmAbout> aboutWindow;
+    // Created on first use; keeps its throws while closed.
+    std::unique_ptr<frmLab> labWindow;
 
     // The largest ball the scene can hold, in pixels.
     static constexpr tk::Single maxBallSize = 345;

@@ -2,6 +2,9 @@
 
 #include "notebook/StepTable.h"
 
+#include "laboratory/LabMath.h"
+
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -9,8 +12,10 @@ namespace lopena {
 
 namespace HistoryTable {
 
-const char* const headers[columnCount] = {"Culoare", "v0 (m/s)", "Unghi (grade)", "g (m/s2)",
-                                          "T (s)",   "D (m)",    "H (m)",         "V (m/s)"};
+const char* const headers[labColumnCount] = {
+    "Culoare", "v0 (m/s)", "Unghi (grade)", "g (m/s2)",     "T (s)",        "D (m)",       "H (m)",
+    "V (m/s)", "h0 (m)",   "Mediu",         "Eroare D (%)", "Eroare H (%)", "Eroare T (%)"};
+const char* const media[] = {"Vid", "Aer (liniar)", "Aer (patratic)"};
 
 namespace {
 
@@ -24,7 +29,7 @@ std::string hexColour(tk::Colour colour) {
 
 } // namespace
 
-std::string cell(const Throw& row, int column) {
+std::string cell(const Throw& row, int column, const tk::Locale& locale) {
     switch (column) {
     case 1:
         return row.speed;
@@ -40,6 +45,21 @@ std::string cell(const Throw& row, int column) {
         return row.maxHeight;
     case 7:
         return row.impactSpeed;
+    case 8:
+        return row.height;
+    case 9:
+        return row.lab ? media[static_cast<int>(row.lab->flight.launch.medium)] : "";
+    case 10:
+    case 11:
+    case 12: {
+        if (!row.lab)
+            return "";
+        const auto& predicted = row.lab->predicted[static_cast<std::size_t>(column - 10)];
+        const double results[] = {row.D, row.H, row.T};
+        const auto error = predicted ? lab::errorPercent(*predicted, results[column - 10])
+                                     : std::nullopt;
+        return error ? lab::fixed(*error, 1, locale) : "";
+    }
     default:
         return ""; // the swatch is painted, not written
     }
@@ -60,12 +80,14 @@ double sortKey(const Throw& row, int column) {
 
 std::string csv(const std::deque<Throw>& history, const tk::Locale& locale) {
     const char separator = StepTable::csvSeparator(locale);
+    const bool lab = std::any_of(history.begin(), history.end(), [](const Throw& t) { return t.lab; });
+    const int columns = lab ? labColumnCount : columnCount;
     std::string result = StepTable::joinFields(
-        std::vector<std::string>(headers, headers + columnCount), separator, "\r\n");
+        std::vector<std::string>(headers, headers + columns), separator, "\r\n");
     for (const Throw& row : history) {
         std::vector<std::string> fields{hexColour(row.colour)};
-        for (int column = 1; column < columnCount; ++column)
-            fields.push_back(cell(row, column));
+        for (int column = 1; column < columns; ++column)
+            fields.push_back(cell(row, column, locale));
         result += StepTable::joinFields(fields, separator, "\r\n");
     }
     return result;

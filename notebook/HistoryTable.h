@@ -12,13 +12,17 @@ namespace lopena {
 namespace HistoryTable {
 
 constexpr int columnCount = 8;
-// "Culoare", "v0 (m/s)", "Unghi (grade)", "g (m/s2)", "T (s)", "D (m)", "H (m)", "V (m/s)".
-extern const char* const headers[columnCount];
+// The Laborator's throws add the launch height, the medium and the prediction's errors.
+constexpr int labColumnCount = 13;
+// "Culoare", "v0 (m/s)", "Unghi (grade)", "g (m/s2)", "T (s)", "D (m)", "H (m)", "V (m/s)",
+// "h0 (m)", "Mediu", "Eroare D (%)", "Eroare H (%)", "Eroare T (%)".
+extern const char* const headers[labColumnCount];
 // A cell as the results frame shows it (the swatch column is empty).
-std::string cell(const Throw& row, int column);
+std::string cell(const Throw& row, int column, const tk::Locale& locale = {});
 // The value a column sorts by.
 double sortKey(const Throw& row, int column);
-// Every row as CSV, UTF-8, CRLF, a header row; the colour as #rrggbb.
+// Every row as CSV, UTF-8, CRLF, a header row; the colour as #rrggbb. The Laborator's columns
+// come only once it has thrown, empty in the main window's rows.
 std::string csv(const std::deque<Throw>& history, const tk::Locale& locale);
 
 } // namespace HistoryTable

@@ -1,5 +1,8 @@
 #include "notebook/Notebook.h"
 
+#include "laboratory/LabMath.h"
+#include "toolkit/NumberText.h"
+
 #include <algorithm>
 #include <cmath>
 #include <iterator>
@@ -34,15 +37,68 @@ void Notebook::launched(const LaunchFacts& facts) {
     flight.number = static_cast<int>(history_.size()) + 1;
     // A deque keeps the earlier throws where they are: listeners and dots may point at them.
     history_.push_back(std::move(flight));
+    mainFlight_ = static_cast<long>(history_.size()) - 1;
     stepToLink_ = false;
     notify(listeners_, [this](NotebookListener& l) { l.throwStarted(history_.back()); });
 }
 
+void Notebook::labLaunched(const LabThrow& launch) {
+    endSeries();
+    const physics::Trajectory& r = launch.flight;
+    const physics::Launch& in = r.launch;
+    // The history shows what the Laborator's labels show: 3 decimals.
+    auto shown = [this](double value) { return lab::fixed(value, 3, locale); };
+    Throw flight;
+    flight.speed = tk::GeneralNumber(in.v0, locale);
+    flight.height = tk::GeneralNumber(in.h0, locale);
+    flight.angle = tk::GeneralNumber(in.angle, locale);
+    flight.gravity = tk::GeneralNumber(in.g, locale);
+    flight.totalTime = shown(r.T);
+    flight.distance = shown(r.D);
+    flight.maxHeight = shown(r.H);
+    flight.impactSpeed = shown(r.V);
+    flight.v0 = in.v0;
+    flight.angleDegrees = in.angle;
+    flight.g = in.g;
+    const physics::State start = r.at(0);
+    flight.vx = start.vx;
+    flight.vy = start.vy;
+    flight.T = r.T;
+    flight.D = r.D;
+    flight.H = r.H;
+    flight.V = r.V;
+    flight.colour = launch.colour;
+    flight.lab = std::make_shared<const LabThrow>(launch);
+    flight.number = static_cast<int>(history_.size()) + 1;
+    history_.push_back(std::move(flight));
+    labFlight_ = static_cast<long>(history_.size()) - 1;
+    notify(listeners_, [this](NotebookListener& l) { l.throwStarted(history_.back()); });
+}
+
+void Notebook::labStep(const physics::State& s) {
+    Throw* flight = flightOf(labFlight_);
+    if (!flight || flight->log.ended() || !flight->log.append(s.t, s.x, s.y, s.vx, s.vy))
+        return;
+    // The views show the newest throw: a step of an older one flying beside it waits there.
+    if (flight == &history_.back())
+        notify(listeners_, [&](NotebookListener& l) { l.stepAdded(*flight, flight->log.size() - 1); });
+}
+
+void Notebook::labLanded(const LabThrow&) {
+    Throw* flight = flightOf(labFlight_);
+    if (!flight || flight->log.ended())
+        return;
+    const physics::State end = flight->lab->flight.at(flight->T);
+    flight->log.land({flight->T, flight->D, end.vx, end.vy, flight->V});
+    if (flight == &history_.back())
+        notify(listeners_, [&](NotebookListener& l) { l.throwLanded(*flight); });
+}
+
 void Notebook::stepComputed(double t, double x, double y, double g) {
     stepToLink_ = false; // a step left out of the log leaves its dot unlinked
-    if (history_.empty())
+    if (mainFlight_ < 0)
         return;
-    Throw& flight = history_.back();
+    Throw& flight = *flightOf(mainFlight_);
     if (flight.log.ended())
         return; // the landing step stays the last one
     // The gravity is the one the tick read, so the velocity agrees with the position it drew.
@@ -50,16 +106,17 @@ void Notebook::stepComputed(double t, double x, double y, double g) {
         return;
     stepToLink_ = true;
     const std::size_t index = flight.log.size() - 1;
-    notify(listeners_, [&](NotebookListener& l) { l.stepAdded(flight, index); });
+    if (&flight == &history_.back())
+        notify(listeners_, [&](NotebookListener& l) { l.stepAdded(flight, index); });
 }
 
 void Notebook::dotAdded(tk::Integer dotIndex) {
     if (dotIndex < 1)
         return; // dot 0 is the pattern of the trail, never left by a step
     DotLink link{unlinked, unlinked};
-    if (stepToLink_ && !history_.empty())
-        link = {static_cast<std::uint32_t>(history_.size() - 1),
-                static_cast<std::uint32_t>(history_.back().log.size() - 1)};
+    if (stepToLink_ && mainFlight_ >= 0)
+        link = {static_cast<std::uint32_t>(mainFlight_),
+                static_cast<std::uint32_t>(flightOf(mainFlight_)->log.size() - 1)};
     stepToLink_ = false;
     // Dots are numbered 1..Count-1 without gaps, so the new one is always the last: a lower index
     // means the trail was emptied, a higher one that dots were left unseen.
@@ -68,9 +125,9 @@ void Notebook::dotAdded(tk::Integer dotIndex) {
 }
 
 void Notebook::landed() {
-    if (history_.empty())
+    if (mainFlight_ < 0)
         return;
-    Throw& flight = history_.back();
+    Throw& flight = *flightOf(mainFlight_);
     if (flight.log.ended())
         return;
     // The exact landing is the one of the results frame: T and D as shown, and the velocity
@@ -81,14 +138,15 @@ void Notebook::landed() {
 }
 
 void Notebook::interrupted() {
-    if (history_.empty() || history_.back().log.ended())
+    if (mainFlight_ < 0 || flightOf(mainFlight_)->log.ended())
         return;
-    history_.back().log.interrupt();
-    flightEnded(history_.back());
+    flightOf(mainFlight_)->log.interrupt();
+    flightEnded(*flightOf(mainFlight_));
 }
 
 void Notebook::flightEnded(const Throw& flight) {
-    notify(listeners_, [&](NotebookListener& l) { l.throwLanded(flight); });
+    if (&flight == &history_.back())
+        notify(listeners_, [&](NotebookListener& l) { l.throwLanded(flight); });
     if (!seriesActive())
         return;
     if (static_cast<std::size_t>(seriesNext_) < std::size(seriesAngles))
@@ -115,6 +173,11 @@ void Notebook::repeat(std::size_t row) {
         return;
     // Copies: the launch appends to the history and the boxes are rewritten.
     const Throw& flight = history_[row];
+    if (flight.lab) {
+        if (labRelaunch)
+            labRelaunch(physics::Launch(flight.lab->flight.launch));
+        return;
+    }
     const std::string speed = flight.speed, angle = flight.angle, gravity = flight.gravity;
     relaunch(speed, angle, gravity);
 }

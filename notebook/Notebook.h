@@ -1,7 +1,9 @@
 #pragma once
 
 #include "notebook/Throw.h"
+#include "laboratory/LabThrow.h"
 #include "simulation/FlightRecorder.h"
+#include "toolkit/Locale.h"
 #include "toolkit/Types.h"
 
 #include <cstdint>
@@ -31,8 +33,17 @@ public:
 
 // The lab notebook of a run: the log of every flight, the history of throws, the links from
 // trail dots to their steps, and the series of angles. Fed by the flight as it runs.
-class Notebook : public FlightRecorder {
+class Notebook : public FlightRecorder, public LabRecorder {
 public:
+    // LabRecorder: the Laborator's throws, which may fly while the main window's does.
+    void labLaunched(const LabThrow& launch) override;
+    void labStep(const physics::State& state) override;
+    void labLanded(const LabThrow& launch) override;
+    // Throws a launch of the Laborator again there; set by the main window.
+    std::function<void(const physics::Launch&)> labRelaunch;
+    // The locale the Laborator's numbers are written in; set when the Laborator first opens.
+    tk::Locale locale;
+
     // FlightRecorder: called by the flight's handlers.
     void launched(const LaunchFacts& facts) override;
     void stepComputed(double t, double x, double y, double g) override;
@@ -81,7 +92,12 @@ private:
     // Ends the series under way, if any, and tells the listeners.
     void endSeries();
 
+    // The throw of the main window, or of the Laborator, that steps go to; -1 for none.
+    Throw* flightOf(long index) {
+        return index >= 0 ? &history_[static_cast<std::size_t>(index)] : nullptr;
+    }
     std::deque<Throw> history_;
+    long mainFlight_ = -1, labFlight_ = -1;
     // Per trail dot (index - 1): the throw (its index in the history) and the step.
     struct DotLink {
         std::uint32_t throwIndex;

@@ -9,8 +9,8 @@ namespace lopena {
 
 namespace StepTable {
 
-const char* const headers[columnCount] = {"n",        "t (s)",    "x (m)",  "y (m)",
-                                          "vx (m/s)", "vy (m/s)", "v (m/s)"};
+const char* const headers[airColumnCount] = {"n",        "t (s)",    "x (m)",     "y (m)",    "vx (m/s)",
+                                             "vy (m/s)", "v (m/s)", "ax (m/s2)", "ay (m/s2)"};
 const char* const landingRowTitle = "aterizare (calculat)";
 const char* const interruptedRowTitle = "zbor intrerupt";
 
@@ -35,12 +35,16 @@ std::string number(double value, int column, const tk::Locale& locale) {
 
 std::vector<std::string> row(const Throw& flight, std::size_t index, const tk::Locale& locale) {
     std::vector<std::string> fields;
-    for (int column = 0; column < columnCount; ++column)
+    for (int column = 0; column < columns(flight); ++column)
         fields.push_back(cell(flight, index, column, locale));
     return fields;
 }
 
 } // namespace
+
+int columns(const Throw& flight) {
+    return flight.inAir() ? airColumnCount : columnCount;
+}
 
 std::size_t rowCount(const Throw& flight) {
     return flight.log.size() + (flight.log.ended() ? 1 : 0);
@@ -55,8 +59,18 @@ bool isClosingRow(const Throw& flight, std::size_t row) {
 }
 
 std::string cell(const Throw& flight, std::size_t row, int column, const tk::Locale& locale) {
-    if (column < 0 || column >= columnCount)
+    if (column < 0 || column >= columns(flight))
         return "";
+    if (column >= columnCount) {
+        // The acceleration in air, from the model at the step's time (the landing's at T).
+        if (isClosingRow(flight, row) && !isLandingRow(flight, row))
+            return "";
+        if (!isLandingRow(flight, row) && row >= flight.log.size())
+            return "";
+        const double t = isLandingRow(flight, row) ? flight.log.landing()->t : flight.log.steps()[row].t;
+        const physics::State s = flight.lab->flight.at(t);
+        return number(column == columnCount ? s.ax : s.ay, column, locale);
+    }
     if (isLandingRow(flight, row)) {
         const ExactLanding& landing = *flight.log.landing();
         const double values[] = {0, landing.t, landing.x, 0, landing.vx, landing.vy, landing.v};
@@ -88,7 +102,7 @@ std::string mark(const Throw& flight, std::size_t row) {
 std::string text(const Throw& flight, const std::vector<std::size_t>& rows, char separator,
                  const char* eol, const tk::Locale& locale) {
     std::string result =
-        joinFields(std::vector<std::string>(headers, headers + columnCount), separator, eol);
+        joinFields(std::vector<std::string>(headers, headers + columns(flight)), separator, eol);
     for (std::size_t index : rows)
         if (index < rowCount(flight))
             result += joinFields(row(flight, index, locale), separator, eol);

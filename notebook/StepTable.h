@@ -14,8 +14,11 @@ namespace lopena {
 namespace StepTable {
 
 constexpr int columnCount = 7;
-// "n", "t (s)", "x (m)", "y (m)", "vx (m/s)", "vy (m/s)", "v (m/s)".
-extern const char* const headers[columnCount];
+// A throw of the Laborator in air has two more: the acceleration.
+constexpr int airColumnCount = 9;
+int columns(const Throw& flight);
+// "n", "t (s)", "x (m)", "y (m)", "vx (m/s)", "vy (m/s)", "v (m/s)", "ax (m/s2)", "ay (m/s2)".
+extern const char* const headers[airColumnCount];
 // The first cell of the exact-landing row.
 extern const char* const landingRowTitle; // "aterizare (calculat)"
 // The first and only filled cell of the last row of a flight cut short.

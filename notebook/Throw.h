@@ -1,7 +1,10 @@
 #pragma once
 
+#include "laboratory/LabThrow.h"
 #include "notebook/FlightLog.h"
 #include "simulation/FlightRecorder.h"
+
+#include <memory>
 
 namespace lopena {
 
@@ -10,6 +13,11 @@ namespace lopena {
 struct Throw : LaunchFacts {
     int number = 0; // 1 for the first launch of the run
     FlightLog log;
+    // A throw of the Laborator: its launch, trajectory and predictions; nullptr for the main
+    // window's. Its log's y is the height above the ground.
+    std::shared_ptr<const LabThrow> lab;
+    std::string height; // h0 as written, m; empty for the main window's throws
+    bool inAir() const { return lab && lab->flight.launch.medium != physics::Medium::Vacuum; }
 };
 
 } // namespace lopena

@@ -1,3 +1,4 @@
+#include "physics/LaunchSolution.h"
 #include "notebook/WorkedSolution.h"
 
 #include "simulation/FinalResults.h"
@@ -113,6 +114,9 @@ WorkedSolution solve(const Throw& launch, const tk::Locale& locale) {
 }
 
 std::string solutionHtml(const Throw& launch, const tk::Locale& locale) {
+    // A throw of the Laborator: the model's own solution, for any height and medium.
+    if (launch.lab)
+        return physics::solutionHtml(launch.lab->flight, locale);
     const WorkedSolution s = solve(launch, locale);
     auto text = [&locale](double value) { return tk::GeneralNumber(value, locale); };
     // D, H and V are computed with the unrounded time of flight, as the results frame does.

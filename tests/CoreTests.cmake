@@ -8,4 +8,5 @@ set(lopena_core_test_sources
   EventSequenceTest.cpp
   NotebookTest.cpp
   PhysicsTest.cpp
+  LabTest.cpp
 )

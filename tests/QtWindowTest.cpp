@@ -7,6 +7,7 @@
 #include "toolkit/qt/LabelWidget.h"
 #include "toolkit/qt/MainWindowHost.h"
 #include "toolkit/qt/QtPlatform.h"
+#include "toolkit/qt/WindowHost.h"
 
 #include <QTest>
 #include <QtWidgets>
@@ -364,6 +365,41 @@ TEST_F(QtWindowTest, SaveWritesTheReportThroughTheDialogOrExplainsWhyNot) {
     EXPECT_EQ(dialogs, 2);
     ASSERT_TRUE(file.seek(0));
     EXPECT_EQ(file.readAll(), report);
+}
+
+} // namespace
+
+namespace {
+
+// The Laborator: Ctrl+Y opens it as a window of its own beside the main one, once; it throws
+// and flies on the same clock, and goes with the main window.
+TEST_F(QtWindowTest, LaboratorOpensBesideOnceFliesAndClosesWithTheMainWindow) {
+    EXPECT_EQ(action("mnulab")->shortcut(), QKeySequence("Ctrl+Y"));
+    auto labs = [] {
+        QList<QWidget*> found;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->isVisible() && qobject_cast<tkqt::WindowHost*>(top) &&
+                top->findChild<QLineEdit*>("txtLabViteza"))
+                found << top;
+        return found;
+    };
+    QTest::keyClick(host.get(), Qt::Key_Y, Qt::ControlModifier);
+    action("mnulab")->trigger();
+    ASSERT_EQ(labs().size(), 1);
+    QWidget* lab = labs().front();
+    EXPECT_EQ(lab->windowTitle(), "Laborator - aruncarea corpurilor");
+    const std::string sep = platform.locale().decimalSeparator;
+    QTest::mouseClick(widget<QPushButton>("cmdLabStart", lab), Qt::LeftButton);
+    EXPECT_EQ(text("lblLabT", lab).toStdString(), "T = 2" + sep + "883 s");
+    clock.advance(2900);
+    EXPECT_EQ(text("lblLabLive_0", lab).toStdString(), "t = 2" + sep + "883 s");
+    EXPECT_EQ(w->labWindow->shpLabUrma.Count(), 30);
+    QTest::mouseClick(widget<QPushButton>("cmdFire"), Qt::LeftButton);
+    EXPECT_TRUE(w->Timer1.Enabled()); // the main window flies beside it
+    QPointer<QWidget> alive(lab);
+    host->close();
+    EXPECT_TRUE(alive.isNull() || !alive->isVisible());
+    EXPECT_FALSE(w->labWindow->loaded());
 }
 
 } // namespace

@@ -125,6 +125,8 @@ void CheckBox::setValue(Integer value) {
         return;
     value_ = value;
     notify(Prop::Value);
+    if (onClick)
+        onClick();
 }
 
 OptionButton::OptionButton(const char* name, std::string caption, bool selected)
@@ -185,6 +187,16 @@ void Shape::setFillColor(Colour colour) {
 
 Line::Line(const char* name, Single x1, Single y1, Single x2, Single y2)
     : Control(Kind::Line, name), X1(x1), Y1(y1), X2(x2), Y2(y2) {}
+
+void Line::setPoints(Single x1, Single y1, Single x2, Single y2) {
+    if (x1 == X1 && y1 == Y1 && x2 == X2 && y2 == Y2)
+        return;
+    X1 = x1;
+    Y1 = y1;
+    X2 = x2;
+    Y2 = y2;
+    notify(Prop::Line);
+}
 
 PictureBox::PictureBox(const char* name) : Control(Kind::PictureBox, name) {}
 

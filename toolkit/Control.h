@@ -186,7 +186,9 @@ public:
     CheckBox(const char* name, std::string caption, Integer value);
     // 0 clear, 1 ticked.
     Integer Value() const { return value_; }
+    // Raises onClick after the value changed, by the user or the program.
     void setValue(Integer value);
+    std::function<void()> onClick;
 
 private:
     Integer value_;
@@ -243,6 +245,8 @@ public:
     Line(const char* name, Single x1, Single y1, Single x2, Single y2);
     Line(const Line&) = default;
     Single X1, Y1, X2, Y2;
+    // Moves both ends, so a renderer repaints the old and the new place once.
+    void setPoints(Single x1, Single y1, Single x2, Single y2);
     // -1 means the system's window-text colour.
     Colour BorderColor = -1;
     int BorderWidth = 1;

@@ -53,6 +53,8 @@ public:
     Control* containerOf(const Control& control) const;
     // The Romanian description of a control for assistive technology, or nullptr.
     const char* accessibleName(const Control& control) const;
+    // Labels whose captions a screen reader hears as they change (at most 4 times a second).
+    const std::vector<const Control*>& liveControls() const { return live_; }
     // What the pointer resting on a shape of the scene shows; empty for nothing.
     virtual std::string toolTipOf(const Control& control) const;
 
@@ -82,6 +84,7 @@ protected:
     void describe(const Control& control, const char* literal) {
         accessibleNames_[&control] = literal;
     }
+    void markLive(const Control& control) { live_.push_back(&control); }
     void addMenu(MenuItem& item) { menuBar_.push_back(&item); }
     void addTimer(Timer& timer) { timers_.push_back(&timer); }
     void addScene(SceneItem item) { scene_.push_back(item); }
@@ -95,6 +98,7 @@ private:
     std::vector<MenuItem*> menuBar_;
     std::vector<Timer*> timers_;
     std::vector<SceneItem> scene_;
+    std::vector<const Control*> live_;
     // Kept by the form rather than by each control: a trail holds tens of thousands of controls.
     std::unordered_map<const Control*, Control*> containers_;
     std::unordered_map<const Control*, const char*> accessibleNames_;

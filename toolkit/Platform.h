@@ -35,6 +35,9 @@ public:
     // Loads the form and shows it modally over the owner's window, whatever window is active;
     // returns once it is unloaded. A form already shown is raised instead of shown again.
     virtual void showModal(Form& form, Form& owner) = 0;
+    // Loads the form and shows it as a window of its own beside the owner's, not modal; a form
+    // already shown is raised instead. Returns at once.
+    virtual void showWindow(Form& form, Form& owner) = 0;
     // Closes a window of the program (the main window's close ends the program).
     virtual void closeWindow(Form& form) = 0;
 

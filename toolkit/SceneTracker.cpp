@@ -88,6 +88,16 @@ void SceneTracker::changed(const Control& control, Prop what) {
     const bool wasDrawn = drawn.width > 0;
     if (array && array->shapes)
         noteArrayChange(*array, control, what, wasDrawn);
+    // Settled elements moving together (a trail at a new scale) damage the surface once rather
+    // than thousands of places.
+    if (array && array->shapes && array->stale && control.index() != array->live &&
+        array->drawn.size() > 256) {
+        if (!wholeDamaged_)
+            damage_({0, 0, form_.clientWidth(), form_.clientHeight()});
+        wholeDamaged_ = true;
+        drawn = what == Prop::Destroyed || !control.Visible() ? Drawn() : drawnAt(sceneExtent(control));
+        return;
+    }
     if (wasDrawn)
         damage_({drawn.x, drawn.y, drawn.width, drawn.height});
     if (what == Prop::Destroyed || !control.Visible()) {
@@ -132,6 +142,7 @@ void SceneTracker::refreshLayers(const std::function<void(const ControlArray<Sha
                     [](const auto& entry) { return entry.second.shapes && entry.second.stale; }))
         invalidateLayers();
     bool cleared = false;
+    wholeDamaged_ = false;
     for (auto& entry : arrays_) {
         ArrayRecord& array = entry.second; // a named reference: lambdas cannot take a binding
         if (!array.shapes || (!array.stale && array.pending.empty()))

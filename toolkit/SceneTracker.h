@@ -92,6 +92,7 @@ private:
     // Arrays by name: the elements carry their array's name, not the array.
     std::unordered_map<std::string_view, ArrayRecord> arrays_;
     std::unordered_map<const Control*, Drawn> lone_;
+    bool wholeDamaged_ = false; // the whole surface is damaged already, until the next refresh
 };
 
 } // namespace tk

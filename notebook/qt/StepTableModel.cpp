@@ -105,7 +105,9 @@ int StepTableModel::rowCount(const QModelIndex& parent) const {
 }
 
 int StepTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : StepTable::columnCount;
+    // A throw of the Laborator in air shows its acceleration too.
+    const Throw* current = notebook_.current();
+    return parent.isValid() ? 0 : current ? StepTable::columns(*current) : StepTable::columnCount;
 }
 
 QVariant StepTableModel::data(const QModelIndex& index, int role) const {
@@ -144,7 +146,7 @@ QVariant StepTableModel::data(const QModelIndex& index, int role) const {
 
 QVariant StepTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
-        section < StepTable::columnCount)
+        section < StepTable::airColumnCount)
         return QString::fromUtf8(StepTable::headers[section]);
     return QAbstractTableModel::headerData(section, orientation, role);
 }

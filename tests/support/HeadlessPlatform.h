@@ -31,6 +31,10 @@ public:
             whileModal(form);
         form.Unload();
     }
+    void showWindow(tk::Form& form, tk::Form&) override {
+        raised += form.loaded();
+        form.Load(clock);
+    }
     void closeWindow(tk::Form& form) override {
         closed.push_back(&form);
         form.Unload();
@@ -61,6 +65,7 @@ public:
     std::vector<Refusal> refusals;
     std::vector<std::string> errors;
     std::vector<const tk::Form*> closed;
+    int raised = 0; // windows shown again while open
 
     // Plays the user while a modal form is open; unloads the form if it did not.
     std::function<void(tk::Form&)> whileModal;

@@ -92,7 +92,11 @@ void FormSurface::drawIntoLayer(Bands& bands, const tk::Shape& shape) {
         }
         QPainter painter(&image);
         painter.translate(0, -band * bandHeight);
-        paintShape(painter, shape);
+        const QRect box = toQRect(tk::shapeBox(shape));
+        if (const QImage* stamp = stampOf(shape, box.size()))
+            painter.drawImage(box.topLeft(), *stamp);
+        else
+            paintShapeIn(painter, shape, box);
     }
 }
 
@@ -111,11 +115,36 @@ void FormSurface::paintLayer(QPainter& painter, const Bands& bands, const QRegio
     }
 }
 
+const QImage* FormSurface::stampOf(const tk::Shape& shape, QSize size) {
+    const int w = size.width(), h = size.height();
+    if (w <= 0 || h <= 0 || w > 32 || h > 32)
+        return nullptr;
+    const std::uint64_t key = static_cast<std::uint64_t>(shape.ShapeCode() & 7) |
+                              static_cast<std::uint64_t>(shape.FillStyle() & 1) << 3 |
+                              static_cast<std::uint64_t>(w) << 4 |
+                              static_cast<std::uint64_t>(h) << 10 |
+                              static_cast<std::uint64_t>(qRound(ratio_ * 8) & 0xff) << 16 |
+                              static_cast<std::uint64_t>(shape.FillColor() & 0xffffff) << 24;
+    if (stamps_.size() > 4096 && !stamps_.count(key))
+        stamps_.clear(); // a colour a throw: kept bounded over a long run
+    QImage& stamp = stamps_[key];
+    if (stamp.isNull()) {
+        stamp = QImage(size * ratio_, QImage::Format_ARGB32_Premultiplied);
+        stamp.setDevicePixelRatio(ratio_);
+        stamp.fill(Qt::transparent);
+        QPainter painter(&stamp);
+        paintShapeIn(painter, shape, QRect(QPoint(0, 0), size));
+    }
+    return &stamp;
+}
+
 void FormSurface::paintShape(QPainter& painter, const tk::Shape& shape) {
-    const tk::PixelRect fitted = tk::shapeBox(shape);
-    if (fitted.empty())
+    paintShapeIn(painter, shape, toQRect(tk::shapeBox(shape)));
+}
+
+void FormSurface::paintShapeIn(QPainter& painter, const tk::Shape& shape, const QRect& box) {
+    if (box.isEmpty())
         return;
-    const QRect box = toQRect(fitted);
     const tk::Integer code = shape.ShapeCode();
     painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
     if (shape.FillStyle() == 0)

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <cstdint>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -40,6 +41,11 @@ private:
     using Bands = std::vector<QImage>;
 
     void paintShape(class QPainter& painter, const tk::Shape& shape);
+    // `box` is the shape's fitted box (square kinds already square).
+    void paintShapeIn(class QPainter& painter, const tk::Shape& shape, const QRect& box);
+    // A small settled shape (a trail dot) drawn once per look and stamped where it stands:
+    // 32,766 dots drawn afresh at a new scale cost one copy each rather than one curve each.
+    const QImage* stampOf(const tk::Shape& shape, QSize size);
     void paintLine(class QPainter& painter, const tk::Line& line);
     void paintLayer(class QPainter& painter, const Bands& bands, const class QRegion& dirty);
     void refreshLayers();
@@ -52,6 +58,7 @@ private:
     // Each shape array's layer, by name, at the pixel ratio it was drawn for.
     std::unordered_map<std::string, Bands> layers_;
     qreal ratio_ = 0;
+    std::unordered_map<std::uint64_t, QImage> stamps_;
     long long itemsPainted_ = 0;
 };
 

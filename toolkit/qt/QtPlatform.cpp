@@ -9,6 +9,7 @@
 #include "toolkit/qt/OwnerModal.h"
 #include "toolkit/qt/QtConversions.h"
 #include "toolkit/qt/SaveDialog.h"
+#include "toolkit/qt/WindowHost.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -84,6 +85,18 @@ void QtPlatform::showModal(tk::Form& form, tk::Form& ownerForm) {
     // Closed by the program's end rather than by the form itself: unloaded all the same, so
     // that the next opening loads it afresh.
     form.Unload();
+}
+
+void QtPlatform::showWindow(tk::Form& form, tk::Form& ownerForm) {
+    if (QWidget* shown = windowOf(form)) {
+        shown->raise();
+        shown->activateWindow();
+        return;
+    }
+    form.Load(scheduler_);
+    // Owned by the owner's window: it goes when the main window goes.
+    auto* host = new WindowHost(form, *this, windowOf(ownerForm));
+    host->show();
 }
 
 void QtPlatform::closeWindow(tk::Form& form) {

@@ -24,6 +24,7 @@ public:
     std::string nowGeneralDate() override;
     void refuseInput(tk::TextBox& box, const std::string& explanation) override;
     void showModal(tk::Form& form, tk::Form& owner) override;
+    void showWindow(tk::Form& form, tk::Form& owner) override;
     void closeWindow(tk::Form& form) override;
     std::optional<std::string> askSaveFileName(tk::Form& owner,
                                                const tk::SaveFileRequest& request) override;

@@ -102,7 +102,7 @@ WebView* WebPlatform::viewOf(const tk::Form& form) const {
 }
 
 bool WebPlatform::takesInput(int id) const {
-    return !ended_ && view(id) && (modal_.empty() ? true : modal_.back() == id);
+    return !ended_ && view(id) && (modal_.empty() || modal_.back() == id || view(id)->isWindow());
 }
 
 void WebPlatform::refuseInput(tk::TextBox& box, const std::string& explanation) {
@@ -127,6 +127,19 @@ void WebPlatform::showModal(tk::Form& form, tk::Form&) {
     if (view.open())
         js_wait_form(view.id());
     modal_.pop_back();
+}
+
+void WebPlatform::showWindow(tk::Form& form, tk::Form&) {
+    if (WebView* shown = viewOf(form)) {
+        js_raise(shown->id());
+        return;
+    }
+    // A window closed earlier leaves its view: a new one shows the form afresh.
+    std::erase_if(windows_, [&](const auto& v) { return &v->form() == &form; });
+    form.Load(scheduler_);
+    if (form.loaded())
+        windows_.push_back(std::make_unique<WebView>(
+            form, *this, WebView::Options{form.liveControls(), {}, false, true}));
 }
 
 void WebPlatform::closeWindow(tk::Form& form) {
@@ -203,6 +216,10 @@ EMSCRIPTEN_KEEPALIVE void lopena_menu(int form, int item) {
 EMSCRIPTEN_KEEPALIVE void lopena_key(int form, int key) {
     if (auto* v = target(form))
         v->key(key);
+}
+EMSCRIPTEN_KEEPALIVE void lopena_close(int form) {
+    if (auto* v = target(form); v && v->isWindow())
+        v->close();
 }
 EMSCRIPTEN_KEEPALIVE void lopena_paint(int form) {
     if (auto* v = shown(form))

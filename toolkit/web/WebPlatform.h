@@ -2,6 +2,7 @@
 
 #include "toolkit/Platform.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,7 @@ public:
     std::string nowGeneralDate() override;
     void refuseInput(tk::TextBox& box, const std::string& explanation) override;
     void showModal(tk::Form& form, tk::Form& owner) override;
+    void showWindow(tk::Form& form, tk::Form& owner) override;
     void closeWindow(tk::Form& form) override;
     std::optional<std::string> askSaveFileName(tk::Form& owner,
                                                const tk::SaveFileRequest& request) override;
@@ -34,8 +36,8 @@ public:
     int add(WebView& view);
     void remove(WebView& view);
     WebView* view(int id) const;
-    // Whether a window takes input now: only the topmost dialog, or the main window when none
-    // is open.
+    // Whether a window takes input now: the topmost dialog, the main window when none is open,
+    // and the windows beside it always.
     bool takesInput(int id) const;
 
 private:
@@ -43,6 +45,8 @@ private:
     WebScheduler& scheduler_;
     mutable std::optional<tk::Locale> locale_;
     std::vector<WebView*> views_;
+    // The views of the windows beside the main one, kept until shown again.
+    std::vector<std::unique_ptr<WebView>> windows_;
     // Ids of the open modal windows, the topmost last; -1 stands for a dialog of the page
     // itself (the Save prompt, a message).
     std::vector<int> modal_;

@@ -17,9 +17,9 @@ constexpr int Visible = 1, Enabled = 2, AutoSize = 4, WordWrap = 8, Centred = 16
 } // namespace flag
 
 EM_JS(void, js_open_form,
-      (int form, const char* name, const char* caption, int width, int height, int main), {
+      (int form, const char* name, const char* caption, int width, int height, int mode), {
           Module.tk.openForm(form, UTF8ToString(name), UTF8ToString(caption), width, height,
-                             !!main);
+                             mode);
       });
 EM_JS(void, js_add_control,
       (int form, int id, int kind, const char* name, int container, int x, int y, int w, int h,
@@ -96,7 +96,7 @@ WebView::WebView(tk::Form& form, WebPlatform& platform, Options options)
     : form_(form), platform_(platform), options_(std::move(options)), id_(platform.add(*this)),
       surface_(form, id_) {
     js_open_form(id_, form.name().c_str(), form.Caption().c_str(), form.clientWidth(),
-                 form.clientHeight(), options_.main ? 1 : 0);
+                 form.clientHeight(), options_.main ? 1 : options_.window ? 2 : 0);
     // Positions in the keyboard order.
     const std::vector<tk::Control*> ordered = form.tabOrder();
     for (tk::Control* c : form.controls()) {
@@ -285,6 +285,10 @@ void WebView::key(int key) {
         return;
     if (tk::CommandButton* button = form_.markedButton(key == 2))
         button->click();
+}
+
+void WebView::close() {
+    form_.Unload();
 }
 
 } // namespace tkweb

@@ -22,8 +22,10 @@ public:
     struct Options {
         // Labels whose captions a screen reader hears as they change (at most 4 times a second).
         std::vector<const tk::Control*> live;
-        // The main window takes the page; any other form opens as a modal dialog.
+        // The main window takes the page; any other form opens as a modal dialog, or as a
+        // window of the page beside the main one when `window` is set.
         bool main = false;
+        bool window = false;
     };
     WebView(tk::Form& form, WebPlatform& platform, Options options);
     ~WebView() override;
@@ -35,6 +37,7 @@ public:
     // The page's id of a control of this form, or -1.
     int idOf(const tk::Control& control) const;
     bool open() const { return open_; }
+    bool isWindow() const { return options_.window; }
 
     void changed(tk::Control& control, tk::Prop what) override;
     void menuChanged(tk::MenuItem& item) override;
@@ -48,6 +51,8 @@ public:
     void menu(int item);
     // key: 1 Enter (the focused element is no button), 2 Esc.
     void key(int key);
+    // The window's close button: the form is unloaded, as by the program.
+    void close();
     WebSurface& surface() { return surface_; }
 
 private:

@@ -8,6 +8,8 @@ const Kind = { Frame: 0, Label: 1, TextBox: 2, CommandButton: 3, HScrollBar: 4, 
 const F = { Visible: 1, Enabled: 2, AutoSize: 4, WordWrap: 8, Centred: 16, Default: 32,
   Cancel: 64, Locked: 128, Live: 256, Checked: 512 };
 const Key = { Enter: 1, Escape: 2 };
+// How a form opens (WebView's modes): a modal dialog, the main window, a window beside it.
+const FormMode = { Dialog: 0, Main: 1, Window: 2 };
 // The scroll bar's requests: set, small step down/up, large step down/up, minimum, maximum.
 const Scroll = { Set: 0, SmallDown: 1, SmallUp: 2, LargeDown: 3, LargeUp: 4, Min: 5, Max: 6 };
 const MENU_BAR_HEIGHT = 20;
@@ -37,6 +39,7 @@ export function startLopena(createModule, host = document.body) {
   const language = query.get('lang') || navigator.language || 'ro';
   let audio = null;
   let scale = 1;
+  let windowLayer = 30; // the window beside the main one last touched comes on top
   const live = { region: el('div', { className: 'sr-only' }), texts: new Map(), due: false, last: -1e9 };
   live.region.setAttribute('aria-live', 'polite');
   host.append(live.region);
@@ -54,7 +57,10 @@ export function startLopena(createModule, host = document.body) {
     const w = main.width + 2, h = main.height + MENU_BAR_HEIGHT + 2;
     scale = Math.min(1, innerWidth / w, innerHeight / h);
     main.root.style.transform = scale < 1 ? `scale(${scale})` : '';
-    main.root.style.left = `${Math.max(0, (innerWidth - w * scale) / 2)}px`;
+    // With a window of the page open, the two are centred together when both fit side by side.
+    const other = forms.find((f) => f?.window && !f.closed);
+    const both = w * scale + (other ? 8 + other.width + 2 : 0);
+    main.root.style.left = `${Math.max(0, (innerWidth - (both <= innerWidth ? both : w * scale)) / 2)}px`;
   }
 
   // The canvas and the trail layer at the device's pixel ratio, one model pixel a CSS pixel.
@@ -354,6 +360,40 @@ export function startLopena(createModule, host = document.body) {
     f.client.append(tip);
   }
 
+  // A window of the page beside the main one (over it when the page is too narrow for both),
+  // not modal, closed by its own button.
+  function openWindow(f, caption) {
+    const close = el('button', { type: 'button', className: 'close', id: `${f.name}_close`, textContent: '\u00d7',
+      onclick: () => send(f.id, '_lopena_close') });
+    close.setAttribute('aria-label', `Inchide: ${caption}`);
+    f.root = el('section', { className: 'window page-window', id: f.name, tabIndex: -1 },
+      el('div', { className: 'title' }, el('span', { textContent: caption }), close), f.client);
+    f.root.setAttribute('role', 'dialog');
+    f.root.setAttribute('aria-label', caption);
+    f.place = () => {
+      fitToViewport();
+      const m = forms[0]?.root.getBoundingClientRect() || { right: 0 };
+      const w = f.width + 2, h = f.height + 24;
+      const fit = Math.min(1, innerHeight / h), room = innerWidth - m.right - 8;
+      const s = room >= w * fit ? fit : Math.min(fit, innerWidth / w);
+      f.scale = s;
+      f.root.style.transform = s < 1 ? `scale(${s})` : '';
+      f.root.style.left = `${room >= w * fit ? m.right + 8 : Math.max(0, (innerWidth - w * s) / 2)}px`;
+    };
+    // A modal dialog makes the rest of the page inert: the window goes into the topmost one
+    // while it is open, so that it stays usable, and comes back after.
+    f.adopt = () => {
+      if (f.closed) return;
+      const home = [...document.querySelectorAll('dialog')].filter((d) => d.open && d.matches(':modal')).pop() || host;
+      if (f.root.parentNode !== home) home.append(f.root);
+    };
+    f.watch = new MutationObserver(f.adopt);
+    f.watch.observe(host, { childList: true });
+    f.root.addEventListener('pointerdown', () => { f.root.style.zIndex = String(++windowLayer); });
+    host.append(f.root);
+    addEventListener('resize', f.place);
+  }
+
   const tk = {
     cstr(s) {
       const n = M.lengthBytesUTF8(s) + 1, p = M._malloc(n);
@@ -376,14 +416,17 @@ export function startLopena(createModule, host = document.body) {
       timers.delete(id);
     },
 
-    openForm(id, name, caption, width, height, main) {
+    openForm(id, name, caption, width, height, mode) {
+      const main = mode === FormMode.Main, window = mode === FormMode.Window;
       const canvas = el('canvas', { id: main ? 'scene' : `${name}_scene` });
       const client = el('div', { className: 'client' }, canvas);
       Object.assign(client.style, { width: `${width}px`, height: `${height}px` });
-      const f = { id, name, width, height, main, canvas, client, ctx: canvas.getContext('2d'),
+      const f = { id, name, width, height, main, window, canvas, client, ctx: canvas.getContext('2d'),
         controls: [], menus: [], menuItems: [], shortcuts: new Map(), closed: false };
       forms[id] = f;
-      if (main) {
+      if (window) {
+        openWindow(f, caption);
+      } else if (main) {
         document.title = caption;
         f.bar = el('div', { className: 'menubar' });
         f.bar.setAttribute('role', 'menubar');
@@ -483,13 +526,13 @@ export function startLopena(createModule, host = document.body) {
     },
     formReady(form, focus) {
       const f = forms[form];
-      if (!f.main) f.root.showModal();
+      if (f.window) { f.place(); f.adopt(); } else if (!f.main) f.root.showModal();
       // A frame's controls stand relative to its outer corner, whatever its legend does.
       for (const node of f.controls)
         if (node && node.kind === Kind.Frame) {
           const a = node.getBoundingClientRect(), b = node.holder.getBoundingClientRect();
-          node.holder.style.left = `${(a.left - b.left) / scale}px`;
-          node.holder.style.top = `${(a.top - b.top) / scale}px`;
+          node.holder.style.left = `${(a.left - b.left) / (f.scale || scale)}px`;
+          node.holder.style.top = `${(a.top - b.top) / (f.scale || scale)}px`;
         }
       if (f.main) {
         addEventListener('resize', fitToViewport);
@@ -567,8 +610,8 @@ export function startLopena(createModule, host = document.body) {
       node.select();
       f.tip?.remove();
       f.tip = el('div', { className: 'tip', id: `${node.id}_tip`, textContent: text, role: 'status' });
-      const box = node.getBoundingClientRect(), client = f.client.getBoundingClientRect();
-      Object.assign(f.tip.style, { left: `${(box.left - client.left) / scale}px`, top: `${(box.bottom - client.top) / scale + 2}px` });
+      const box = node.getBoundingClientRect(), client = f.client.getBoundingClientRect(), s = f.scale || scale;
+      Object.assign(f.tip.style, { left: `${(box.left - client.left) / s}px`, top: `${(box.bottom - client.top) / s + 2}px` });
       f.client.append(f.tip);
       node.setAttribute('aria-describedby', f.tip.id);
       const tip = f.tip;
@@ -577,7 +620,9 @@ export function startLopena(createModule, host = document.body) {
       node.addEventListener('blur', drop, { once: true });
     },
     raise(form) {
-      forms[form]?.root.focus();
+      const f = forms[form];
+      if (f?.window) f.root.style.zIndex = String(++windowLayer);
+      f?.root.focus();
     },
     waitForm(form) {
       const f = forms[form];
@@ -587,7 +632,17 @@ export function startLopena(createModule, host = document.body) {
       const f = forms[form];
       if (!f || f.closed) return;
       f.closed = true;
-      if (!f.main) { f.root.close(); f.root.remove(); }
+      if (f.window) {
+        f.watch.disconnect();
+        removeEventListener('resize', f.place);
+        f.root.remove();
+        fitToViewport();
+        forms[0]?.root.querySelector('button.menu')?.focus();
+      } else if (!f.main) {
+        for (const w of forms) if (w?.window && !w.closed && f.root.contains(w.root)) host.append(w.root);
+        f.root.close();
+        f.root.remove();
+      }
       f.onClosed?.();
     },
     endProgram(text, button) {

@@ -1,0 +1,43 @@
+#include "laboratory/LabMath.h"
+
+#include "toolkit/NumberConversion.h"
+
+#include <cmath>
+
+namespace lopena::lab {
+
+double roundScale(double needed) {
+    if (!(needed > 0) || !std::isfinite(needed))
+        return 1;
+    const double power = std::pow(10.0, std::floor(std::log10(needed)));
+    // The power itself may come out a hair above or below the exact one: a relative tolerance
+    // keeps 5 from becoming 10 when 5 was needed.
+    for (double mantissa : {1.0, 2.0, 5.0, 10.0, 20.0})
+        if (mantissa * power >= needed * (1 - 1e-12))
+            return mantissa * power;
+    return 20 * power;
+}
+
+std::string fixed(double value, int decimals, const tk::Locale& locale) {
+    std::string text = tk::WriteFixed(value, decimals);
+    if (text == "-" + tk::WriteFixed(0, decimals))
+        text.erase(0, 1); // no "-0,000"
+    if (const auto point = text.find('.'); point != std::string::npos)
+        text.replace(point, 1, locale.decimalSeparator);
+    return text;
+}
+
+int stars(double landing, double centre, double width) {
+    const double off = std::fabs(landing - centre);
+    if (!(width > 0) || !(off <= width / 2))
+        return 0;
+    return off <= width / 6 ? 3 : off <= width / 3 ? 2 : 1;
+}
+
+std::optional<double> errorPercent(double predicted, double result) {
+    if (result == 0 || !std::isfinite(predicted))
+        return std::nullopt;
+    return (predicted - result) / result * 100;
+}
+
+} // namespace lopena::lab

@@ -1,0 +1,557 @@
+#include "laboratory/frmLab.h"
+
+#include "laboratory/LabMath.h"
+#include "toolkit/NumberParsing.h"
+#include "toolkit/NumberText.h"
+#include "toolkit/Platform.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace lopena {
+
+namespace {
+
+// Trail colours of successive throws.
+constexpr tk::Colour palette[] = {
+    tk::rgb(220, 50, 47),  tk::rgb(38, 139, 210), tk::rgb(133, 153, 0), tk::rgb(211, 54, 130),
+    tk::rgb(203, 75, 22),  tk::rgb(42, 161, 152), tk::rgb(108, 113, 196), tk::rgb(181, 137, 0),
+};
+// Arrows v, vx, vy, a.
+constexpr tk::Colour arrowColours[] = {tk::rgb(0, 0, 0), tk::rgb(0, 90, 200), tk::rgb(200, 30, 30),
+                                       tk::rgb(0, 140, 60)};
+constexpr double arrowPixels = 70;        // the longest speed of a throw, drawn
+constexpr double accelerationPixels = 35; // g, drawn
+constexpr const char* notANumber = "Scrieti un numar.";
+constexpr const char* badTarget =
+    "Tinta: distanta de la 0 in sus si latimea mai mare decat 0, in metri.";
+
+bool blank(const std::string& text) {
+    return text.find_first_not_of(" \t") == std::string::npos;
+}
+
+} // namespace
+
+void frmLab::wireEvents() {
+    onLoad = [this] { Form_Load(); };
+    cmdLabStart.onClick = [this] { cmdLabStart_Click(); };
+    cmdLabArunca.onClick = [this] { cmdLabArunca_Click(); };
+    tmrLab.onTimer = [this] { tmrLab_Timer(); };
+    cmdLabPauza.onClick = [this] { cmdLabPauza_Click(); };
+    cmdLabPas.onClick = [this] { cmdLabPas_Click(); };
+    cmdLabSterge.onClick = [this] { cmdLabSterge_Click(); };
+    for (const auto& [index, button] : cmdLabGrav)
+        button->onClick = [this, i = index] { cmdLabGrav_Click(i); };
+    for (const auto& [index, option] : optLabMediu)
+        option->onClick = [this](tk::Integer i) { optLabMediu_Click(i); };
+    for (const auto& [index, option] : optLabCorp)
+        option->onClick = [this](tk::Integer i) { optLabCorp_Click(i); };
+    for (const auto& [index, option] : optLabRitm)
+        option->onClick = [this](tk::Integer i) { optLabRitm_Click(i); };
+    chkLabVectori.onClick = [this] { chkLabVectori_Click(); };
+    chkLabFantoma.onClick = [this] { chkLabFantoma_Click(); };
+    chkLabTinta.onClick = [this] { chkLabTinta_Click(); };
+    chkLabPrezice.onClick = [this] { fraLabPrezice.setVisible(chkLabPrezice.Value() == 1); };
+    for (tk::Integer i = 0; i < 4; ++i)
+        for (tk::Integer stroke = 0; stroke < 3; ++stroke)
+            linLabVector(static_cast<tk::Integer>(3 * i + stroke)).BorderColor = arrowColours[i];
+}
+
+void frmLab::Form_Load() {
+    if (loadedOnce_)
+        return; // a window opened again keeps its throws and boxes
+    loadedOnce_ = true;
+    const tk::Locale& locale = platform_.locale();
+    txtLabGrav.setText(tk::GeneralNumber(gravities[0], locale));
+    txtLabK.setText(tk::GeneralNumber(0.1, locale));
+    optLabRitm(1).setCaption("0" + locale.decimalSeparator + "25x");
+    optLabCorp_Click(0);
+    optLabMediu_Click(0);
+    fitScale(5);
+}
+
+tk::Single frmLab::px(double x) const {
+    return static_cast<tk::Single>(originX + x / scale_ * squarePixels);
+}
+
+tk::Single frmLab::py(double y) const {
+    return static_cast<tk::Single>(groundY - y / scale_ * squarePixels);
+}
+
+tk::TextBox* frmLab::boxOf(physics::Field field) {
+    switch (field) {
+    case physics::Field::Speed: return &txtLabViteza;
+    case physics::Field::Angle: return &txtLabUnghi;
+    case physics::Field::Height: return &txtLabInaltime;
+    case physics::Field::Gravity: return &txtLabGrav;
+    case physics::Field::LinearDrag: return &txtLabK;
+    case physics::Field::Mass: return &txtLabMasa;
+    case physics::Field::Diameter: return &txtLabDiametru;
+    case physics::Field::DragCoefficient:
+    case physics::Field::Density: return &txtLabCd;
+    }
+    return &txtLabViteza;
+}
+
+void frmLab::refuse(tk::TextBox& box, const std::string& why) {
+    platform_.refuseInput(box, why);
+}
+
+physics::Result<physics::Launch> frmLab::readLaunch() {
+    physics::Launch l;
+    l.medium = optLabMediu(1).Value()   ? physics::Medium::LinearDrag
+               : optLabMediu(2).Value() ? physics::Medium::QuadraticDrag
+                                        : physics::Medium::Vacuum;
+    struct Input {
+        physics::Field field;
+        double* value;
+        bool used;
+    };
+    const Input inputs[] = {
+        {physics::Field::Speed, &l.v0, true},
+        {physics::Field::Angle, &l.angle, true},
+        {physics::Field::Height, &l.h0, true},
+        {physics::Field::Gravity, &l.g, true},
+        {physics::Field::LinearDrag, &l.k, l.medium == physics::Medium::LinearDrag},
+        {physics::Field::Mass, &l.mass, l.medium == physics::Medium::QuadraticDrag},
+        {physics::Field::Diameter, &l.diameter, l.medium == physics::Medium::QuadraticDrag},
+        {physics::Field::DragCoefficient, &l.cd, l.medium == physics::Medium::QuadraticDrag},
+    };
+    for (const Input& in : inputs) {
+        if (!in.used)
+            continue;
+        const std::string& text = boxOf(in.field)->Text();
+        if (!tk::IsNumeric(text))
+            return physics::Refusal{in.field, notANumber};
+        *in.value = tk::Val(text);
+    }
+    if (auto refusal = physics::check(l))
+        return *refusal;
+    return l;
+}
+
+void frmLab::cmdLabStart_Click() {
+    const auto launchRead = readLaunch();
+    if (!launchRead) {
+        refuse(*boxOf(launchRead.refusal().field), launchRead.refusal().message);
+        return;
+    }
+    const auto solved = physics::solve(*launchRead);
+    if (!solved) {
+        refuse(*boxOf(solved.refusal().field), solved.refusal().message);
+        return;
+    }
+    if (chkLabTinta.Value() == 1) {
+        for (tk::TextBox* box : {&txtLabTintaD, &txtLabTintaL}) {
+            const double value = tk::Val(box->Text());
+            if (!tk::IsNumeric(box->Text()) || value < 0 || (box == &txtLabTintaL && value <= 0) ||
+                value > 1e9) {
+                refuse(*box, badTarget);
+                return;
+            }
+        }
+    }
+    if (chkLabPrezice.Value() == 1) {
+        // The throw waits for the prediction: "Arunca" flies it.
+        pending_ = *launchRead;
+        cmdLabArunca.setEnabled(true);
+        for (const auto& [index, label] : lblLabPrez)
+            label->setCaption("");
+        return;
+    }
+    launch(*solved, {});
+}
+
+void frmLab::cmdLabArunca_Click() {
+    if (!pending_)
+        return;
+    std::array<std::optional<double>, 3> predicted;
+    tk::TextBox* boxes[] = {&txtLabPrezD, &txtLabPrezH, &txtLabPrezT};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const std::string& text = boxes[i]->Text();
+        if (blank(text))
+            continue; // nothing predicted
+        if (!tk::IsNumeric(text) || !std::isfinite(tk::Val(text))) {
+            refuse(*boxes[i], notANumber);
+            return;
+        }
+        predicted[i] = tk::Val(text);
+    }
+    const auto solved = physics::solve(*pending_);
+    pending_.reset();
+    cmdLabArunca.setEnabled(false);
+    if (solved)
+        launch(*solved, predicted);
+}
+
+void frmLab::repeat(const physics::Launch& l) {
+    const tk::Locale& locale = platform_.locale();
+    txtLabViteza.setText(tk::GeneralNumber(l.v0, locale));
+    txtLabUnghi.setText(tk::GeneralNumber(l.angle, locale));
+    txtLabInaltime.setText(tk::GeneralNumber(l.h0, locale));
+    txtLabGrav.setText(tk::GeneralNumber(l.g, locale));
+    optLabMediu(static_cast<tk::Integer>(l.medium)).click();
+    txtLabK.setText(tk::GeneralNumber(l.k, locale));
+    txtLabMasa.setText(tk::GeneralNumber(l.mass, locale));
+    txtLabDiametru.setText(tk::GeneralNumber(l.diameter, locale));
+    txtLabCd.setText(tk::GeneralNumber(l.cd, locale));
+    pending_.reset();
+    cmdLabArunca.setEnabled(false);
+    if (const auto solved = physics::solve(l))
+        launch(*solved, {});
+}
+
+void frmLab::launch(const physics::Trajectory& flight,
+                    const std::array<std::optional<double>, 3>& predicted) {
+    tmrLab.setEnabled(false);
+    LabThrow th;
+    th.flight = flight;
+    th.predicted = predicted;
+    th.colour = palette[throws_ % std::size(palette)];
+    ++throws_;
+    if (flight.launch.medium != physics::Medium::Vacuum) {
+        physics::Launch vacuum = flight.launch;
+        vacuum.medium = physics::Medium::Vacuum;
+        if (auto solved = physics::solve(vacuum))
+            th.vacuum = *solved;
+    }
+    current_ = std::move(th);
+
+    // The scale that holds the whole throw, its vacuum ghost and the target.
+    double across = flight.D, up = flight.H;
+    if (current_->vacuum) {
+        across = std::max(across, current_->vacuum->D);
+        up = std::max(up, current_->vacuum->H);
+    }
+    if (chkLabTinta.Value() == 1) {
+        const double centre = tk::Val(txtLabTintaD.Text()), width = tk::Val(txtLabTintaL.Text());
+        if (centre != targetCentre_ || width != targetWidth_) {
+            targetThrows_ = 0; // a target moved is a new one
+            firstHit_ = 0;
+        }
+        targetCentre_ = centre;
+        targetWidth_ = width;
+        across = std::max(across, centre + width / 2);
+        if (firstHit_ == 0)
+            ++targetThrows_;
+    }
+    fitScale(lab::roundScale(std::max(across / squaresAcross, up / squaresUp)));
+    placeTarget();
+
+    const double h0 = flight.launch.h0;
+    shpLabPlatforma.setVisible(false);
+    if (h0 > 0) {
+        shpLabPlatforma.setTop(py(h0));
+        shpLabPlatforma.setHeight(std::max<tk::Single>(1, groundY - py(h0)));
+        shpLabPlatforma.setVisible(true);
+    }
+    const physics::State apex = flight.at(flight.apexTime);
+    shpLabVarf.Move(px(apex.x) - 5.5F, py(apex.y) - 5.5F);
+    shpLabVarf.setVisible(true);
+
+    showResults(flight);
+    for (const auto& [index, label] : lblLabPrez)
+        label->setCaption("");
+    lblLabTintaRez.setCaption("");
+
+    double fastest = std::max(flight.launch.v0, flight.V);
+    if (current_->vacuum)
+        fastest = std::max(fastest, current_->vacuum->V);
+    vectorScale_ = arrowPixels / fastest;
+    accelerationScale_ = accelerationPixels / flight.launch.g;
+    drawGhost();
+
+    shpLabUrma(0).setFillColor(current_->colour);
+    shpLabBila.setFillColor(current_->colour);
+    shpLabBila.setVisible(true);
+    elapsed_ = 0;
+    nextDot_ = 0;
+    setPaused(false);
+    cmdLabPauza.setEnabled(true);
+    if (recorder_)
+        recorder_->labLaunched(*current_);
+    tmrLab.setEnabled(true);
+    advance(0);
+}
+
+void frmLab::tmrLab_Timer() {
+    advance(tickStep_);
+}
+
+void frmLab::advance(std::int64_t micros) {
+    if (!current_)
+        return;
+    const physics::Trajectory& flight = current_->flight;
+    const double T = flight.T;
+    elapsed_ += micros;
+    const bool down = static_cast<double>(elapsed_) >= T * 1e6;
+    // Every 0.1 s of flight up to the landing leaves a dot where the model puts the body.
+    while (static_cast<double>(nextDot_) <= std::min(static_cast<double>(elapsed_), T * 1e6)) {
+        if (shpLabUrma.Count() >= shpLabUrma.MaxCount)
+            break; // a full trail leaves no more dots
+        const physics::State s = flight.at(static_cast<double>(nextDot_) * 1e-6);
+        const bool big = nextDot_ % 1000000 == 0;
+        tk::Shape& dot = shpLabUrma.Load(shpLabUrma.Count());
+        dots_.push_back({s.x, s.y, big});
+        placeDot(dot, s.x, s.y, big);
+        if (recorder_)
+            recorder_->labStep(s);
+        nextDot_ += dotMicros;
+    }
+    if (static_cast<double>(nextDot_) <= T * 1e6 && shpLabUrma.Count() >= shpLabUrma.MaxCount)
+        nextDot_ = static_cast<std::int64_t>(T * 1e6) + 1;
+    showAt(down ? T : static_cast<double>(elapsed_) * 1e-6);
+    if (down)
+        land();
+}
+
+void frmLab::showAt(double t) {
+    const physics::State s = current_->flight.at(t);
+    shpLabBila.Move(px(s.x) - 6, py(s.y) - 6);
+    const tk::Locale& locale = platform_.locale();
+    const double values[] = {s.t, s.x, s.y, s.vx, s.vy, std::hypot(s.vx, s.vy)};
+    static const char* const names[] = {"t = ", "x = ", "y = ", "vx = ", "vy = ", "v = "};
+    static const char* const units[] = {" s", " m", " m", " m/s", " m/s", " m/s"};
+    for (tk::Integer i = 0; i < 6; ++i)
+        lblLabLive(i).setCaption(names[i] + lab::fixed(values[i], 3, locale) + units[i]);
+    drawVectors(s);
+}
+
+void frmLab::land() {
+    tmrLab.setEnabled(false);
+    setPaused(false);
+    cmdLabPauza.setEnabled(false);
+    const physics::Trajectory& flight = current_->flight;
+    if (chkLabTinta.Value() == 1) {
+        const tk::Locale& locale = platform_.locale();
+        const int count = lab::stars(flight.D, targetCentre_, targetWidth_);
+        if (count > 0) {
+            if (firstHit_ == 0)
+                firstHit_ = targetThrows_;
+            lblLabTintaRez.setCaption("Lovit! " + std::string(static_cast<std::size_t>(count), '*') +
+                                      "\nPrima lovitura la aruncarea " + std::to_string(firstHit_));
+        } else {
+            const double off = flight.D - targetCentre_;
+            lblLabTintaRez.setCaption("Pe langa: cu " + lab::fixed(std::fabs(off), 3, locale) +
+                                      " m prea " + (off > 0 ? "departe" : "aproape"));
+        }
+    }
+    showPredictions();
+    if (recorder_)
+        recorder_->labLanded(*current_);
+}
+
+void frmLab::showPredictions() {
+    const physics::Trajectory& r = current_->flight;
+    const double results[] = {r.D, r.H, r.T};
+    const tk::Locale& locale = platform_.locale();
+    for (std::size_t i = 0; i < 3; ++i) {
+        const auto& predicted = current_->predicted[i];
+        std::string text;
+        if (predicted) {
+            text = "rezultat " + lab::fixed(results[i], 3, locale);
+            if (const auto error = lab::errorPercent(*predicted, results[i]))
+                text += ", " + std::string(*error > 0 ? "+" : "") + lab::fixed(*error, 1, locale) +
+                        " %";
+        }
+        lblLabPrez(static_cast<tk::Integer>(i)).setCaption(text);
+    }
+}
+
+void frmLab::showResults(const physics::Trajectory& r) {
+    const tk::Locale& locale = platform_.locale();
+    auto results = [&](const physics::Trajectory& t, const std::string& prefix) {
+        return std::array<std::string, 4>{prefix + "T = " + lab::fixed(t.T, 3, locale) + " s",
+                                          prefix + "D = " + lab::fixed(t.D, 3, locale) + " m",
+                                          prefix + "H = " + lab::fixed(t.H, 3, locale) + " m",
+                                          prefix + "V = " + lab::fixed(t.V, 3, locale) + " m/s"};
+    };
+    const auto shown = results(r, "");
+    lblLabT.setCaption(shown[0]);
+    lblLabD.setCaption(shown[1]);
+    lblLabH.setCaption(shown[2]);
+    lblLabV.setCaption(shown[3]);
+    lblLabImpact.setCaption("unghi la impact = " + lab::fixed(r.impactAngle, 2, locale) + "\xC2\xB0");
+    const bool air = current_->vacuum.has_value();
+    const auto vacuum = air ? results(*current_->vacuum, "in vid: ") : std::array<std::string, 4>{};
+    for (tk::Integer i = 0; i < 4; ++i) {
+        lblLabVid(i).setCaption(vacuum[static_cast<std::size_t>(i)]);
+        lblLabVid(i).setVisible(air);
+    }
+}
+
+void frmLab::fitScale(double scale) {
+    if (scale == scale_)
+        return;
+    scale_ = scale;
+    const tk::Locale& locale = platform_.locale();
+    for (const auto& [k, label] : lblLabAxaX)
+        label->setCaption(tk::GeneralNumber(k * scale, locale));
+    for (const auto& [j, label] : lblLabAxaY)
+        label->setCaption(tk::GeneralNumber(j * scale, locale));
+    lblLabScara.setCaption("x si y in metri; un patrat = " + tk::GeneralNumber(scale, locale) +
+                           " m");
+    // Earlier trails keep their places in metres.
+    for (const auto& [index, dot] : shpLabUrma)
+        if (index > 0 && static_cast<std::size_t>(index) <= dots_.size()) {
+            const DotPlace& place = dots_[static_cast<std::size_t>(index - 1)];
+            placeDot(*dot, place.x, place.y, place.big);
+        }
+}
+
+void frmLab::placeDot(tk::Shape& dot, double x, double y, bool big) {
+    const tk::Single size = big ? 8 : 5;
+    const tk::Single left = px(x) - size / 2, top = py(y) - size / 2;
+    // Outside the plot (an earlier throw beyond a smaller scale) a dot is not drawn.
+    const bool inside = left >= 8 && left + size <= 648 && top >= 8 && top + size <= 448;
+    if (dot.Width() != size) {
+        dot.setWidth(size);
+        dot.setHeight(size);
+    }
+    dot.Move(left, top);
+    dot.setVisible(inside);
+}
+
+void frmLab::drawGhost() {
+    const bool shown = current_ && current_->vacuum && chkLabFantoma.Value() == 1;
+    if (!shown) {
+        for (const auto& [index, segment] : linLabFantoma)
+            segment->setVisible(false);
+        return;
+    }
+    const physics::Trajectory& vacuum = *current_->vacuum;
+    const auto count = static_cast<double>(linLabFantoma.Count());
+    for (const auto& [index, segment] : linLabFantoma) {
+        const physics::State a = vacuum.at(vacuum.T * index / count);
+        const physics::State b = vacuum.at(vacuum.T * (index + 1) / count);
+        segment->setPoints(px(a.x), py(a.y), px(b.x), py(b.y));
+        segment->setVisible(true);
+    }
+}
+
+void frmLab::drawVectors(const physics::State& s) {
+    const bool shown = chkLabVectori.Value() == 1 && current_;
+    const bool air = current_ && current_->flight.launch.medium != physics::Medium::Vacuum;
+    if (!shown) {
+        for (const auto& [index, stroke] : linLabVector)
+            stroke->setVisible(false);
+        return;
+    }
+    const double x = px(s.x), y = py(s.y);
+    drawArrow(0, x, y, s.vx * vectorScale_, s.vy * vectorScale_);
+    drawArrow(1, x, y, s.vx * vectorScale_, 0);
+    drawArrow(2, x, y, 0, s.vy * vectorScale_);
+    if (air)
+        drawArrow(3, x, y, s.ax * accelerationScale_, s.ay * accelerationScale_);
+    else
+        drawArrow(3, x, y, 0, 0);
+}
+
+void frmLab::drawArrow(int arrow, double x, double y, double dx, double dy) {
+    tk::Line& shaft = linLabVector(static_cast<tk::Integer>(3 * arrow));
+    tk::Line& left = linLabVector(static_cast<tk::Integer>(3 * arrow + 1));
+    tk::Line& right = linLabVector(static_cast<tk::Integer>(3 * arrow + 2));
+    const double length = std::hypot(dx, dy);
+    if (!(length >= 2)) {
+        for (tk::Line* line : {&shaft, &left, &right})
+            line->setVisible(false);
+        return;
+    }
+    // Screen y grows downwards.
+    const double ex = x + dx, ey = y - dy, ux = dx / length, uy = -dy / length;
+    const double head = std::min(7.0, length / 2), c = std::cos(0.45), s = std::sin(0.45);
+    auto f = [](double v) { return static_cast<tk::Single>(v); };
+    shaft.setPoints(f(x), f(y), f(ex), f(ey));
+    left.setPoints(f(ex), f(ey), f(ex - head * (ux * c - uy * s)), f(ey - head * (uy * c + ux * s)));
+    right.setPoints(f(ex), f(ey), f(ex - head * (ux * c + uy * s)), f(ey - head * (uy * c - ux * s)));
+    for (tk::Line* line : {&shaft, &left, &right})
+        line->setVisible(true);
+}
+
+void frmLab::placeTarget() {
+    if (chkLabTinta.Value() != 1 || !(targetWidth_ > 0)) {
+        shpLabTinta.setVisible(false);
+        return;
+    }
+    const tk::Single left = std::max<tk::Single>(8, px(targetCentre_ - targetWidth_ / 2));
+    const tk::Single right = std::min<tk::Single>(648, px(targetCentre_ + targetWidth_ / 2));
+    shpLabTinta.setLeft(left);
+    shpLabTinta.setWidth(std::max<tk::Single>(2, right - left));
+    shpLabTinta.setVisible(right > left);
+}
+
+void frmLab::setPaused(bool paused) {
+    paused_ = paused;
+    cmdLabPauza.setCaption(paused ? "Reia" : "Pauza");
+    cmdLabPas.setEnabled(paused);
+}
+
+void frmLab::cmdLabPauza_Click() {
+    if (!current_ || !cmdLabPauza.Enabled())
+        return;
+    const bool pause = !paused_;
+    setPaused(pause);
+    tmrLab.setEnabled(!pause);
+}
+
+void frmLab::cmdLabPas_Click() {
+    if (paused_)
+        advance(dotMicros);
+}
+
+void frmLab::cmdLabSterge_Click() {
+    const auto last = static_cast<tk::Integer>(shpLabUrma.Count() - 1);
+    for (tk::Integer i = 1; i <= last; ++i)
+        shpLabUrma.Unload(i);
+    dots_.clear();
+}
+
+void frmLab::cmdLabGrav_Click(tk::Integer index) {
+    txtLabGrav.setText(tk::GeneralNumber(gravities[static_cast<std::size_t>(index)],
+                                         platform_.locale()));
+}
+
+void frmLab::optLabMediu_Click(tk::Integer index) {
+    txtLabK.setEnabled(index == 1);
+    for (const auto& [i, option] : optLabCorp)
+        option->setEnabled(index == 2);
+    for (tk::TextBox* box : {&txtLabMasa, &txtLabDiametru, &txtLabCd})
+        box->setEnabled(index == 2);
+}
+
+void frmLab::optLabCorp_Click(tk::Integer index) {
+    const Body& body = bodies[static_cast<std::size_t>(index)];
+    const tk::Locale& locale = platform_.locale();
+    txtLabMasa.setText(tk::GeneralNumber(body.mass, locale));
+    txtLabDiametru.setText(tk::GeneralNumber(body.diameter, locale));
+    txtLabCd.setText(tk::GeneralNumber(body.cd, locale));
+}
+
+void frmLab::optLabRitm_Click(tk::Integer index) {
+    tickStep_ = index == 0 ? tickMicros : tickMicros / 4;
+}
+
+void frmLab::chkLabVectori_Click() {
+    if (current_)
+        drawVectors(current_->flight.at(std::min(static_cast<double>(elapsed_) * 1e-6,
+                                                 current_->flight.T)));
+}
+
+void frmLab::chkLabFantoma_Click() {
+    drawGhost();
+}
+
+void frmLab::chkLabTinta_Click() {
+    if (chkLabTinta.Value() == 1) {
+        targetCentre_ = tk::Val(txtLabTintaD.Text());
+        targetWidth_ = tk::Val(txtLabTintaL.Text());
+        if (!std::isfinite(targetCentre_) || !std::isfinite(targetWidth_) || targetCentre_ < 0)
+            targetWidth_ = 0; // drawn once Start accepts it
+        targetThrows_ = 0;
+        firstHit_ = 0;
+    }
+    lblLabTintaRez.setCaption("");
+    placeTarget();
+}
+
+} // namespace lopena

@@ -1,0 +1,223 @@
+#pragma once
+
+#include "laboratory/LabThrow.h"
+#include "physics/Trajectory.h"
+#include "toolkit/Control.h"
+#include "toolkit/ControlArray.h"
+#include "toolkit/Form.h"
+#include "toolkit/Timer.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tk {
+class Platform;
+}
+
+namespace lopena {
+
+// The Laborator: any launch of the chapter (height, angle down to -90 degrees, gravity of any
+// body, vacuum or air), its results from the physics model, a scene fitted to the whole throw,
+// the vectors, the vacuum ghost, slow motion, a target and predictions.
+class frmLab : public tk::Form {
+public:
+    explicit frmLab(tk::Platform& platform);
+
+    // The scene, drawn in this order: grid, ghost, platform, target, ground, trails, apex, ball,
+    // vectors, border.
+    tk::ControlArray<tk::Line> linLabGrid{"linLabGrid"};
+    tk::ControlArray<tk::Line> linLabFantoma{"linLabFantoma"};
+    tk::Shape shpLabPlatforma{"shpLabPlatforma", tk::ShapeCodes::Rectangle};
+    tk::Shape shpLabTinta{"shpLabTinta", tk::ShapeCodes::Rectangle};
+    tk::Line linLabSol{"linLabSol", 8, 416, 648, 416};
+    tk::ControlArray<tk::Shape> shpLabUrma{"shpLabUrma"};
+    tk::Shape shpLabVarf{"shpLabVarf", tk::ShapeCodes::Square};
+    tk::Shape shpLabBila{"shpLabBila", tk::ShapeCodes::Circle};
+    // Arrow i (v, vx, vy, a) is lines 3i (shaft) and 3i + 1, 3i + 2 (head).
+    tk::ControlArray<tk::Line> linLabVector{"linLabVector"};
+    tk::Shape shpLabCadru{"shpLabCadru", tk::ShapeCodes::Rectangle};
+
+    // Numbers of the axes, metres: x under the ground, y left of the launch point.
+    tk::ControlArray<tk::Label> lblLabAxaX{"lblLabAxaX"};
+    tk::ControlArray<tk::Label> lblLabAxaY{"lblLabAxaY"};
+    tk::Label lblLabScara{"lblLabScara", ""};
+
+    tk::Frame fraLabDate{"fraLabDate", "Aruncarea"};
+    tk::Label lblLabViteza{"lblLabViteza", "Viteza (m/s)"};
+    tk::TextBox txtLabViteza{"txtLabViteza", "20"};
+    tk::Label lblLabUnghi{"lblLabUnghi", "Unghi (grade)"};
+    tk::TextBox txtLabUnghi{"txtLabUnghi", "45"};
+    tk::Label lblLabInaltime{"lblLabInaltime", "Inaltime (m)"};
+    tk::TextBox txtLabInaltime{"txtLabInaltime", "0"};
+    tk::Label lblLabGrav{"lblLabGrav", "g (m/s2)"};
+    tk::TextBox txtLabGrav{"txtLabGrav", "9.81"};
+    // Ready gravities: Pamant, Luna, Marte, Jupiter.
+    tk::ControlArray<tk::CommandButton> cmdLabGrav{"cmdLabGrav"};
+
+    tk::Frame fraLabMediu{"fraLabMediu", "Mediu"};
+    tk::ControlArray<tk::OptionButton> optLabMediu{"optLabMediu"};
+    tk::Label lblLabK{"lblLabK", "k (1/s)"};
+    tk::TextBox txtLabK{"txtLabK", "0.1"};
+    tk::Frame fraLabCorp{"fraLabCorp", "Corp"};
+    tk::ControlArray<tk::OptionButton> optLabCorp{"optLabCorp"};
+    tk::Label lblLabMasa{"lblLabMasa", "m (kg)"};
+    tk::TextBox txtLabMasa{"txtLabMasa", ""};
+    tk::Label lblLabDiametru{"lblLabDiametru", "d (m)"};
+    tk::TextBox txtLabDiametru{"txtLabDiametru", ""};
+    tk::Label lblLabCd{"lblLabCd", "Cd"};
+    tk::TextBox txtLabCd{"txtLabCd", ""};
+
+    tk::Frame fraLabAfisare{"fraLabAfisare", "Afisare"};
+    tk::CheckBox chkLabVectori{"chkLabVectori", "Vectori", 0};
+    tk::CheckBox chkLabFantoma{"chkLabFantoma", "Fantoma (vid)", 0};
+    tk::CheckBox chkLabPrezice{"chkLabPrezice", "Prezice", 0};
+    // The speed of showing: 1 s of flight in 1 s, or in 4 s.
+    tk::ControlArray<tk::OptionButton> optLabRitm{"optLabRitm"};
+
+    tk::CommandButton cmdLabStart{"cmdLabStart", "Start"};
+    tk::CommandButton cmdLabPauza{"cmdLabPauza", "Pauza"};
+    tk::CommandButton cmdLabPas{"cmdLabPas", "Pas"};
+    tk::CommandButton cmdLabSterge{"cmdLabSterge", "Sterge"};
+
+    tk::Frame fraLabPrezice{"fraLabPrezice", "Predictie"};
+    tk::Label lblLabPrezD{"lblLabPrezD", "D (m)"};
+    tk::TextBox txtLabPrezD{"txtLabPrezD", ""};
+    tk::Label lblLabPrezH{"lblLabPrezH", "H (m)"};
+    tk::TextBox txtLabPrezH{"txtLabPrezH", ""};
+    tk::Label lblLabPrezT{"lblLabPrezT", "T (s)"};
+    tk::TextBox txtLabPrezT{"txtLabPrezT", ""};
+    tk::CommandButton cmdLabArunca{"cmdLabArunca", "Arunca"};
+    // Beside each prediction, at the landing: the result and the difference in per cent.
+    tk::ControlArray<tk::Label> lblLabPrez{"lblLabPrez"};
+
+    tk::Frame fraLabRezultate{"fraLabRezultate", "Rezultate"};
+    tk::Label lblLabT{"lblLabT", "T ="};
+    tk::Label lblLabD{"lblLabD", "D ="};
+    tk::Label lblLabH{"lblLabH", "H ="};
+    tk::Label lblLabV{"lblLabV", "V ="};
+    tk::Label lblLabImpact{"lblLabImpact", "unghi la impact ="};
+    // The same throw in vacuum, shown with air: T, D, H, V.
+    tk::ControlArray<tk::Label> lblLabVid{"lblLabVid"};
+
+    tk::Frame fraLabZbor{"fraLabZbor", "In zbor"};
+    // t, x, y, vx, vy, v as the ball flies.
+    tk::ControlArray<tk::Label> lblLabLive{"lblLabLive"};
+
+    tk::Frame fraLabTinta{"fraLabTinta", "Tinta"};
+    tk::CheckBox chkLabTinta{"chkLabTinta", "Tinta", 0};
+    tk::Label lblLabTintaD{"lblLabTintaD", "la (m)"};
+    tk::TextBox txtLabTintaD{"txtLabTintaD", "30"};
+    tk::Label lblLabTintaL{"lblLabTintaL", "latime (m)"};
+    tk::TextBox txtLabTintaL{"txtLabTintaL", "6"};
+    tk::Label lblLabTintaRez{"lblLabTintaRez", ""};
+
+    // The animation, every 100 ms, as the main window's.
+    tk::Timer tmrLab{"tmrLab", 100, false};
+
+    void Form_Load();
+    // Checks the inputs; with "Prezice" asks for the prediction first, else throws.
+    void cmdLabStart_Click();
+    // Throws with the predictions written (none, some or all).
+    void cmdLabArunca_Click();
+    void tmrLab_Timer();
+    void cmdLabPauza_Click();
+    // While paused: one step of 0.1 s of flight.
+    void cmdLabPas_Click();
+    // Removes every trail.
+    void cmdLabSterge_Click();
+    void cmdLabGrav_Click(tk::Integer index);
+    void optLabMediu_Click(tk::Integer index);
+    // Writes the body's mass, diameter and drag coefficient into their boxes.
+    void optLabCorp_Click(tk::Integer index);
+    void optLabRitm_Click(tk::Integer index);
+    void chkLabVectori_Click();
+    void chkLabFantoma_Click();
+    void chkLabTinta_Click();
+
+    // The pixels of a grid square, and the squares the plot holds across and up.
+    static constexpr int squarePixels = 40;
+    static constexpr int squaresAcross = 14;
+    static constexpr int squaresUp = 9;
+    // The launch point (x = 0, y = 0 on the ground) on the form, pixels.
+    static constexpr tk::Single originX = 64;
+    static constexpr tk::Single groundY = 416;
+    // Flight time per tick at 1x, microseconds; a dot every 0.1 s of flight, larger every second.
+    static constexpr std::int64_t tickMicros = 100000;
+    static constexpr std::int64_t dotMicros = 100000;
+
+    struct Body {
+        const char* name;
+        double mass, diameter, cd; // kg, m, no unit
+    };
+    static const std::array<Body, 5> bodies;
+    static const std::array<double, 4> gravities; // Pamant, Luna, Marte, Jupiter, m/s^2
+
+    // The metres per grid square of the scene now.
+    double scale() const { return scale_; }
+    // The throw flying or last flown.
+    const LabThrow* current() const { return current_ ? &*current_ : nullptr; }
+    bool flying() const { return tmrLab.Enabled() || paused_; }
+    // Throws since the target was placed, and the one that first hit it (0 before a hit).
+    int targetThrows() const { return targetThrows_; }
+    int firstHit() const { return firstHit_; }
+
+    // The launch as the boxes hold it, or the refusal of the first box that cannot be used.
+    physics::Result<physics::Launch> readLaunch();
+
+    void setRecorder(LabRecorder* recorder) { recorder_ = recorder; }
+    // Writes a launch of the history into the boxes and throws it (no prediction asked).
+    void repeat(const physics::Launch& launch);
+
+private:
+    void buildScene();
+    void buildControls();
+    void wireEvents();
+    void launch(const physics::Trajectory& flight,
+                const std::array<std::optional<double>, 3>& predicted);
+    // Advances the flight shown by `micros` of flight time; lands at T.
+    void advance(std::int64_t micros);
+    void showAt(double t);
+    void land();
+    void fitScale(double needed);
+    void placeDot(tk::Shape& dot, double x, double y, bool big);
+    void drawGhost();
+    void drawVectors(const physics::State& s);
+    void drawArrow(int arrow, double x, double y, double dx, double dy);
+    void placeTarget();
+    void showResults(const physics::Trajectory& r);
+    void showPredictions();
+    void refuse(tk::TextBox& box, const std::string& why);
+    tk::TextBox* boxOf(physics::Field field);
+    tk::Single px(double x) const;
+    tk::Single py(double y) const;
+    void setPaused(bool paused);
+
+    tk::Platform& platform_;
+    LabRecorder* recorder_ = nullptr;
+    std::optional<LabThrow> current_;
+    std::optional<physics::Launch> pending_; // accepted, waiting for the prediction
+    // The trail dots' places, m, by dot index - 1: redrawn when the scale changes.
+    struct DotPlace {
+        double x, y;
+        bool big;
+    };
+    std::vector<DotPlace> dots_;
+    double scale_ = 0;
+    std::int64_t elapsed_ = 0;  // flight time shown, microseconds
+    std::int64_t nextDot_ = 0;  // the flight time of the next dot, microseconds
+    std::int64_t tickStep_ = tickMicros;
+    double vectorScale_ = 1;    // pixels per m/s
+    double accelerationScale_ = 1; // pixels per m/s^2
+    double targetCentre_ = 0, targetWidth_ = 0; // m
+    int throws_ = 0;
+    int targetThrows_ = 0;
+    int firstHit_ = 0;
+    bool paused_ = false;
+    bool loadedOnce_ = false;
+};
+
+} // namespace lopena

@@ -1,0 +1,234 @@
+#include "laboratory/frmLab.h"
+
+namespace lopena {
+
+namespace {
+constexpr tk::Colour gridColour = tk::rgb(215, 215, 215);
+constexpr tk::Colour ghostColour = tk::rgb(165, 165, 165);
+constexpr tk::Colour groundColour = tk::rgb(96, 72, 40);
+} // namespace
+
+// Mass, diameter and drag coefficient of each ball; the README names the sources.
+const std::array<frmLab::Body, 5> frmLab::bodies = {{
+    {"Tenis", 0.057, 0.067, 0.55},
+    {"Fotbal", 0.43, 0.22, 0.25},
+    {"Ping-pong", 0.0027, 0.04, 0.47},
+    {"Baschet", 0.6, 0.24, 0.47},
+    {"Greutate", 7.26, 0.12, 0.47},
+}};
+
+const std::array<double, 4> frmLab::gravities = {9.81, 1.62, 3.71, 24.79};
+
+frmLab::frmLab(tk::Platform& platform)
+    : tk::Form("frmLab", "Laborator - aruncarea corpurilor", 900, 604), platform_(platform) {
+    buildScene();
+    buildControls();
+    addTimer(tmrLab);
+    wireEvents();
+}
+
+void frmLab::buildScene() {
+    const tk::Single right = originX + squaresAcross * squarePixels;
+    const tk::Single top = groundY - squaresUp * squarePixels;
+    for (int k = 0; k <= squaresAcross; ++k) {
+        const auto x = static_cast<tk::Single>(originX + k * squarePixels);
+        linLabGrid.add(static_cast<tk::Integer>(k), x, top, x, groundY).BorderColor = gridColour;
+    }
+    for (int j = 1; j <= squaresUp; ++j) {
+        const auto y = static_cast<tk::Single>(groundY - j * squarePixels);
+        linLabGrid.add(static_cast<tk::Integer>(squaresAcross + j), originX, y, right, y)
+            .BorderColor = gridColour;
+    }
+    for (tk::Integer i = 0; i < 48; ++i) {
+        tk::Line& segment = linLabFantoma.add(i, 0.0F, 0.0F, 0.0F, 0.0F);
+        segment.BorderColor = ghostColour;
+        segment.BorderWidth = 2;
+        segment.quietHide();
+    }
+    shpLabPlatforma.place(originX - 16, groundY, 16, 0);
+    shpLabPlatforma.setFillStyle(0);
+    shpLabPlatforma.setFillColor(tk::rgb(170, 150, 120));
+    shpLabPlatforma.quietHide();
+    shpLabTinta.place(0, groundY - 6, 0, 6);
+    shpLabTinta.setFillStyle(0);
+    shpLabTinta.setFillColor(tk::rgb(220, 40, 40));
+    shpLabTinta.quietHide();
+    linLabSol.BorderColor = groundColour;
+    linLabSol.BorderWidth = 2;
+    tk::Shape& pattern = shpLabUrma.add(0, tk::ShapeCodes::Circle);
+    pattern.setFillStyle(0);
+    pattern.quietHide();
+    shpLabVarf.place(0, 0, 11, 11);
+    shpLabVarf.quietHide();
+    shpLabBila.place(originX - 6, groundY - 6, 12, 12);
+    shpLabBila.setFillStyle(0);
+    shpLabBila.quietHide();
+    for (tk::Integer i = 0; i < 12; ++i) {
+        tk::Line& stroke = linLabVector.add(i, 0.0F, 0.0F, 0.0F, 0.0F);
+        stroke.BorderWidth = 2;
+        stroke.quietHide();
+    }
+    shpLabCadru.place(8, 8, 640, 440);
+
+    addScene(&linLabGrid);
+    addScene(&linLabFantoma);
+    addScene(&shpLabPlatforma);
+    addScene(&shpLabTinta);
+    addScene(&linLabSol);
+    addScene(&shpLabUrma);
+    addScene(&shpLabVarf);
+    addScene(&shpLabBila);
+    addScene(&linLabVector);
+    addScene(&shpLabCadru);
+}
+
+void frmLab::buildControls() {
+    struct Placement {
+        tk::Control& control;
+        tk::Control* container;
+        float left, top, width, height;
+        const char* description;
+    };
+    int tab = 0;
+    auto put = [&](const Placement& p) {
+        p.control.place(p.left, p.top, p.width, p.height);
+        p.control.setTabIndex(tab++);
+        if (*p.description)
+            describe(p.control, p.description);
+        add(p.control, p.container);
+    };
+
+    for (int k = 0; k <= squaresAcross; ++k) {
+        tk::Label& number = lblLabAxaX.add(static_cast<tk::Integer>(k), "");
+        number.Centred = true;
+        put({number, nullptr, originX + k * squarePixels - 20.0F, groundY + 5, 40, 13, ""});
+    }
+    for (int j = 1; j <= squaresUp; ++j) {
+        tk::Label& number = lblLabAxaY.add(static_cast<tk::Integer>(j), "");
+        number.Centred = true;
+        put({number, nullptr, 12, groundY - j * squarePixels - 6.0F, 48, 13, ""});
+    }
+    put({lblLabScara, nullptr, 16, 16, 400, 13, ""});
+
+    const Placement data[] = {
+        {fraLabDate, nullptr, 656, 4, 236, 146, "Datele aruncarii"},
+        {lblLabViteza, &fraLabDate, 8, 19, 90, 13, ""},
+        {txtLabViteza, &fraLabDate, 100, 16, 70, 19, "Viteza de lansare, m/s"},
+        {lblLabUnghi, &fraLabDate, 8, 43, 90, 13, ""},
+        {txtLabUnghi, &fraLabDate, 100, 40, 70, 19, "Unghiul de lansare, grade, de la -90 la 90"},
+        {lblLabInaltime, &fraLabDate, 8, 67, 90, 13, ""},
+        {txtLabInaltime, &fraLabDate, 100, 64, 70, 19, "Inaltimea de lansare, m"},
+        {lblLabGrav, &fraLabDate, 8, 91, 90, 13, ""},
+        {txtLabGrav, &fraLabDate, 100, 88, 70, 19, "Acceleratia gravitationala, m/s patrat"},
+    };
+    for (const Placement& p : data)
+        put(p);
+    static const char* const places[] = {"Pamant", "Luna", "Marte", "Jupiter"};
+    for (tk::Integer i = 0; i < 4; ++i) {
+        tk::CommandButton& button = cmdLabGrav.add(i, places[i]);
+        put({button, &fraLabDate, 8.0F + 55 * i, 114, 53, 23, "Acceleratia gravitationala de aici"});
+    }
+
+    put({fraLabMediu, nullptr, 656, 154, 236, 196, "Mediul in care zboara corpul"});
+    static const char* const media[] = {"Vid", "Aer (liniar)", "Aer (patratic)"};
+    static const float mediumTops[] = {16, 36, 56};
+    for (tk::Integer i = 0; i < 3; ++i) {
+        tk::OptionButton& option = optLabMediu.add(i, media[i], i == 0);
+        put({option, &fraLabMediu, 8, mediumTops[i], 104, 17, "Mediul"});
+    }
+    put({lblLabK, &fraLabMediu, 112, 39, 40, 13, ""});
+    put({txtLabK, &fraLabMediu, 156, 36, 64, 19, "Coeficientul rezistentei liniare k, pe secunda"});
+    put({fraLabCorp, &fraLabMediu, 8, 78, 220, 112, "Corpul aruncat in aer"});
+    for (tk::Integer i = 0; i < 5; ++i) {
+        tk::OptionButton& option = optLabCorp.add(i, bodies[static_cast<std::size_t>(i)].name, i == 0);
+        put({option, &fraLabCorp, 8.0F + 106 * (i % 2), 16.0F + 20 * (i / 2), 104, 17, "Corpul"});
+    }
+    const Placement body[] = {
+        {lblLabMasa, &fraLabCorp, 8, 76, 64, 13, ""},
+        {txtLabMasa, &fraLabCorp, 8, 88, 64, 19, "Masa corpului, kg"},
+        {lblLabDiametru, &fraLabCorp, 78, 76, 64, 13, ""},
+        {txtLabDiametru, &fraLabCorp, 78, 88, 64, 19, "Diametrul corpului, m"},
+        {lblLabCd, &fraLabCorp, 148, 76, 64, 13, ""},
+        {txtLabCd, &fraLabCorp, 148, 88, 64, 19, "Coeficientul de rezistenta Cd"},
+        {fraLabAfisare, nullptr, 656, 354, 236, 64, "Afisare"},
+        {chkLabVectori, &fraLabAfisare, 8, 16, 70, 17, "Sagetile vitezei si ale acceleratiei"},
+        {chkLabFantoma, &fraLabAfisare, 96, 16, 120, 17, "Traiectoria in vid, cu aer"},
+        {chkLabPrezice, &fraLabAfisare, 8, 38, 70, 17, "Cere o predictie inainte de aruncare"},
+    };
+    for (const Placement& p : body)
+        put(p);
+    static const char* const rhythms[] = {"1x", "0.25x"};
+    for (tk::Integer i = 0; i < 2; ++i) {
+        tk::OptionButton& option = optLabRitm.add(i, rhythms[i], i == 0);
+        put({option, &fraLabAfisare, 96.0F + 56 * i, 38, 54, 17,
+             i == 0 ? "Timpul real" : "Cu incetinitorul, de patru ori"});
+    }
+
+    const Placement rest[] = {
+        {cmdLabStart, nullptr, 656, 424, 56, 25, "Calculeaza si arunca"},
+        {cmdLabPauza, nullptr, 716, 424, 56, 25, "Opreste sau reia zborul"},
+        {cmdLabPas, nullptr, 776, 424, 56, 25, "Un pas, cu zborul oprit"},
+        {cmdLabSterge, nullptr, 836, 424, 56, 25, "Sterge traiectoriile"},
+        {fraLabPrezice, nullptr, 656, 456, 236, 144, "Predictia inainte de aruncare"},
+        {lblLabPrezD, &fraLabPrezice, 8, 19, 36, 13, ""},
+        {txtLabPrezD, &fraLabPrezice, 46, 16, 54, 19, "Distanta prezisa, m"},
+        {lblLabPrezH, &fraLabPrezice, 8, 43, 36, 13, ""},
+        {txtLabPrezH, &fraLabPrezice, 46, 40, 54, 19, "Inaltimea maxima prezisa, m"},
+        {lblLabPrezT, &fraLabPrezice, 8, 67, 36, 13, ""},
+        {txtLabPrezT, &fraLabPrezice, 46, 64, 54, 19, "Timpul de zbor prezis, s"},
+        {cmdLabArunca, &fraLabPrezice, 8, 96, 92, 25, "Arunca cu aceasta predictie"},
+    };
+    for (const Placement& p : rest)
+        put(p);
+    for (tk::Integer i = 0; i < 3; ++i) {
+        tk::Label& compared = lblLabPrez.add(i, "");
+        put({compared, &fraLabPrezice, 106, 19.0F + 24 * i, 126, 13, ""});
+    }
+
+    const Placement results[] = {
+        {fraLabRezultate, nullptr, 8, 452, 300, 148, "Rezultate"},
+        {lblLabT, &fraLabRezultate, 8, 20, 140, 13, ""},
+        {lblLabD, &fraLabRezultate, 8, 38, 140, 13, ""},
+        {lblLabH, &fraLabRezultate, 8, 56, 140, 13, ""},
+        {lblLabV, &fraLabRezultate, 8, 74, 140, 13, ""},
+        {lblLabImpact, &fraLabRezultate, 8, 92, 140, 13, ""},
+    };
+    for (const Placement& p : results)
+        put(p);
+    for (tk::Integer i = 0; i < 4; ++i) {
+        tk::Label& vacuum = lblLabVid.add(i, "");
+        vacuum.quietHide();
+        put({vacuum, &fraLabRezultate, 152, 20.0F + 18 * i, 144, 13, ""});
+    }
+    put({fraLabZbor, nullptr, 316, 452, 160, 148, "In zbor"});
+    static const char* const live[] = {"t", "x", "y", "vx", "vy", "v"};
+    for (tk::Integer i = 0; i < 6; ++i) {
+        tk::Label& value = lblLabLive.add(i, std::string(live[i]) + " =");
+        put({value, &fraLabZbor, 8, 20.0F + 18 * i, 146, 13, ""});
+        markLive(value);
+    }
+    const Placement target[] = {
+        {fraLabTinta, nullptr, 484, 452, 164, 148, "Tinta"},
+        {chkLabTinta, &fraLabTinta, 8, 16, 100, 17, "Arata tinta"},
+        {lblLabTintaD, &fraLabTinta, 8, 42, 70, 13, ""},
+        {txtLabTintaD, &fraLabTinta, 80, 40, 70, 19, "Distanta pana la mijlocul tintei, m"},
+        {lblLabTintaL, &fraLabTinta, 8, 66, 70, 13, ""},
+        {txtLabTintaL, &fraLabTinta, 80, 64, 70, 19, "Latimea tintei, m"},
+        {lblLabTintaRez, &fraLabTinta, 8, 90, 148, 52, ""},
+    };
+    for (const Placement& p : target)
+        put(p);
+    lblLabTintaRez.WordWrap = true;
+    cmdLabStart.Default = true;
+    fraLabPrezice.quietHide();
+    for (tk::Control* c : {static_cast<tk::Control*>(&cmdLabPauza), static_cast<tk::Control*>(&cmdLabPas),
+                           static_cast<tk::Control*>(&cmdLabArunca)})
+        c->setEnabled(false);
+
+    tk::OptionButton::makeGroup({&optLabMediu(0), &optLabMediu(1), &optLabMediu(2)});
+    tk::OptionButton::makeGroup(
+        {&optLabCorp(0), &optLabCorp(1), &optLabCorp(2), &optLabCorp(3), &optLabCorp(4)});
+    tk::OptionButton::makeGroup({&optLabRitm(0), &optLabRitm(1)});
+}
+
+} // namespace lopena

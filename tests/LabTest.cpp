@@ -1,0 +1,289 @@
+#include "laboratory/LabMath.h"
+#include "notebook/HistoryTable.h"
+#include "notebook/StepTable.h"
+#include "notebook/WorkedSolution.h"
+#include "physics/LaunchSolution.h"
+#include "support/WindowFixture.h"
+
+namespace lopena::testing {
+namespace {
+
+// The Laborator opened from the main window's menu, in a Romanian locale, on the virtual clock.
+class LabTest : public ::testing::Test {
+protected:
+    LabTest() : platform(tk::Locale::romanian()), w(platform) {
+        w.Load(platform.clock);
+        w.mnulab.click();
+    }
+    frmLab& lab() { return *w.labWindow; }
+    void set(const std::string& speed, const std::string& angle, const std::string& height,
+             const std::string& gravity = "9,81") {
+        lab().txtLabViteza.setText(speed);
+        lab().txtLabUnghi.setText(angle);
+        lab().txtLabInaltime.setText(height);
+        lab().txtLabGrav.setText(gravity);
+    }
+    // Milliseconds of showing until the landing, in ticks; -1 beyond `limitMs`.
+    int flyMs(int limitMs = 60000) {
+        for (int ms = 50; ms <= limitMs; ms += 50) {
+            platform.clock.advance(50);
+            if (!lab().flying())
+                return ms;
+        }
+        return -1;
+    }
+    std::vector<std::string> results() {
+        return {lab().lblLabT.Caption(), lab().lblLabD.Caption(), lab().lblLabH.Caption(),
+                lab().lblLabV.Caption(), lab().lblLabImpact.Caption()};
+    }
+    HeadlessPlatform platform;
+    frmmain w;
+};
+
+struct LabCase : Row {
+    const char *speed, *angle, *height, *gravity;
+    std::vector<std::string> results;
+    double scale; // m per square
+    int landingMs; // at 1x, 100 ms ticks
+};
+
+class LabThrows : public LabTest, public ::testing::WithParamInterface<LabCase> {};
+
+// Hand-computed from the textbook formulas: T = (vy + sqrt(vy^2 + 2 g h0)) / g, D = vx T.
+TEST_P(LabThrows, ShowTheModelsResultsAtOnceFitTheSceneAndLandOnTime) {
+    const LabCase& c = GetParam();
+    set(c.speed, c.angle, c.height, c.gravity);
+    lab().cmdLabStart.click();
+    EXPECT_EQ(results(), c.results);
+    EXPECT_EQ(lab().scale(), c.scale);
+    EXPECT_EQ(flyMs(), c.landingMs);
+    EXPECT_EQ(lab().lblLabLive(0).Caption(), "t = " + c.results[0].substr(4));
+    EXPECT_EQ(lab().lblLabLive(2).Caption(), "y = 0,000 m");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    , LabThrows,
+    ::testing::Values(
+        LabCase{{"Implicit"}, "20", "45", "0", "9,81",
+              {"T = 2,883 s", "D = 40,775 m", "H = 10,194 m", "V = 20,000 m/s",
+               "unghi la impact = 45,00\xC2\xB0"}, 5, 2900},
+        LabCase{{"OrizontalDe20m"}, "10", "0", "20", "9,81",
+              {"T = 2,019 s", "D = 20,193 m", "H = 20,000 m", "V = 22,190 m/s",
+               "unghi la impact = 63,21\xC2\xB0"}, 5, 2100},
+        LabCase{{"InJosDePeStanca"}, "15", "-30", "30", "9.81",
+              {"T = 1,824 s", "D = 23,695 m", "H = 30,000 m", "V = 28,524 m/s",
+               "unghi la impact = 62,91\xC2\xB0"}, 5, 1900},
+        LabCase{{"PeLuna"}, "20", "45", "0", "1,62",
+              {"T = 17,459 s", "D = 246,914 m", "H = 61,728 m", "V = 20,000 m/s",
+               "unghi la impact = 45,00\xC2\xB0"}, 20, 17500},
+        LabCase{{"Vertical"}, "20", "90", "0", "9,81",
+              {"T = 4,077 s", "D = 0,000 m", "H = 20,387 m", "V = 20,000 m/s",
+               "unghi la impact = 90,00\xC2\xB0"}, 5, 4100}),
+    rowName);
+
+TEST_F(LabTest, DotsEveryTenthOfASecondWhereTheModelPutsThemLargerEverySecondRedrawnAtANewScale) {
+    lab().cmdLabStart.click();
+    flyMs();
+    ASSERT_EQ(lab().shpLabUrma.Count(), 30); // t = 0, 0.1, ... 2.8, and the pattern
+    const tk::Shape& second = lab().shpLabUrma(11); // t = 1 s: x = 14.142, y = 9.237
+    EXPECT_NEAR(second.Left(), 173.137, 1e-3);
+    EXPECT_NEAR(second.Top(), 338.103, 1e-3);
+    EXPECT_EQ(second.Width(), 8);
+    EXPECT_EQ(lab().shpLabUrma(12).Width(), 5);
+    EXPECT_EQ(lab().lblLabAxaX(14).Caption(), "70");
+
+    set("40", "45", "0"); // D = 163 m: 20 m a square
+    lab().cmdLabStart.click();
+    EXPECT_EQ(lab().scale(), 20);
+    EXPECT_EQ(lab().lblLabAxaX(1).Caption(), "20");
+    EXPECT_NEAR(second.Left(), 88.284, 1e-3);
+    EXPECT_NE(lab().shpLabUrma(0).FillColor(), second.FillColor());
+    lab().cmdLabSterge.click();
+    EXPECT_EQ(lab().shpLabUrma.Count(), 1);
+}
+
+struct Refused : Row {
+    int medium;
+    tk::TextBox frmLab::*box;
+    const char* text;
+    const char* reasonStart;
+};
+
+class LabRefusals : public LabTest, public ::testing::WithParamInterface<Refused> {};
+
+TEST_P(LabRefusals, SelectTheBoxGiveTheReasonAndChangeNothing) {
+    const Refused& c = GetParam();
+    lab().chkLabTinta.setValue(1);
+    lab().cmdLabStart.click();
+    flyMs();
+    const auto before = results();
+    const auto dots = lab().shpLabUrma.Count();
+    lab().optLabMediu(static_cast<tk::Integer>(c.medium)).click();
+    (lab().*c.box).setText(c.text);
+    lab().cmdLabStart.click();
+    ASSERT_EQ(platform.refusals.size(), 1u);
+    EXPECT_EQ(platform.refusals[0].box, &(lab().*c.box));
+    EXPECT_EQ(platform.refusals[0].explanation.rfind(c.reasonStart, 0), 0u)
+        << platform.refusals[0].explanation;
+    EXPECT_EQ(results(), before);
+    EXPECT_FALSE(lab().flying());
+    EXPECT_EQ(lab().shpLabUrma.Count(), dots);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    , LabRefusals,
+    ::testing::Values(Refused{{"VitezaText"}, 0, &frmLab::txtLabViteza, "abc", "Scrieti un numar"},
+                      Refused{{"Unghi95"}, 0, &frmLab::txtLabUnghi, "95", "Unghiul"},
+                      Refused{{"InJosDePeSol"}, 0, &frmLab::txtLabUnghi, "-30", "Aruncat sub"},
+                      Refused{{"InaltimeNegativa"}, 0, &frmLab::txtLabInaltime, "-1", "Inaltimea"},
+                      Refused{{"GravitatieZero"}, 0, &frmLab::txtLabGrav, "0", "Acceleratia"},
+                      Refused{{"KZero"}, 1, &frmLab::txtLabK, "0", "Coeficientul"},
+                      Refused{{"MasaGoala"}, 2, &frmLab::txtLabMasa, "", "Scrieti un numar"},
+                      Refused{{"CdMare"}, 2, &frmLab::txtLabCd, "11", "Coeficientul"},
+                      Refused{{"TintaFaraLatime"}, 0, &frmLab::txtLabTintaL, "0", "Tinta"}),
+    rowName);
+
+TEST_F(LabTest, PredictionWaitsForArruncaThenComparesEachPredictedResult) {
+    lab().chkLabPrezice.setValue(1);
+    EXPECT_TRUE(lab().fraLabPrezice.Visible());
+    lab().cmdLabStart.click();
+    EXPECT_FALSE(lab().flying());
+    lab().txtLabPrezD.setText("40");
+    lab().txtLabPrezT.setText("3");
+    lab().cmdLabArunca.click();
+    EXPECT_TRUE(lab().flying());
+    flyMs();
+    EXPECT_EQ(lab().lblLabPrez(0).Caption(), "rezultat 40,775, -1,9 %");
+    EXPECT_EQ(lab().lblLabPrez(1).Caption(), "");
+    EXPECT_EQ(lab().lblLabPrez(2).Caption(), "rezultat 2,883, +4,1 %");
+    ASSERT_TRUE(lab().current()->predicted[0]);
+    EXPECT_FALSE(lab().current()->predicted[1]);
+    // Nothing predicted still throws.
+    lab().txtLabPrezD.setText("");
+    lab().txtLabPrezT.setText(" ");
+    lab().cmdLabStart.click();
+    lab().cmdLabArunca.click();
+    EXPECT_TRUE(lab().flying());
+}
+
+TEST_F(LabTest, TargetCountsTheThrowsToTheFirstHitWithStarsByNearness) {
+    lab().chkLabTinta.setValue(1); // 30 m wide 6 by default: moved to 40 m
+    lab().txtLabTintaD.setText("40");
+    set("20", "30", "0"); // D = 35.312 m
+    lab().cmdLabStart.click();
+    flyMs();
+    EXPECT_EQ(lab().lblLabTintaRez.Caption(), "Pe langa: cu 4,688 m prea aproape");
+    set("20", "45", "0"); // D = 40.775 m, 0.775 from the centre: within a sixth of 6 m
+    lab().cmdLabStart.click();
+    flyMs();
+    EXPECT_EQ(lab().lblLabTintaRez.Caption(), "Lovit! ***\nPrima lovitura la aruncarea 2");
+    EXPECT_TRUE(lab().shpLabTinta.Visible());
+}
+
+TEST_F(LabTest, PauseStepAndSlowMotionLeaveTheResultsAsTheyAre) {
+    lab().optLabRitm(1).click();
+    lab().cmdLabStart.click();
+    platform.clock.advance(400); // 0.1 s of flight at 0.25x
+    lab().cmdLabPauza.click();
+    EXPECT_EQ(lab().cmdLabPauza.Caption(), "Reia");
+    platform.clock.advance(5000);
+    EXPECT_EQ(lab().lblLabLive(0).Caption(), "t = 0,100 s");
+    lab().cmdLabPas.click();
+    EXPECT_EQ(lab().lblLabLive(0).Caption(), "t = 0,200 s");
+    EXPECT_EQ(lab().shpLabUrma.Count(), 4);
+    lab().cmdLabPauza.click();
+    EXPECT_EQ(flyMs(), 10800); // the 2.683 s left, four times slower, in ticks of 0.025 s
+    EXPECT_EQ(lab().shpLabUrma.Count(), 30);
+}
+
+TEST_F(LabTest, AirShowsTheVacuumBesideTheGhostAndTheAcceleration) {
+    lab().optLabMediu(2).click(); // a tennis ball
+    lab().chkLabFantoma.setValue(1);
+    lab().chkLabVectori.setValue(1);
+    lab().cmdLabStart.click();
+    EXPECT_EQ(lab().lblLabVid(1).Caption(), "in vid: D = 40,775 m");
+    EXPECT_TRUE(lab().lblLabVid(1).Visible());
+    EXPECT_TRUE(lab().linLabFantoma(47).Visible());
+    EXPECT_TRUE(lab().linLabVector(9).Visible()); // the drag makes an acceleration arrow
+    const double D = lab().current()->flight.D;
+    EXPECT_LT(D, 40.775);
+    EXPECT_EQ(lab().lblLabD.Caption(), "D = " + lab::fixed(D, 3, tk::Locale::romanian()) + " m");
+    // vx shrinks in air: its arrow shortens as the ball flies.
+    const float before = lab().linLabVector(3).X2 - lab().linLabVector(3).X1;
+    flyMs();
+    EXPECT_LT(lab().linLabVector(3).X2 - lab().linLabVector(3).X1, before);
+    lab().optLabMediu(0).click();
+    lab().cmdLabStart.click();
+    EXPECT_FALSE(lab().lblLabVid(1).Visible());
+    EXPECT_FALSE(lab().linLabFantoma(0).Visible());
+    EXPECT_FALSE(lab().linLabVector(9).Visible());
+}
+
+TEST_F(LabTest, OneLaboratorAtATimeAndReadyValuesFillTheBoxes) {
+    w.mnulab.click();
+    EXPECT_EQ(platform.raised, 1);
+    lab().cmdLabGrav(3).click();
+    EXPECT_EQ(lab().txtLabGrav.Text(), "24,79");
+    lab().optLabCorp(4).click(); // no body in vacuum
+    EXPECT_EQ(lab().txtLabMasa.Text(), "0,057");
+    lab().optLabMediu(2).click();
+    lab().optLabCorp(4).click();
+    EXPECT_EQ(lab().txtLabMasa.Text(), "7,26");
+}
+
+// A tennis ball in air beside a main-window flight: each throw keeps its own steps; the lab's
+// table has the acceleration, its history row the height, medium and the prediction's error.
+TEST_F(LabTest, TheNotebookKeepsTheLaboratorsThrowsBesideTheMainWindows) {
+    w.cmdFire.click();
+    lab().optLabMediu(2).click();
+    lab().chkLabPrezice.setValue(1);
+    lab().cmdLabStart.click();
+    lab().txtLabPrezD.setText("30");
+    lab().cmdLabArunca.click();
+    flyMs();
+    platform.clock.advance(5000); // the main window lands too
+    const Throw& main = w.notebook.history()[0];
+    const Throw& air = w.notebook.history()[1];
+    EXPECT_EQ(main.log.size(), 30u); // 7.21 s in steps of 0.25 s, as alone
+    EXPECT_EQ(StepTable::columns(main), 7);
+    ASSERT_TRUE(air.lab);
+    EXPECT_EQ(air.log.size(), static_cast<std::size_t>(air.T / 0.1) + 1);
+    const tk::Locale ro = tk::Locale::romanian();
+    const std::string csv = StepTable::csv(air, ro);
+    EXPECT_EQ(csv.substr(0, csv.find("\r\n")),
+              "n;t (s);x (m);y (m);vx (m/s);vy (m/s);v (m/s);ax (m/s2);ay (m/s2)");
+    // At the launch: ax = -c v vx, ay = -g - c v vy, c = rho Cd (pi d^2 / 4) / (2 m) = 0.020837.
+    EXPECT_EQ(StepTable::cell(air, 0, 7, ro), "-5,894");
+    EXPECT_EQ(StepTable::cell(air, 0, 8, ro), "-15,704");
+    EXPECT_EQ(StepTable::cell(air, air.log.size(), 0, ro), "aterizare (calculat)");
+    const std::string history = HistoryTable::csv(w.notebook.history(), ro);
+    const auto error = lab::fixed(*lab::errorPercent(30, air.D), 1, ro);
+    EXPECT_NE(history.find(";;;;;\r\n"), std::string::npos); // the main window's row
+    EXPECT_NE(history.find(";0;Aer (patratic);" + error + ";;\r\n"), std::string::npos) << history;
+    EXPECT_EQ(solutionHtml(air, ro), physics::solutionHtml(air.lab->flight, ro));
+
+    w.notebook.repeat(1);
+    ASSERT_EQ(w.notebook.history().size(), 3u);
+    EXPECT_EQ(w.notebook.history()[2].lab->flight.D, air.D);
+    EXPECT_TRUE(lab().flying());
+}
+
+struct Scale {
+    double needed, scale;
+};
+
+TEST(LabMath, RoundScalesStarsAndErrors) {
+    for (const Scale& s : {Scale{2.912, 5}, Scale{1, 1}, Scale{1.0000001, 2}, Scale{0.011, 0.02},
+                           Scale{1234, 2000}, Scale{5, 5}, Scale{0, 1}, Scale{7e-7, 1e-6}})
+        EXPECT_DOUBLE_EQ(lab::roundScale(s.needed), s.scale) << s.needed;
+    // A target 6 m wide at 40 m: within 1, 2 and 3 m of the centre.
+    const int expected[] = {3, 3, 2, 2, 1, 1, 0, 0};
+    const double landings[] = {40, 41, 41.5, 38, 42.9, 37, 43.1, 36.9};
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(lab::stars(landings[i], 40, 6), expected[i]) << landings[i];
+    EXPECT_FALSE(lab::errorPercent(1, 0));
+    EXPECT_EQ(lab::fixed(-0.0001, 3, tk::Locale::romanian()), "0,000");
+}
+
+} // namespace
+} // namespace lopena::testing

@@ -1,0 +1,94 @@
+// The Laborator in headless Chromium on Playwright's clock: the same numbers as the desktop's for
+// the same throws (tests/LabTest.cpp), a window beside the main one or over it, and usable while
+// the main window flies or shows About.
+//   node tests/web/lab.test.mjs build/web/lopena.html
+import assert from 'node:assert/strict';
+import { browser, url, test, run } from './harness.mjs';
+
+async function open(width = 2000, height = 700) {
+  const context = await browser.newContext({ viewport: { width, height }, locale: 'en-US', timezoneId: 'UTC' });
+  const page = await context.newPage();
+  await page.clock.install({ time: Date.UTC(2026, 11, 7, 22, 30, 0) });
+  await page.clock.pauseAt(Date.UTC(2026, 11, 7, 22, 31, 0));
+  await page.goto(url);
+  await page.waitForSelector('#cmdFire');
+  await page.clock.runFor(1000);
+  await page.keyboard.press('Control+Y');
+  await page.waitForSelector('#frmLab');
+  return page;
+}
+const text = (page, id) => page.locator(`#${id}`).textContent();
+const results = (page) => Promise.all(['lblLabT', 'lblLabD', 'lblLabH', 'lblLabV', 'lblLabImpact'].map((id) => text(page, id)));
+async function throwIt(page, boxes, { fly = true } = {}) {
+  for (const [id, value] of Object.entries(boxes)) await page.fill(`#${id}`, value);
+  await page.click('#cmdLabStart');
+  if (fly) await page.clock.runFor(20000);
+}
+
+test('Ctrl+Y opens it beside the main window, once; the default and a horizontal throw from 20 m as on the desktop', async () => {
+  const page = await open();
+  const [main, lab] = await page.evaluate(() => ['frmmain', 'frmLab'].map((id) => document.getElementById(id).getBoundingClientRect().toJSON()));
+  assert.ok(lab.left >= main.right, `${lab.left} beside ${main.right}`);
+  await page.keyboard.press('Control+Y');
+  assert.equal(await page.locator('#frmLab').count(), 1);
+  await throwIt(page, {}, { fly: false });
+  assert.deepEqual(await results(page), ['T = 2.883 s', 'D = 40.775 m', 'H = 10.194 m', 'V = 20.000 m/s', 'unghi la impact = 45.00\u00b0']);
+  await page.clock.runFor(2850);
+  assert.ok(await page.locator('#cmdLabPauza').isEnabled(), 'still flying at 2.85 s');
+  await page.clock.runFor(100);
+  assert.equal(await text(page, 'lblLabLive_0'), 't = 2.883 s');
+  assert.equal(await text(page, 'lblLabAxaX_14'), '70');
+  await throwIt(page, { txtLabViteza: '10', txtLabUnghi: '0', txtLabInaltime: '20' });
+  assert.deepEqual(await results(page), ['T = 2.019 s', 'D = 20.193 m', 'H = 20.000 m', 'V = 22.190 m/s', 'unghi la impact = 63.21\u00b0']);
+  await throwIt(page, { txtLabViteza: '15', txtLabUnghi: '-30', txtLabInaltime: '30' });
+  assert.equal(await text(page, 'lblLabD'), 'D = 23.695 m');
+});
+
+test('a refused box is selected with its reason beside it; a tennis ball in air with its vacuum beside it', async () => {
+  const page = await open();
+  await throwIt(page, { txtLabUnghi: '95' }, { fly: false });
+  assert.match(await text(page, 'txtLabUnghi_tip'), /^Unghiul de lansare trebuie/);
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'txtLabUnghi');
+  assert.equal(await text(page, 'lblLabT'), 'T =');
+  await page.click('#optLabMediu_2');
+  await page.click('#chkLabFantoma');
+  await throwIt(page, { txtLabUnghi: '45' });
+  assert.equal(await text(page, 'lblLabVid_1'), 'in vid: D = 40.775 m');
+  assert.ok(await page.locator('#lblLabVid_1').isVisible());
+  assert.notEqual(await text(page, 'lblLabD'), 'D = 40.775 m');
+});
+
+test('a prediction with its errors, then a hit on the target counted from the first throw', async () => {
+  const page = await open();
+  await page.click('#chkLabPrezice');
+  await throwIt(page, {}, { fly: false });
+  await page.fill('#txtLabPrezD', '40');
+  await page.fill('#txtLabPrezT', '3');
+  await page.click('#cmdLabArunca');
+  await page.clock.runFor(3000);
+  assert.deepEqual(await Promise.all([0, 1, 2].map((i) => text(page, `lblLabPrez_${i}`))),
+    ['rezultat 40.775, -1.9 %', '', 'rezultat 2.883, +4.1 %']);
+  await page.click('#chkLabPrezice');
+  await page.click('#chkLabTinta');
+  await throwIt(page, { txtLabTintaD: '40', txtLabUnghi: '30' });
+  assert.equal(await text(page, 'lblLabTintaRez'), 'Pe langa: cu 4.688 m prea aproape');
+  await throwIt(page, { txtLabUnghi: '45' });
+  assert.equal(await text(page, 'lblLabTintaRez'), 'Lovit! ***\nPrima lovitura la aruncarea 2');
+});
+
+test('on a narrow page it covers the main window and its close button leads back; usable while About is open', async () => {
+  const page = await open(1100, 560);
+  const lab = await page.evaluate(() => document.getElementById('frmLab').getBoundingClientRect().toJSON());
+  assert.ok(lab.left < 1100 && lab.right <= 1101, JSON.stringify(lab));
+  await page.click('#frmLab_close');
+  assert.equal(await page.locator('#frmLab').count(), 0);
+  await page.click('#cmdFire');
+  assert.ok(await page.locator('#Command1').isEnabled());
+  await page.keyboard.press('Control+Y');
+  await page.evaluate(() => document.getElementById('mnuabout').click());
+  await page.waitForSelector('#frmAbout');
+  await page.click('#cmdLabStart');
+  assert.equal(await text(page, 'lblLabT'), 'T = 2.883 s');
+});
+
+await run();

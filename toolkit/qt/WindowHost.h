@@ -1,0 +1,39 @@
+#pragma once
+
+#include "toolkit/Form.h"
+
+#include <QWidget>
+
+#include <memory>
+
+namespace tkqt {
+
+class FormView;
+class QtPlatform;
+
+// A second top-level window around a form, beside its owner's and not modal: fixed client
+// area, icon, Enter presses the focused button or else the default one. Closing it unloads the
+// form; it is deleted on close, and closing the main window closes it.
+class WindowHost : public QWidget, public tk::FormObserver {
+    Q_OBJECT
+
+public:
+    WindowHost(tk::Form& form, QtPlatform& platform, QWidget* owner);
+    ~WindowHost() override;
+
+    FormView& view() const { return *view_; }
+    void formUnloaded() override { close(); }
+    // Beside the owner's window, on the right when the screen has room, else over it.
+    void placeBeside(QWidget* owner);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    tk::Form& form_;
+    QtPlatform& platform_;
+    std::unique_ptr<FormView> view_;
+};
+
+} // namespace tkqt
