@@ -139,7 +139,7 @@ void WebPlatform::showWindow(tk::Form& form, tk::Form&) {
     form.Load(scheduler_);
     if (form.loaded())
         windows_.push_back(std::make_unique<WebView>(
-            form, *this, WebView::Options{form.liveControls(), {}, false, true}));
+            form, *this, WebView::Options{form.liveControls(), false, true}));
 }
 
 void WebPlatform::closeWindow(tk::Form& form) {
