@@ -47,12 +47,21 @@ WebSurface::Drawn WebSurface::drawnAt(const PixelRect& place) {
 }
 
 WebSurface::WebSurface(tk::Form& form, int formId) : form_(form), formId_(formId) {
+    // Where the items stand now is where the first frame draws them: their first change must
+    // clear that place, whatever starts it.
+    auto record = [&](const tk::Control& c, ArrayRecord* array) {
+        if (c.Visible())
+            drawnRecord(c, array) = drawnAt(extent(c));
+    };
     tk::forEachSceneItem(
-        form_, [](const auto&) {},
+        form_, [&](const auto& item) { record(item, nullptr); },
         [&](const auto& array) {
             using A = std::decay_t<decltype(array)>;
+            ArrayRecord& rec = arrays_[array.name()];
             if constexpr (std::is_same_v<A, tk::ControlArray<tk::Shape>>)
-                arrays_[array.name()].shapes = &array;
+                rec.shapes = &array;
+            for (const auto& [index, element] : array)
+                record(*element, &rec);
         });
     repaintAll();
 }

@@ -60,17 +60,21 @@ std::string domName(const tk::Control& control) {
     return name;
 }
 
-bool takesFocus(const tk::Control& control) {
+bool isFocusKind(const tk::Control& control) {
     switch (control.kind()) {
     case tk::Kind::TextBox:
     case tk::Kind::CommandButton:
     case tk::Kind::HScrollBar:
     case tk::Kind::CheckBox:
     case tk::Kind::OptionButton:
-        return control.TabIndex() >= 0;
+        return true;
     default:
         return false;
     }
+}
+
+bool takesFocus(const tk::Control& control) {
+    return isFocusKind(control) && control.TabIndex() >= 0;
 }
 
 int flagsOf(const tk::Control& c) {
@@ -112,16 +116,15 @@ WebView::WebView(tk::Form& form, WebPlatform& platform, Options options)
       surface_(form, id_) {
     js_open_form(id_, form.name().c_str(), form.Caption().c_str(), form.clientWidth(),
                  form.clientHeight(), options_.main ? 1 : 0);
-    // Positions in the keyboard order: the controls that take the focus, by tab index.
-    std::vector<tk::Control*> ordered;
-    for (tk::Control* c : form.controls())
-        if (takesFocus(*c))
-            ordered.push_back(c);
+    // Every control's place in the tab order (from 1), the page's order of elements: the keys
+    // go through the controls as on the desktop. -1: a control Tab does not reach.
+    std::vector<tk::Control*> ordered(form.controls().begin(), form.controls().end());
     std::stable_sort(ordered.begin(), ordered.end(),
                      [](auto* a, auto* b) { return a->TabIndex() < b->TabIndex(); });
     for (tk::Control* c : form.controls()) {
         const auto at = std::find(ordered.begin(), ordered.end(), c);
-        addControl(*c, at == ordered.end() ? -1 : static_cast<int>(at - ordered.begin()) + 1);
+        const bool skipped = isFocusKind(*c) && !takesFocus(*c);
+        addControl(*c, skipped ? -1 : static_cast<int>(at - ordered.begin()) + 1);
     }
     watchScene(this);
     for (tk::MenuItem* top : form.menuBar())
