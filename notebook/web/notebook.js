@@ -85,7 +85,7 @@ function makePanel(M, separator) {
       node.title = fields[7];
       node.classList.toggle('marked', fields[7] !== '');
       node.classList.toggle('closing', fields[8] === '1');
-      fit(fields.slice(0, 7), fields[8] === '1' ? 'italic' : fields[7] !== '' ? 'bold' : '');
+      fit(fields.slice(0, 7), `${fields[8] === '1' ? 'italic' : ''} ${fields[7] !== '' ? 'bold' : ''}`);
       mark(node, i);
     }
     function mark(node, i) {
