@@ -28,21 +28,24 @@ std::string Form::toolTipOf(const Control&) const {
     return {};
 }
 
+bool takesKeys(Kind kind) {
+    switch (kind) {
+    case Kind::TextBox:
+    case Kind::CommandButton:
+    case Kind::HScrollBar:
+    case Kind::CheckBox:
+    case Kind::OptionButton:
+        return true;
+    default:
+        return false;
+    }
+}
+
 std::vector<Control*> Form::tabOrder() const {
     std::vector<Control*> ordered;
     for (Control* c : controls_)
-        switch (c->kind()) {
-        case Kind::TextBox:
-        case Kind::CommandButton:
-        case Kind::HScrollBar:
-        case Kind::CheckBox:
-        case Kind::OptionButton:
-            if (c->TabIndex() >= 0)
-                ordered.push_back(c);
-            break;
-        default:
-            break;
-        }
+        if (takesKeys(c->kind()) && c->TabIndex() >= 0)
+            ordered.push_back(c);
     std::stable_sort(ordered.begin(), ordered.end(),
                      [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); });
     return ordered;

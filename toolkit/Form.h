@@ -28,6 +28,10 @@ public:
     virtual void formUnloaded() = 0;
 };
 
+// Whether a control of this kind can take the keyboard: a box, a button, a scroll bar, a check or
+// option box.
+bool takesKeys(Kind kind);
+
 // A window of the program: its controls, menus, timers and drawing surface.
 class Form {
 public:

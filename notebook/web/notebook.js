@@ -8,6 +8,8 @@ const SPARE_ROWS = 8; // rendered beyond each edge of the visible rows
 const GATHER_MS = 250; // steps reach the table and the graph at most this often
 const MIN_BESIDE = 420; // the least width of the panel beside the window, px
 const MIN_BELOW = 260; // the least height of the panel below it, px
+const MIN_NARROW = 200; // the least width of the panel beside the window when below is no room, px
+const TITLE_HEIGHT = 26; // the panel's title bar with its close button, px
 const CSV = ['Exporta CSV', 'Fisiere CSV (*.csv)', '*.csv'];
 
 const h = (tag, props = {}, ...children) => {
@@ -30,36 +32,60 @@ function makePanel(M, separator) {
   const button = (textContent, onclick, id) => h('button', { type: 'button', textContent, onclick, id });
   const bar = (...items) => h('div', { className: 'nb-buttons' }, ...items);
 
-  async function save(title, description, pattern, proposed, make) {
+  const tell = (title, text) => M.tk.message(title, text, 'OK');
+  async function save(title, description, pattern, proposed, make, unmade) {
     const name = await M.tk.askSave(title, description, pattern, 'Numele fisierului:', proposed, 'Salveaza', 'Anuleaza');
     if (name === null) return;
-    const failure = await M.tk.writeFile(name, await make());
+    let made;
+    try { made = await make(); } catch { await tell(title, unmade); return; }
+    const failure = await M.tk.writeFile(name, made);
     if (failure !== null) {
       await M.tk.message(title, `Fisierul nu a putut fi salvat:\n${name}\n\nMotiv: ${failure}\n\n` +
         'Fisierul existent, daca exista, a ramas neschimbat.', 'OK');
     }
   }
 
-  // The step table: a virtualised list, rows appended as they come, only those in sight built.
+  // The step table: a virtualised grid, rows appended as they come, only those in sight built.
+  // Its columns fit the widest text seen in them; what does not fit scrolls sideways, header too.
   const table = (() => {
-    const head = h('div', { className: 'nb-row nb-head' },
-      ...['n', 't (s)', 'x (m)', 'y (m)', 'vx (m/s)', 'vy (m/s)', 'v (m/s)'].map((t) => h('span', { textContent: t })));
+    const cell = (textContent, role) => { const c = h('span', { textContent }); c.setAttribute('role', role); return c; };
+    const titles = ['n', 't (s)', 'x (m)', 'y (m)', 'vx (m/s)', 'vy (m/s)', 'v (m/s)'];
+    const head = h('div', { className: 'nb-row nb-head' }, ...titles.map((t) => cell(t, 'columnheader')));
     const spacer = h('div', { className: 'nb-spacer' });
     const view = h('div', { className: 'nb-rows', id: 'stepTable', tabIndex: 0 }, head, spacer);
     view.setAttribute('aria-label', 'Tabelul pasilor aruncarii curente');
     view.setAttribute('role', 'grid');
     view.setAttribute('aria-multiselectable', 'true');
+    view.setAttribute('aria-colcount', titles.length);
     head.setAttribute('role', 'row');
+    head.setAttribute('aria-rowindex', 1);
     const shown = new Map(); // row index -> element
     const selected = new Set();
     let rows = 0, highest = -1, anchor = -1, cursor = -1, following = true;
+    // The columns' widths in px, grown to each text measured in its row's font (6 px padding each side).
+    const ruler = h('canvas').getContext('2d');
+    let widths = [], font = '';
+    function fit(texts, style) {
+      if (!font) {
+        if (!view.isConnected) return;
+        font = getComputedStyle(view).font;
+      }
+      ruler.font = `${style} ${font}`;
+      let wider = false;
+      texts.forEach((t, c) => {
+        const w = Math.ceil(ruler.measureText(t).width) + 12;
+        if (!(widths[c] >= w)) { widths[c] = w; wider = true; }
+      });
+      if (wider) view.style.setProperty('--nb-columns', widths.map((w) => `${w}px`).join(' '));
+    }
 
     function fill(node, i) {
       const fields = str(M._lopena_nb_row(i)).split('\t');
-      node.replaceChildren(...fields.slice(0, 7).map((t) => h('span', { textContent: t })));
+      node.replaceChildren(...fields.slice(0, 7).map((t) => cell(t, 'gridcell')));
       node.title = fields[7];
       node.classList.toggle('marked', fields[7] !== '');
       node.classList.toggle('closing', fields[8] === '1');
+      fit(fields.slice(0, 7), `${fields[8] === '1' ? 'italic' : ''} ${fields[7] !== '' ? 'bold' : ''}`);
       mark(node, i);
     }
     function mark(node, i) {
@@ -106,6 +132,9 @@ function makePanel(M, separator) {
     function reset() {
       for (const node of shown.values()) node.remove();
       shown.clear();
+      widths = [];
+      font = '';
+      fit(titles, '');
       selected.clear();
       rows = 0;
       highest = -1;
@@ -159,7 +188,12 @@ function makePanel(M, separator) {
       M.HEAP32.set(chosen, p >> 2);
       try { return str(M._lopena_nb_text(0, p, chosen.length)); } finally { M._free(p); }
     }
-    const copyRows = () => { const t = copied(); if (t) navigator.clipboard.writeText(t); };
+    // A refused clipboard (no permission, no focus, none at all) is told, not left unseen.
+    const copyRows = () => {
+      const t = copied();
+      if (t) Promise.resolve().then(() => navigator.clipboard.writeText(t)).catch(() => tell('Copiaza',
+        'Randurile alese nu au putut fi copiate: browserul nu a permis scrierea in clipboard.'));
+    };
     view.addEventListener('keydown', (e) => {
       if ((e.ctrlKey || e.metaKey) && !e.altKey && e.code === 'KeyC') { e.preventDefault(); copyRows(); return; }
       const page = Math.max(1, Math.floor(height / ROW_HEIGHT) - 1);
@@ -170,7 +204,7 @@ function makePanel(M, separator) {
       moveTo(cursor < 0 && e.key.startsWith('Arrow') ? 0 : to, e.shiftKey);
     });
     const copy = button('Copiaza', copyRows, 'copySteps');
-    const exportSteps = button('Exporta CSV...', () => save(...CSV, 'zbor.csv', () => bytes(1)), 'exportSteps');
+    const exportSteps = button('Exporta CSV...', () => save(...CSV, 'zbor.csv', () => bytes(1), ''), 'exportSteps');
     const pane = h('div', { className: 'nb-pane' }, view, bar(copy, h('span', { className: 'nb-gap' }), exportSteps));
     const show = settle;
     const restore = () => { view.scrollTop = top; };
@@ -217,7 +251,7 @@ function makePanel(M, separator) {
       repeat.disabled = false;
     });
     body.addEventListener('dblclick', (e) => { const tr = e.target.closest('tr'); if (tr) M._lopena_nb_repeat(Number(tr.dataset.row)); });
-    const exportHistory = button('Exporta CSV...', () => save(...CSV, 'istoric.csv', () => bytes(2)), 'exportHistory');
+    const exportHistory = button('Exporta CSV...', () => save(...CSV, 'istoric.csv', () => bytes(2), ''), 'exportHistory');
     const pane = h('div', { className: 'nb-pane' }, h('div', { className: 'nb-scroll' }, grid),
       bar(repeat, series, h('span', { className: 'nb-gap' }), exportHistory));
     return { pane, build, showSeries };
@@ -416,7 +450,8 @@ function makePanel(M, separator) {
     }
     choice.addEventListener('change', build);
     compare.addEventListener('change', build);
-    const saveImage = button('Salveaza imagine...', () => save('Salveaza imagine', 'Imagini PNG (*.png)', '*.png', 'grafic.png', image), 'saveImage');
+    const saveImage = button('Salveaza imagine...', () => save('Salveaza imagine', 'Imagini PNG (*.png)', '*.png', 'grafic.png', image,
+      'Imaginea graficului nu a putut fi creata: browserul nu a dat imaginea PNG. Nimic nu a fost salvat.'), 'saveImage');
     // The chart as the pupil sees it: title, plot and legend on white.
     function image() {
       const src = plot?.ctx.canvas;
@@ -445,7 +480,9 @@ function makePanel(M, separator) {
           left += 28 + x.measureText(s.label).width;
         }
       }
-      return new Promise((resolve) => c.toBlob(async (b) => resolve(new Uint8Array(await b.arrayBuffer())), 'image/png'));
+      // No PNG from the browser (a canvas too large, memory short): a failure, never a wait.
+      return new Promise((resolve, reject) => c.toBlob((b) => (b ? b.arrayBuffer().then((a) => resolve(new Uint8Array(a)), reject)
+        : reject(new Error('no PNG'))), 'image/png'));
     }
     const options = h('div', { className: 'nb-buttons' }, choice,
       h('label', {}, compare, ' Compara cu aruncarile anterioare'), h('span', { className: 'nb-gap' }), saveImage);
@@ -459,30 +496,49 @@ function makePanel(M, separator) {
   const tabs = names.map((t, i) => {
     const tab = h('button', { type: 'button', textContent: t, id: `tab${t}`, onclick: () => choose(i) });
     tab.setAttribute('role', 'tab');
+    tab.setAttribute('aria-controls', `pane${t}`);
+    Object.assign(panes[i].pane, { id: `pane${t}` });
+    panes[i].pane.setAttribute('role', 'tabpanel');
+    panes[i].pane.setAttribute('aria-labelledby', tab.id);
     return tab;
   });
   const tabList = h('div', { className: 'nb-tabs' }, ...tabs);
   tabList.setAttribute('role', 'tablist');
+  tabList.setAttribute('aria-label', 'Paginile caietului');
+  // The keys of tabs: arrows, Home and End choose and focus another.
+  tabList.addEventListener('keydown', (e) => {
+    const n = tabs.length, to = { ArrowRight: current + 1, ArrowLeft: current + n - 1, Home: 0, End: n - 1 }[e.key];
+    if (to === undefined) return;
+    e.preventDefault();
+    choose(to % n);
+    tabs[to % n].focus();
+  });
   const close = button('\u00d7', () => hide(), 'notebookClose');
   close.setAttribute('aria-label', 'Inchide caietul de laborator');
   const root = h('section', { className: 'notebook', id: 'notebook', hidden: true },
-    h('div', { className: 'nb-title' }, h('span', { textContent: 'Caiet de laborator' }), close), tabList,
+    h('div', { className: 'nb-title' }, h('h2', { textContent: 'Caiet de laborator' }), close), tabList,
     ...panes.map((p) => p.pane));
   root.setAttribute('aria-label', 'Caiet de laborator');
   let current = 0;
   function choose(i) {
     current = i;
-    tabs.forEach((t, j) => t.setAttribute('aria-selected', String(i === j)));
+    tabs.forEach((t, j) => { t.setAttribute('aria-selected', String(i === j)); t.tabIndex = i === j ? 0 : -1; });
     panes.forEach((p, j) => { p.pane.hidden = i !== j; });
     if (i === 0) table.show();
     if (panes[i].stale?.()) panes[i].build();
   }
+  // Beside the window when there is room, else below it, over its lower part if need be; in a
+  // viewport too short for that, below Start, its title bar in sight.
   function place() {
     const w = document.querySelector('.window')?.getBoundingClientRect();
     if (!w) return;
-    const right = innerWidth - w.right - 8;
-    const box = right >= MIN_BESIDE ? [w.right + 8, 0, right, innerHeight]
-      : [0, Math.min(w.bottom + 4, innerHeight - MIN_BELOW), innerWidth, Math.max(MIN_BELOW, innerHeight - w.bottom - 4)];
+    const [vw, vh] = [document.documentElement.clientWidth, document.documentElement.clientHeight];
+    const right = vw - w.right - 8, below = vh - w.bottom - 4;
+    const start = document.getElementById('cmdFire')?.getBoundingClientRect().bottom ?? 0;
+    let top = Math.min(w.bottom + 4, vh - MIN_BELOW);
+    if (top < 0) top = Math.max(0, Math.min(vh - TITLE_HEIGHT, start + 4)); // a viewport too short
+    const box = right >= MIN_BESIDE || (below < MIN_BELOW && right >= MIN_NARROW) ? [w.right + 8, 0, right, vh]
+      : [0, top, vw, vh - top];
     Object.assign(root.style, { left: `${box[0]}px`, top: `${box[1]}px`, width: `${box[2]}px`, height: `${box[3]}px` });
   }
   // A modal dialog of the page makes everything outside it inert: the panel goes into the
@@ -495,12 +551,20 @@ function makePanel(M, separator) {
     table.restore(); // a move, or a dialog taken away with the panel in it, loses the scroll
   }
   new MutationObserver(adopt).observe(document.body, { childList: true });
-  // The dialog the panel sits in takes none of its keys.
-  root.addEventListener('keydown', (e) => { e.stopPropagation(); if (e.key === 'Escape') e.preventDefault(); });
-  addEventListener('resize', () => { if (!root.hidden) { place(); table.render(); } });
+  // The dialog the panel sits in takes none of its keys but Esc, which closes that dialog;
+  // outside a dialog, Esc closes the panel.
+  root.addEventListener('keydown', (e) => {
+    e.stopPropagation();
+    if (e.key === 'Escape' && root.parentNode === document.body) { e.preventDefault(); hide(); }
+  });
+  const resized = () => { if (!root.hidden) { place(); table.render(); } };
+  addEventListener('resize', resized);
+  visualViewport?.addEventListener('resize', resized);
   document.body.append(root);
 
+  let returnTo = null; // what had the focus when the panel opened
   function show() {
+    if (root.hidden) returnTo = document.activeElement;
     root.hidden = false;
     adopt();
     place();
@@ -511,7 +575,9 @@ function makePanel(M, separator) {
     choose(current);
   }
   function hide() {
+    const inside = root.contains(document.activeElement);
     root.hidden = true;
+    if (inside) returnTo?.focus?.();
     M._lopena_nb_opened(0);
   }
   // Steps come ten a second; they are gathered and reach the table and the graph four times a

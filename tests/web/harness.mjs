@@ -7,7 +7,17 @@ export const url = pathToFileURL(process.argv[2]).href;
 export const browser = await chromium.launch({ executablePath: '/usr/bin/chromium',
   args: ['--disable-dev-shm-usage', ...(process.getuid() === 0 ? ['--no-sandbox'] : [])] });
 const tests = [];
-export const test = (name, fn) => tests.push({ name, fn });
+// TEST_FILTER=text runs only the tests whose names hold that text.
+export const test = (name, fn) => name.includes(process.env.TEST_FILTER || '') && tests.push({ name, fn });
+
+// The page's axe-core violations (axe.mjs), the page's paused clock moved on while axe waits.
+export async function axe(page) {
+  const { axeScan } = await import('./axe.mjs');
+  let done = false;
+  const found = axeScan((js) => page.evaluate(js)).finally(() => { done = true; });
+  while (!done) await page.clock.runFor(1);
+  return found;
+}
 
 export async function run() {
   let failed = 0;

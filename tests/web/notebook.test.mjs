@@ -3,7 +3,7 @@
 //   node tests/web/notebook.test.mjs build/web/lopena.html
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
-import { browser, url, test, run } from './harness.mjs';
+import { browser, url, test, run, axe } from './harness.mjs';
 
 // The default flight's step table as the desktop saves it (checked by tests/LaunchTest.cpp).
 const desktopCsv = (name) => [...readFileSync(new URL(`../data/${name}`, import.meta.url))];
@@ -11,9 +11,14 @@ const desktopCsv = (name) => [...readFileSync(new URL(`../data/${name}`, import.
 // Saves go to window.saved through a stand-in save picker; copies and prints are recorded.
 const stubs = () => {
   window.saved = [];
-  window.showSaveFilePicker = async (o) => ({ name: o.suggestedName,
-    createWritable: async () => ({ write: async (b) => window.saved.push([...b]), close: async () => {} }) });
-  Object.defineProperty(navigator, 'clipboard', { value: { writeText: async (t) => { window.copied = t; } } });
+  window.showSaveFilePicker = async (o) => ({ name: o.suggestedName, createWritable: async () => {
+    if (window.denied) throw new DOMException('Permission denied', 'NotAllowedError');
+    return { write: async (b) => window.saved.push([...b]), close: async () => {} };
+  } });
+  Object.defineProperty(navigator, 'clipboard', { value: { writeText: async (t) => {
+    if (window.denied) throw new DOMException('Write permission denied.', 'NotAllowedError');
+    window.copied = t;
+  } } });
   window.print = () => { window.printed = document.querySelector('.nb-print').textContent; };
 };
 
@@ -188,6 +193,88 @@ test('the panel: beside a wide window, below a narrow one, the window unmoved; u
     await page.click('#notebookClose');
     assert.ok(!(await page.locator('#notebook').isVisible()));
   }
+});
+
+test('Tabel: each column as wide as its widest text, in a 427 px view whole, in a narrower one scrolled sideways with its header', async () => {
+  for (const [width, height, whole] of [[1920, 1000, true], [830, 209, false]]) {
+    const page = await open({ viewport: { width, height } });
+    await page.evaluate(() => document.getElementById('cmdFire').click());
+    await page.clock.runFor(3000);
+    const look = () => page.$eval('#stepTable', (view) => {
+      const cells = [...view.querySelectorAll('[role=gridcell], [role=columnheader]')];
+      const last = (row) => Math.round(row.lastChild.getBoundingClientRect().right);
+      return { cut: cells.filter((c) => c.scrollWidth > c.clientWidth).map((c) => c.textContent), scrolls: view.scrollWidth > view.clientWidth,
+        right: Math.round(view.getBoundingClientRect().right), head: last(view.querySelector('.nb-head')), row: last(view.querySelector('[data-row="30"]')) };
+    });
+    const at = await look();
+    assert.deepEqual([at.cut, at.scrolls, at.head <= at.right], [[], !whole, whole], JSON.stringify(at));
+    await page.$eval('#stepTable', (v) => { v.scrollLeft = v.scrollWidth; });
+    const end = await look();
+    assert.ok(end.head <= end.right && end.head === end.row, JSON.stringify(end));
+  }
+});
+
+test('a dialog of the page over the panel: its buttons reached by mouse, Esc from the table closes it', async () => {
+  for (const [width, height] of [[1100, 560], [683, 384], [412, 860]]) {
+    const page = await open({ viewport: { width, height } });
+    await page.evaluate(() => { document.getElementById('cmdFire').click(); window.denied = true; });
+    for (const close of ['mouse', 'Escape']) {
+      await page.click('#exportSteps');
+      assert.match(await page.locator('.page-dialog .message').textContent(), /^Fisierul nu a putut fi salvat:\nzbor.csv\n\nMotiv: browserul nu a permis scrierea fisierului \(detaliu: Permission denied\)/);
+      if (close === 'mouse') await page.click('.page-dialog .buttons button');
+      else { await page.focus('#stepTable'); await page.keyboard.press('Escape'); }
+      assert.equal(await page.locator('.page-dialog').count(), 0, `${width}x${height} ${close}`);
+    }
+    await page.evaluate(() => { window.showSaveFilePicker = undefined; });
+    await page.click('#exportSteps');
+    await page.click('.page-dialog .buttons button >> text=Anuleaza');
+    assert.equal(await page.locator('.page-dialog').count(), 0, `${width}x${height} prompt`);
+  }
+});
+
+test('a viewport too short for the panel below: its close button in sight, Start free, Esc closes it', async () => {
+  for (const [width, height] of [[830, 209], [320, 240]]) {
+    const page = await open({ viewport: { width, height } });
+    const where = `${width}x${height}`;
+    await page.click('#notebookClose');
+    assert.ok(!(await page.locator('#notebook').isVisible()), where);
+    await page.keyboard.press('Control+L');
+    await page.click('#cmdFire');
+    assert.match(await page.textContent('#Label3'), /: 254/, where);
+    await page.click('#tabIstoric');
+    await page.keyboard.press('Escape');
+    assert.ok(!(await page.locator('#notebook').isVisible()), where);
+  }
+});
+
+test('a refused clipboard and a chart without a PNG are told in Romanian', async () => {
+  const page = await open({ viewport: { width: 1100, height: 900 } });
+  await fly(page);
+  await page.evaluate(() => { window.denied = true; HTMLCanvasElement.prototype.toBlob = (done) => done(null); });
+  for (const [tab, button, said] of [['Tabel', '#copySteps', /^Randurile alese nu au putut fi copiate/],
+    ['Grafice', '#saveImage', /^Imaginea graficului nu a putut fi creata/]]) {
+    await page.click(`#tab${tab}`);
+    if (tab === 'Tabel') await page.click('#stepTable [data-row="30"]');
+    await page.click(button);
+    assert.match(await page.locator('.page-dialog .message').textContent(), said);
+    await page.click('.page-dialog .buttons button');
+  }
+});
+
+test('axe finds nothing on any tab after a flight; arrows move between the tabs', async () => {
+  const page = await open();
+  await fly(page);
+  for (const tab of ['Tabel', 'Grafice', 'Istoric', 'Rezolvare']) {
+    await page.click(`#tab${tab}`);
+    assert.deepEqual(await axe(page), [], tab);
+  }
+  const chosen = [];
+  for (const key of ['ArrowRight', 'ArrowRight', 'Home', 'ArrowLeft', 'End']) {
+    await page.keyboard.press(key);
+    chosen.push(await page.evaluate(() => [document.activeElement.id, document.querySelector('[role=tabpanel]:not([hidden])').id].join()));
+  }
+  assert.deepEqual(chosen, ['tabTabel,paneTabel', 'tabGrafice,paneGrafice', 'tabTabel,paneTabel', 'tabRezolvare,paneRezolvare',
+    'tabRezolvare,paneRezolvare']);
 });
 
 await run();

@@ -3,7 +3,7 @@
 //   node tests/web/page.test.mjs build/web/lopena.html
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
-import { browser, url, test, run } from './harness.mjs';
+import { browser, url, test, run, axe } from './harness.mjs';
 
 const T0 = Date.UTC(2026, 11, 7, 22, 30, 0);
 
@@ -123,12 +123,25 @@ test('inputs: corrections nest as on the desktop, the angle takes 3 characters, 
   assert.equal(await text(page, 'Label3'), 'Distanta parcursa');
 });
 
-test('a Romanian browser shows a decimal comma; ?lang=en overrides it', async () => {
-  for (const [locale, query, time] of [['ro-RO', '', 'Timp total: 7,21 s'], ['ro-RO', '?lang=en', 'Timp total: 7.21 s'],
-    ['en-US', '?lang=ro', 'Timp total: 7,21 s']]) {
-    const page = await open({ locale, query });
+test('whatever starts a handler, the scene shows its effect in the next frame', async () => {
+  for (const how of [['Control+G'], ['Alt+V', 'g'], ['#mnuview', '#mnugrid']]) {
+    const page = await open();
+    for (const step of how) await (step.startsWith('#') ? page.click(step) : page.keyboard.press(step));
+    await page.clock.runFor(20);
+    assert.deepEqual(await pixels(page, [[64, 100], [8, 200]]), [clear, black], how.join(' '));
+  }
+});
+
+test('a Romanian browser shows a decimal comma; ?lang=en overrides it; any other language starts with "."', async () => {
+  const saysC = () => Object.defineProperty(Navigator.prototype, 'language', { get: () => 'C' }); // WebKitGTK under LANG=C.UTF-8
+  for (const [locale, query, time, init] of [['ro-RO', '', 'Timp total: 7,21 s'], ['ro-RO', '?lang=en', 'Timp total: 7.21 s'],
+    ['en-US', '?lang=ro', 'Timp total: 7,21 s'], ['ro-RO', '?lang=', 'Timp total: 7,21 s'],
+    ['en-US', '', 'Timp total: 7.21 s', saysC], ['ro-RO', '?lang=C', 'Timp total: 7.21 s'],
+    ['ro-RO', '?lang=!!', 'Timp total: 7.21 s'], ['ro-RO', '?lang=xx-Zzzz', 'Timp total: 7.21 s']]) {
+    const page = await open({ locale, query, init }).catch((e) => assert.fail(`${locale}${query} ${e.message}`));
     await launch(page);
     assert.equal(await text(page, 'Label5'), time, `${locale}${query}`);
+    assert.match(await page.evaluate(() => window.lopena.tk.generalDate()), /2026/);
   }
 });
 
@@ -160,7 +173,8 @@ test("the report's bytes through the save picker, through a download, and nothin
   assert.equal(Buffer.from(await page.evaluate(() => window.saved)).toString('latin1'), report('07.12.2026 22:30:04'));
   await page.evaluate(() => { window.full = true; });
   await save(page);
-  assert.match(await page.locator('.page-dialog .message').textContent(), /^Raportul nu a putut fi salvat[^]*raport.txt[^]*disc plin/);
+  assert.match(await page.locator('.page-dialog .message').textContent(),
+    /^Raportul nu a putut fi salvat[^]*raport.txt[^]*browserul nu a putut scrie fisierul \(detaliu: disc plin\)/);
   await page.click('.page-dialog button');
 
   page = await open({ locale: 'ro-RO', init: () => { window.showSaveFilePicker = undefined; } });
@@ -209,17 +223,85 @@ test('keyboard only: tab order by tab index, arrows on a scroll bar, Enter launc
   await page.keyboard.press('Alt+V');
   await page.keyboard.press('g');
   assert.equal(await page.getAttribute('#mnugrid', 'aria-checked'), 'false');
+  // The menu bar: F10, arrows between the menus, Down into one, Esc back to the window.
+  const focused = () => page.evaluate(() => document.activeElement.id);
+  const seen = [];
+  for (const key of ['F10', 'ArrowRight', 'ArrowRight', 'ArrowRight', 'ArrowLeft', 'ArrowDown', 'Escape', 'Escape']) {
+    await page.keyboard.press(key);
+    seen.push(await focused());
+  }
+  assert.deepEqual(seen, ['mnufile', 'mnuview', 'mnuhelp', 'mnufile', 'mnuhelp', 'mnuabout', 'mnuhelp', 'hsbUnghi']);
   await page.keyboard.press('Control+I');
   await page.click('text=Porneste din nou');
   await page.waitForSelector('#cmdFire');
 });
 
-test('a small viewport scales the window as a whole; touch launches', async () => {
+test('a small viewport scales the window as a whole; touch launches; the scene drawn pixel for pixel', async () => {
   const page = await open({ viewport: { width: 683, height: 384 }, hasTouch: true });
   const r = await page.locator('#frmmain').boundingBox();
   assert.ok(r.width <= 683 && r.height <= 384 && Math.abs(r.width / r.height - 1018 / 514) < 0.01, JSON.stringify(r));
+  // The grid's lines on the screen: pure black on the window's grey, none of them resampled.
+  const scene = await page.locator('#scene').boundingBox();
+  const shot = await page.screenshot({ clip: { x: Math.ceil(scene.x) + 2, y: scene.y + 60, width: Math.floor(scene.width) - 4, height: 1 } });
+  const row = await page.evaluate(async (png) => {
+    const image = new Image();
+    image.src = `data:image/png;base64,${png}`;
+    await image.decode();
+    const c = Object.assign(document.createElement('canvas'), { width: image.width, height: 1 }).getContext('2d');
+    c.drawImage(image, 0, 0);
+    return [...c.getImageData(0, 0, image.width, 1).data].filter((v, i) => i % 4 === 0);
+  }, shot.toString('base64'));
+  assert.deepEqual([...new Set(row)].sort((a, b) => a - b), [0, 240]);
+  assert.ok(row.filter((v) => v === 0).length >= 15, row.join());
   await page.tap('#cmdFire');
   assert.equal(await text(page, 'Label3'), defaults[0]);
+});
+
+// A new size of the viewport, taken at the browser's next real frame (a screenshot waits for one).
+const resize = async (page, [width, height]) => {
+  await page.setViewportSize({ width, height });
+  await page.screenshot({ clip: { x: 0, y: 0, width: 1, height: 1 } });
+};
+// Inside the viewport as the pupil sees it, whole.
+const inside = (page, id) => page.evaluate((id) => {
+  const r = document.getElementById(id).getBoundingClientRect(), v = document.documentElement;
+  return r.left >= -0.5 && r.top >= -0.5 && r.right <= v.clientWidth + 0.5 && r.bottom <= v.clientHeight + 0.5;
+}, id);
+
+test('phones either way up, a rotation, a narrowing: the window and About fit the viewport, the menu bar in reach', async () => {
+  for (const [width, height, then] of [[390, 844], [844, 390], [800, 500], [390, 844, [844, 390]], [1100, 560, [320, 240]]]) {
+    const page = await open({ viewport: { width, height }, isMobile: width < 1000, hasTouch: true });
+    await page.keyboard.press('Control+D'); // About laid out at the first size
+    if (then) await resize(page, then);
+    const where = `${width}x${height} ${then || ''}`;
+    for (const id of ['frmmain', 'mnufile', 'Label6', 'Frame4', 'frmAbout', 'cmdOK']) assert.ok(await inside(page, id), `${where} ${id}`);
+    await page.tap('#cmdOK');
+    assert.equal(await page.locator('#frmAbout').count(), 0, where);
+  }
+});
+
+test('a program that cannot start says so in Romanian', async () => {
+  const context = await browser.newContext();
+  await context.addInitScript(() => { WebAssembly.compile = () => Promise.reject(new TypeError('out of memory')); });
+  const page = await context.newPage();
+  await page.goto(url);
+  assert.match(await page.locator('[role=alert]').innerText(), /^Lopena nu a putut porni\.\s+Browserul nu a putut incarca programul[^]*Detaliu: out of memory$/);
+});
+
+test('axe finds nothing: at start-up, during a flight, with About open, with the save prompt open', async () => {
+  const page = await open({ init: () => { window.showSaveFilePicker = undefined; } });
+  const scan = () => axe(page);
+  assert.deepEqual(await scan(), [], 'start-up');
+  await launch(page);
+  await page.clock.runFor(1000);
+  assert.deepEqual(await scan(), [], 'flight');
+  await page.keyboard.press('Control+D');
+  assert.deepEqual(await scan(), [], 'About');
+  await page.keyboard.press('Escape');
+  await page.click('#mnufile');
+  await page.click('#mnusave');
+  await page.waitForSelector('#fileName');
+  assert.deepEqual(await scan(), [], 'save prompt');
 });
 
 await run();

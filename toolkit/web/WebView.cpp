@@ -97,11 +97,15 @@ WebView::WebView(tk::Form& form, WebPlatform& platform, Options options)
       surface_(form, id_) {
     js_open_form(id_, form.name().c_str(), form.Caption().c_str(), form.clientWidth(),
                  form.clientHeight(), options_.main ? 1 : options_.window ? 2 : 0);
-    // Positions in the keyboard order.
-    const std::vector<tk::Control*> ordered = form.tabOrder();
+    // Every control's place in the tab order (from 1), the page's order of elements: the keys
+    // go through the controls as on the desktop. -1: a control Tab does not reach.
+    std::vector<tk::Control*> ordered(form.controls().begin(), form.controls().end());
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [](auto* a, auto* b) { return a->TabIndex() < b->TabIndex(); });
     for (tk::Control* c : form.controls()) {
         const auto at = std::find(ordered.begin(), ordered.end(), c);
-        addControl(*c, at == ordered.end() ? -1 : static_cast<int>(at - ordered.begin()) + 1);
+        const bool skipped = tk::takesKeys(c->kind()) && c->TabIndex() < 0;
+        addControl(*c, skipped ? -1 : static_cast<int>(at - ordered.begin()) + 1);
     }
     tk::watchScene(form_, this);
     for (tk::MenuItem* top : form.menuBar())

@@ -15,6 +15,7 @@ const Scroll = { Set: 0, SmallDown: 1, SmallUp: 2, LargeDown: 3, LargeUp: 4, Min
 const MENU_BAR_HEIGHT = 20;
 const SCROLL_BOX = 17; // the scroll bar's arrows and thumb, px
 const LIVE_SPACING_MS = 250; // a screen reader hears the live labels at most 4 times a second
+const FALLBACK_LANGUAGE = 'en-US';
 
 const el = (tag, props = {}, ...children) => {
   const e = Object.assign(document.createElement(tag), props);
@@ -30,19 +31,32 @@ function mnemonic(caption) {
   return { node: span, key: caption[at + 1].toLowerCase() };
 }
 
+// A language tag the browser's Intl knows, else the default's (a "." separator): a browser may
+// report anything ("C" under LANG=C.UTF-8), and Intl throws on an invalid tag.
+function knownLanguage(tag) {
+  try {
+    return Intl.NumberFormat.supportedLocalesOf([tag])[0] || FALLBACK_LANGUAGE;
+  } catch {
+    return FALLBACK_LANGUAGE;
+  }
+}
+
+// The viewport the page lays out in, without its scroll bars: on a phone innerWidth follows the
+// content's width, this does not.
+const viewport = () => [document.documentElement.clientWidth, document.documentElement.clientHeight];
+
 export function startLopena(createModule, host = document.body) {
   const M = {};
   const forms = [];
   const timers = new Map();
   const picked = new Map(); // save-file handles by the name the C++ side was given
   const query = new URLSearchParams(location.search);
-  const language = query.get('lang') || navigator.language || 'ro';
+  const language = knownLanguage(query.get('lang') || navigator.language || 'ro');
   let audio = null;
   let scale = 1;
   let windowLayer = 30; // the window beside the main one last touched comes on top
   const live = { region: el('div', { className: 'sr-only' }), texts: new Map(), due: false, last: -1e9 };
   live.region.setAttribute('aria-live', 'polite');
-  host.append(live.region);
 
   // Calls into C++ with a string argument.
   const withString = (s, call) => {
@@ -51,46 +65,83 @@ export function startLopena(createModule, host = document.body) {
   };
   const send = (form, fn, ...args) => M[fn](form, ...args);
 
+  // The window scaled down as a whole into the viewport, its left edge on a device pixel; the
+  // page's dialogs likewise.
   function fitToViewport() {
     const main = forms[0];
-    if (!main) return;
-    const w = main.width + 2, h = main.height + MENU_BAR_HEIGHT + 2;
-    scale = Math.min(1, innerWidth / w, innerHeight / h);
-    main.root.style.transform = scale < 1 ? `scale(${scale})` : '';
-    // With a window of the page open, the two are centred together when both fit side by side.
-    const other = forms.find((f) => f?.window && !f.closed);
-    const both = w * scale + (other ? 8 + other.width + 2 : 0);
-    main.root.style.left = `${Math.max(0, (innerWidth - (both <= innerWidth ? both : w * scale)) / 2)}px`;
+    if (main) {
+      const [vw, vh] = viewport(), dpr = devicePixelRatio || 1;
+      const w = main.width + 2, h = main.height + MENU_BAR_HEIGHT + 2;
+      scale = main.scale = Math.min(1, vw / w, vh / h);
+      main.root.style.transform = scale < 1 ? `scale(${scale})` : '';
+      // With a window of the page open, the two are centred together when both fit side by side.
+      const other = forms.find((o) => o?.window && !o.closed);
+      const both = w * scale + (other ? 8 + other.width + 2 : 0);
+      main.root.style.left = `${Math.round(Math.max(0, (vw - (both <= vw ? both : w * scale)) / 2) * dpr) / dpr}px`;
+      resizeCanvas(main);
+    }
+    for (const d of host.querySelectorAll('dialog[open]')) fitDialog(d);
+  }
+  // A dialog's content scaled down to fit, centred; the dialog keeps no transform, so that the
+  // notebook's panel inside it stays placed on the viewport.
+  function fitDialog(d) {
+    const body = d.querySelector(':scope > .dialog-body');
+    Object.assign(d.style, { left: '0px', top: '0px', width: 'max-content', height: '' });
+    body.style.transform = '';
+    const [vw, vh] = viewport(), w = body.offsetWidth, h = body.offsetHeight, border = d.offsetWidth - w;
+    const s = Math.min(1, (vw - border) / Math.max(1, w), (vh - border) / Math.max(1, h));
+    body.style.transform = s < 1 ? `scale(${s})` : '';
+    d.fitScale = s;
+    Object.assign(d.style, { left: `${Math.floor(Math.max(0, vw - w * s - border) / 2)}px`,
+      top: `${Math.floor(Math.max(0, vh - h * s - border) / 2)}px`, width: `${w * s}px`, height: `${h * s}px` });
   }
 
-  // The canvas and the trail layer at the device's pixel ratio, one model pixel a CSS pixel.
+  // How much a form is scaled down on the page.
+  const scaleOf = (f) => (f.main ? scale : f.window ? f.scale || 1 : f.root.fitScale || 1);
+
+  // The canvas and the trail layer at the device's pixel ratio times the window's scale: a
+  // pixel of the canvas is a pixel of the screen, so the browser resamples nothing.
   function sizeCanvas(f, canvas = f.canvas) {
-    const r = f.ratio = devicePixelRatio || 1;
-    canvas.width = Math.round(f.width * r);
-    canvas.height = Math.round(f.height * r);
-    canvas.getContext('2d').setTransform(r, 0, 0, r, 0, 0);
+    const r = f.ratio = (devicePixelRatio || 1) * (f.scale || 1);
+    canvas.width = Math.max(1, Math.round(f.width * r));
+    canvas.height = Math.max(1, Math.round(f.height * r));
+    if (canvas === f.canvas) Object.assign(canvas.style, { width: `${canvas.width / r}px`, height: `${canvas.height / r}px` });
+  }
+  // After a change of ratio or scale: sized anew, its corner moved onto a device pixel, repainted.
+  function resizeCanvas(f) {
+    if (!f.canvas) return;
+    const r = (devicePixelRatio || 1) * (f.scale || 1);
+    if (r !== f.ratio) {
+      sizeCanvas(f);
+      if (f.layer) sizeCanvas(f, f.layer);
+      M._lopena_repaint(f.id);
+    }
+    f.canvas.style.transform = '';
+    const box = f.canvas.getBoundingClientRect(), dpr = devicePixelRatio || 1;
+    const off = (v) => (Math.round(v * dpr) - v * dpr) / r;
+    if (off(box.left) || off(box.top)) f.canvas.style.transform = `translate(${off(box.left)}px, ${off(box.top)}px)`;
   }
 
   function watchRatio(f) {
     const query = matchMedia(`(resolution: ${devicePixelRatio}dppx)`);
     query.addEventListener('change', () => {
-      sizeCanvas(f);
-      if (f.layer) sizeCanvas(f, f.layer);
-      M._lopena_repaint(f.id);
+      resizeCanvas(f);
       watchRatio(f);
     }, { once: true });
   }
 
-  function drawShape(ctx, form, x, y, w, h, filled, fill) {
+  // In the canvas's pixels: the box on whole pixels, its outline a whole number of them wide.
+  function drawShape(ctx, form, x, y, w, h, filled, fill, line) {
+    const half = line / 2, iw = Math.max(0, w - line), ih = Math.max(0, h - line);
     ctx.beginPath();
-    if (form === 0) ctx.rect(x + 0.5, y + 0.5, w - 1, h - 1);
-    else if (form === 1) ctx.ellipse(x + w / 2, y + h / 2, (w - 1) / 2, (h - 1) / 2, 0, 0, 2 * Math.PI);
-    else ctx.roundRect(x + 0.5, y + 0.5, w - 1, h - 1, Math.min(w - 1, h - 1) / 4);
+    if (form === 0) ctx.rect(x + half, y + half, iw, ih);
+    else if (form === 1) ctx.ellipse(x + w / 2, y + h / 2, iw / 2, ih / 2, 0, 0, 2 * Math.PI);
+    else ctx.roundRect(x + half, y + half, iw, ih, Math.min(iw, ih) / 4);
     if (filled) {
       ctx.fillStyle = colour(fill);
       if (form === 0) ctx.fillRect(x, y, w, h); else ctx.fill();
     }
-    ctx.lineWidth = 1;
+    ctx.lineWidth = line;
     ctx.strokeStyle = '#000';
     ctx.stroke();
   }
@@ -98,8 +149,8 @@ export function startLopena(createModule, host = document.body) {
   function layerOf(f) {
     if (!f.layer) {
       f.layer = el('canvas');
-      f.layerCtx = f.layer.getContext('2d');
       sizeCanvas(f, f.layer);
+      f.layerCtx = f.layer.getContext('2d');
     }
     return f.layerCtx;
   }
@@ -128,17 +179,22 @@ export function startLopena(createModule, host = document.body) {
     } catch { /* no sound device: the selection and the tip remain */ }
   }
 
-  // A dialog of the page itself (the file-name prompt, a message); resolves with its answer.
+  // A dialog of the page itself (the file-name prompt, a message); resolves with its answer, null
+  // on Esc. Its content is in a body of its own, above the notebook's panel when that moves in.
   function pageDialog(title, body, buttons, focus) {
     return new Promise((resolve) => {
-      const d = el('dialog', { className: 'page-dialog' }, el('div', { className: 'title' }, title), body,
-        el('div', { className: 'buttons' }, ...buttons.map(([caption, value]) =>
-          el('button', { textContent: caption, onclick: () => { d.close(); d.remove(); resolve(value()); } }))));
+      const done = (value) => { if (d.open) d.close(); d.remove(); resolve(value); };
+      const row = el('div', { className: 'buttons' }, ...buttons.map(([caption, value]) =>
+        el('button', { type: 'button', textContent: caption, onclick: () => done(value()) })));
+      const d = el('dialog', { className: 'page-dialog' },
+        el('div', { className: 'dialog-body' }, el('div', { className: 'title' }, title), body, row));
       d.setAttribute('aria-label', title);
-      d.addEventListener('cancel', (e) => { e.preventDefault(); d.close(); d.remove(); resolve(null); });
+      d.addEventListener('cancel', (e) => { e.preventDefault(); done(null); });
+      d.addEventListener('close', () => done(null)); // closed by the browser without a cancel
       host.append(d);
       d.showModal();
-      (focus || d.querySelector('button')).focus();
+      fitDialog(d);
+      (focus || row.firstChild).focus();
       focus?.select?.();
     });
   }
@@ -163,7 +219,7 @@ export function startLopena(createModule, host = document.body) {
       thumb.setPointerCapture(e.pointerId);
       const start = e.clientX, left = thumb.offsetLeft;
       const room = Math.max(0, node.width - 3 * SCROLL_BOX);
-      const at = (ev) => Math.min(room, Math.max(0, left + (ev.clientX - start) / scale));
+      const at = (ev) => Math.min(room, Math.max(0, left + (ev.clientX - start) / scaleOf(f)));
       thumb.onpointermove = (ev) => { thumb.style.left = `${at(ev)}px`; };
       thumb.onpointerup = (ev) => {
         thumb.onpointermove = thumb.onpointerup = null;
@@ -241,8 +297,8 @@ export function startLopena(createModule, host = document.body) {
     }
     node.id = name;
     node.kind = kind;
-    if (focusable && tab > 0) focusable.tabIndex = tab;
-    if (focusable && tab < 0) focusable.tabIndex = -1;
+    node.order = tab;
+    if (focusable) focusable.tabIndex = tab < 0 ? -1 : 0;
     node.focusable = focusable;
     if (description) {
       // Captions name their control; the explanation describes it. Boxes and bars have no caption.
@@ -279,9 +335,11 @@ export function startLopena(createModule, host = document.body) {
 
   // Menus: the bar's menus open by click, Alt and their access key; items by click, Enter or
   // their access key; Ctrl shortcuts from anywhere in the window.
-  function openMenu(f, menu, focusFirst) {
+  // fromBar: opened from the focused menu bar, to which Esc goes back.
+  function openMenu(f, menu, focusFirst, fromBar = false) {
     closeMenus(f);
     f.openMenu = menu;
+    f.fromBar = fromBar;
     f.menuReturn = f.menuReturn || document.activeElement;
     menu.button.setAttribute('aria-expanded', 'true');
     menu.list.hidden = false;
@@ -304,7 +362,10 @@ export function startLopena(createModule, host = document.body) {
       items[(at + (e.key === 'ArrowDown' ? 1 : items.length - 1)) % items.length]?.focus();
     } else if (e.key === 'ArrowRight' || e.key === 'ArrowLeft') {
       const i = tops.indexOf(menu);
-      openMenu(f, tops[(i + (e.key === 'ArrowRight' ? 1 : tops.length - 1)) % tops.length], true);
+      openMenu(f, tops[(i + (e.key === 'ArrowRight' ? 1 : tops.length - 1)) % tops.length], true, f.fromBar);
+    } else if (e.key === 'Escape' && f.fromBar) {
+      closeMenus(f);
+      menu.button.focus();
     } else if (e.key === 'Escape') {
       closeMenus(f, true);
     } else if (e.key.length === 1 && !e.ctrlKey && !e.altKey) {
@@ -316,9 +377,30 @@ export function startLopena(createModule, host = document.body) {
     return true;
   }
 
+  // The menu bar's own keys, its menus closed: arrows between the menus, Down or Enter opens one,
+  // Esc goes back to the window.
+  function barKeys(f, e) {
+    const at = f.menus.findIndex((m) => m.button === e.target);
+    if (f.openMenu || at < 0) return;
+    const n = f.menus.length;
+    const to = { ArrowRight: at + 1, ArrowLeft: at + n - 1, Home: 0, End: n - 1 }[e.key];
+    if (to !== undefined) f.menus[to % n].button.focus();
+    else if (['ArrowDown', 'Enter', ' '].includes(e.key)) openMenu(f, f.menus[at], true, true);
+    else if (e.key === 'Escape') { (f.menuReturn || f.controls.find((c) => c?.focusable))?.focus?.(); f.menuReturn = null; }
+    else return;
+    e.preventDefault();
+    e.stopPropagation();
+  }
+
   function keyboard(f) {
     f.root.addEventListener('keydown', (e) => {
       if (f.openMenu && menuKeys(f, e)) return;
+      if (e.key === 'F10' && f.main && !e.altKey && !e.ctrlKey && !e.shiftKey) {
+        e.preventDefault();
+        f.menuReturn = document.activeElement;
+        f.menus[0]?.button.focus();
+        return;
+      }
       // The letter of the key whatever Alt makes of it on the keyboard's layout.
       const letter = e.code.startsWith('Key') ? e.code.slice(3).toLowerCase() : e.key.toLowerCase();
       if (e.altKey && !e.ctrlKey && letter.length === 1) {
@@ -347,7 +429,7 @@ export function startLopena(createModule, host = document.body) {
     tip.setAttribute('role', 'tooltip');
     const look = () => {
       const r = f.canvas.getBoundingClientRect();
-      const x = (due.clientX - r.left) / scale, y = (due.clientY - r.top) / scale;
+      const x = (due.clientX - r.left) / scaleOf(f), y = (due.clientY - r.top) / scaleOf(f);
       due = null;
       tip.textContent = M.UTF8ToString(M._lopena_tip(f.id, Math.floor(x), Math.floor(y)));
       tip.hidden = !tip.textContent;
@@ -373,12 +455,13 @@ export function startLopena(createModule, host = document.body) {
     f.place = () => {
       fitToViewport();
       const m = forms[0]?.root.getBoundingClientRect() || { right: 0 };
-      const w = f.width + 2, h = f.height + 24;
-      const fit = Math.min(1, innerHeight / h), room = innerWidth - m.right - 8;
-      const s = room >= w * fit ? fit : Math.min(fit, innerWidth / w);
+      const [vw, vh] = viewport(), w = f.width + 2, h = f.height + 24;
+      const fit = Math.min(1, vh / h), room = vw - m.right - 8;
+      const s = room >= w * fit ? fit : Math.min(fit, vw / w);
       f.scale = s;
       f.root.style.transform = s < 1 ? `scale(${s})` : '';
-      f.root.style.left = `${room >= w * fit ? m.right + 8 : Math.max(0, (innerWidth - w * s) / 2)}px`;
+      f.root.style.left = `${room >= w * fit ? m.right + 8 : Math.max(0, (vw - w * s) / 2)}px`;
+      resizeCanvas(f);
     };
     // A modal dialog makes the rest of the page inert: the window goes into the topmost one
     // while it is open, so that it stays usable, and comes back after.
@@ -430,12 +513,18 @@ export function startLopena(createModule, host = document.body) {
         document.title = caption;
         f.bar = el('div', { className: 'menubar' });
         f.bar.setAttribute('role', 'menubar');
+        f.bar.setAttribute('aria-label', 'Meniu');
+        f.bar.addEventListener('keydown', (e) => barKeys(f, e));
         f.root = el('div', { className: 'window', id: name }, f.bar, client);
-        host.append(f.root);
+        // The page's landmark and heading, heard and not seen: the window shows its own title.
+        host.append(el('main', {}, el('h1', { className: 'sr-only', textContent: caption }), f.root, live.region));
       } else {
-        f.root = el('dialog', { className: 'form-dialog', id: name }, el('div', { className: 'title' }, caption), client);
+        f.root = el('dialog', { className: 'form-dialog', id: name },
+          el('div', { className: 'dialog-body' }, el('div', { className: 'title' }, caption), client));
         f.root.setAttribute('aria-label', caption);
         f.root.addEventListener('cancel', (e) => { e.preventDefault(); send(id, '_lopena_key', Key.Escape); });
+        // Closed by the browser without a cancel (a second Esc with no click between): still Esc.
+        f.root.addEventListener('close', () => { if (!f.closed) { f.root.showModal(); send(id, '_lopena_key', Key.Escape); } });
         host.append(f.root);
       }
       sizeCanvas(f);
@@ -448,7 +537,9 @@ export function startLopena(createModule, host = document.body) {
       const node = makeControl(f, id, kind, name, flags, text, description, tab, group, maxLength);
       f.controls[id] = node;
       node.live = !!(flags & F.Live);
-      (container >= 0 ? f.controls[container].holder : f.client).append(node);
+      // In the tab order among its siblings: the page's order is the keyboard's.
+      const parent = container >= 0 ? f.controls[container].holder : f.client;
+      parent.insertBefore(node, [...parent.children].find((c) => c.order > tab) || null);
       tk.setGeometry(form, id, x, y, w, h);
       applyFlags(f, id, flags);
     },
@@ -485,6 +576,7 @@ export function startLopena(createModule, host = document.body) {
       if (parent < 0) {
         const { node, key } = mnemonic(caption);
         const button = el('button', { type: 'button', id: name, className: 'menu', tabIndex: -1 }, node);
+        button.setAttribute('role', 'menuitem');
         button.setAttribute('aria-haspopup', 'menu');
         button.setAttribute('aria-expanded', 'false');
         const list = el('div', { className: 'menulist', hidden: true });
@@ -492,7 +584,7 @@ export function startLopena(createModule, host = document.body) {
         const menu = { button, list, key };
         button.addEventListener('click', () => (f.openMenu === menu ? closeMenus(f, true) : openMenu(f, menu, false)));
         button.addEventListener('pointerenter', () => f.openMenu && f.openMenu !== menu && openMenu(f, menu, false));
-        f.bar.append(el('div', { className: 'menuroot' }, button, list));
+        f.bar.append(el('div', { className: 'menuroot', role: 'none' }, button, list));
         f.menus.push(menu);
         f.menuItems[id] = menu;
         return;
@@ -531,49 +623,59 @@ export function startLopena(createModule, host = document.body) {
       for (const node of f.controls)
         if (node && node.kind === Kind.Frame) {
           const a = node.getBoundingClientRect(), b = node.holder.getBoundingClientRect();
-          node.holder.style.left = `${(a.left - b.left) / (f.scale || scale)}px`;
-          node.holder.style.top = `${(a.top - b.top) / (f.scale || scale)}px`;
+          node.holder.style.left = `${(a.left - b.left) / scaleOf(f)}px`;
+          node.holder.style.top = `${(a.top - b.top) / scaleOf(f)}px`;
         }
       if (f.main) {
+        // A resize, a rotation, a zoom: the window and the dialogs fitted anew.
         addEventListener('resize', fitToViewport);
+        visualViewport?.addEventListener('resize', fitToViewport);
         fitToViewport();
         document.addEventListener('pointerdown', (e) => { if (f.openMenu && !f.bar.contains(e.target)) closeMenus(f); });
+      } else if (!f.window) {
+        fitDialog(f.root);
       }
       const first = f.controls[focus];
       (first?.focusable || first)?.focus();
     },
+    // The drawing list in model pixels, drawn in the canvas's own: places rounded to whole pixels.
     draw(form, ops) {
       const f = forms[form];
       if (!f) return;
-      const ctx = f.ctx, r = f.ratio;
+      const ctx = f.ctx, r = f.ratio, d = (v) => Math.round(v * r), line = Math.max(1, Math.round(r));
+      // A place as [x, y, w, h] in the canvas's pixels.
+      const box = (x, y, w, h) => { const X = d(x), Y = d(y); return [X, Y, d(x + w) - X, d(y + h) - Y]; };
       for (let i = 0; i < ops.length;) {
         switch (ops[i]) {
-          case 1:
+          case 1: {
+            const b = box(ops[i + 1], ops[i + 2], ops[i + 3], ops[i + 4]);
             ctx.save();
             ctx.beginPath();
-            ctx.rect(ops[i + 1], ops[i + 2], ops[i + 3], ops[i + 4]);
+            ctx.rect(...b);
             ctx.clip();
-            ctx.clearRect(ops[i + 1], ops[i + 2], ops[i + 3], ops[i + 4]);
+            ctx.clearRect(...b);
             i += 5;
             break;
+          }
           case 2:
             ctx.restore();
             i += 1;
             break;
           case 3:
-            drawShape(ops[i + 1] ? layerOf(f) : ctx, ops[i + 2], ops[i + 3], ops[i + 4], ops[i + 5], ops[i + 6],
-              ops[i + 7], ops[i + 8]);
+            drawShape(ops[i + 1] ? layerOf(f) : ctx, ops[i + 2], ...box(ops[i + 3], ops[i + 4], ops[i + 5], ops[i + 6]),
+              ops[i + 7], ops[i + 8], line);
             i += 9;
             break;
           case 4: {
-            const width = ops[i + 6], shift = width % 2 ? 0.5 : 0;
-            const vertical = ops[i + 1] === ops[i + 3];
+            const width = Math.max(1, Math.round(ops[i + 6] * r)), shift = width % 2 ? 0.5 : 0;
+            const vertical = ops[i + 1] === ops[i + 3], horizontal = ops[i + 2] === ops[i + 4];
+            const at = (x, y) => (vertical ? [d(x) + shift, y * r] : [x * r, (horizontal ? d(y) : y * r) + shift]);
             ctx.beginPath();
             ctx.lineWidth = width;
             ctx.lineCap = 'butt';
             ctx.strokeStyle = colour(ops[i + 5]);
-            ctx.moveTo(ops[i + 1] + (vertical ? shift : 0), ops[i + 2] + (vertical ? 0 : shift));
-            ctx.lineTo(ops[i + 3] + (vertical ? shift : 0), ops[i + 4] + (vertical ? 0 : shift));
+            ctx.moveTo(...at(ops[i + 1], ops[i + 2]));
+            ctx.lineTo(...at(ops[i + 3], ops[i + 4]));
             ctx.stroke();
             i += 7;
             break;
@@ -582,13 +684,13 @@ export function startLopena(createModule, host = document.body) {
             if (f.layer) {
               const [x, y, w, h] = [ops[i + 1], ops[i + 2], ops[i + 3], ops[i + 4]];
               const sx = Math.max(0, x), sy = Math.max(0, y);
-              const sw = Math.min(f.width, x + w) - sx, sh = Math.min(f.height, y + h) - sy;
-              if (sw > 0 && sh > 0) ctx.drawImage(f.layer, sx * r, sy * r, sw * r, sh * r, sx, sy, sw, sh);
+              const [X, Y, W, H] = box(sx, sy, Math.min(f.width, x + w) - sx, Math.min(f.height, y + h) - sy);
+              if (W > 0 && H > 0) ctx.drawImage(f.layer, X, Y, W, H, X, Y, W, H);
             }
             i += 5;
             break;
           case 6:
-            if (f.layer) f.layerCtx.clearRect(0, 0, f.width, f.height);
+            if (f.layer) f.layerCtx.clearRect(0, 0, f.layer.width, f.layer.height);
             i += 1;
             break;
           default:
@@ -610,7 +712,8 @@ export function startLopena(createModule, host = document.body) {
       node.select();
       f.tip?.remove();
       f.tip = el('div', { className: 'tip', id: `${node.id}_tip`, textContent: text, role: 'status' });
-      const box = node.getBoundingClientRect(), client = f.client.getBoundingClientRect(), s = f.scale || scale;
+      const box = node.getBoundingClientRect(), client = f.client.getBoundingClientRect();
+      const s = scaleOf(f);
       Object.assign(f.tip.style, { left: `${(box.left - client.left) / s}px`, top: `${(box.bottom - client.top) / s + 2}px` });
       f.client.append(f.tip);
       node.setAttribute('aria-describedby', f.tip.id);
@@ -664,7 +767,7 @@ export function startLopena(createModule, host = document.body) {
         }
       }
       const input = el('input', { type: 'text', value: proposed, id: 'fileName' });
-      input.addEventListener('keydown', (e) => { if (e.key === 'Enter') { e.preventDefault(); input.closest('dialog').querySelector('button').click(); } });
+      input.addEventListener('keydown', (e) => { if (e.key === 'Enter') { e.preventDefault(); input.closest('.dialog-body').querySelector('.buttons button').click(); } });
       const name = await pageDialog(title, el('label', { className: 'prompt' }, prompt, input),
         [[save, () => input.value], [cancel, () => null]], input);
       return name === null || name === '' ? null : name;
@@ -684,7 +787,11 @@ export function startLopena(createModule, host = document.body) {
         }
         return null;
       } catch (e) {
-        return e.message || String(e);
+        // Said in Romanian; the browser's own words only as a detail.
+        const reason = { NotAllowedError: 'browserul nu a permis scrierea fisierului',
+          QuotaExceededError: 'nu mai este loc pentru fisier', NotFoundError: 'dosarul ales nu mai exista',
+          NoModificationAllowedError: 'fisierul nu poate fi modificat' }[e?.name] || 'browserul nu a putut scrie fisierul';
+        return e?.message ? `${reason} (detaliu: ${e.message})` : reason;
       }
     },
     message(title, text, ok) {
