@@ -271,6 +271,26 @@ check('axe: at start-up, in a flight, with About open, with the save prompt open
   assert.deepEqual(found, [], found.join('\n'));
 });
 
+check('the Laborator: Ctrl+Y beside the main window, its throws as on the desktop, clean for axe', async () => {
+  const page = await open({ width: 1920, height: 1000 });
+  await page.press('Control+Y');
+  await page.waitFor("!!document.getElementById('cmdLabStart')");
+  const lab = ['lblLabT', 'lblLabD', 'lblLabH', 'lblLabV', 'lblLabImpact'];
+  for (const [speed, angle, height, expected] of [
+    ['20', '45', '0', ['T = 2.883 s', 'D = 40.775 m', 'H = 10.194 m', 'V = 20.000 m/s', 'unghi la impact = 45.00\u00b0']],
+    ['10', '0', '20', ['T = 2.019 s', 'D = 20.193 m', 'H = 20.000 m', 'V = 22.190 m/s', 'unghi la impact = 63.21\u00b0']]]) {
+    for (const [id, value] of [['txtLabViteza', speed], ['txtLabUnghi', angle], ['txtLabInaltime', height]]) await page.fill(`#${id}`, value);
+    await page.click('#cmdLabStart');
+    assert.deepEqual(await texts(page, lab), expected);
+  }
+  await page.click('#optLabMediu_2');
+  await page.click('#chkLabFantoma');
+  await page.click('#cmdLabStart');
+  assert.equal(await page.text('lblLabVid_1'), 'in vid: D = 20.193 m');
+  const found = await axeScan((src) => page.evaluate(src));
+  assert.deepEqual(found, [], found.join('\n'));
+});
+
 async function run() {
   let failed = 0, skipped = 0;
   try {
