@@ -25,7 +25,8 @@ async function throwIt(page, boxes, { fly = true } = {}) {
   if (fly) await page.clock.runFor(20000);
 }
 
-test('Ctrl+Y opens it beside the main window, once; the default and a horizontal throw from 20 m as on the desktop', async () => {
+// The throws' numbers in every engine: tests/web/engines/checks.test.mjs.
+test('Ctrl+Y opens it beside the main window, once; the default throw lands on time', async () => {
   const page = await open();
   const [main, lab] = await page.evaluate(() => ['frmmain', 'frmLab'].map((id) => document.getElementById(id).getBoundingClientRect().toJSON()));
   assert.ok(lab.left >= main.right, `${lab.left} beside ${main.right}`);
@@ -38,24 +39,14 @@ test('Ctrl+Y opens it beside the main window, once; the default and a horizontal
   await page.clock.runFor(100);
   assert.equal(await text(page, 'lblLabLive_0'), 't = 2.883 s');
   assert.equal(await text(page, 'lblLabAxaX_14'), '70');
-  await throwIt(page, { txtLabViteza: '10', txtLabUnghi: '0', txtLabInaltime: '20' });
-  assert.deepEqual(await results(page), ['T = 2.019 s', 'D = 20.193 m', 'H = 20.000 m', 'V = 22.190 m/s', 'unghi la impact = 63.21\u00b0']);
-  await throwIt(page, { txtLabViteza: '15', txtLabUnghi: '-30', txtLabInaltime: '30' });
-  assert.equal(await text(page, 'lblLabD'), 'D = 23.695 m');
 });
 
-test('a refused box is selected with its reason beside it; a tennis ball in air with its vacuum beside it', async () => {
+test('a refused box is selected with its reason beside it', async () => {
   const page = await open();
   await throwIt(page, { txtLabUnghi: '95' }, { fly: false });
   assert.match(await text(page, 'txtLabUnghi_tip'), /^Unghiul de lansare trebuie/);
   assert.equal(await page.evaluate(() => document.activeElement.id), 'txtLabUnghi');
   assert.equal(await text(page, 'lblLabT'), 'T =');
-  await page.click('#optLabMediu_2');
-  await page.click('#chkLabFantoma');
-  await throwIt(page, { txtLabUnghi: '45' });
-  assert.equal(await text(page, 'lblLabVid_1'), 'in vid: D = 40.775 m');
-  assert.ok(await page.locator('#lblLabVid_1').isVisible());
-  assert.notEqual(await text(page, 'lblLabD'), 'D = 40.775 m');
 });
 
 test('a prediction with its errors, then a hit on the target counted from the first throw', async () => {
