@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 #include <vector>
 
 namespace lopena {
@@ -28,6 +29,11 @@ std::string hexColour(tk::Colour colour) {
 }
 
 } // namespace
+
+int columns(const std::deque<Throw>& history) {
+    const bool lab = std::any_of(history.begin(), history.end(), [](const Throw& t) { return t.lab; });
+    return lab ? labColumnCount : columnCount;
+}
 
 std::string cell(const Throw& row, int column, const tk::Locale& locale) {
     switch (column) {
@@ -66,6 +72,21 @@ std::string cell(const Throw& row, int column, const tk::Locale& locale) {
 }
 
 double sortKey(const Throw& row, int column) {
+    if (column >= columnCount && column < labColumnCount) {
+        constexpr double empty = -std::numeric_limits<double>::infinity();
+        if (!row.lab)
+            return empty;
+        const physics::Launch& launch = row.lab->flight.launch;
+        if (column == 8)
+            return launch.h0;
+        if (column == 9)
+            return static_cast<double>(launch.medium);
+        const auto& predicted = row.lab->predicted[static_cast<std::size_t>(column - 10)];
+        const double results[] = {row.D, row.H, row.T};
+        const auto error = predicted ? lab::errorPercent(*predicted, results[column - 10])
+                                     : std::nullopt;
+        return error ? *error : empty;
+    }
     // The swatch column keeps the order of the launches.
     const double keys[columnCount] = {static_cast<double>(row.number),
                                       row.v0,
@@ -80,13 +101,12 @@ double sortKey(const Throw& row, int column) {
 
 std::string csv(const std::deque<Throw>& history, const tk::Locale& locale) {
     const char separator = StepTable::csvSeparator(locale);
-    const bool lab = std::any_of(history.begin(), history.end(), [](const Throw& t) { return t.lab; });
-    const int columns = lab ? labColumnCount : columnCount;
+    const int count = columns(history);
     std::string result = StepTable::joinFields(
-        std::vector<std::string>(headers, headers + columns), separator, "\r\n");
+        std::vector<std::string>(headers, headers + count), separator, "\r\n");
     for (const Throw& row : history) {
         std::vector<std::string> fields{hexColour(row.colour)};
-        for (int column = 1; column < columns; ++column)
+        for (int column = 1; column < count; ++column)
             fields.push_back(cell(row, column, locale));
         result += StepTable::joinFields(fields, separator, "\r\n");
     }

@@ -17,9 +17,13 @@ constexpr int labColumnCount = 13;
 // "Culoare", "v0 (m/s)", "Unghi (grade)", "g (m/s2)", "T (s)", "D (m)", "H (m)", "V (m/s)",
 // "h0 (m)", "Mediu", "Eroare D (%)", "Eroare H (%)", "Eroare T (%)".
 extern const char* const headers[labColumnCount];
-// A cell as the results frame shows it (the swatch column is empty).
+// The columns a history shows: the Laborator's only once it has thrown, so a history of the
+// main window's throws keeps its eight.
+int columns(const std::deque<Throw>& history);
+// A cell as the results frame shows it (the swatch column is empty; the Laborator's columns
+// are empty in the main window's rows).
 std::string cell(const Throw& row, int column, const tk::Locale& locale = {});
-// The value a column sorts by.
+// The value a column sorts by; an empty cell sorts first.
 double sortKey(const Throw& row, int column);
 // Every row as CSV, UTF-8, CRLF, a header row; the colour as #rrggbb. The Laborator's columns
 // come only once it has thrown, empty in the main window's rows.

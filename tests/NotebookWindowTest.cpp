@@ -1,5 +1,6 @@
 #include "notebook/qt/NotebookWindow.h"
 #include "notebook/Notebook.h"
+#include "notebook/qt/HistoryModel.h"
 
 #include <QtCharts>
 #include <QtTest>
@@ -204,6 +205,32 @@ TEST_F(NotebookWindowTest, HistoryRepeatsTheChosenRowWhileTheMainWindowShowsADia
     const auto alone = chart()->series().size();
     child<QCheckBox>("compareThrows")->setChecked(true);
     EXPECT_EQ(chart()->series().size(), alone + 2) << "earlier throws beside the current one";
+}
+
+// The Laborator's columns join the history at its first throw, empty in the main window's rows.
+TEST_F(NotebookWindowTest, HistoryGainsTheLaboratorsColumnsAtItsFirstThrow) {
+    fly(45, 3);
+    QAbstractItemModel* history = child<QTableView>("historyTable")->model();
+    EXPECT_EQ(history->columnCount(), 8);
+    physics::Launch in;
+    in.v0 = 10;
+    in.g = 10; // at 45 degrees: D = 10 m, H = 2.5 m
+    lopena::LabThrow lab{*physics::solve(in), {}, {11.0, 2.0, std::nullopt}};
+    notebook.locale = tk::Locale::romanian();
+    notebook.labLaunched(lab);
+    ASSERT_EQ(history->columnCount(), 13);
+    EXPECT_EQ(history->headerData(9, Qt::Horizontal).toString(), "Mediu");
+    const double none = -INFINITY; // an empty cell sorts first
+    using Cell = std::tuple<int, int, const char*, double>; // row, column, text, sort key
+    for (auto [row, column, text, key] :
+         {Cell{0, 7, "50", 50}, Cell{0, 8, "", none}, Cell{0, 10, "", none}, Cell{1, 8, "0", 0},
+          Cell{1, 9, "Vid", 0}, Cell{1, 10, "10,0", 10}, Cell{1, 11, "-20,0", -20},
+          Cell{1, 12, "", none}}) {
+        const QModelIndex cell = history->index(row, column);
+        EXPECT_EQ(cell.data().toString().toStdString(), text) << row << " " << column;
+        const double sorted = cell.data(lopena::HistoryModel::SortRole).toDouble();
+        EXPECT_TRUE(sorted == key || std::fabs(sorted - key) < 1e-9) << row << " " << column;
+    }
 }
 
 } // namespace

@@ -9,7 +9,10 @@ namespace tk {
 
 int pixel(Single value) {
     constexpr Single limit = 1e6F;
-    return static_cast<int>(std::lround(std::clamp(value, -limit, limit)));
+    // Halves away from zero, as lround, without its call: every place of every item is rounded
+    // at every paint. A float is exact in a double, and so is a float plus one half.
+    const double v = std::clamp(value, -limit, limit);
+    return static_cast<int>(v < 0 ? -std::floor(0.5 - v) : std::floor(v + 0.5));
 }
 
 PixelRect PixelRect::united(const PixelRect& o) const {

@@ -7,10 +7,17 @@
 
 namespace lopena {
 
-HistoryModel::HistoryModel(const Notebook& notebook, NotebookSignals& events, QObject* parent)
-    : QAbstractTableModel(parent), notebook_(notebook),
-      rows_(static_cast<int>(notebook.history().size())) {
+HistoryModel::HistoryModel(const Notebook& notebook, const tk::Locale& locale,
+                           NotebookSignals& events, QObject* parent)
+    : QAbstractTableModel(parent), notebook_(notebook), locale_(locale),
+      rows_(static_cast<int>(notebook.history().size())),
+      columns_(HistoryTable::columns(notebook.history())) {
     connect(&events, &NotebookSignals::started, this, [this] {
+        if (const int columns = HistoryTable::columns(notebook_.history()); columns > columns_) {
+            beginInsertColumns({}, columns_, columns - 1);
+            columns_ = columns;
+            endInsertColumns();
+        }
         const int rows = static_cast<int>(notebook_.history().size());
         if (rows <= rows_)
             return;
@@ -25,16 +32,16 @@ int HistoryModel::rowCount(const QModelIndex& parent) const {
 }
 
 int HistoryModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : HistoryTable::columnCount;
+    return parent.isValid() ? 0 : columns_;
 }
 
 QVariant HistoryModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= rows_)
+    if (!index.isValid() || index.row() >= rows_ || index.column() >= columns_)
         return {};
     const Throw& row = notebook_.history()[static_cast<std::size_t>(index.row())];
     switch (role) {
     case Qt::DisplayRole:
-        return QString::fromStdString(HistoryTable::cell(row, index.column()));
+        return QString::fromStdString(HistoryTable::cell(row, index.column(), locale_));
     case Qt::DecorationRole:
         return index.column() == 0 ? QVariant(tkqt::toQColor(row.colour)) : QVariant();
     case Qt::TextAlignmentRole:
@@ -48,7 +55,7 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
 
 QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
-        section < HistoryTable::columnCount)
+        section < columns_)
         return QString::fromUtf8(HistoryTable::headers[section]);
     return QAbstractTableModel::headerData(section, orientation, role);
 }

@@ -137,7 +137,7 @@ NotebookWindow::NotebookWindow(Notebook& notebook, const tk::Locale& locale, QWi
     : QWidget(mainWindow, Qt::Window), notebook_(notebook), locale_(locale),
       events_(new NotebookSignals(this)),
       steps_(new StepTableModel(notebook, locale_, *events_, this)),
-      history_(new HistoryModel(notebook, *events_, this)) {
+      history_(new HistoryModel(notebook, locale_, *events_, this)) {
     setObjectName("notebookWindow");
     setWindowTitle(QStringLiteral("Caiet de laborator - Lopena"));
     // Closing the main window ends the program, open notebook or not.

@@ -21,11 +21,28 @@ QRect toQRect(const tk::PixelRect& r) { return QRect(r.x, r.y, r.width, r.height
 
 FormSurface::FormSurface(tk::Form& form, QWidget* parent)
     : QWidget(parent), form_(form),
-      tracker_(form, [this](const tk::PixelRect& place) { update(toQRect(place)); }) {
+      tracker_(form, [this](const tk::PixelRect& place) { damage(toQRect(place)); }) {
     setAutoFillBackground(true);
 }
 
+void FormSurface::damage(const QRect& place) {
+    if (place.isEmpty())
+        return;
+    // Places near one another (a ball and the arrows at it, before and after a tick) become one
+    // rectangle: a region of many small rectangles costs more to clip every item to than the
+    // few pixels more of their union. A place far from the others stays apart.
+    const QRect united = damaged_.united(place);
+    const auto area = [](const QRect& r) { return qint64(r.width()) * r.height(); };
+    if (!damaged_.isEmpty() && area(united) > 2 * (area(damaged_) + area(place))) {
+        update(place);
+        return;
+    }
+    damaged_ = united;
+    update(damaged_);
+}
+
 void FormSurface::paintEvent(QPaintEvent* event) {
+    damaged_ = QRect();
     QPainter painter(this);
     const QRegion& dirty = event->region();
     const QRect bounds = dirty.boundingRect();
@@ -139,7 +156,15 @@ const QImage* FormSurface::stampOf(const tk::Shape& shape, QSize size) {
 }
 
 void FormSurface::paintShape(QPainter& painter, const tk::Shape& shape) {
-    paintShapeIn(painter, shape, toQRect(tk::shapeBox(shape)));
+    // A small curved shape (the ball, the newest dot) is stamped too: tracing an antialiased
+    // curve costs some forty copies of its pixels, and it is drawn again at every tick.
+    const QRect box = toQRect(tk::shapeBox(shape));
+    const tk::Integer code = shape.ShapeCode();
+    const bool curved = code != tk::ShapeCodes::Rectangle && code != tk::ShapeCodes::Square;
+    if (const QImage* stamp = curved ? stampOf(shape, box.size()) : nullptr)
+        painter.drawImage(box.topLeft(), *stamp);
+    else
+        paintShapeIn(painter, shape, box);
 }
 
 void FormSurface::paintShapeIn(QPainter& painter, const tk::Shape& shape, const QRect& box) {

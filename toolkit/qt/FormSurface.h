@@ -52,6 +52,10 @@ private:
     // Draws one settled element into the bands it touches, making them as needed.
     void drawIntoLayer(Bands& bands, const tk::Shape& shape);
     static constexpr int bandHeight = 64;
+    // Asks for a place to be painted again, joined to the places asked since the last paint
+    // when that adds few pixels.
+    void damage(const QRect& place);
+    QRect damaged_; // the joined place asked since the last paint
 
     tk::Form& form_;
     tk::SceneTracker tracker_;
