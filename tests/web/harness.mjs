@@ -10,15 +10,6 @@ const tests = [];
 // TEST_FILTER=text runs only the tests whose names hold that text.
 export const test = (name, fn) => name.includes(process.env.TEST_FILTER || '') && tests.push({ name, fn });
 
-// The page's axe-core violations (axe.mjs), the page's paused clock moved on while axe waits.
-export async function axe(page) {
-  const { axeScan } = await import('./axe.mjs');
-  let done = false;
-  const found = axeScan((js) => page.evaluate(js)).finally(() => { done = true; });
-  while (!done) await page.clock.runFor(1);
-  return found;
-}
-
 export async function run() {
   let failed = 0;
   for (const { name, fn } of tests) {

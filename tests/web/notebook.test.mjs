@@ -3,7 +3,7 @@
 //   node tests/web/notebook.test.mjs build/web/lopena.html
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
-import { browser, url, test, run, axe } from './harness.mjs';
+import { browser, url, test, run } from './harness.mjs';
 
 // The default flight's step table as the desktop saves it (checked by tests/LaunchTest.cpp).
 const desktopCsv = (name) => [...readFileSync(new URL(`../data/${name}`, import.meta.url))];
@@ -261,13 +261,11 @@ test('a refused clipboard and a chart without a PNG are told in Romanian', async
   }
 });
 
-test('axe finds nothing on any tab after a flight; arrows move between the tabs', async () => {
+// axe's scans of each tab after a flight: tests/web/engines/checks.test.mjs, in every engine.
+test('arrows move between the tabs', async () => {
   const page = await open();
   await fly(page);
-  for (const tab of ['Tabel', 'Grafice', 'Istoric', 'Rezolvare']) {
-    await page.click(`#tab${tab}`);
-    assert.deepEqual(await axe(page), [], tab);
-  }
+  await page.click('#tabRezolvare');
   const chosen = [];
   for (const key of ['ArrowRight', 'ArrowRight', 'Home', 'ArrowLeft', 'End']) {
     await page.keyboard.press(key);

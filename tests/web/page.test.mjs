@@ -3,7 +3,7 @@
 //   node tests/web/page.test.mjs build/web/lopena.html
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
-import { browser, url, test, run, axe } from './harness.mjs';
+import { browser, url, test, run } from './harness.mjs';
 
 const T0 = Date.UTC(2026, 11, 7, 22, 30, 0);
 
@@ -286,22 +286,6 @@ test('a program that cannot start says so in Romanian', async () => {
   const page = await context.newPage();
   await page.goto(url);
   assert.match(await page.locator('[role=alert]').innerText(), /^Lopena nu a putut porni\.\s+Browserul nu a putut incarca programul[^]*Detaliu: out of memory$/);
-});
-
-test('axe finds nothing: at start-up, during a flight, with About open, with the save prompt open', async () => {
-  const page = await open({ init: () => { window.showSaveFilePicker = undefined; } });
-  const scan = () => axe(page);
-  assert.deepEqual(await scan(), [], 'start-up');
-  await launch(page);
-  await page.clock.runFor(1000);
-  assert.deepEqual(await scan(), [], 'flight');
-  await page.keyboard.press('Control+D');
-  assert.deepEqual(await scan(), [], 'About');
-  await page.keyboard.press('Escape');
-  await page.click('#mnufile');
-  await page.click('#mnusave');
-  await page.waitForSelector('#fileName');
-  assert.deepEqual(await scan(), [], 'save prompt');
 });
 
 await run();
