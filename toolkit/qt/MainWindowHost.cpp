@@ -29,19 +29,8 @@ MainWindowHost::MainWindowHost(tk::Form& form, QtPlatform& platform)
     form.setFormObserver(this);
     platform_.registerView(form, view_.get(), this);
 
-    // In a main window Qt gives the default button no key of its own.
-    for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto* enter = new QShortcut(QKeySequence(key), this);
-        enter->setContext(Qt::WindowShortcut);
-        connect(enter, &QShortcut::activated, this, [this] {
-            // A focused button takes Enter, as Space; anywhere else Enter presses Start.
-            if (auto* focused = qobject_cast<QPushButton*>(focusWidget());
-                focused && focused->isEnabled() && focused->isVisible())
-                focused->click();
-            else
-                pressMarkedButton(*view_, false);
-        });
-    }
+    // In a main window Qt gives the default button no key of its own: Enter presses Start.
+    addEnterKeys(this, *view_);
 }
 
 MainWindowHost::~MainWindowHost() {

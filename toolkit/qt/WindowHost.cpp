@@ -23,17 +23,7 @@ WindowHost::WindowHost(tk::Form& form, QtPlatform& platform, QWidget* owner)
     setFixedSize(form.clientWidth(), form.clientHeight());
     form.setFormObserver(this);
     platform_.registerView(form, view_.get(), this);
-    for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto* enter = new QShortcut(QKeySequence(key), this);
-        enter->setContext(Qt::WindowShortcut);
-        connect(enter, &QShortcut::activated, this, [this] {
-            if (auto* focused = qobject_cast<QPushButton*>(focusWidget());
-                focused && focused->isEnabled() && focused->isVisible())
-                focused->click();
-            else
-                pressMarkedButton(*view_, false);
-        });
-    }
+    addEnterKeys(this, *view_);
     placeBeside(owner);
 }
 
