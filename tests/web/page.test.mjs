@@ -4,6 +4,7 @@
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { browser, url, test, run, axe } from './harness.mjs';
+import { version } from './version.mjs';
 
 const T0 = Date.UTC(2026, 11, 7, 22, 30, 0);
 
@@ -191,7 +192,7 @@ test("About is modal: the window takes no input while the flight goes on; Enter 
   const page = await open();
   await launch(page);
   await page.keyboard.press('Control+D');
-  assert.equal(await text(page, 'lblVersion'), 'Versiunea 1.0.3');
+  assert.equal(await text(page, 'lblVersion'), `Versiunea ${version}`);
   await page.evaluate(() => { document.getElementById('cmdClear').click(); document.getElementById('mnugrid').click(); });
   await page.clock.runFor(3000);
   assert.ok(await landed(page));
@@ -201,7 +202,7 @@ test("About is modal: the window takes no input while the flight goes on; Enter 
   assert.equal(await page.locator('#frmAbout').count(), 0);
   await page.click('#mnuhelp');
   await page.click('#mnuabout');
-  assert.equal(await text(page, 'lblVersion'), 'Versiunea 1.0.3');
+  assert.equal(await text(page, 'lblVersion'), `Versiunea ${version}`);
   await page.keyboard.press('Enter');
   assert.equal(await page.locator('#frmAbout').count(), 0);
 });

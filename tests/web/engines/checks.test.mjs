@@ -6,6 +6,7 @@ import assert from 'node:assert/strict';
 import { pathToFileURL } from 'node:url';
 import { axeScan } from '../axe.mjs';
 import { launch } from './driver.mjs';
+import { version } from '../version.mjs';
 
 const [engine, file] = process.argv.slice(2);
 const url = pathToFileURL(file).href;
@@ -104,13 +105,13 @@ check('About: Ctrl+D and Esc, the Help menu and OK by mouse, modal while the fli
   const page = await open();
   await page.click('#cmdFire');
   await page.press('Control+D');
-  assert.equal(await page.waitFor("document.getElementById('lblVersion')?.textContent"), 'Versiunea 1.0.3');
+  assert.equal(await page.waitFor("document.getElementById('lblVersion')?.textContent"), `Versiunea ${version}`);
   await landed(page);
   await page.press('Escape');
   await page.waitFor("!document.getElementById('frmAbout')");
   await page.click('#mnuhelp');
   await page.click('#mnuabout');
-  assert.equal(await page.waitFor("document.getElementById('lblVersion')?.textContent"), 'Versiunea 1.0.3');
+  assert.equal(await page.waitFor("document.getElementById('lblVersion')?.textContent"), `Versiunea ${version}`);
   await page.click('#cmdOK');
   await page.waitFor("!document.getElementById('frmAbout')");
 }, 'page.test.mjs');
