@@ -2,18 +2,9 @@
 // and a canvas, and forwards the page's events and the browser's timers to the model. It holds no
 // rule of the program: every number, text and decision comes from the C++ side.
 
-// Kinds and flags as the C++ side numbers them (tk::Kind, WebView's flags).
-const Kind = { Frame: 0, Label: 1, TextBox: 2, CommandButton: 3, HScrollBar: 4, CheckBox: 5,
-  OptionButton: 6, PictureBox: 9 };
-const F = { Visible: 1, Enabled: 2, AutoSize: 4, WordWrap: 8, Centred: 16, Default: 32,
-  Cancel: 64, Locked: 128, Live: 256, Checked: 512 };
-const Key = { Enter: 1, Escape: 2 };
-// How a form opens (WebView's modes): a modal dialog, the main window, a window beside it.
-const FormMode = { Dialog: 0, Main: 1, Window: 2 };
-// The scroll bar's requests: set, small step down/up, large step down/up, minimum, maximum.
-const Scroll = { Set: 0, SmallDown: 1, SmallUp: 2, LargeDown: 3, LargeUp: 4, Min: 5, Max: 6 };
-const MENU_BAR_HEIGHT = 20;
-const SCROLL_BOX = 17; // the scroll bar's arrows and thumb, px
+// The numbers the C++ side names, generated from toolkit/web/PageBridge.h at build time.
+import { Colour, Flag, FormMode, Key, Kind, MenuFlag, Op, OpLength, Scroll, ShapeForm, ShapeTarget } from './bridge.mjs';
+
 const LIVE_SPACING_MS = 250; // a screen reader hears the live labels at most 4 times a second
 const FALLBACK_LANGUAGE = 'en-US';
 
@@ -22,7 +13,7 @@ const el = (tag, props = {}, ...children) => {
   e.append(...children);
   return e;
 };
-const colour = (c) => c < 0 ? '#000' : `rgb(${c & 255},${(c >> 8) & 255},${(c >> 16) & 255})`;
+const colour = (c) => c === Colour.WindowText ? '#000' : `rgb(${c & 255},${(c >> 8) & 255},${(c >> 16) & 255})`;
 // A caption's access key: the letter after "&", shown underlined.
 function mnemonic(caption) {
   const at = caption.indexOf('&');
@@ -39,6 +30,16 @@ function knownLanguage(tag) {
   } catch {
     return FALLBACK_LANGUAGE;
   }
+}
+
+// Sizes the style sheet (binding.css) and the script share, px: read once, at first use.
+let shared = null;
+function sizes() {
+  if (!shared) {
+    const style = getComputedStyle(document.documentElement), px = (name) => parseFloat(style.getPropertyValue(name));
+    shared = { menuBar: px('--lp-menu-bar'), scrollBox: px('--lp-scroll-box') };
+  }
+  return shared;
 }
 
 // The viewport the page lays out in, without its scroll bars: on a phone innerWidth follows the
@@ -68,10 +69,10 @@ export function startLopena(createModule, host = document.body) {
   // The window scaled down as a whole into the viewport, its left edge on a device pixel; the
   // page's dialogs likewise.
   function fitToViewport() {
-    const main = forms[0];
+    const main = forms.find((o) => o?.main);
     if (main) {
       const [vw, vh] = viewport(), dpr = devicePixelRatio || 1;
-      const w = main.width + 2, h = main.height + MENU_BAR_HEIGHT + 2;
+      const w = main.width + 2, h = main.height + sizes().menuBar + 2;
       scale = main.scale = Math.min(1, vw / w, vh / h);
       main.root.style.transform = scale < 1 ? `scale(${scale})` : '';
       // With a window of the page open, the two are centred together when both fit side by side.
@@ -134,12 +135,12 @@ export function startLopena(createModule, host = document.body) {
   function drawShape(ctx, form, x, y, w, h, filled, fill, line) {
     const half = line / 2, iw = Math.max(0, w - line), ih = Math.max(0, h - line);
     ctx.beginPath();
-    if (form === 0) ctx.rect(x + half, y + half, iw, ih);
-    else if (form === 1) ctx.ellipse(x + w / 2, y + h / 2, iw / 2, ih / 2, 0, 0, 2 * Math.PI);
+    if (form === ShapeForm.Box) ctx.rect(x + half, y + half, iw, ih);
+    else if (form === ShapeForm.Ellipse) ctx.ellipse(x + w / 2, y + h / 2, iw / 2, ih / 2, 0, 0, 2 * Math.PI);
     else ctx.roundRect(x + half, y + half, iw, ih, Math.min(iw, ih) / 4);
     if (filled) {
       ctx.fillStyle = colour(fill);
-      if (form === 0) ctx.fillRect(x, y, w, h); else ctx.fill();
+      if (form === ShapeForm.Box) ctx.fillRect(x, y, w, h); else ctx.fill();
     }
     ctx.lineWidth = line;
     ctx.strokeStyle = '#000';
@@ -218,7 +219,7 @@ export function startLopena(createModule, host = document.body) {
       node.focus();
       thumb.setPointerCapture(e.pointerId);
       const start = e.clientX, left = thumb.offsetLeft;
-      const room = Math.max(0, node.width - 3 * SCROLL_BOX);
+      const room = Math.max(0, node.width - 3 * sizes().scrollBox);
       const at = (ev) => Math.min(room, Math.max(0, left + (ev.clientX - start) / scaleOf(f)));
       thumb.onpointermove = (ev) => { thumb.style.left = `${at(ev)}px`; };
       thumb.onpointerup = (ev) => {
@@ -239,10 +240,10 @@ export function startLopena(createModule, host = document.body) {
   }
 
   // From the bar's own width, without asking the page for its layout (arrows and thumb are
-  // SCROLL_BOX wide, as the style sheet has them).
+  // --lp-scroll-box wide, as the style sheet has them).
   function placeThumb(node) {
     const r = node.range, thumb = node.children[1].firstChild;
-    const room = Math.max(0, node.width - 3 * SCROLL_BOX);
+    const room = Math.max(0, node.width - 3 * sizes().scrollBox);
     thumb.style.left = `${r.max > r.min ? ((r.value - r.min) / (r.max - r.min)) * room : 0}px`;
     node.setAttribute('aria-valuemin', r.min);
     node.setAttribute('aria-valuemax', r.max);
@@ -258,18 +259,18 @@ export function startLopena(createModule, host = document.body) {
         break;
       case Kind.Label:
         node = el('div', { className: 'label', textContent: text });
-        node.classList.toggle('auto', !!(flags & F.AutoSize));
-        node.classList.toggle('wrap', !!(flags & F.WordWrap));
-        node.classList.toggle('centred', !!(flags & F.Centred));
+        node.classList.toggle('auto', !!(flags & Flag.AutoSize));
+        node.classList.toggle('wrap', !!(flags & Flag.WordWrap));
+        node.classList.toggle('centred', !!(flags & Flag.Centred));
         break;
       case Kind.TextBox:
-        node = focusable = el('input', { type: 'text', value: text, readOnly: !!(flags & F.Locked), spellcheck: false });
+        node = focusable = el('input', { type: 'text', value: text, readOnly: !!(flags & Flag.Locked), spellcheck: false });
         if (maxLength > 0) node.maxLength = maxLength;
         node.addEventListener('input', () => withString(node.value, (p) => send(f.id, '_lopena_text', id, p)));
         break;
       case Kind.CommandButton:
         node = focusable = el('button', { type: 'button', textContent: text });
-        node.classList.toggle('default', !!(flags & F.Default));
+        node.classList.toggle('default', !!(flags & Flag.Default));
         node.addEventListener('click', () => send(f.id, '_lopena_click', id));
         break;
       case Kind.HScrollBar:
@@ -323,14 +324,14 @@ export function startLopena(createModule, host = document.body) {
 
   function applyFlags(f, id, flags) {
     const node = f.controls[id];
-    node.hidden = !(flags & F.Visible);
-    const enabled = !!(flags & F.Enabled);
+    node.hidden = !(flags & Flag.Visible);
+    const enabled = !!(flags & Flag.Enabled);
     if (node.focusable) {
       node.focusable.disabled = !enabled;
       node.focusable.setAttribute('aria-disabled', String(!enabled));
     }
     node.classList.toggle('disabled', !enabled);
-    if (node.input) node.input.checked = !!(flags & F.Checked);
+    if (node.input) node.input.checked = !!(flags & Flag.Checked);
   }
 
   // Menus: the bar's menus open by click, Alt and their access key; items by click, Enter or
@@ -454,7 +455,7 @@ export function startLopena(createModule, host = document.body) {
     f.root.setAttribute('aria-label', caption);
     f.place = () => {
       fitToViewport();
-      const m = forms[0]?.root.getBoundingClientRect() || { right: 0 };
+      const m = forms.find((o) => o?.main)?.root.getBoundingClientRect() || { right: 0 };
       const [vw, vh] = viewport(), w = f.width + 2, h = f.height + 24;
       const fit = Math.min(1, vh / h), room = vw - m.right - 8;
       const s = room >= w * fit ? fit : Math.min(fit, vw / w);
@@ -536,7 +537,7 @@ export function startLopena(createModule, host = document.body) {
       const f = forms[form];
       const node = makeControl(f, id, kind, name, flags, text, description, tab, group, maxLength);
       f.controls[id] = node;
-      node.live = !!(flags & F.Live);
+      node.live = !!(flags & Flag.Live);
       // In the tab order among its siblings: the page's order is the keyboard's.
       const parent = container >= 0 ? f.controls[container].holder : f.client;
       parent.insertBefore(node, [...parent.children].find((c) => c.order > tab) || null);
@@ -590,7 +591,7 @@ export function startLopena(createModule, host = document.body) {
         return;
       }
       const menu = f.menuItems[parent];
-      if (flags & 4) {
+      if (flags & MenuFlag.Separator) {
         menu.list.append(el('div', { className: 'separator', role: 'separator' }));
         return;
       }
@@ -599,7 +600,7 @@ export function startLopena(createModule, host = document.body) {
         el('span', { className: 'check', textContent: '\u2713' }), el('span', { className: 'caption' }, node),
         el('span', { className: 'shortcut', textContent: shortcut }));
       item.accessKeyLetter = key;
-      item.setAttribute('role', flags & 1 ? 'menuitemcheckbox' : 'menuitem');
+      item.setAttribute('role', flags & MenuFlag.Checked ? 'menuitemcheckbox' : 'menuitem');
       item.addEventListener('click', () => { closeMenus(f, true); send(f.id, '_lopena_menu', id); });
       menu.list.append(item);
       f.menuItems[id] = item;
@@ -609,12 +610,13 @@ export function startLopena(createModule, host = document.body) {
     setMenu(form, id, flags) {
       const item = forms[form].menuItems[id];
       if (!item || item.list) return;
-      item.classList.toggle('checked', !!(flags & 1));
-      if (item.getAttribute('role') === 'menuitemcheckbox' || flags & 1) {
+      const checked = !!(flags & MenuFlag.Checked);
+      item.classList.toggle('checked', checked);
+      if (item.getAttribute('role') === 'menuitemcheckbox' || checked) {
         item.setAttribute('role', 'menuitemcheckbox');
-        item.setAttribute('aria-checked', String(!!(flags & 1)));
+        item.setAttribute('aria-checked', String(checked));
       }
-      item.disabled = !(flags & 2);
+      item.disabled = !(flags & MenuFlag.Enabled);
     },
     formReady(form, focus) {
       const f = forms[form];
@@ -645,53 +647,54 @@ export function startLopena(createModule, host = document.body) {
       const ctx = f.ctx, r = f.ratio, d = (v) => Math.round(v * r), line = Math.max(1, Math.round(r));
       // A place as [x, y, w, h] in the canvas's pixels.
       const box = (x, y, w, h) => { const X = d(x), Y = d(y); return [X, Y, d(x + w) - X, d(y + h) - Y]; };
+      // Each operation's operands follow it: o(k) is its k-th.
       for (let i = 0; i < ops.length;) {
+        const o = (k) => ops[i + k];
         switch (ops[i]) {
-          case 1: {
-            const b = box(ops[i + 1], ops[i + 2], ops[i + 3], ops[i + 4]);
+          case Op.Clip: {
+            const b = box(o(1), o(2), o(3), o(4));
             ctx.save();
             ctx.beginPath();
             ctx.rect(...b);
             ctx.clip();
             ctx.clearRect(...b);
-            i += 5;
+            i += OpLength.Clip;
             break;
           }
-          case 2:
+          case Op.EndClip:
             ctx.restore();
-            i += 1;
+            i += OpLength.EndClip;
             break;
-          case 3:
-            drawShape(ops[i + 1] ? layerOf(f) : ctx, ops[i + 2], ...box(ops[i + 3], ops[i + 4], ops[i + 5], ops[i + 6]),
-              ops[i + 7], ops[i + 8], line);
-            i += 9;
+          case Op.Shape:
+            drawShape(o(1) === ShapeTarget.Layer ? layerOf(f) : ctx, o(2), ...box(o(3), o(4), o(5), o(6)), o(7), o(8), line);
+            i += OpLength.Shape;
             break;
-          case 4: {
-            const width = Math.max(1, Math.round(ops[i + 6] * r)), shift = width % 2 ? 0.5 : 0;
-            const vertical = ops[i + 1] === ops[i + 3], horizontal = ops[i + 2] === ops[i + 4];
+          case Op.Line: {
+            const width = Math.max(1, Math.round(o(6) * r)), shift = width % 2 ? 0.5 : 0;
+            const vertical = o(1) === o(3), horizontal = o(2) === o(4);
             const at = (x, y) => (vertical ? [d(x) + shift, y * r] : [x * r, (horizontal ? d(y) : y * r) + shift]);
             ctx.beginPath();
             ctx.lineWidth = width;
             ctx.lineCap = 'butt';
-            ctx.strokeStyle = colour(ops[i + 5]);
-            ctx.moveTo(...at(ops[i + 1], ops[i + 2]));
-            ctx.lineTo(...at(ops[i + 3], ops[i + 4]));
+            ctx.strokeStyle = colour(o(5));
+            ctx.moveTo(...at(o(1), o(2)));
+            ctx.lineTo(...at(o(3), o(4)));
             ctx.stroke();
-            i += 7;
+            i += OpLength.Line;
             break;
           }
-          case 5:
+          case Op.Layer:
             if (f.layer) {
-              const [x, y, w, h] = [ops[i + 1], ops[i + 2], ops[i + 3], ops[i + 4]];
+              const [x, y, w, h] = [o(1), o(2), o(3), o(4)];
               const sx = Math.max(0, x), sy = Math.max(0, y);
               const [X, Y, W, H] = box(sx, sy, Math.min(f.width, x + w) - sx, Math.min(f.height, y + h) - sy);
               if (W > 0 && H > 0) ctx.drawImage(f.layer, X, Y, W, H, X, Y, W, H);
             }
-            i += 5;
+            i += OpLength.Layer;
             break;
-          case 6:
+          case Op.ClearLayer:
             if (f.layer) f.layerCtx.clearRect(0, 0, f.layer.width, f.layer.height);
-            i += 1;
+            i += OpLength.ClearLayer;
             break;
           default:
             return;
@@ -740,7 +743,7 @@ export function startLopena(createModule, host = document.body) {
         removeEventListener('resize', f.place);
         f.root.remove();
         fitToViewport();
-        forms[0]?.root.querySelector('button.menu')?.focus();
+        forms.find((o) => o?.main)?.root.querySelector('button.menu')?.focus();
       } else if (!f.main) {
         for (const w of forms) if (w?.window && !w.closed && f.root.contains(w.root)) host.append(w.root);
         f.root.close();
