@@ -42,7 +42,7 @@ export function makePanel(M, separator) {
       square: f[MarkerField.Square] === '1', step: Number(f[MarkerField.Step]) });
   }
   const button = (textContent, onclick, id) => h('button', { type: 'button', textContent, onclick, id });
-  const bar = (...items) => h('div', { className: 'nb-buttons' }, ...items);
+  const bar = (...items) => h('div', { className: 'lp-nb-buttons' }, ...items);
 
   const tell = (title, text) => M.tk.message(title, text, 'OK');
   async function save(title, description, pattern, proposed, make, unmade) {
@@ -63,9 +63,9 @@ export function makePanel(M, separator) {
     const cell = (textContent, role) => { const c = h('span', { textContent }); c.setAttribute('role', role); return c; };
     // The columns the core gives the current throw (a throw in air has two more).
     let titles = [];
-    const head = h('div', { className: 'nb-row nb-head' });
-    const spacer = h('div', { className: 'nb-spacer' });
-    const view = h('div', { className: 'nb-rows', id: 'stepTable', tabIndex: 0 }, head, spacer);
+    const head = h('div', { className: 'lp-nb-row lp-nb-head' });
+    const spacer = h('div', { className: 'lp-nb-spacer' });
+    const view = h('div', { className: 'lp-nb-rows', id: 'stepTable', tabIndex: 0 }, head, spacer);
     view.setAttribute('aria-label', 'Tabelul pasilor aruncarii curente');
     view.setAttribute('role', 'grid');
     view.setAttribute('aria-multiselectable', 'true');
@@ -88,7 +88,7 @@ export function makePanel(M, separator) {
         const w = Math.ceil(ruler.measureText(t).width) + 12;
         if (!(widths[c] >= w)) { widths[c] = w; wider = true; }
       });
-      if (wider) view.style.setProperty('--nb-columns', widths.map((w) => `${w}px`).join(' '));
+      if (wider) view.style.setProperty('--lp-nb-columns', widths.map((w) => `${w}px`).join(' '));
     }
 
     function fill(node, i) {
@@ -96,13 +96,13 @@ export function makePanel(M, separator) {
       const marked = fields[RowField.Mark], closing = fields[RowField.Closing] === '1', cells = fields.slice(RowField.Cells);
       node.replaceChildren(...cells.map((t) => cell(t, 'gridcell')));
       node.title = marked;
-      node.classList.toggle('marked', marked !== '');
-      node.classList.toggle('closing', closing);
+      node.classList.toggle('lp-marked', marked !== '');
+      node.classList.toggle('lp-closing', closing);
       fit(cells, `${closing ? 'italic' : ''} ${marked !== '' ? 'bold' : ''}`);
       mark(node, i);
     }
     function mark(node, i) {
-      node.classList.toggle('selected', selected.has(i));
+      node.classList.toggle('lp-selected', selected.has(i));
       node.setAttribute('aria-selected', String(selected.has(i)));
     }
     // From the view's scroll position and height as last known: no layout is asked for here.
@@ -113,7 +113,7 @@ export function makePanel(M, separator) {
       for (const [i, node] of shown) if (i < first || i > last) { node.remove(); shown.delete(i); }
       for (let i = first; i <= last; ++i) {
         if (shown.has(i)) continue;
-        const node = h('div', { className: 'nb-row', id: `step${i}` });
+        const node = h('div', { className: 'lp-nb-row', id: `step${i}` });
         node.style.top = `${(i + 1) * ROW_HEIGHT}px`;
         node.dataset.row = i;
         node.setAttribute('role', 'row');
@@ -221,7 +221,7 @@ export function makePanel(M, separator) {
     });
     const copy = button('Copiaza', copyRows, 'copySteps');
     const exportSteps = button('Exporta CSV...', () => save(...CSV, 'zbor.csv', () => bytes(NotebookText.StepsCsv), ''), 'exportSteps');
-    const pane = h('div', { className: 'nb-pane' }, view, bar(copy, h('span', { className: 'nb-gap' }), exportSteps));
+    const pane = h('div', { className: 'lp-nb-pane' }, view, bar(copy, h('span', { className: 'lp-nb-gap' }), exportSteps));
     const show = settle;
     const restore = () => { view.scrollTop = top; };
     return { pane, grow, reset, render, show, restore, rows: () => rows };
@@ -232,7 +232,7 @@ export function makePanel(M, separator) {
     const headers = text(NotebookText.HistoryHeaders).split('\t');
     const body = h('tbody');
     const head = h('tr');
-    const grid = h('table', { className: 'nb-history', id: 'historyTable' }, h('thead', {}, head), body);
+    const grid = h('table', { className: 'lp-nb-history', id: 'historyTable' }, h('thead', {}, head), body);
     let column = 0, descending = false, chosen = -1;
     const repeat = button('Repeta aruncarea', () => chosen >= 0 && M._lopena_nb_repeat(chosen), 'repeatThrow');
     const series = button('Serie de unghiuri', () => showSeries(M._lopena_nb_series()), 'angleSeries');
@@ -250,11 +250,11 @@ export function makePanel(M, separator) {
       [...head.children].forEach((th, c) => th.setAttribute('aria-sort', c !== column ? 'none' : descending ? 'descending' : 'ascending'));
       body.replaceChildren(...order.map(([i]) => {
         const [colour, ...cells] = str(M._lopena_nb_history_row(i)).split('\t');
-        const swatch = h('td', {}, h('span', { className: 'nb-swatch' }));
+        const swatch = h('td', {}, h('span', { className: 'lp-nb-swatch' }));
         swatch.firstChild.style.background = css(Number(colour));
         const tr = h('tr', {}, swatch, ...cells.map((t) => h('td', { textContent: t })));
         tr.dataset.row = i;
-        tr.classList.toggle('selected', i === chosen);
+        tr.classList.toggle('lp-selected', i === chosen);
         return tr;
       }));
       repeat.disabled = chosen < 0;
@@ -263,19 +263,19 @@ export function makePanel(M, separator) {
       const tr = e.target.closest('tr');
       if (!tr) return;
       chosen = Number(tr.dataset.row);
-      for (const r of body.children) r.classList.toggle('selected', r === tr);
+      for (const r of body.children) r.classList.toggle('lp-selected', r === tr);
       repeat.disabled = false;
     });
     body.addEventListener('dblclick', (e) => { const tr = e.target.closest('tr'); if (tr) M._lopena_nb_repeat(Number(tr.dataset.row)); });
     const exportHistory = button('Exporta CSV...', () => save(...CSV, 'istoric.csv', () => bytes(NotebookText.HistoryCsv), ''), 'exportHistory');
-    const pane = h('div', { className: 'nb-pane' }, h('div', { className: 'nb-scroll' }, grid),
-      bar(repeat, series, h('span', { className: 'nb-gap' }), exportHistory));
+    const pane = h('div', { className: 'lp-nb-pane' }, h('div', { className: 'lp-nb-scroll' }, grid),
+      bar(repeat, series, h('span', { className: 'lp-nb-gap' }), exportHistory));
     return { pane, build, showSeries };
   })();
 
   // The worked solution as the core writes it, printed (and so saved as PDF) on an A4 page.
   const solution = (() => {
-    const view = h('div', { className: 'nb-solution', id: 'solution' });
+    const view = h('div', { className: 'lp-nb-solution', id: 'solution' });
     view.setAttribute('aria-label', 'Rezolvarea aruncarii curente');
     let stale = true;
     function build() {
@@ -285,7 +285,7 @@ export function makePanel(M, separator) {
       savePdf.disabled = !html;
     }
     const savePdf = button('Salveaza PDF...', () => {
-      const page = h('div', { className: 'nb-print' });
+      const page = h('div', { className: 'lp-nb-print' });
       page.innerHTML = text(NotebookText.PrintPage);
       document.body.append(page);
       const title = document.title;
@@ -294,7 +294,7 @@ export function makePanel(M, separator) {
       document.title = title;
       page.remove();
     }, 'savePdf');
-    const pane = h('div', { className: 'nb-pane' }, view, bar(h('span', { className: 'nb-gap' }), savePdf));
+    const pane = h('div', { className: 'lp-nb-pane' }, view, bar(h('span', { className: 'lp-nb-gap' }), savePdf));
     return { pane, build, stale: () => stale, outdate: () => { stale = true; } };
   })();
 
@@ -307,9 +307,9 @@ export function makePanel(M, separator) {
     const choice = h('select', { id: 'graphChoice' }, ...GRAPHS.map(([t], i) => h('option', { value: i, textContent: t })));
     choice.setAttribute('aria-label', 'Graficul afisat');
     const compare = h('input', { type: 'checkbox', id: 'compareThrows' });
-    const holder = h('div', { className: 'nb-chart', id: 'chartView' });
+    const holder = h('div', { className: 'lp-nb-chart', id: 'chartView' });
     holder.setAttribute('role', 'img');
-    const shown = h('canvas', { className: 'nb-shown' }); // the chart as the pupil sees it
+    const shown = h('canvas', { className: 'lp-nb-shown' }); // the chart as the pupil sees it
     let plot = null, stale = true, shape = null, axes = [];
     let taken = 0, drawn = 0, stride = 1; // steps in the axes, steps in the curve, its stride
     const fmt = (v) => String(+v.toPrecision(6)).replace('.', separator);
@@ -497,9 +497,9 @@ export function makePanel(M, separator) {
       return new Promise((resolve, reject) => c.toBlob((b) => (b ? b.arrayBuffer().then((a) => resolve(new Uint8Array(a)), reject)
         : reject(new Error('no PNG'))), 'image/png'));
     }
-    const options = h('div', { className: 'nb-buttons' }, choice,
-      h('label', {}, compare, ' Compara cu aruncarile anterioare'), h('span', { className: 'nb-gap' }), saveImage);
-    const pane = h('div', { className: 'nb-pane' }, options, holder);
+    const options = h('div', { className: 'lp-nb-buttons' }, choice,
+      h('label', {}, compare, ' Compara cu aruncarile anterioare'), h('span', { className: 'lp-nb-gap' }), saveImage);
+    const pane = h('div', { className: 'lp-nb-pane' }, options, holder);
     return { pane, build, catchUp, stale: () => stale, outdate: () => { stale = true; } };
   })();
 
@@ -515,7 +515,7 @@ export function makePanel(M, separator) {
     panes[i].pane.setAttribute('aria-labelledby', tab.id);
     return tab;
   });
-  const tabList = h('div', { className: 'nb-tabs' }, ...tabs);
+  const tabList = h('div', { className: 'lp-nb-tabs' }, ...tabs);
   tabList.setAttribute('role', 'tablist');
   tabList.setAttribute('aria-label', 'Paginile caietului');
   // The keys of tabs: arrows, Home and End choose and focus another.
@@ -528,8 +528,8 @@ export function makePanel(M, separator) {
   });
   const close = button('\u00d7', () => hide(), 'notebookClose');
   close.setAttribute('aria-label', 'Inchide caietul de laborator');
-  const root = h('section', { className: 'notebook', id: 'notebook', hidden: true },
-    h('div', { className: 'nb-title' }, h('h2', { textContent: 'Caiet de laborator' }), close), tabList,
+  const root = h('section', { className: 'lp-notebook', id: 'notebook', hidden: true },
+    h('div', { className: 'lp-nb-title' }, h('h2', { textContent: 'Caiet de laborator' }), close), tabList,
     ...panes.map((p) => p.pane));
   root.setAttribute('aria-label', 'Caiet de laborator');
   let current = 0;
@@ -543,7 +543,7 @@ export function makePanel(M, separator) {
   // Beside the window when there is room, else below it, over its lower part if need be; in a
   // viewport too short for that, below Start, its title bar in sight.
   function place() {
-    const w = document.querySelector('.window')?.getBoundingClientRect();
+    const w = document.querySelector('.lp-window')?.getBoundingClientRect();
     if (!w) return;
     const [vw, vh] = [document.documentElement.clientWidth, document.documentElement.clientHeight];
     const right = vw - w.right - 8, below = vh - w.bottom - 4;

@@ -56,7 +56,7 @@ export function startLopena(createModule, host = document.body) {
   let audio = null;
   let scale = 1;
   let windowLayer = 30; // the window beside the main one last touched comes on top
-  const live = { region: el('div', { className: 'sr-only' }), texts: new Map(), due: false, last: -1e9 };
+  const live = { region: el('div', { className: 'lp-sr-only' }), texts: new Map(), due: false, last: -1e9 };
   live.region.setAttribute('aria-live', 'polite');
 
   // Calls into C++ with a string argument.
@@ -86,7 +86,7 @@ export function startLopena(createModule, host = document.body) {
   // A dialog's content scaled down to fit, centred; the dialog keeps no transform, so that the
   // notebook's panel inside it stays placed on the viewport.
   function fitDialog(d) {
-    const body = d.querySelector(':scope > .dialog-body');
+    const body = d.querySelector(':scope > .lp-dialog-body');
     Object.assign(d.style, { left: '0px', top: '0px', width: 'max-content', height: '' });
     body.style.transform = '';
     const [vw, vh] = viewport(), w = body.offsetWidth, h = body.offsetHeight, border = d.offsetWidth - w;
@@ -185,10 +185,10 @@ export function startLopena(createModule, host = document.body) {
   function pageDialog(title, body, buttons, focus) {
     return new Promise((resolve) => {
       const done = (value) => { if (d.open) d.close(); d.remove(); resolve(value); };
-      const row = el('div', { className: 'buttons' }, ...buttons.map(([caption, value]) =>
+      const row = el('div', { className: 'lp-buttons' }, ...buttons.map(([caption, value]) =>
         el('button', { type: 'button', textContent: caption, onclick: () => done(value()) })));
-      const d = el('dialog', { className: 'page-dialog' },
-        el('div', { className: 'dialog-body' }, el('div', { className: 'title' }, title), body, row));
+      const d = el('dialog', { className: 'lp-page-dialog' },
+        el('div', { className: 'lp-dialog-body' }, el('div', { className: 'lp-title' }, title), body, row));
       d.setAttribute('aria-label', title);
       d.addEventListener('cancel', (e) => { e.preventDefault(); done(null); });
       d.addEventListener('close', () => done(null)); // closed by the browser without a cancel
@@ -254,14 +254,14 @@ export function startLopena(createModule, host = document.body) {
     let node, focusable;
     switch (kind) {
       case Kind.Frame:
-        node = el('fieldset', {}, el('legend', { textContent: text }), el('div', { className: 'inner' }));
+        node = el('fieldset', {}, el('legend', { textContent: text }), el('div', { className: 'lp-inner' }));
         node.holder = node.lastChild;
         break;
       case Kind.Label:
-        node = el('div', { className: 'label', textContent: text });
-        node.classList.toggle('auto', !!(flags & Flag.AutoSize));
-        node.classList.toggle('wrap', !!(flags & Flag.WordWrap));
-        node.classList.toggle('centred', !!(flags & Flag.Centred));
+        node = el('div', { className: 'lp-label', textContent: text });
+        node.classList.toggle('lp-auto', !!(flags & Flag.AutoSize));
+        node.classList.toggle('lp-wrap', !!(flags & Flag.WordWrap));
+        node.classList.toggle('lp-centred', !!(flags & Flag.Centred));
         break;
       case Kind.TextBox:
         node = focusable = el('input', { type: 'text', value: text, readOnly: !!(flags & Flag.Locked), spellcheck: false });
@@ -270,12 +270,12 @@ export function startLopena(createModule, host = document.body) {
         break;
       case Kind.CommandButton:
         node = focusable = el('button', { type: 'button', textContent: text });
-        node.classList.toggle('default', !!(flags & Flag.Default));
+        node.classList.toggle('lp-default', !!(flags & Flag.Default));
         node.addEventListener('click', () => send(f.id, '_lopena_click', id));
         break;
       case Kind.HScrollBar:
-        node = focusable = el('div', { className: 'scrollbar' }, el('div', { className: 'arrow down' }),
-          el('div', { className: 'track' }, el('div', { className: 'thumb' })), el('div', { className: 'arrow up' }));
+        node = focusable = el('div', { className: 'lp-scrollbar' }, el('div', { className: 'lp-arrow lp-down' }),
+          el('div', { className: 'lp-track' }, el('div', { className: 'lp-thumb' })), el('div', { className: 'lp-arrow lp-up' }));
         node.setAttribute('role', 'scrollbar');
         node.setAttribute('aria-orientation', 'horizontal');
         node.range = { min: 0, max: 0, value: 0 };
@@ -285,13 +285,13 @@ export function startLopena(createModule, host = document.body) {
       case Kind.OptionButton: {
         const input = focusable = el('input', { type: kind === Kind.CheckBox ? 'checkbox' : 'radio' });
         if (kind === Kind.OptionButton) input.name = `${f.name}_group${group}`;
-        node = el('label', { className: 'option' }, input, el('span', { textContent: text }));
+        node = el('label', { className: 'lp-option' }, input, el('span', { textContent: text }));
         node.input = input;
         input.addEventListener(kind === Kind.CheckBox ? 'click' : 'change', () => send(f.id, '_lopena_click', id));
         break;
       }
       case Kind.PictureBox:
-        node = el('div', { className: 'picture' }, icon(32));
+        node = el('div', { className: 'lp-picture' }, icon(32));
         break;
       default:
         node = el('div');
@@ -330,7 +330,7 @@ export function startLopena(createModule, host = document.body) {
       node.focusable.disabled = !enabled;
       node.focusable.setAttribute('aria-disabled', String(!enabled));
     }
-    node.classList.toggle('disabled', !enabled);
+    node.classList.toggle('lp-disabled', !enabled);
     if (node.input) node.input.checked = !!(flags & Flag.Checked);
   }
 
@@ -426,7 +426,7 @@ export function startLopena(createModule, host = document.body) {
   // The probe: the pointer resting on (or a finger touching) a scene item shows its tooltip.
   function probe(f) {
     let due = null;
-    const tip = el('div', { className: 'tip', id: 'probe', hidden: true });
+    const tip = el('div', { className: 'lp-tip', id: 'probe', hidden: true });
     tip.setAttribute('role', 'tooltip');
     const look = () => {
       const r = f.canvas.getBoundingClientRect();
@@ -446,11 +446,11 @@ export function startLopena(createModule, host = document.body) {
   // A window of the page beside the main one (over it when the page is too narrow for both),
   // not modal, closed by its own button.
   function openWindow(f, caption) {
-    const close = el('button', { type: 'button', className: 'close', id: `${f.name}_close`, textContent: '\u00d7',
+    const close = el('button', { type: 'button', className: 'lp-close', id: `${f.name}_close`, textContent: '\u00d7',
       onclick: () => send(f.id, '_lopena_close') });
     close.setAttribute('aria-label', `Inchide: ${caption}`);
-    f.root = el('section', { className: 'window page-window', id: f.name, tabIndex: -1 },
-      el('div', { className: 'title' }, el('span', { textContent: caption }), close), f.client);
+    f.root = el('section', { className: 'lp-window lp-page-window', id: f.name, tabIndex: -1 },
+      el('div', { className: 'lp-title' }, el('span', { textContent: caption }), close), f.client);
     f.root.setAttribute('role', 'dialog');
     f.root.setAttribute('aria-label', caption);
     f.place = () => {
@@ -503,7 +503,7 @@ export function startLopena(createModule, host = document.body) {
     openForm(id, name, caption, width, height, mode) {
       const main = mode === FormMode.Main, window = mode === FormMode.Window;
       const canvas = el('canvas', { id: main ? 'scene' : `${name}_scene` });
-      const client = el('div', { className: 'client' }, canvas);
+      const client = el('div', { className: 'lp-client' }, canvas);
       Object.assign(client.style, { width: `${width}px`, height: `${height}px` });
       const f = { id, name, width, height, main, window, canvas, client, ctx: canvas.getContext('2d'),
         controls: [], menus: [], menuItems: [], shortcuts: new Map(), closed: false };
@@ -512,16 +512,16 @@ export function startLopena(createModule, host = document.body) {
         openWindow(f, caption);
       } else if (main) {
         document.title = caption;
-        f.bar = el('div', { className: 'menubar' });
+        f.bar = el('div', { className: 'lp-menubar' });
         f.bar.setAttribute('role', 'menubar');
         f.bar.setAttribute('aria-label', 'Meniu');
         f.bar.addEventListener('keydown', (e) => barKeys(f, e));
-        f.root = el('div', { className: 'window', id: name }, f.bar, client);
+        f.root = el('div', { className: 'lp-window', id: name }, f.bar, client);
         // The page's landmark and heading, heard and not seen: the window shows its own title.
-        host.append(el('main', {}, el('h1', { className: 'sr-only', textContent: caption }), f.root, live.region));
+        host.append(el('main', {}, el('h1', { className: 'lp-sr-only', textContent: caption }), f.root, live.region));
       } else {
-        f.root = el('dialog', { className: 'form-dialog', id: name },
-          el('div', { className: 'dialog-body' }, el('div', { className: 'title' }, caption), client));
+        f.root = el('dialog', { className: 'lp-form-dialog', id: name },
+          el('div', { className: 'lp-dialog-body' }, el('div', { className: 'lp-title' }, caption), client));
         f.root.setAttribute('aria-label', caption);
         f.root.addEventListener('cancel', (e) => { e.preventDefault(); send(id, '_lopena_key', Key.Escape); });
         // Closed by the browser without a cancel (a second Esc with no click between): still Esc.
@@ -548,7 +548,7 @@ export function startLopena(createModule, host = document.body) {
       const node = forms[form].controls[id];
       Object.assign(node.style, { left: `${x}px`, top: `${y}px`, height: `${h}px` });
       node.width = w;
-      if (!node.classList.contains('auto')) node.style.width = `${w}px`;
+      if (!node.classList.contains('lp-auto')) node.style.width = `${w}px`;
       if (node.range) placeThumb(node);
     },
     setFlags(form, id, flags) {
@@ -576,29 +576,29 @@ export function startLopena(createModule, host = document.body) {
       const f = forms[form];
       if (parent < 0) {
         const { node, key } = mnemonic(caption);
-        const button = el('button', { type: 'button', id: name, className: 'menu', tabIndex: -1 }, node);
+        const button = el('button', { type: 'button', id: name, className: 'lp-menu', tabIndex: -1 }, node);
         button.setAttribute('role', 'menuitem');
         button.setAttribute('aria-haspopup', 'menu');
         button.setAttribute('aria-expanded', 'false');
-        const list = el('div', { className: 'menulist', hidden: true });
+        const list = el('div', { className: 'lp-menulist', hidden: true });
         list.setAttribute('role', 'menu');
         const menu = { button, list, key };
         button.addEventListener('click', () => (f.openMenu === menu ? closeMenus(f, true) : openMenu(f, menu, false)));
         button.addEventListener('pointerenter', () => f.openMenu && f.openMenu !== menu && openMenu(f, menu, false));
-        f.bar.append(el('div', { className: 'menuroot', role: 'none' }, button, list));
+        f.bar.append(el('div', { className: 'lp-menuroot', role: 'none' }, button, list));
         f.menus.push(menu);
         f.menuItems[id] = menu;
         return;
       }
       const menu = f.menuItems[parent];
       if (flags & MenuFlag.Separator) {
-        menu.list.append(el('div', { className: 'separator', role: 'separator' }));
+        menu.list.append(el('div', { className: 'lp-separator', role: 'separator' }));
         return;
       }
       const { node, key } = mnemonic(caption);
-      const item = el('button', { type: 'button', id: name, className: 'item', tabIndex: -1 },
-        el('span', { className: 'check', textContent: '\u2713' }), el('span', { className: 'caption' }, node),
-        el('span', { className: 'shortcut', textContent: shortcut }));
+      const item = el('button', { type: 'button', id: name, className: 'lp-item', tabIndex: -1 },
+        el('span', { className: 'lp-check', textContent: '\u2713' }), el('span', { className: 'lp-caption' }, node),
+        el('span', { className: 'lp-shortcut', textContent: shortcut }));
       item.accessKeyLetter = key;
       item.setAttribute('role', flags & MenuFlag.Checked ? 'menuitemcheckbox' : 'menuitem');
       item.addEventListener('click', () => { closeMenus(f, true); send(f.id, '_lopena_menu', id); });
@@ -611,7 +611,7 @@ export function startLopena(createModule, host = document.body) {
       const item = forms[form].menuItems[id];
       if (!item || item.list) return;
       const checked = !!(flags & MenuFlag.Checked);
-      item.classList.toggle('checked', checked);
+      item.classList.toggle('lp-checked', checked);
       if (item.getAttribute('role') === 'menuitemcheckbox' || checked) {
         item.setAttribute('role', 'menuitemcheckbox');
         item.setAttribute('aria-checked', String(checked));
@@ -714,7 +714,7 @@ export function startLopena(createModule, host = document.body) {
       node.focus();
       node.select();
       f.tip?.remove();
-      f.tip = el('div', { className: 'tip', id: `${node.id}_tip`, textContent: text, role: 'status' });
+      f.tip = el('div', { className: 'lp-tip', id: `${node.id}_tip`, textContent: text, role: 'status' });
       const box = node.getBoundingClientRect(), client = f.client.getBoundingClientRect();
       const s = scaleOf(f);
       Object.assign(f.tip.style, { left: `${(box.left - client.left) / s}px`, top: `${(box.bottom - client.top) / s + 2}px` });
@@ -743,7 +743,7 @@ export function startLopena(createModule, host = document.body) {
         removeEventListener('resize', f.place);
         f.root.remove();
         fitToViewport();
-        forms.find((o) => o?.main)?.root.querySelector('button.menu')?.focus();
+        forms.find((o) => o?.main)?.root.querySelector('button.lp-menu')?.focus();
       } else if (!f.main) {
         for (const w of forms) if (w?.window && !w.closed && f.root.contains(w.root)) host.append(w.root);
         f.root.close();
@@ -754,7 +754,7 @@ export function startLopena(createModule, host = document.body) {
     endProgram(text, button) {
       for (const id of timers.keys()) tk.stopTimer(id);
       window.close();
-      host.replaceChildren(el('div', { className: 'ended', role: 'alert' }, el('p', { textContent: text }),
+      host.replaceChildren(el('div', { className: 'lp-ended', role: 'alert' }, el('p', { textContent: text }),
         el('button', { type: 'button', id: 'restart', textContent: button, onclick: () => location.reload() })));
       host.querySelector('#restart').focus();
     },
@@ -770,8 +770,8 @@ export function startLopena(createModule, host = document.body) {
         }
       }
       const input = el('input', { type: 'text', value: proposed, id: 'fileName' });
-      input.addEventListener('keydown', (e) => { if (e.key === 'Enter') { e.preventDefault(); input.closest('.dialog-body').querySelector('.buttons button').click(); } });
-      const name = await pageDialog(title, el('label', { className: 'prompt' }, prompt, input),
+      input.addEventListener('keydown', (e) => { if (e.key === 'Enter') { e.preventDefault(); input.closest('.lp-dialog-body').querySelector('.lp-buttons button').click(); } });
+      const name = await pageDialog(title, el('label', { className: 'lp-prompt' }, prompt, input),
         [[save, () => input.value], [cancel, () => null]], input);
       return name === null || name === '' ? null : name;
     },
@@ -798,7 +798,7 @@ export function startLopena(createModule, host = document.body) {
       }
     },
     message(title, text, ok) {
-      return pageDialog(title, el('p', { className: 'message', textContent: text }), [[ok, () => true]]);
+      return pageDialog(title, el('p', { className: 'lp-message', textContent: text }), [[ok, () => true]]);
     },
   };
   M.tk = tk;
