@@ -263,6 +263,7 @@ check('axe: at start-up, in a flight, with About open, with the save prompt open
   await page.press('Escape');
   await landed(page);
   await page.press('Control+L');
+  await page.waitFor("!!document.getElementById('notebook') && !document.getElementById('notebook').hidden");
   for (const tab of ['Tabel', 'Grafice', 'Istoric', 'Rezolvare']) {
     await page.click(`#tab${tab}`);
     await scan(`the notebook on ${tab}`);
