@@ -4,7 +4,7 @@
 // A header given as path:Enum gives that enum alone.
 import { readFileSync, renameSync, writeFileSync } from 'node:fs';
 
-export function enumsOf(text, only) {
+function enumsOf(text, only) {
   const found = [];
   for (const [, name, body] of text.matchAll(/enum class (\w+)[^{]*\{([^}]*)\}/g)) {
     if (only && name !== only) continue;
