@@ -81,7 +81,7 @@ async function stepCost(tab, long) {
   await p.clock.runFor(1000);
   const first = await perTick(p, long ? 50 : 10);
   const open = long ? await perTick(p, 50) : first;
-  const steps = await p.evaluate(() => `${window.lopena._lopena_nb_rows()} rows, ${document.querySelectorAll('#stepTable .nb-row').length} of them in the page`);
+  const steps = await p.evaluate(() => `${window.lopena._lopena_nb_rows()} rows, ${document.querySelectorAll('#stepTable .lp-nb-row').length} of them in the page`);
   await context.close();
   return { cost: open - closed, first: first - closed, steps };
 }

@@ -21,6 +21,45 @@ std::size_t graphStride(std::size_t steps) {
     return stride;
 }
 
+std::vector<std::size_t> curveSteps(const FlightLog& log, std::size_t stride, bool withLast,
+                                    std::size_t from) {
+    std::vector<std::size_t> chosen;
+    const std::size_t n = log.size();
+    stride = std::max<std::size_t>(stride, 1);
+    for (std::size_t i = (from + stride - 1) / stride * stride; i < n; i += stride)
+        chosen.push_back(i);
+    if (withLast && n > 0 && (n - 1) % stride != 0 && n - 1 >= from)
+        chosen.push_back(n - 1);
+    return chosen;
+}
+
+std::string throwName(const Throw& flight) {
+    return "Aruncarea " + std::to_string(flight.number);
+}
+
+const std::array<GraphMarker, 2> graphMarkers = {{
+    {"Punctul cel mai inalt", 0x2020d0, 11, false, &FlightLog::highestStep},
+    {"Aterizare", 0xc04020, 10, true, &FlightLog::landingStep},
+}};
+
+GraphAxes fittedAxes(const Graph& graph, const std::deque<Throw>& history, bool withEarlier) {
+    GraphAxes axes(graph);
+    const Throw* now = history.empty() ? nullptr : &history.back();
+    if (withEarlier)
+        for (const Throw& flight : history)
+            if (&flight != now)
+                axes.take(flight.log, graphStride(flight.log.size()), true);
+    if (now) {
+        axes.addFlight(*now);
+        axes.take(now->log, graphStride(now->log.size()), now->log.landingStep() >= 0);
+        for (const GraphMarker& marker : graphMarkers)
+            if (const long step = (now->log.*marker.step)(); step >= 0)
+                axes.take(now->log.steps()[static_cast<std::size_t>(step)]);
+    }
+    axes.fit();
+    return axes;
+}
+
 double stepValue(const FlightStep& step, int column) {
     switch (column) {
     case 0: return step.t;

@@ -3,7 +3,11 @@
 #include "notebook/FlightLog.h"
 
 #include <array>
+#include <cstdint>
+#include <deque>
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace lopena {
 
@@ -27,6 +31,25 @@ constexpr std::size_t graphMaxPoints = 1024;
 // The smallest power of two that leaves at most graphMaxPoints of `steps`: a curve holds every
 // stride-th step (and the last).
 std::size_t graphStride(std::size_t steps);
+
+// The steps a curve of the log holds from step `from` on: every stride-th one, and the last if
+// `withLast` and it is not on the stride.
+std::vector<std::size_t> curveSteps(const FlightLog& log, std::size_t stride, bool withLast,
+                                    std::size_t from = 0);
+
+// A curve's name in the legend: "Aruncarea 3".
+std::string throwName(const Throw& flight);
+
+// A marker of the current throw on its graph, drawn over its curve.
+struct GraphMarker {
+    const char* name;      // in the legend
+    std::int32_t colour;   // red + 256 green + 65536 blue
+    int size;              // px
+    bool square;           // else a disc
+    long (FlightLog::*step)() const; // the step it stands on, -1 for none
+};
+// The highest step, then the landing.
+extern const std::array<GraphMarker, 2> graphMarkers;
 
 // Number `column` of a step, in the order t, x, y, vx, vy, v.
 double stepValue(const FlightStep& step, int column);
@@ -74,5 +97,10 @@ private:
     double minX_ = 0, maxX_ = 0, minY_ = 0, maxY_ = 0;
     AxisRange x_, y_;
 };
+
+// The axes of `graph` as a window opens it: the current (last) throw's whole flight as computed
+// at launch, the curve of its steps so far and its markers, and the earlier throws' curves when
+// they are drawn beside it; fitted.
+GraphAxes fittedAxes(const Graph& graph, const std::deque<Throw>& history, bool withEarlier);
 
 } // namespace lopena

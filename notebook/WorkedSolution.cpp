@@ -174,4 +174,23 @@ std::string solutionHtml(const Throw& launch, const tk::Locale& locale) {
     return html;
 }
 
+const char* const noSolutionText = "Apasati Start pentru a vedea rezolvarea.";
+const char* const printTitle = "Aruncare pe oblica - rezolvare";
+
+std::string printHtml(const Throw& launch, const tk::Locale& locale, std::time_t when) {
+    std::tm local{};
+    localtime_r(&when, &local);
+    char date[32];
+    std::strftime(date, sizeof date, "%d.%m.%Y %H:%M", &local);
+    // The inputs as typed, without the spaces around them.
+    auto input = [](const std::string& text) {
+        const auto first = text.find_first_not_of(" \t"), last = text.find_last_not_of(" \t");
+        return escape(first == std::string::npos ? std::string() : text.substr(first, last - first + 1));
+    };
+    return "<h2>" + std::string(printTitle) + "</h2><p>Data: " + date + "</p><p>Aruncarea " +
+           std::to_string(launch.number) + ": v<sub>0</sub> = " + input(launch.speed) +
+           " m/s, unghiul = " + input(launch.angle) + " grade, g = " + input(launch.gravity) +
+           " m/s<sup>2</sup></p><hr/>" + solutionHtml(launch, locale);
+}
+
 } // namespace lopena

@@ -3,6 +3,7 @@
 #include "notebook/Throw.h"
 #include "toolkit/Locale.h"
 
+#include <ctime>
 #include <string>
 
 namespace lopena {
@@ -21,5 +22,13 @@ struct WorkedSolution {
 WorkedSolution solve(const Throw& launch, const tk::Locale& locale);
 // The solution as rich text (HTML subset of QTextDocument: fractions as tables, roots, powers).
 std::string solutionHtml(const Throw& launch, const tk::Locale& locale);
+
+// What the solution's page says before the first launch.
+extern const char* const noSolutionText; // "Apasati Start pentru a vedea rezolvarea."
+// The printed solution's title, also its document's.
+extern const char* const printTitle; // "Aruncare pe oblica - rezolvare"
+// The printed solution: its title, the date `when` (local time, dd.mm.yyyy hh:mm), the throw's
+// number and inputs, then the solution.
+std::string printHtml(const Throw& launch, const tk::Locale& locale, std::time_t when);
 
 } // namespace lopena

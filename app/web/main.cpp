@@ -11,7 +11,7 @@ int main() {
     static tkweb::WebPlatform platform(scheduler);
     static lopena::frmmain window(platform);
     window.Load(platform.scheduler());
-    static lopena::WebNotebook notebook(window, platform.locale());
+    static lopena::WebNotebook notebook(window, platform.locale(), platform.scheduler());
     static tkweb::WebView view(window, platform,
                                {{&window.Label7, &window.Label8, &window.Label11}, true});
     return 0;

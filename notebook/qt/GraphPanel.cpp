@@ -32,8 +32,12 @@ void fit(QValueAxis& axis, const AxisRange& range) {
     axis.setTickCount(range.ticks());
 }
 
-QString throwName(const Throw& flight) {
-    return QStringLiteral("Aruncarea %1").arg(flight.number);
+QString legendName(const Throw& flight) {
+    return QString::fromStdString(lopena::throwName(flight));
+}
+
+QColor colourOf(const GraphMarker& marker) {
+    return tkqt::toQColor(marker.colour);
 }
 
 } // namespace
@@ -73,13 +77,15 @@ GraphPanel::GraphPanel(const Notebook& notebook, const tk::Locale& locale, Noteb
     chart_->addAxis(axisX_, Qt::AlignBottom);
     chart_->addAxis(axisY_, Qt::AlignLeft);
     current_->setObjectName("currentThrow");
-    highest_->setName(QStringLiteral("Punctul cel mai inalt"));
-    highest_->setColor(QColor(0xd0, 0x20, 0x20));
-    highest_->setMarkerSize(11);
-    landing_->setName(QStringLiteral("Aterizare"));
-    landing_->setColor(QColor(0x20, 0x40, 0xc0));
-    landing_->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
-    landing_->setMarkerSize(10);
+    for (std::size_t i = 0; i < graphMarkers.size(); ++i) {
+        const GraphMarker& marker = graphMarkers[i];
+        QScatterSeries* series = i == 0 ? highest_ : landing_;
+        series->setName(QString::fromUtf8(marker.name));
+        series->setColor(colourOf(marker));
+        series->setMarkerSize(marker.size);
+        series->setMarkerShape(marker.square ? QScatterSeries::MarkerShapeRectangle
+                                             : QScatterSeries::MarkerShapeCircle);
+    }
 
     auto* options = new QHBoxLayout;
     options->addWidget(choice_);
@@ -162,14 +168,14 @@ void GraphPanel::rebuild() {
             chart_->removeSeries(mine);
     // The extents of everything drawn, then each axis fitted once: a range that changes sets
     // every tick label again.
-    axes_ = GraphAxes(graph);
+    axes_ = fittedAxes(graph, notebook_.history(), withEarlier);
 
     if (withEarlier)
         for (const Throw& flight : notebook_.history()) {
             if (&flight == now)
                 continue;
             auto* series = new QLineSeries(chart_);
-            series->setName(throwName(flight));
+            series->setName(legendName(flight));
             series->setPen(QPen(tkqt::toQColor(flight.colour), 1.5));
             series->replace(sampled(flight.log, graphStride(flight.log.size()), true));
             earlier_.push_back(series);
@@ -181,24 +187,16 @@ void GraphPanel::rebuild() {
     stride_ = 1;
     drawn_ = now ? now->log.size() : 0;
     if (now) {
-        current_->setName(throwName(*now));
+        current_->setName(legendName(*now));
         current_->setPen(QPen(tkqt::toQColor(now->colour), 2.5));
         const FlightLog& log = now->log;
         stride_ = graphStride(log.size());
-        axes_.addFlight(*now);
         points = sampled(log, stride_, log.landingStep() >= 0);
-        auto mark = [&](long step, QScatterSeries* marker) {
-            if (step < 0)
-                return;
-            const FlightStep& at = log.steps()[static_cast<std::size_t>(step)];
-            axes_.take(at);
-            marker->append(point(at));
-        };
-        mark(log.highestStep(), highest_);
-        mark(log.landingStep(), landing_);
+        for (std::size_t i = 0; i < graphMarkers.size(); ++i)
+            if (const long step = (log.*graphMarkers[i].step)(); step >= 0)
+                (i == 0 ? highest_ : landing_)->append(point(log.steps()[static_cast<std::size_t>(step)]));
     }
     current_->replace(points);
-    axes_.fit();
     fit(*axisX_, axes_.x());
     fit(*axisY_, axes_.y());
 
@@ -265,15 +263,8 @@ QRect GraphPanel::addStep(int index) {
 
 QList<QPointF> GraphPanel::sampled(const FlightLog& log, std::size_t stride, bool withLast) {
     QList<QPointF> points;
-    const auto& steps = log.steps();
-    for (std::size_t i = 0; i < steps.size(); i += stride) {
-        points.append(point(steps[i]));
-        axes_.take(steps[i]);
-    }
-    if (withLast && !steps.empty() && (steps.size() - 1) % stride != 0) {
-        points.append(point(steps.back()));
-        axes_.take(steps.back());
-    }
+    for (std::size_t i : curveSteps(log, stride, withLast))
+        points.append(point(log.steps()[i]));
     return points;
 }
 

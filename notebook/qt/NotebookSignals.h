@@ -1,40 +1,23 @@
 #pragma once
 
-#include "notebook/Notebook.h"
+#include "notebook/NotebookFeed.h"
+#include "toolkit/qt/QtScheduler.h"
 
 #include <QObject>
-#include <QTimer>
 
 namespace lopena {
 
-// Turns the notebook's callbacks into Qt signals. A throw's start and landing are sent at once
-// from inside the callback (the notebook already holds the change); steps, which come ten a
-// second, are gathered and sent four times a second, so the views repaint for a few steps at
-// once rather than for each.
-class NotebookSignals : public QObject, public NotebookListener {
+// The notebook's feed (NotebookFeed: steps gathered four times a second) as Qt signals.
+class NotebookSignals : public QObject {
     Q_OBJECT
 public:
-    explicit NotebookSignals(QObject* parent = nullptr) : QObject(parent) {
-        gather_.setSingleShot(true);
-        gather_.setInterval(gatherMs);
-        connect(&gather_, &QTimer::timeout, this, [this] { emit stepsArrived(); });
+    NotebookSignals(Notebook& notebook, QObject* parent = nullptr)
+        : QObject(parent), feed_(notebook, scheduler_) {
+        feed_.started = [this] { emit started(); };
+        feed_.stepsArrived = [this] { emit stepsArrived(); };
+        feed_.landed = [this] { emit landed(); };
+        feed_.seriesToggled = [this](bool active) { emit seriesToggled(active); };
     }
-    void throwStarted(const Throw&) override {
-        gather_.stop(); // the views start afresh with the new throw
-        emit started();
-    }
-    void stepAdded(const Throw&, std::size_t) override {
-        if (!gather_.isActive())
-            gather_.start();
-    }
-    void throwLanded(const Throw&) override {
-        gather_.stop();
-        emit stepsArrived();
-        emit landed();
-    }
-    void seriesChanged(bool active) override { emit seriesToggled(active); }
-
-    static constexpr int gatherMs = 250;
 
 signals:
     // A new row of the history, which is also the new, empty current throw.
@@ -46,7 +29,8 @@ signals:
     void seriesToggled(bool active);
 
 private:
-    QTimer gather_;
+    tkqt::QtScheduler scheduler_; // before the feed, whose timer stops on it
+    NotebookFeed feed_;
 };
 
 } // namespace lopena

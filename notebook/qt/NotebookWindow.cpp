@@ -30,6 +30,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <ctime>
 #include <cmath>
 #include <initializer_list>
 
@@ -127,15 +128,11 @@ private:
     mutable QSize hint_;
 };
 
-QString html(const std::string& text) {
-    return QString::fromStdString(text).trimmed().toHtmlEscaped();
-}
-
 } // namespace
 
 NotebookWindow::NotebookWindow(Notebook& notebook, const tk::Locale& locale, QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Window), notebook_(notebook), locale_(locale),
-      events_(new NotebookSignals(this)),
+      events_(new NotebookSignals(notebook, this)),
       steps_(new StepTableModel(notebook, locale_, *events_, this)),
       history_(new HistoryModel(notebook, locale_, *events_, this)) {
     setObjectName("notebookWindow");
@@ -167,11 +164,9 @@ NotebookWindow::NotebookWindow(Notebook& notebook, const tk::Locale& locale, QWi
         const QSignalBlocker quiet(series_);
         series_->setChecked(active);
     });
-    notebook_.addListener(events_);
 }
 
 NotebookWindow::~NotebookWindow() {
-    notebook_.removeListener(events_);
     // Closing as a QWidget re-lays the table out: its scroll bar must not reach this window's
     // members, which are gone by then.
     stepView_->verticalScrollBar()->blockSignals(true);
@@ -385,7 +380,7 @@ void NotebookWindow::showSolution() {
     if (current)
         solution_->setHtml(QString::fromStdString(solutionHtml(*current, locale_)));
     else
-        solution_->setPlainText(QStringLiteral("Apasati Start pentru a vedea rezolvarea."));
+        solution_->setPlainText(QString::fromUtf8(noSolutionText));
 }
 
 void NotebookWindow::savePdf() {
@@ -404,17 +399,8 @@ void NotebookWindow::savePdf() {
 }
 
 QByteArray NotebookWindow::solutionPdf(const Throw& current) const {
-    const QString heading = QStringLiteral("Aruncare pe oblica - rezolvare");
     QTextDocument document;
-    document.setHtml(
-        QStringLiteral(
-            "<h2>%1</h2><p>Data: %2</p>"
-            "<p>Aruncarea %3: v<sub>0</sub> = %4 m/s, unghiul = %5 grade, g = %6 m/s<sup>2</sup>"
-            "</p><hr/>%7")
-            .arg(heading, QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm")))
-            .arg(current.number)
-            .arg(html(current.speed), html(current.angle), html(current.gravity),
-                 QString::fromStdString(solutionHtml(current, locale_))));
+    document.setHtml(QString::fromStdString(printHtml(current, locale_, std::time(nullptr))));
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -422,7 +408,7 @@ QByteArray NotebookWindow::solutionPdf(const Throw& current) const {
         QPdfWriter pdf(&buffer);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
-        pdf.setTitle(heading);
+        pdf.setTitle(QString::fromUtf8(printTitle));
         pdf.setCreator(QStringLiteral("Morvak Lopena"));
         document.print(&pdf);
     } // the writer finishes the file as it goes

@@ -1,11 +1,12 @@
 // The lab notebook's panel beside the main window: the tabs "Tabel", "Grafice", "Istoric" and
-// "Rezolvare". It only lays out what the C++ side (notebook/web/WebNotebook) hands it: every
-// cell, CSV byte and line of the solution is the core's. uPlot (npm, inlined before this script)
-// draws the graphs.
+// "Rezolvare". It only lays out what the C++ side (notebook/web/NotebookEntryPoints.cpp) hands
+// it: every cell, header, CSV byte, line of the solution, axis and marker is the core's. uPlot
+// (npm, inlined in the page as a module) draws the graphs. The page imports this module at the
+// notebook's first opening.
+import uPlot from './uPlot.js';
+import { AxisField, GraphField, MarkerField, NotebookText, RowField, StepField, StepInfo } from './bridge.mjs';
 
-const ROW_HEIGHT = 18; // px, a row of the step table
 const SPARE_ROWS = 8; // rendered beyond each edge of the visible rows
-const GATHER_MS = 250; // steps reach the table and the graph at most this often
 const MIN_BESIDE = 420; // the least width of the panel beside the window, px
 const MIN_BELOW = 260; // the least height of the panel below it, px
 const MIN_NARROW = 200; // the least width of the panel beside the window when below is no room, px
@@ -18,19 +19,30 @@ const h = (tag, props = {}, ...children) => {
   return e;
 };
 const css = (c) => `rgb(${c & 255},${(c >> 8) & 255},${(c >> 16) & 255})`;
-const two = (n) => String(n).padStart(2, '0');
 
-function makePanel(M, separator) {
+export function makePanel(M, separator) {
+  // A row of the step table, px, as notebook.css has it.
+  const ROW_HEIGHT = parseFloat(getComputedStyle(document.documentElement).getPropertyValue('--lp-row'));
   const str = (p) => M.UTF8ToString(p);
+  const text = (what) => str(M._lopena_nb_text(what, 0, 0));
   // A text of the core as its exact bytes.
   const bytes = (what) => {
     const p = M._lopena_nb_text(what, 0, 0);
     return M.HEAPU8.slice(p, p + M._lopena_nb_size());
   };
-  // A graph: its title, axis titles and the numbers of a step it plots (t, x, y, vx, vy, v).
-  const GRAPHS = [0, 1, 2, 3].map((i) => str(M._lopena_nb_graph(i)).split('\t').map((f, j) => (j < 3 ? f : Number(f))));
+  // The graphs, each as its fields (GraphField): titles, and the numbers of a step it plots.
+  const GRAPHS = [];
+  for (let i = 0, g; (g = str(M._lopena_nb_graph(i))); ++i)
+    GRAPHS.push(g.split('\t').map((f, j) => (j < GraphField.XColumn ? f : Number(f))));
+  // The current throw's markers (MarkerField): name, colour, size, square, the step it marks.
+  const MARKERS = [];
+  for (let i = 0, m; (m = str(M._lopena_nb_marker(i))); ++i) {
+    const f = m.split('\t');
+    MARKERS.push({ name: f[MarkerField.Name], fill: css(Number(f[MarkerField.Colour])), size: Number(f[MarkerField.Size]),
+      square: f[MarkerField.Square] === '1', step: Number(f[MarkerField.Step]) });
+  }
   const button = (textContent, onclick, id) => h('button', { type: 'button', textContent, onclick, id });
-  const bar = (...items) => h('div', { className: 'nb-buttons' }, ...items);
+  const bar = (...items) => h('div', { className: 'lp-nb-buttons' }, ...items);
 
   const tell = (title, text) => M.tk.message(title, text, 'OK');
   async function save(title, description, pattern, proposed, make, unmade) {
@@ -40,8 +52,8 @@ function makePanel(M, separator) {
     try { made = await make(); } catch { await tell(title, unmade); return; }
     const failure = await M.tk.writeFile(name, made);
     if (failure !== null) {
-      await M.tk.message(title, `Fisierul nu a putut fi salvat:\n${name}\n\nMotiv: ${failure}\n\n` +
-        'Fisierul existent, daca exista, a ramas neschimbat.', 'OK');
+      const [p, q] = [M.tk.cstr(name), M.tk.cstr(failure)];
+      try { await M.tk.message(title, str(M._lopena_nb_save_failure(p, q)), 'OK'); } finally { M._free(p); M._free(q); }
     }
   }
 
@@ -49,14 +61,14 @@ function makePanel(M, separator) {
   // Its columns fit the widest text seen in them; what does not fit scrolls sideways, header too.
   const table = (() => {
     const cell = (textContent, role) => { const c = h('span', { textContent }); c.setAttribute('role', role); return c; };
-    const titles = ['n', 't (s)', 'x (m)', 'y (m)', 'vx (m/s)', 'vy (m/s)', 'v (m/s)'];
-    const head = h('div', { className: 'nb-row nb-head' }, ...titles.map((t) => cell(t, 'columnheader')));
-    const spacer = h('div', { className: 'nb-spacer' });
-    const view = h('div', { className: 'nb-rows', id: 'stepTable', tabIndex: 0 }, head, spacer);
+    // The columns the core gives the current throw (a throw in air has two more).
+    let titles = [];
+    const head = h('div', { className: 'lp-nb-row lp-nb-head' });
+    const spacer = h('div', { className: 'lp-nb-spacer' });
+    const view = h('div', { className: 'lp-nb-rows', id: 'stepTable', tabIndex: 0 }, head, spacer);
     view.setAttribute('aria-label', 'Tabelul pasilor aruncarii curente');
     view.setAttribute('role', 'grid');
     view.setAttribute('aria-multiselectable', 'true');
-    view.setAttribute('aria-colcount', titles.length);
     head.setAttribute('role', 'row');
     head.setAttribute('aria-rowindex', 1);
     const shown = new Map(); // row index -> element
@@ -76,20 +88,21 @@ function makePanel(M, separator) {
         const w = Math.ceil(ruler.measureText(t).width) + 12;
         if (!(widths[c] >= w)) { widths[c] = w; wider = true; }
       });
-      if (wider) view.style.setProperty('--nb-columns', widths.map((w) => `${w}px`).join(' '));
+      if (wider) view.style.setProperty('--lp-nb-columns', widths.map((w) => `${w}px`).join(' '));
     }
 
     function fill(node, i) {
       const fields = str(M._lopena_nb_row(i)).split('\t');
-      node.replaceChildren(...fields.slice(0, 7).map((t) => cell(t, 'gridcell')));
-      node.title = fields[7];
-      node.classList.toggle('marked', fields[7] !== '');
-      node.classList.toggle('closing', fields[8] === '1');
-      fit(fields.slice(0, 7), `${fields[8] === '1' ? 'italic' : ''} ${fields[7] !== '' ? 'bold' : ''}`);
+      const marked = fields[RowField.Mark], closing = fields[RowField.Closing] === '1', cells = fields.slice(RowField.Cells);
+      node.replaceChildren(...cells.map((t) => cell(t, 'gridcell')));
+      node.title = marked;
+      node.classList.toggle('lp-marked', marked !== '');
+      node.classList.toggle('lp-closing', closing);
+      fit(cells, `${closing ? 'italic' : ''} ${marked !== '' ? 'bold' : ''}`);
       mark(node, i);
     }
     function mark(node, i) {
-      node.classList.toggle('selected', selected.has(i));
+      node.classList.toggle('lp-selected', selected.has(i));
       node.setAttribute('aria-selected', String(selected.has(i)));
     }
     // From the view's scroll position and height as last known: no layout is asked for here.
@@ -100,7 +113,7 @@ function makePanel(M, separator) {
       for (const [i, node] of shown) if (i < first || i > last) { node.remove(); shown.delete(i); }
       for (let i = first; i <= last; ++i) {
         if (shown.has(i)) continue;
-        const node = h('div', { className: 'nb-row', id: `step${i}` });
+        const node = h('div', { className: 'lp-nb-row', id: `step${i}` });
         node.style.top = `${(i + 1) * ROW_HEIGHT}px`;
         node.dataset.row = i;
         node.setAttribute('role', 'row');
@@ -134,6 +147,9 @@ function makePanel(M, separator) {
       shown.clear();
       widths = [];
       font = '';
+      titles = text(NotebookText.StepHeaders).split('\t');
+      head.replaceChildren(...titles.map((t) => cell(t, 'columnheader')));
+      view.setAttribute('aria-colcount', titles.length);
       fit(titles, '');
       selected.clear();
       rows = 0;
@@ -186,7 +202,7 @@ function makePanel(M, separator) {
       if (!chosen.length) return '';
       const p = M._malloc(4 * chosen.length);
       M.HEAP32.set(chosen, p >> 2);
-      try { return str(M._lopena_nb_text(0, p, chosen.length)); } finally { M._free(p); }
+      try { return str(M._lopena_nb_text(NotebookText.CopiedRows, p, chosen.length)); } finally { M._free(p); }
     }
     // A refused clipboard (no permission, no focus, none at all) is told, not left unseen.
     const copyRows = () => {
@@ -204,8 +220,8 @@ function makePanel(M, separator) {
       moveTo(cursor < 0 && e.key.startsWith('Arrow') ? 0 : to, e.shiftKey);
     });
     const copy = button('Copiaza', copyRows, 'copySteps');
-    const exportSteps = button('Exporta CSV...', () => save(...CSV, 'zbor.csv', () => bytes(1), ''), 'exportSteps');
-    const pane = h('div', { className: 'nb-pane' }, view, bar(copy, h('span', { className: 'nb-gap' }), exportSteps));
+    const exportSteps = button('Exporta CSV...', () => save(...CSV, 'zbor.csv', () => bytes(NotebookText.StepsCsv), ''), 'exportSteps');
+    const pane = h('div', { className: 'lp-nb-pane' }, view, bar(copy, h('span', { className: 'lp-nb-gap' }), exportSteps));
     const show = settle;
     const restore = () => { view.scrollTop = top; };
     return { pane, grow, reset, render, show, restore, rows: () => rows };
@@ -213,10 +229,10 @@ function makePanel(M, separator) {
 
   // The history: sortable by any column, a throw repeated by its button or a double click.
   const history = (() => {
-    const headers = ['Culoare', 'v0 (m/s)', 'Unghi (grade)', 'g (m/s2)', 'T (s)', 'D (m)', 'H (m)', 'V (m/s)'];
+    const headers = text(NotebookText.HistoryHeaders).split('\t');
     const body = h('tbody');
     const head = h('tr');
-    const grid = h('table', { className: 'nb-history', id: 'historyTable' }, h('thead', {}, head), body);
+    const grid = h('table', { className: 'lp-nb-history', id: 'historyTable' }, h('thead', {}, head), body);
     let column = 0, descending = false, chosen = -1;
     const repeat = button('Repeta aruncarea', () => chosen >= 0 && M._lopena_nb_repeat(chosen), 'repeatThrow');
     const series = button('Serie de unghiuri', () => showSeries(M._lopena_nb_series()), 'angleSeries');
@@ -234,11 +250,11 @@ function makePanel(M, separator) {
       [...head.children].forEach((th, c) => th.setAttribute('aria-sort', c !== column ? 'none' : descending ? 'descending' : 'ascending'));
       body.replaceChildren(...order.map(([i]) => {
         const [colour, ...cells] = str(M._lopena_nb_history_row(i)).split('\t');
-        const swatch = h('td', {}, h('span', { className: 'nb-swatch' }));
+        const swatch = h('td', {}, h('span', { className: 'lp-nb-swatch' }));
         swatch.firstChild.style.background = css(Number(colour));
         const tr = h('tr', {}, swatch, ...cells.map((t) => h('td', { textContent: t })));
         tr.dataset.row = i;
-        tr.classList.toggle('selected', i === chosen);
+        tr.classList.toggle('lp-selected', i === chosen);
         return tr;
       }));
       repeat.disabled = chosen < 0;
@@ -247,41 +263,38 @@ function makePanel(M, separator) {
       const tr = e.target.closest('tr');
       if (!tr) return;
       chosen = Number(tr.dataset.row);
-      for (const r of body.children) r.classList.toggle('selected', r === tr);
+      for (const r of body.children) r.classList.toggle('lp-selected', r === tr);
       repeat.disabled = false;
     });
     body.addEventListener('dblclick', (e) => { const tr = e.target.closest('tr'); if (tr) M._lopena_nb_repeat(Number(tr.dataset.row)); });
-    const exportHistory = button('Exporta CSV...', () => save(...CSV, 'istoric.csv', () => bytes(2), ''), 'exportHistory');
-    const pane = h('div', { className: 'nb-pane' }, h('div', { className: 'nb-scroll' }, grid),
-      bar(repeat, series, h('span', { className: 'nb-gap' }), exportHistory));
+    const exportHistory = button('Exporta CSV...', () => save(...CSV, 'istoric.csv', () => bytes(NotebookText.HistoryCsv), ''), 'exportHistory');
+    const pane = h('div', { className: 'lp-nb-pane' }, h('div', { className: 'lp-nb-scroll' }, grid),
+      bar(repeat, series, h('span', { className: 'lp-nb-gap' }), exportHistory));
     return { pane, build, showSeries };
   })();
 
   // The worked solution as the core writes it, printed (and so saved as PDF) on an A4 page.
   const solution = (() => {
-    const view = h('div', { className: 'nb-solution', id: 'solution' });
+    const view = h('div', { className: 'lp-nb-solution', id: 'solution' });
     view.setAttribute('aria-label', 'Rezolvarea aruncarii curente');
     let stale = true;
     function build() {
       stale = false;
-      const html = str(M._lopena_nb_text(3, 0, 0));
-      if (html) view.innerHTML = html; else view.textContent = 'Apasati Start pentru a vedea rezolvarea.';
+      const html = text(NotebookText.Solution);
+      if (html) view.innerHTML = html; else view.textContent = text(NotebookText.NoSolution);
       savePdf.disabled = !html;
     }
     const savePdf = button('Salveaza PDF...', () => {
-      const now = new Date();
-      const page = h('div', { className: 'nb-print' });
-      page.innerHTML = `<h2>Aruncare pe oblica - rezolvare</h2><p>Data: ${two(now.getDate())}.${two(now.getMonth() + 1)}.` +
-        `${now.getFullYear()} ${two(now.getHours())}:${two(now.getMinutes())}</p>${str(M._lopena_nb_text(4, 0, 0))}<hr>` +
-        str(M._lopena_nb_text(3, 0, 0));
+      const page = h('div', { className: 'lp-nb-print' });
+      page.innerHTML = text(NotebookText.PrintPage);
       document.body.append(page);
       const title = document.title;
-      document.title = 'Aruncare pe oblica - rezolvare';
+      document.title = text(NotebookText.PrintTitle);
       window.print();
       document.title = title;
       page.remove();
     }, 'savePdf');
-    const pane = h('div', { className: 'nb-pane' }, view, bar(h('span', { className: 'nb-gap' }), savePdf));
+    const pane = h('div', { className: 'lp-nb-pane' }, view, bar(h('span', { className: 'lp-nb-gap' }), savePdf));
     return { pane, build, stale: () => stale, outdate: () => { stale = true; } };
   })();
 
@@ -294,44 +307,42 @@ function makePanel(M, separator) {
     const choice = h('select', { id: 'graphChoice' }, ...GRAPHS.map(([t], i) => h('option', { value: i, textContent: t })));
     choice.setAttribute('aria-label', 'Graficul afisat');
     const compare = h('input', { type: 'checkbox', id: 'compareThrows' });
-    const holder = h('div', { className: 'nb-chart', id: 'chartView' });
+    const holder = h('div', { className: 'lp-nb-chart', id: 'chartView' });
     holder.setAttribute('role', 'img');
-    const shown = h('canvas', { className: 'nb-shown' }); // the chart as the pupil sees it
-    let plot = null, stale = true, shape = null, axes = [0, 1, 0.2, 0, 1, 0.2];
+    const shown = h('canvas', { className: 'lp-nb-shown' }); // the chart as the pupil sees it
+    let plot = null, stale = true, shape = null, axes = [];
     let taken = 0, drawn = 0, stride = 1; // steps in the axes, steps in the curve, its stride
     const fmt = (v) => String(+v.toPrecision(6)).replace('.', separator);
     // The axes as the core fitted them, also told to a screen reader, as the chart is an image.
     function readAxes() {
       const at = M._lopena_nb_axes() >> 3;
-      axes = [...M.HEAPF64.subarray(at, at + 6)];
+      axes = [...M.HEAPF64.subarray(at, at + AxisField.Count)];
       const g = shape.g;
-      holder.setAttribute('aria-label', `${g[0]}: ${g[1]} de la ${fmt(axes[0])} la ${fmt(axes[1])}, ` +
-        `${g[2]} de la ${fmt(axes[3])} la ${fmt(axes[4])}`);
+      holder.setAttribute('aria-label', `${g[GraphField.Title]}: ${g[GraphField.XTitle]} de la ${fmt(axes[AxisField.XLow])} la ` +
+        `${fmt(axes[AxisField.XHigh])}, ${g[GraphField.YTitle]} de la ${fmt(axes[AxisField.YLow])} la ${fmt(axes[AxisField.YHigh])}`);
     }
-    // A tick on each multiple of the axis' step.
+    // A tick on each multiple of the axis' step; k: the axis' low (AxisField.XLow or YLow).
     const splits = (k) => () => {
-      const [low, high, step] = axes.slice(3 * k, 3 * k + 3);
+      const [low, high, step] = axes.slice(k, k + 3);
       return Array.from({ length: Math.round((high - low) / step) + 1 }, (_, i) => low + i * step);
     };
-    const value = (index, step, column) => M.HEAPF64[(M._lopena_nb_steps(index) >> 3) + 6 * step + column];
-    // Every stride-th step of a throw from `from` on (and its last) as [xs, ys] of the chosen graph.
-    function points(index, [, , , gx, gy], every, withLast, from = 0) {
-      const n = M._lopena_nb_step_info(index, 0);
-      if (n <= 0) return [[], []];
-      const at = M._lopena_nb_steps(index) >> 3, steps = M.HEAPF64;
+    const info = (index, what) => M._lopena_nb_step_info(index, what);
+    const value = (index, step, column) => M.HEAPF64[(M._lopena_nb_steps(index) >> 3) + StepField.Count * step + column];
+    // The steps of a throw a curve of the chosen graph holds from `from` on, as [xs, ys] (the core's sampling).
+    function points(index, every, withLast, from = 0) {
+      const at = M._lopena_nb_curve(index, shape.graph, every, withLast ? 1 : 0, from) >> 3, n = M.HEAPF64[at];
       const xs = [], ys = [];
-      for (let i = Math.ceil(from / every) * every; i < n; i += every) { xs.push(steps[at + 6 * i + gx]); ys.push(steps[at + 6 * i + gy]); }
-      if (withLast && (n - 1) % every && n - 1 >= from) { xs.push(steps[at + 6 * (n - 1) + gx]); ys.push(steps[at + 6 * (n - 1) + gy]); }
+      for (let i = 0; i < n; ++i) { xs.push(M.HEAPF64[at + 1 + 2 * i]); ys.push(M.HEAPF64[at + 2 + 2 * i]); }
       return [xs, ys];
     }
-    const landed = () => M._lopena_nb_step_info(shape.current, 2) >= 0;
+    const landed = () => info(shape.current, StepInfo.Landing) >= 0;
     function data() {
-      const { g, current, earlier } = shape;
-      const n = M._lopena_nb_step_info(current, 0);
+      const { current, earlier } = shape;
+      const n = info(current, StepInfo.Steps);
       stride = M._lopena_nb_stride(n);
       drawn = n;
-      return [null, ...earlier.map((i) => points(i, g, M._lopena_nb_stride(M._lopena_nb_step_info(i, 0)), true)),
-        points(current, g, stride, landed()), [[], []], [[], []]];
+      return [null, ...earlier.map((i) => points(i, M._lopena_nb_stride(info(i, StepInfo.Steps)), true)),
+        points(current, stride, landed()), ...MARKERS.map(() => [[], []])];
     }
     // The markers onto `c` over the chart: a disc on the highest step, a square on the landing.
     function drawMarks(c) {
@@ -340,10 +351,11 @@ function makePanel(M, separator) {
       c.beginPath();
       c.rect(b.left, b.top, b.width, b.height);
       c.clip();
-      for (const [what, fill, size, square] of [[1, '#d02020', 11], [2, '#2040c0', 10, true]]) {
-        const step = M._lopena_nb_step_info(current, what);
+      for (const { step: what, fill, size, square } of MARKERS) {
+        const step = info(current, what);
         if (step < 0) continue;
-        const x = plot.valToPos(value(current, step, g[3]), 'x', true), y = plot.valToPos(value(current, step, g[4]), 'y', true);
+        const x = plot.valToPos(value(current, step, g[GraphField.XColumn]), 'x', true);
+        const y = plot.valToPos(value(current, step, g[GraphField.YColumn]), 'y', true);
         const r = (size / 2) * devicePixelRatio;
         c.beginPath();
         if (square) c.rect(x - r, y - r, 2 * r, 2 * r); else c.arc(x, y, r, 0, 2 * Math.PI);
@@ -370,36 +382,37 @@ function makePanel(M, separator) {
       facets: [{ scale: 'x', auto: false }, { scale: 'y', auto: false }], paths: () => ({ stroke: new Path2D(), fill: new Path2D() }) });
     function build() {
       stale = false;
-      const g = GRAPHS[choice.value];
+      const graph = Number(choice.value), g = GRAPHS[graph];
       const count = M._lopena_nb_history(), current = count - 1;
       const earlier = compare.checked ? [...Array(Math.max(0, current)).keys()] : [];
       const size = [Math.max(200, holder.clientWidth), Math.max(160, holder.clientHeight - 110)];
       // The same graph of a new throw alone: the chart stays, only its curve is new.
       const same = plot && current >= 0 && shape.g === g && !earlier.length && !shape.earlier.length && `${size}` === shape.size;
-      shape = { g, current, earlier, colour: css(M._lopena_nb_step_info(current, 3)), size: `${size}` };
+      shape = { g, graph, current, earlier, colour: css(info(current, StepInfo.Colour)), size: `${size}` };
       if (!same) {
         plot?.destroy();
         plot = null;
         holder.replaceChildren();
       }
       if (current < 0) return;
-      M._lopena_nb_fit_graph(Number(choice.value), earlier.length ? 1 : 0, -1);
-      taken = M._lopena_nb_step_info(current, 0);
+      M._lopena_nb_fit_graph(graph, earlier.length ? 1 : 0, -1);
+      taken = info(current, StepInfo.Steps);
       readAxes();
-      const name = (i) => `Aruncarea ${M._lopena_nb_step_info(i, 4)}`;
+      const name = (i) => str(M._lopena_nb_throw_name(i));
       if (same) {
         plot.delSeries(1);
         plot.addSeries(line(name(current), shape.colour, 2.5), 1);
         redraw();
         return;
       }
-      const opts = { mode: 2, title: g[0], width: size[0], height: size[1],
+      const opts = { mode: 2, title: g[GraphField.Title], width: size[0], height: size[1],
         legend: { live: false }, cursor: { show: false, drag: { x: false, y: false }, points: { show: false } },
-        scales: { x: { time: false, auto: false, range: () => [axes[0], axes[1]] }, y: { auto: false, range: () => [axes[3], axes[4]] } },
-        axes: [{ label: g[1], splits: splits(0), values: (u, v) => v.map(fmt) }, { label: g[2], splits: splits(1), values: (u, v) => v.map(fmt) }],
-        series: [{}, ...earlier.map((i) => line(name(i), css(M._lopena_nb_step_info(i, 3)), 1.5)),
-          line(name(current), shape.colour, 2.5),
-          legendOnly('Punctul cel mai inalt', '#d02020'), legendOnly('Aterizare', '#2040c0')],
+        scales: { x: { time: false, auto: false, range: () => [axes[AxisField.XLow], axes[AxisField.XHigh]] },
+          y: { auto: false, range: () => [axes[AxisField.YLow], axes[AxisField.YHigh]] } },
+        axes: [{ label: g[GraphField.XTitle], splits: splits(AxisField.XLow), values: (u, v) => v.map(fmt) },
+          { label: g[GraphField.YTitle], splits: splits(AxisField.YLow), values: (u, v) => v.map(fmt) }],
+        series: [{}, ...earlier.map((i) => line(name(i), css(info(i, StepInfo.Colour)), 1.5)),
+          line(name(current), shape.colour, 2.5), ...MARKERS.map((m) => legendOnly(m.name, m.fill))],
         hooks: { draw: [() => present()] } };
       plot = new uPlot(opts, data(), holder);
       plot.ctx.canvas.after(shown);
@@ -412,22 +425,22 @@ function makePanel(M, separator) {
       showLanding();
       plot.batch(() => {
         plot.setData(data(), false);
-        plot.setScale('x', { min: axes[0], max: axes[1] });
-        plot.setScale('y', { min: axes[3], max: axes[4] });
+        plot.setScale('x', { min: axes[AxisField.XLow], max: axes[AxisField.XHigh] });
+        plot.setScale('y', { min: axes[AxisField.YLow], max: axes[AxisField.YHigh] });
       });
     }
     // The steps that came since the last drawing.
     function catchUp() {
       if (!plot || stale) return;
       showLanding();
-      const { current } = shape, n = M._lopena_nb_step_info(current, 0);
+      const { current } = shape, n = info(current, StepInfo.Steps);
       const moved = M._lopena_nb_fit_graph(0, 0, taken) === 1;
       taken = n;
       if (moved) readAxes();
       // New axes, a curve over its points or a landing between sampled steps: drawn whole.
       if (moved || M._lopena_nb_stride(n) !== stride || (landed() && (n - 1) % stride)) { redraw(); return; }
       const [xs, ys] = plot.data[shape.earlier.length + 1];
-      const [nx, ny] = points(current, shape.g, stride, false, drawn);
+      const [nx, ny] = points(current, stride, false, drawn);
       drawn = n;
       if (nx.length) {
         const c = plot.ctx, b = plot.bbox;
@@ -463,7 +476,7 @@ function makePanel(M, separator) {
       x.font = 'bold 14px sans-serif';
       x.textAlign = 'center';
       if (plot) {
-        x.fillText(shape.g[0], c.width / 2, 20);
+        x.fillText(shape.g[GraphField.Title], c.width / 2, 20);
         x.drawImage(src, 0, 28);
         x.save();
         x.translate(0, 28);
@@ -484,9 +497,9 @@ function makePanel(M, separator) {
       return new Promise((resolve, reject) => c.toBlob((b) => (b ? b.arrayBuffer().then((a) => resolve(new Uint8Array(a)), reject)
         : reject(new Error('no PNG'))), 'image/png'));
     }
-    const options = h('div', { className: 'nb-buttons' }, choice,
-      h('label', {}, compare, ' Compara cu aruncarile anterioare'), h('span', { className: 'nb-gap' }), saveImage);
-    const pane = h('div', { className: 'nb-pane' }, options, holder);
+    const options = h('div', { className: 'lp-nb-buttons' }, choice,
+      h('label', {}, compare, ' Compara cu aruncarile anterioare'), h('span', { className: 'lp-nb-gap' }), saveImage);
+    const pane = h('div', { className: 'lp-nb-pane' }, options, holder);
     return { pane, build, catchUp, stale: () => stale, outdate: () => { stale = true; } };
   })();
 
@@ -502,7 +515,7 @@ function makePanel(M, separator) {
     panes[i].pane.setAttribute('aria-labelledby', tab.id);
     return tab;
   });
-  const tabList = h('div', { className: 'nb-tabs' }, ...tabs);
+  const tabList = h('div', { className: 'lp-nb-tabs' }, ...tabs);
   tabList.setAttribute('role', 'tablist');
   tabList.setAttribute('aria-label', 'Paginile caietului');
   // The keys of tabs: arrows, Home and End choose and focus another.
@@ -515,8 +528,8 @@ function makePanel(M, separator) {
   });
   const close = button('\u00d7', () => hide(), 'notebookClose');
   close.setAttribute('aria-label', 'Inchide caietul de laborator');
-  const root = h('section', { className: 'notebook', id: 'notebook', hidden: true },
-    h('div', { className: 'nb-title' }, h('h2', { textContent: 'Caiet de laborator' }), close), tabList,
+  const root = h('section', { className: 'lp-notebook', id: 'notebook', hidden: true },
+    h('div', { className: 'lp-nb-title' }, h('h2', { textContent: 'Caiet de laborator' }), close), tabList,
     ...panes.map((p) => p.pane));
   root.setAttribute('aria-label', 'Caiet de laborator');
   let current = 0;
@@ -530,7 +543,7 @@ function makePanel(M, separator) {
   // Beside the window when there is room, else below it, over its lower part if need be; in a
   // viewport too short for that, below Start, its title bar in sight.
   function place() {
-    const w = document.querySelector('.window')?.getBoundingClientRect();
+    const w = document.querySelector('.lp-window')?.getBoundingClientRect();
     if (!w) return;
     const [vw, vh] = [document.documentElement.clientWidth, document.documentElement.clientHeight];
     const right = vw - w.right - 8, below = vh - w.bottom - 4;
@@ -580,35 +593,22 @@ function makePanel(M, separator) {
     if (inside) returnTo?.focus?.();
     M._lopena_nb_opened(0);
   }
-  // Steps come ten a second; they are gathered and reach the table and the graph four times a
-  // second, as on the desktop, so that the page lays out and draws for a few steps at once.
-  let gathering = 0, arrived = null;
-  function takeSteps() {
-    clearTimeout(gathering);
-    gathering = 0;
-    if (!arrived) return;
-    table.grow(arrived[0], arrived[1], table.rows());
-    arrived = null;
-    graph.catchUp();
-  }
+  // The core's feed (NotebookFeed): a throw's start and landing at once, its steps gathered four
+  // times a second, as on the desktop, so that the page lays out and draws a few steps at once.
   return {
     show,
     started() {
-      clearTimeout(gathering);
-      gathering = 0;
-      arrived = null;
       table.reset();
       history.build();
       solution.outdate();
       graph.outdate();
       if (current === 3 || current === 1) panes[current].build();
     },
-    step(rows, highest) {
-      arrived = [rows, highest];
-      if (!gathering) gathering = setTimeout(takeSteps, GATHER_MS);
+    steps(rows, highest) {
+      table.grow(rows, highest, table.rows());
+      graph.catchUp();
     },
     landed() {
-      takeSteps();
       table.grow(M._lopena_nb_rows(), undefined, Math.max(0, table.rows() - 1));
       graph.catchUp();
     },
@@ -616,4 +616,3 @@ function makePanel(M, separator) {
   };
 }
 
-window.lopenaNotebook = (M, separator) => { (M.notebook ||= makePanel(M, separator)).show(); };

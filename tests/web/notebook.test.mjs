@@ -19,8 +19,11 @@ const stubs = () => {
     if (window.denied) throw new DOMException('Write permission denied.', 'NotAllowedError');
     window.copied = t;
   } } });
-  window.print = () => { window.printed = document.querySelector('.nb-print').textContent; };
+  window.print = () => { window.printed = document.querySelector('.lp-nb-print').textContent; };
 };
+
+// The notebook's module loads at its first opening, outside the page's clock.
+const openNotebook = (page) => page.keyboard.press('Control+L').then(() => page.waitForSelector('#notebook'));
 
 async function open({ locale = 'en-US', viewport = { width: 1920, height: 1000 }, notebook = true } = {}) {
   const context = await browser.newContext({ viewport, locale, timezoneId: 'UTC' });
@@ -31,7 +34,7 @@ async function open({ locale = 'en-US', viewport = { width: 1920, height: 1000 }
   await page.goto(url);
   await page.waitForSelector('#cmdFire');
   await page.clock.runFor(1000);
-  if (notebook) await page.keyboard.press('Control+L');
+  if (notebook) await openNotebook(page);
   return page;
 }
 const fly = async (page, ms = 3000) => { await page.click('#cmdFire'); await page.clock.runFor(ms); };
@@ -41,7 +44,7 @@ const saved = async (page, button) => {
   await page.waitForFunction(() => window.saved.length > 0);
   return page.evaluate(() => window.saved[0]);
 };
-const steps = (page) => page.$$eval('#stepTable .nb-row:not(.nb-head)', (rows) => rows
+const steps = (page) => page.$$eval('#stepTable .lp-nb-row:not(.lp-nb-head)', (rows) => rows
   .sort((a, b) => a.dataset.row - b.dataset.row).map((r) => [[...r.children].map((c) => c.textContent).join('\t'), r.title]));
 const historyRows = (page) => page.$$eval('#historyTable tbody tr', (rows) => rows.map((r) =>
   [...r.children].slice(1, 4).map((c) => c.textContent).join(' ')));
@@ -88,8 +91,8 @@ test('Tabel: 32,766 steps in a virtualised list', async () => {
   for (const [id, value] of [['txtViteza', '1'], ['txtUnghi', '89'], ['txtgrav', '0.0001']]) await page.fill(`#${id}`, value);
   await page.click('#cmdFire');
   for (let t = 0; t < 3280000; t += 200000) await page.clock.runFor(200000);
-  await page.keyboard.press('Control+L');
-  const inPage = () => page.$$eval('#stepTable .nb-row:not(.nb-head)', (r) => r.map((e) => Number(e.dataset.row)));
+  await openNotebook(page);
+  const inPage = () => page.$$eval('#stepTable .lp-nb-row:not(.lp-nb-head)', (r) => r.map((e) => Number(e.dataset.row)));
   assert.equal(await page.evaluate(() => window.lopena._lopena_nb_rows()), 32766);
   const atEnd = await inPage();
   assert.ok(atEnd.length < 100 && atEnd.includes(32765), `${atEnd.length} rows in the page`);
@@ -204,7 +207,7 @@ test('Tabel: each column as wide as its widest text, in a 427 px view whole, in 
       const cells = [...view.querySelectorAll('[role=gridcell], [role=columnheader]')];
       const last = (row) => Math.round(row.lastChild.getBoundingClientRect().right);
       return { cut: cells.filter((c) => c.scrollWidth > c.clientWidth).map((c) => c.textContent), scrolls: view.scrollWidth > view.clientWidth,
-        right: Math.round(view.getBoundingClientRect().right), head: last(view.querySelector('.nb-head')), row: last(view.querySelector('[data-row="30"]')) };
+        right: Math.round(view.getBoundingClientRect().right), head: last(view.querySelector('.lp-nb-head')), row: last(view.querySelector('[data-row="30"]')) };
     });
     const at = await look();
     assert.deepEqual([at.cut, at.scrolls, at.head <= at.right], [[], !whole, whole], JSON.stringify(at));
@@ -220,15 +223,15 @@ test('a dialog of the page over the panel: its buttons reached by mouse, Esc fro
     await page.evaluate(() => { document.getElementById('cmdFire').click(); window.denied = true; });
     for (const close of ['mouse', 'Escape']) {
       await page.click('#exportSteps');
-      assert.match(await page.locator('.page-dialog .message').textContent(), /^Fisierul nu a putut fi salvat:\nzbor.csv\n\nMotiv: browserul nu a permis scrierea fisierului \(detaliu: Permission denied\)/);
-      if (close === 'mouse') await page.click('.page-dialog .buttons button');
+      assert.match(await page.locator('.lp-page-dialog .lp-message').textContent(), /^Fisierul nu a putut fi salvat:\nzbor.csv\n\nMotiv: browserul nu a permis scrierea fisierului \(detaliu: Permission denied\)/);
+      if (close === 'mouse') await page.click('.lp-page-dialog .lp-buttons button');
       else { await page.focus('#stepTable'); await page.keyboard.press('Escape'); }
-      assert.equal(await page.locator('.page-dialog').count(), 0, `${width}x${height} ${close}`);
+      assert.equal(await page.locator('.lp-page-dialog').count(), 0, `${width}x${height} ${close}`);
     }
     await page.evaluate(() => { window.showSaveFilePicker = undefined; });
     await page.click('#exportSteps');
-    await page.click('.page-dialog .buttons button >> text=Anuleaza');
-    assert.equal(await page.locator('.page-dialog').count(), 0, `${width}x${height} prompt`);
+    await page.click('.lp-page-dialog .lp-buttons button >> text=Anuleaza');
+    assert.equal(await page.locator('.lp-page-dialog').count(), 0, `${width}x${height} prompt`);
   }
 });
 
@@ -256,8 +259,8 @@ test('a refused clipboard and a chart without a PNG are told in Romanian', async
     await page.click(`#tab${tab}`);
     if (tab === 'Tabel') await page.click('#stepTable [data-row="30"]');
     await page.click(button);
-    assert.match(await page.locator('.page-dialog .message').textContent(), said);
-    await page.click('.page-dialog .buttons button');
+    assert.match(await page.locator('.lp-page-dialog .lp-message').textContent(), said);
+    await page.click('.lp-page-dialog .lp-buttons button');
   }
 });
 

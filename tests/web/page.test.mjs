@@ -4,6 +4,7 @@
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { browser, url, test, run } from './harness.mjs';
+import { version } from './version.mjs';
 
 const T0 = Date.UTC(2026, 11, 7, 22, 30, 0);
 
@@ -37,7 +38,7 @@ test('start-up: title, layout at its pixels, idle state, grid and border drawn',
   assert.equal(await page.title(), 'Morvak Lopena - Aruncare pe oblica');
   assert.equal(await page.getAttribute('html', 'lang'), 'ro');
   const boxes = await page.evaluate(() => {
-    const client = document.querySelector('.client').getBoundingClientRect();
+    const client = document.querySelector('.lp-client').getBoundingClientRect();
     return Object.fromEntries(['Frame1', 'cmdFire', 'txtUnghi', 'hsbViteza', 'Label12', 'Frame4', 'Option1_3', 'Label5']
       .map((id) => { const r = document.getElementById(id).getBoundingClientRect();
         return [id, [r.left - client.left, r.top - client.top, r.width, r.height].map(Math.round)]; }));
@@ -50,7 +51,7 @@ test('start-up: title, layout at its pixels, idle state, grid and border drawn',
   assert.deepEqual(await texts(page, [...results, 'Label11', 'txtRaza']).then((t) => t.slice(0, 5)),
     ['Distanta parcursa', 'Inaltime maxima', 'Timp total', 'Viteza la impact', '0.00 sec']);
   await page.click('#mnuview');
-  assert.deepEqual(await page.$$eval('#mnuview + .menulist [role^=menuitem]', (items) =>
+  assert.deepEqual(await page.$$eval('#mnuview + .lp-menulist [role^=menuitem]', (items) =>
     items.map((i) => [i.id, i.getAttribute('aria-checked')])), [['mnutraiect', 'true'], ['mnugrid', 'true'], ['mnucaiet', null], ['mnulab', null]]);
   // Grid line x = 64, border x = 8, background between them; no ball.
   assert.deepEqual(await pixels(page, [[64, 100], [8, 200], [30, 100], [12, 340]]), [black, black, clear, clear]);
@@ -110,9 +111,9 @@ test('inputs: corrections nest as on the desktop, the angle takes 3 characters, 
   await page.locator('#txtUnghi').selectText();
   await page.keyboard.type('1.55');
   assert.equal(await page.inputValue('#txtUnghi'), '1.5');
-  await page.click('#hsbViteza .arrow.down');
+  await page.click('#hsbViteza .lp-arrow.lp-down');
   assert.equal(await page.inputValue('#txtViteza'), ' 49');
-  await page.click('#HSBRaza .arrow.up');
+  await page.click('#HSBRaza .lp-arrow.lp-up');
   assert.equal(await page.inputValue('#txtRaza'), ' 10');
   await page.fill('#txtgrav', '0');
   await launch(page);
@@ -173,16 +174,16 @@ test("the report's bytes through the save picker, through a download, and nothin
   assert.equal(Buffer.from(await page.evaluate(() => window.saved)).toString('latin1'), report('07.12.2026 22:30:04'));
   await page.evaluate(() => { window.full = true; });
   await save(page);
-  assert.match(await page.locator('.page-dialog .message').textContent(),
+  assert.match(await page.locator('.lp-page-dialog .lp-message').textContent(),
     /^Raportul nu a putut fi salvat[^]*raport.txt[^]*browserul nu a putut scrie fisierul \(detaliu: disc plin\)/);
-  await page.click('.page-dialog button');
+  await page.click('.lp-page-dialog button');
 
   page = await open({ locale: 'ro-RO', init: () => { window.showSaveFilePicker = undefined; } });
   await launch(page);
   await save(page);
   assert.equal(await page.inputValue('#fileName'), 'raport.txt');
   await page.fill('#fileName', 'lansare');
-  const [download] = await Promise.all([page.waitForEvent('download'), page.click('.page-dialog button >> nth=0')]);
+  const [download] = await Promise.all([page.waitForEvent('download'), page.click('.lp-page-dialog button >> nth=0')]);
   assert.equal(download.suggestedFilename(), 'lansare');
   assert.equal(readFileSync(await download.path(), 'latin1'), report('07.12.2026 22:30:01'));
 });
@@ -191,7 +192,7 @@ test("About is modal: the window takes no input while the flight goes on; Enter 
   const page = await open();
   await launch(page);
   await page.keyboard.press('Control+D');
-  assert.equal(await text(page, 'lblVersion'), 'Versiunea 1.0.3');
+  assert.equal(await text(page, 'lblVersion'), `Versiunea ${version}`);
   await page.evaluate(() => { document.getElementById('cmdClear').click(); document.getElementById('mnugrid').click(); });
   await page.clock.runFor(3000);
   assert.ok(await landed(page));
@@ -201,7 +202,7 @@ test("About is modal: the window takes no input while the flight goes on; Enter 
   assert.equal(await page.locator('#frmAbout').count(), 0);
   await page.click('#mnuhelp');
   await page.click('#mnuabout');
-  assert.equal(await text(page, 'lblVersion'), 'Versiunea 1.0.3');
+  assert.equal(await text(page, 'lblVersion'), `Versiunea ${version}`);
   await page.keyboard.press('Enter');
   assert.equal(await page.locator('#frmAbout').count(), 0);
 });

@@ -1,5 +1,6 @@
 #include "toolkit/qt/AtomicFile.h"
 
+#include "toolkit/SaveFailure.h"
 #include <QFile>
 #include <QFileInfo>
 
@@ -48,7 +49,7 @@ std::string explain(const QString& path, int error, Outcome outcome, const char*
     const std::string detail = error ? std::strerror(error) : fallback;
     std::string text = reason + (detail.empty() ? "." : " (" + detail + ").");
     if (outcome == Outcome::Kept)
-        text += "\n\nFisierul existent, daca exista, a ramas neschimbat.";
+        text += tk::keptFileNote;
     else if (outcome == Outcome::Incomplete)
         text += "\n\nFisierul a fost scris doar in parte si poate fi incomplet.";
     return text;

@@ -1,5 +1,6 @@
 #include "toolkit/qt/SaveDialog.h"
 
+#include "toolkit/SaveFailure.h"
 #include "toolkit/qt/AtomicFile.h"
 
 #include <QDir>
@@ -42,8 +43,8 @@ bool confirmReplace(QWidget* parent, const QString& path, const ModalHook& onSho
 
 // Why a file was not saved, for a message box.
 QString failureText(const QString& path, const std::string& failure) {
-    return QStringLiteral("Fisierul nu a putut fi salvat:\n%1\n\nMotiv: %2")
-        .arg(QDir::toNativeSeparators(path), QString::fromStdString(failure));
+    return QString::fromStdString(
+        tk::saveFailureText(QDir::toNativeSeparators(path).toStdString(), failure));
 }
 
 // Shows a window-modal dialog without waiting for it; `onShown` runs once it is on screen.

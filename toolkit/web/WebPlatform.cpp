@@ -65,6 +65,10 @@ WebPlatform::WebPlatform(WebScheduler& scheduler) : scheduler_(scheduler) {
     current = this;
 }
 
+WebPlatform* WebPlatform::instance() {
+    return current;
+}
+
 const tk::Locale& WebPlatform::locale() const {
     if (!locale_)
         locale_ = tk::Locale{taken(js_decimal_separator())};
@@ -180,60 +184,3 @@ void WebPlatform::showError(tk::Form&, const std::string& title, const std::stri
 }
 
 } // namespace tkweb
-
-namespace {
-
-// The window an event of the page is for, when it takes input now.
-tkweb::WebView* target(int form) {
-    return tkweb::current && tkweb::current->takesInput(form) ? tkweb::current->view(form)
-                                                              : nullptr;
-}
-
-tkweb::WebView* shown(int form) {
-    return tkweb::current ? tkweb::current->view(form) : nullptr;
-}
-
-} // namespace
-
-// The page's events, each delivered to its window's model.
-extern "C" {
-EMSCRIPTEN_KEEPALIVE void lopena_click(int form, int control) {
-    if (auto* v = target(form))
-        v->click(control);
-}
-EMSCRIPTEN_KEEPALIVE void lopena_text(int form, int control, const char* text) {
-    if (auto* v = target(form))
-        v->text(control, text);
-}
-EMSCRIPTEN_KEEPALIVE void lopena_scroll(int form, int control, int action, int value) {
-    if (auto* v = target(form))
-        v->scroll(control, action, value);
-}
-EMSCRIPTEN_KEEPALIVE void lopena_menu(int form, int item) {
-    if (auto* v = target(form))
-        v->menu(item);
-}
-EMSCRIPTEN_KEEPALIVE void lopena_key(int form, int key) {
-    if (auto* v = target(form))
-        v->key(key);
-}
-EMSCRIPTEN_KEEPALIVE void lopena_close(int form) {
-    if (auto* v = target(form); v && v->isWindow())
-        v->close();
-}
-EMSCRIPTEN_KEEPALIVE void lopena_paint(int form) {
-    if (auto* v = shown(form))
-        v->surface().paint();
-}
-EMSCRIPTEN_KEEPALIVE void lopena_repaint(int form) {
-    if (auto* v = shown(form))
-        v->surface().repaintAll();
-}
-// The tooltip of the scene at a point of the form, in model pixels, alive until the next call.
-EMSCRIPTEN_KEEPALIVE const char* lopena_tip(int form, int x, int y) {
-    static std::string tip;
-    auto* v = shown(form);
-    tip = v ? v->surface().tipAt(x, y) : std::string();
-    return tip.c_str();
-}
-}

@@ -17,6 +17,8 @@ class WebView;
 class WebPlatform : public tk::Platform {
 public:
     explicit WebPlatform(WebScheduler& scheduler);
+    // The page's platform, for its entry points; nullptr before it is made.
+    static WebPlatform* instance();
 
     // Asked of the browser on first use: its locale data loads slowly, so not before the first frame.
     const tk::Locale& locale() const override;

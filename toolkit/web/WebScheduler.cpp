@@ -19,6 +19,10 @@ WebScheduler::WebScheduler() {
     current = this;
 }
 
+WebScheduler* WebScheduler::instance() {
+    return current;
+}
+
 WebScheduler::~WebScheduler() {
     for (std::size_t id = 0; id < timers_.size(); ++id)
         js_timer_stop(static_cast<int>(id));
@@ -46,8 +50,3 @@ void WebScheduler::fire(int id) {
 }
 
 } // namespace tkweb
-
-extern "C" EMSCRIPTEN_KEEPALIVE void lopena_timer(int id) {
-    if (tkweb::current)
-        tkweb::current->fire(id);
-}

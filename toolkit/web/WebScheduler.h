@@ -16,6 +16,8 @@ namespace tkweb {
 class WebScheduler : public tk::Scheduler {
 public:
     WebScheduler();
+    // The page's scheduler, for its entry points; nullptr before it is made.
+    static WebScheduler* instance();
     ~WebScheduler() override;
     void start(tk::Timer& timer) override;
     void stop(tk::Timer& timer) override;

@@ -1,24 +1,15 @@
 #include "toolkit/web/WebSurface.h"
 
 #include "toolkit/SceneItems.h"
+#include "toolkit/web/PageBridge.h"
 
 #include <emscripten.h>
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 
 namespace tkweb {
-
-// The drawing list's operations; the page's draw() executes them in order.
-namespace op {
-constexpr float Clip = 1;       // x, y, w, h: clears the place and draws only inside it
-constexpr float EndClip = 2;    //
-constexpr float Shape = 3;      // target (0 scene, 1 layer), form (0 box, 1 ellipse, 2 rounded),
-                                // x, y, w, h, filled, colour
-constexpr float Line = 4;       // x1, y1, x2, y2, colour (-1 window text), width
-constexpr float Layer = 5;      // x, y, w, h: copies that place of the trail layer
-constexpr float ClearLayer = 6; //
-} // namespace op
 
 EM_JS(void, js_request_frame, (int form), { Module.tk.requestFrame(form); });
 EM_JS(void, js_draw, (int form, const float* ops, int count),
@@ -54,16 +45,36 @@ void WebSurface::repaintAll() {
     update({0, 0, form_.clientWidth(), form_.clientHeight()});
 }
 
-void WebSurface::emitShape(const tk::Shape& shape, int target) {
+// The length the page steps over for an operation.
+constexpr bridge::OpLength lengthOf(bridge::Op op) {
+    switch (op) {
+    case bridge::Op::Clip: return bridge::OpLength::Clip;
+    case bridge::Op::EndClip: return bridge::OpLength::EndClip;
+    case bridge::Op::Shape: return bridge::OpLength::Shape;
+    case bridge::Op::Line: return bridge::OpLength::Line;
+    case bridge::Op::Layer: return bridge::OpLength::Layer;
+    case bridge::Op::ClearLayer: return bridge::OpLength::ClearLayer;
+    }
+    return bridge::OpLength::EndClip;
+}
+
+void WebSurface::emit(bridge::Op op, std::initializer_list<float> operands) {
+    assert(static_cast<int>(operands.size()) + 1 == bridge::n(lengthOf(op)));
+    ops_.push_back(static_cast<float>(bridge::n(op)));
+    ops_.insert(ops_.end(), operands);
+}
+
+void WebSurface::emitShape(const tk::Shape& shape, bridge::ShapeTarget target) {
     const PixelRect box = tk::shapeBox(shape);
     if (box.empty())
         return;
     const tk::Integer code = shape.ShapeCode();
-    const float form = code == tk::ShapeCodes::Oval || code == tk::ShapeCodes::Circle ? 1
-                       : code >= tk::ShapeCodes::RoundedRectangle                    ? 2
-                                                                                     : 0;
+    const bridge::ShapeForm form =
+        code == tk::ShapeCodes::Oval || code == tk::ShapeCodes::Circle ? bridge::ShapeForm::Ellipse
+        : code >= tk::ShapeCodes::RoundedRectangle                    ? bridge::ShapeForm::Rounded
+                                                                       : bridge::ShapeForm::Box;
     ++itemsPainted_;
-    ops_.insert(ops_.end(), {op::Shape, static_cast<float>(target), form, static_cast<float>(box.x),
+    emit(bridge::Op::Shape, {static_cast<float>(bridge::n(target)), static_cast<float>(bridge::n(form)), static_cast<float>(box.x),
                              static_cast<float>(box.y), static_cast<float>(box.width),
                              static_cast<float>(box.height),
                              shape.FillStyle() == 0 ? 1.0F : 0.0F,
@@ -72,7 +83,7 @@ void WebSurface::emitShape(const tk::Shape& shape, int target) {
 
 void WebSurface::emitLine(const tk::Line& line) {
     ++itemsPainted_;
-    ops_.insert(ops_.end(), {op::Line, line.X1, line.Y1, line.X2, line.Y2,
+    emit(bridge::Op::Line, {line.X1, line.Y1, line.X2, line.Y2,
                              static_cast<float>(line.BorderColor),
                              static_cast<float>(std::max(1, line.BorderWidth))});
 }
@@ -82,8 +93,8 @@ void WebSurface::paint() {
     if (dirty_.empty())
         return;
     ops_.clear();
-    tracker_.refreshLayers([&](const auto&) { ops_.push_back(op::ClearLayer); },
-                           [&](const tk::Shape& shape) { emitShape(shape, 1); },
+    tracker_.refreshLayers([&](const auto&) { emit(bridge::Op::ClearLayer, {}); },
+                           [&](const tk::Shape& shape) { emitShape(shape, bridge::ShapeTarget::Layer); },
                            tk::SceneTracker::Layers::Shared); // the page keeps one trail layer
     const PixelRect surface{0, 0, form_.clientWidth(), form_.clientHeight()};
     for (const PixelRect& area : dirty_) {
@@ -91,20 +102,18 @@ void WebSurface::paint() {
             continue;
         const float place[] = {static_cast<float>(area.x), static_cast<float>(area.y),
                                static_cast<float>(area.width), static_cast<float>(area.height)};
-        ops_.push_back(op::Clip);
-        ops_.insert(ops_.end(), std::begin(place), std::end(place));
+        emit(bridge::Op::Clip, {place[0], place[1], place[2], place[3]});
         tracker_.paint([&](const PixelRect& item) { return item.intersects(area); },
                        [&](const tk::Control& c) {
                            if (c.kind() == tk::Kind::Line)
                                emitLine(static_cast<const tk::Line&>(c));
                            else
-                               emitShape(static_cast<const tk::Shape&>(c), 0);
+                               emitShape(static_cast<const tk::Shape&>(c), bridge::ShapeTarget::Scene);
                        },
                        [&](const auto&) {
-                           ops_.push_back(op::Layer);
-                           ops_.insert(ops_.end(), std::begin(place), std::end(place));
+                           emit(bridge::Op::Layer, {place[0], place[1], place[2], place[3]});
                        });
-        ops_.push_back(op::EndClip);
+        emit(bridge::Op::EndClip, {});
     }
     dirty_.clear();
     js_draw(formId_, ops_.data(), static_cast<int>(ops_.size()));

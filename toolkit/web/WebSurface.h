@@ -3,6 +3,9 @@
 #include "toolkit/Control.h"
 #include "toolkit/Form.h"
 #include "toolkit/SceneTracker.h"
+#include "toolkit/web/PageBridge.h"
+
+#include <initializer_list>
 
 #include <string>
 #include <vector>
@@ -32,7 +35,8 @@ public:
 
 private:
     void update(const PixelRect& area);
-    void emitShape(const tk::Shape& shape, int target);
+    void emit(bridge::Op op, std::initializer_list<float> operands);
+    void emitShape(const tk::Shape& shape, bridge::ShapeTarget target);
     void emitLine(const tk::Line& line);
 
     tk::Form& form_;

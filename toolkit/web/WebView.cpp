@@ -1,6 +1,7 @@
 #include "toolkit/web/WebView.h"
 
 #include "toolkit/SceneItems.h"
+#include "toolkit/web/PageBridge.h"
 #include "toolkit/web/WebPlatform.h"
 
 #include <emscripten.h>
@@ -9,12 +10,6 @@
 #include <cmath>
 
 namespace tkweb {
-
-// What the page is told of a control besides its place and text.
-namespace flag {
-constexpr int Visible = 1, Enabled = 2, AutoSize = 4, WordWrap = 8, Centred = 16, Default = 32,
-              Cancel = 64, Locked = 128, Live = 256, Checked = 512;
-} // namespace flag
 
 EM_JS(void, js_open_form,
       (int form, const char* name, const char* caption, int width, int height, int mode), {
@@ -50,6 +45,11 @@ EM_JS(void, js_close_form, (int form), { Module.tk.closeForm(form); });
 namespace {
 
 using tk::pixel;
+using bridge::Flag;
+using bridge::MenuFlag;
+
+constexpr int bit(Flag f) { return bridge::n(f); }
+constexpr int bit(MenuFlag f) { return bridge::n(f); }
 
 std::string domName(const tk::Control& control) {
     std::string name(control.name());
@@ -59,20 +59,20 @@ std::string domName(const tk::Control& control) {
 }
 
 int flagsOf(const tk::Control& c) {
-    int f = (c.Visible() ? flag::Visible : 0) | (c.Enabled() ? flag::Enabled : 0);
+    int f = (c.Visible() ? bit(Flag::Visible) : 0) | (c.Enabled() ? bit(Flag::Enabled) : 0);
     if (c.kind() == tk::Kind::Label) {
         const auto& label = static_cast<const tk::Label&>(c);
-        f |= (label.AutoSize ? flag::AutoSize : 0) | (label.WordWrap ? flag::WordWrap : 0) |
-             (label.Centred ? flag::Centred : 0);
+        f |= (label.AutoSize ? bit(Flag::AutoSize) : 0) | (label.WordWrap ? bit(Flag::WordWrap) : 0) |
+             (label.Centred ? bit(Flag::Centred) : 0);
     } else if (c.kind() == tk::Kind::CommandButton) {
         const auto& button = static_cast<const tk::CommandButton&>(c);
-        f |= (button.Default ? flag::Default : 0) | (button.Cancel ? flag::Cancel : 0);
+        f |= (button.Default ? bit(Flag::Default) : 0) | (button.Cancel ? bit(Flag::Cancel) : 0);
     } else if (c.kind() == tk::Kind::TextBox) {
-        f |= static_cast<const tk::TextBox&>(c).Locked ? flag::Locked : 0;
+        f |= static_cast<const tk::TextBox&>(c).Locked ? bit(Flag::Locked) : 0;
     } else if (c.kind() == tk::Kind::CheckBox) {
-        f |= static_cast<const tk::CheckBox&>(c).Value() ? flag::Checked : 0;
+        f |= static_cast<const tk::CheckBox&>(c).Value() ? bit(Flag::Checked) : 0;
     } else if (c.kind() == tk::Kind::OptionButton) {
-        f |= static_cast<const tk::OptionButton&>(c).Value() ? flag::Checked : 0;
+        f |= static_cast<const tk::OptionButton&>(c).Value() ? bit(Flag::Checked) : 0;
     }
     return f;
 }
@@ -86,8 +86,9 @@ std::string contentOf(const tk::Control& c) {
 }
 
 int menuFlags(const tk::MenuItem& item) {
-    return (item.Checked() ? 1 : 0) | (item.Enabled() ? 2 : 0) | (item.isSeparator() ? 4 : 0) |
-           (item.children().empty() ? 0 : 8);
+    return (item.Checked() ? bit(MenuFlag::Checked) : 0) | (item.Enabled() ? bit(MenuFlag::Enabled) : 0) |
+           (item.isSeparator() ? bit(MenuFlag::Separator) : 0) |
+           (item.children().empty() ? 0 : bit(MenuFlag::Submenu));
 }
 
 } // namespace
@@ -96,7 +97,10 @@ WebView::WebView(tk::Form& form, WebPlatform& platform, Options options)
     : form_(form), platform_(platform), options_(std::move(options)), id_(platform.add(*this)),
       surface_(form, id_) {
     js_open_form(id_, form.name().c_str(), form.Caption().c_str(), form.clientWidth(),
-                 form.clientHeight(), options_.main ? 1 : options_.window ? 2 : 0);
+                 form.clientHeight(),
+                 bridge::n(options_.main     ? bridge::FormMode::Main
+                           : options_.window ? bridge::FormMode::Window
+                                             : bridge::FormMode::Dialog));
     // Every control's place in the tab order (from 1), the page's order of elements: the keys
     // go through the controls as on the desktop. -1: a control Tab does not reach.
     std::vector<tk::Control*> ordered(form.controls().begin(), form.controls().end());
@@ -146,7 +150,7 @@ void WebView::addControl(tk::Control& c, int tabPosition) {
     js_add_control(id_, id, static_cast<int>(c.kind()), domName(c).c_str(),
                    frame ? idOf(*frame) : -1, pixel(c.Left()), pixel(c.Top()), pixel(c.Width()),
                    pixel(c.Height()), flagsOf(c) |
-                       (std::count(options_.live.begin(), options_.live.end(), &c) ? flag::Live : 0),
+                       (std::count(options_.live.begin(), options_.live.end(), &c) ? bit(Flag::Live) : 0),
                    contentOf(c).c_str(), explanation ? explanation : "", tabPosition, group,
                    maxLength);
     if (c.kind() == tk::Kind::HScrollBar)
@@ -266,14 +270,15 @@ void WebView::scroll(int id, int action, int value) {
     auto* bar = static_cast<tk::HScrollBar*>(c);
     const int lo = std::min(bar->Min(), bar->Max()), hi = std::max(bar->Min(), bar->Max());
     int next = bar->Value();
-    switch (action) {
-    case 0: next = value; break;
-    case 1: next -= bar->SmallChange; break;
-    case 2: next += bar->SmallChange; break;
-    case 3: next -= bar->LargeChange; break;
-    case 4: next += bar->LargeChange; break;
-    case 5: next = lo; break;
-    case 6: next = hi; break;
+    using bridge::Scroll;
+    switch (static_cast<Scroll>(action)) {
+    case Scroll::Set: next = value; break;
+    case Scroll::SmallDown: next -= bar->SmallChange; break;
+    case Scroll::SmallUp: next += bar->SmallChange; break;
+    case Scroll::LargeDown: next -= bar->LargeChange; break;
+    case Scroll::LargeUp: next += bar->LargeChange; break;
+    case Scroll::Min: next = lo; break;
+    case Scroll::Max: next = hi; break;
     default: return;
     }
     bar->setValue(static_cast<tk::Integer>(std::clamp(next, lo, hi)));
@@ -285,9 +290,10 @@ void WebView::menu(int id) {
 }
 
 void WebView::key(int key) {
-    if (key != 1 && key != 2)
+    using bridge::Key;
+    if (key != bridge::n(Key::Enter) && key != bridge::n(Key::Escape))
         return;
-    if (tk::CommandButton* button = form_.markedButton(key == 2))
+    if (tk::CommandButton* button = form_.markedButton(key == bridge::n(Key::Escape)))
         button->click();
 }
 

@@ -46,10 +46,10 @@ public:
     // Events of the page.
     void click(int control);
     void text(int control, const std::string& text);
-    // action: 0 set to value, 1/2 small step down/up, 3/4 large step down/up, 5 Min, 6 Max.
+    // action: a bridge::Scroll.
     void scroll(int control, int action, int value);
     void menu(int item);
-    // key: 1 Enter (the focused element is no button), 2 Esc.
+    // key: a bridge::Key.
     void key(int key);
     // The window's close button: the form is unloaded, as by the program.
     void close();

@@ -2,18 +2,9 @@
 // and a canvas, and forwards the page's events and the browser's timers to the model. It holds no
 // rule of the program: every number, text and decision comes from the C++ side.
 
-// Kinds and flags as the C++ side numbers them (tk::Kind, WebView's flags).
-const Kind = { Frame: 0, Label: 1, TextBox: 2, CommandButton: 3, HScrollBar: 4, CheckBox: 5,
-  OptionButton: 6, PictureBox: 9 };
-const F = { Visible: 1, Enabled: 2, AutoSize: 4, WordWrap: 8, Centred: 16, Default: 32,
-  Cancel: 64, Locked: 128, Live: 256, Checked: 512 };
-const Key = { Enter: 1, Escape: 2 };
-// How a form opens (WebView's modes): a modal dialog, the main window, a window beside it.
-const FormMode = { Dialog: 0, Main: 1, Window: 2 };
-// The scroll bar's requests: set, small step down/up, large step down/up, minimum, maximum.
-const Scroll = { Set: 0, SmallDown: 1, SmallUp: 2, LargeDown: 3, LargeUp: 4, Min: 5, Max: 6 };
-const MENU_BAR_HEIGHT = 20;
-const SCROLL_BOX = 17; // the scroll bar's arrows and thumb, px
+// The numbers the C++ side names, generated from toolkit/web/PageBridge.h at build time.
+import { Colour, Flag, FormMode, Key, Kind, MenuFlag, Op, OpLength, Scroll, ShapeForm, ShapeTarget } from './bridge.mjs';
+
 const LIVE_SPACING_MS = 250; // a screen reader hears the live labels at most 4 times a second
 const FALLBACK_LANGUAGE = 'en-US';
 
@@ -22,7 +13,7 @@ const el = (tag, props = {}, ...children) => {
   e.append(...children);
   return e;
 };
-const colour = (c) => c < 0 ? '#000' : `rgb(${c & 255},${(c >> 8) & 255},${(c >> 16) & 255})`;
+const colour = (c) => c === Colour.WindowText ? '#000' : `rgb(${c & 255},${(c >> 8) & 255},${(c >> 16) & 255})`;
 // A caption's access key: the letter after "&", shown underlined.
 function mnemonic(caption) {
   const at = caption.indexOf('&');
@@ -41,6 +32,16 @@ function knownLanguage(tag) {
   }
 }
 
+// Sizes the style sheet (binding.css) and the script share, px: read once, at first use.
+let shared = null;
+function sizes() {
+  if (!shared) {
+    const style = getComputedStyle(document.documentElement), px = (name) => parseFloat(style.getPropertyValue(name));
+    shared = { menuBar: px('--lp-menu-bar'), scrollBox: px('--lp-scroll-box') };
+  }
+  return shared;
+}
+
 // The viewport the page lays out in, without its scroll bars: on a phone innerWidth follows the
 // content's width, this does not.
 const viewport = () => [document.documentElement.clientWidth, document.documentElement.clientHeight];
@@ -55,7 +56,7 @@ export function startLopena(createModule, host = document.body) {
   let audio = null;
   let scale = 1;
   let windowLayer = 30; // the window beside the main one last touched comes on top
-  const live = { region: el('div', { className: 'sr-only' }), texts: new Map(), due: false, last: -1e9 };
+  const live = { region: el('div', { className: 'lp-sr-only' }), texts: new Map(), due: false, last: -1e9 };
   live.region.setAttribute('aria-live', 'polite');
 
   // Calls into C++ with a string argument.
@@ -68,10 +69,10 @@ export function startLopena(createModule, host = document.body) {
   // The window scaled down as a whole into the viewport, its left edge on a device pixel; the
   // page's dialogs likewise.
   function fitToViewport() {
-    const main = forms[0];
+    const main = forms.find((o) => o?.main);
     if (main) {
       const [vw, vh] = viewport(), dpr = devicePixelRatio || 1;
-      const w = main.width + 2, h = main.height + MENU_BAR_HEIGHT + 2;
+      const w = main.width + 2, h = main.height + sizes().menuBar + 2;
       scale = main.scale = Math.min(1, vw / w, vh / h);
       main.root.style.transform = scale < 1 ? `scale(${scale})` : '';
       // With a window of the page open, the two are centred together when both fit side by side.
@@ -85,7 +86,7 @@ export function startLopena(createModule, host = document.body) {
   // A dialog's content scaled down to fit, centred; the dialog keeps no transform, so that the
   // notebook's panel inside it stays placed on the viewport.
   function fitDialog(d) {
-    const body = d.querySelector(':scope > .dialog-body');
+    const body = d.querySelector(':scope > .lp-dialog-body');
     Object.assign(d.style, { left: '0px', top: '0px', width: 'max-content', height: '' });
     body.style.transform = '';
     const [vw, vh] = viewport(), w = body.offsetWidth, h = body.offsetHeight, border = d.offsetWidth - w;
@@ -134,12 +135,12 @@ export function startLopena(createModule, host = document.body) {
   function drawShape(ctx, form, x, y, w, h, filled, fill, line) {
     const half = line / 2, iw = Math.max(0, w - line), ih = Math.max(0, h - line);
     ctx.beginPath();
-    if (form === 0) ctx.rect(x + half, y + half, iw, ih);
-    else if (form === 1) ctx.ellipse(x + w / 2, y + h / 2, iw / 2, ih / 2, 0, 0, 2 * Math.PI);
+    if (form === ShapeForm.Box) ctx.rect(x + half, y + half, iw, ih);
+    else if (form === ShapeForm.Ellipse) ctx.ellipse(x + w / 2, y + h / 2, iw / 2, ih / 2, 0, 0, 2 * Math.PI);
     else ctx.roundRect(x + half, y + half, iw, ih, Math.min(iw, ih) / 4);
     if (filled) {
       ctx.fillStyle = colour(fill);
-      if (form === 0) ctx.fillRect(x, y, w, h); else ctx.fill();
+      if (form === ShapeForm.Box) ctx.fillRect(x, y, w, h); else ctx.fill();
     }
     ctx.lineWidth = line;
     ctx.strokeStyle = '#000';
@@ -184,10 +185,10 @@ export function startLopena(createModule, host = document.body) {
   function pageDialog(title, body, buttons, focus) {
     return new Promise((resolve) => {
       const done = (value) => { if (d.open) d.close(); d.remove(); resolve(value); };
-      const row = el('div', { className: 'buttons' }, ...buttons.map(([caption, value]) =>
+      const row = el('div', { className: 'lp-buttons' }, ...buttons.map(([caption, value]) =>
         el('button', { type: 'button', textContent: caption, onclick: () => done(value()) })));
-      const d = el('dialog', { className: 'page-dialog' },
-        el('div', { className: 'dialog-body' }, el('div', { className: 'title' }, title), body, row));
+      const d = el('dialog', { className: 'lp-page-dialog' },
+        el('div', { className: 'lp-dialog-body' }, el('div', { className: 'lp-title' }, title), body, row));
       d.setAttribute('aria-label', title);
       d.addEventListener('cancel', (e) => { e.preventDefault(); done(null); });
       d.addEventListener('close', () => done(null)); // closed by the browser without a cancel
@@ -218,7 +219,7 @@ export function startLopena(createModule, host = document.body) {
       node.focus();
       thumb.setPointerCapture(e.pointerId);
       const start = e.clientX, left = thumb.offsetLeft;
-      const room = Math.max(0, node.width - 3 * SCROLL_BOX);
+      const room = Math.max(0, node.width - 3 * sizes().scrollBox);
       const at = (ev) => Math.min(room, Math.max(0, left + (ev.clientX - start) / scaleOf(f)));
       thumb.onpointermove = (ev) => { thumb.style.left = `${at(ev)}px`; };
       thumb.onpointerup = (ev) => {
@@ -239,10 +240,10 @@ export function startLopena(createModule, host = document.body) {
   }
 
   // From the bar's own width, without asking the page for its layout (arrows and thumb are
-  // SCROLL_BOX wide, as the style sheet has them).
+  // --lp-scroll-box wide, as the style sheet has them).
   function placeThumb(node) {
     const r = node.range, thumb = node.children[1].firstChild;
-    const room = Math.max(0, node.width - 3 * SCROLL_BOX);
+    const room = Math.max(0, node.width - 3 * sizes().scrollBox);
     thumb.style.left = `${r.max > r.min ? ((r.value - r.min) / (r.max - r.min)) * room : 0}px`;
     node.setAttribute('aria-valuemin', r.min);
     node.setAttribute('aria-valuemax', r.max);
@@ -253,28 +254,28 @@ export function startLopena(createModule, host = document.body) {
     let node, focusable;
     switch (kind) {
       case Kind.Frame:
-        node = el('fieldset', {}, el('legend', { textContent: text }), el('div', { className: 'inner' }));
+        node = el('fieldset', {}, el('legend', { textContent: text }), el('div', { className: 'lp-inner' }));
         node.holder = node.lastChild;
         break;
       case Kind.Label:
-        node = el('div', { className: 'label', textContent: text });
-        node.classList.toggle('auto', !!(flags & F.AutoSize));
-        node.classList.toggle('wrap', !!(flags & F.WordWrap));
-        node.classList.toggle('centred', !!(flags & F.Centred));
+        node = el('div', { className: 'lp-label', textContent: text });
+        node.classList.toggle('lp-auto', !!(flags & Flag.AutoSize));
+        node.classList.toggle('lp-wrap', !!(flags & Flag.WordWrap));
+        node.classList.toggle('lp-centred', !!(flags & Flag.Centred));
         break;
       case Kind.TextBox:
-        node = focusable = el('input', { type: 'text', value: text, readOnly: !!(flags & F.Locked), spellcheck: false });
+        node = focusable = el('input', { type: 'text', value: text, readOnly: !!(flags & Flag.Locked), spellcheck: false });
         if (maxLength > 0) node.maxLength = maxLength;
         node.addEventListener('input', () => withString(node.value, (p) => send(f.id, '_lopena_text', id, p)));
         break;
       case Kind.CommandButton:
         node = focusable = el('button', { type: 'button', textContent: text });
-        node.classList.toggle('default', !!(flags & F.Default));
+        node.classList.toggle('lp-default', !!(flags & Flag.Default));
         node.addEventListener('click', () => send(f.id, '_lopena_click', id));
         break;
       case Kind.HScrollBar:
-        node = focusable = el('div', { className: 'scrollbar' }, el('div', { className: 'arrow down' }),
-          el('div', { className: 'track' }, el('div', { className: 'thumb' })), el('div', { className: 'arrow up' }));
+        node = focusable = el('div', { className: 'lp-scrollbar' }, el('div', { className: 'lp-arrow lp-down' }),
+          el('div', { className: 'lp-track' }, el('div', { className: 'lp-thumb' })), el('div', { className: 'lp-arrow lp-up' }));
         node.setAttribute('role', 'scrollbar');
         node.setAttribute('aria-orientation', 'horizontal');
         node.range = { min: 0, max: 0, value: 0 };
@@ -284,13 +285,13 @@ export function startLopena(createModule, host = document.body) {
       case Kind.OptionButton: {
         const input = focusable = el('input', { type: kind === Kind.CheckBox ? 'checkbox' : 'radio' });
         if (kind === Kind.OptionButton) input.name = `${f.name}_group${group}`;
-        node = el('label', { className: 'option' }, input, el('span', { textContent: text }));
+        node = el('label', { className: 'lp-option' }, input, el('span', { textContent: text }));
         node.input = input;
         input.addEventListener(kind === Kind.CheckBox ? 'click' : 'change', () => send(f.id, '_lopena_click', id));
         break;
       }
       case Kind.PictureBox:
-        node = el('div', { className: 'picture' }, icon(32));
+        node = el('div', { className: 'lp-picture' }, icon(32));
         break;
       default:
         node = el('div');
@@ -323,14 +324,14 @@ export function startLopena(createModule, host = document.body) {
 
   function applyFlags(f, id, flags) {
     const node = f.controls[id];
-    node.hidden = !(flags & F.Visible);
-    const enabled = !!(flags & F.Enabled);
+    node.hidden = !(flags & Flag.Visible);
+    const enabled = !!(flags & Flag.Enabled);
     if (node.focusable) {
       node.focusable.disabled = !enabled;
       node.focusable.setAttribute('aria-disabled', String(!enabled));
     }
-    node.classList.toggle('disabled', !enabled);
-    if (node.input) node.input.checked = !!(flags & F.Checked);
+    node.classList.toggle('lp-disabled', !enabled);
+    if (node.input) node.input.checked = !!(flags & Flag.Checked);
   }
 
   // Menus: the bar's menus open by click, Alt and their access key; items by click, Enter or
@@ -425,7 +426,7 @@ export function startLopena(createModule, host = document.body) {
   // The probe: the pointer resting on (or a finger touching) a scene item shows its tooltip.
   function probe(f) {
     let due = null;
-    const tip = el('div', { className: 'tip', id: 'probe', hidden: true });
+    const tip = el('div', { className: 'lp-tip', id: 'probe', hidden: true });
     tip.setAttribute('role', 'tooltip');
     const look = () => {
       const r = f.canvas.getBoundingClientRect();
@@ -445,16 +446,16 @@ export function startLopena(createModule, host = document.body) {
   // A window of the page beside the main one (over it when the page is too narrow for both),
   // not modal, closed by its own button.
   function openWindow(f, caption) {
-    const close = el('button', { type: 'button', className: 'close', id: `${f.name}_close`, textContent: '\u00d7',
+    const close = el('button', { type: 'button', className: 'lp-close', id: `${f.name}_close`, textContent: '\u00d7',
       onclick: () => send(f.id, '_lopena_close') });
     close.setAttribute('aria-label', `Inchide: ${caption}`);
-    f.root = el('section', { className: 'window page-window', id: f.name, tabIndex: -1 },
-      el('div', { className: 'title' }, el('span', { textContent: caption }), close), f.client);
+    f.root = el('section', { className: 'lp-window lp-page-window', id: f.name, tabIndex: -1 },
+      el('div', { className: 'lp-title' }, el('span', { textContent: caption }), close), f.client);
     f.root.setAttribute('role', 'dialog');
     f.root.setAttribute('aria-label', caption);
     f.place = () => {
       fitToViewport();
-      const m = forms[0]?.root.getBoundingClientRect() || { right: 0 };
+      const m = forms.find((o) => o?.main)?.root.getBoundingClientRect() || { right: 0 };
       const [vw, vh] = viewport(), w = f.width + 2, h = f.height + 24;
       const fit = Math.min(1, vh / h), room = vw - m.right - 8;
       const s = room >= w * fit ? fit : Math.min(fit, vw / w);
@@ -502,7 +503,7 @@ export function startLopena(createModule, host = document.body) {
     openForm(id, name, caption, width, height, mode) {
       const main = mode === FormMode.Main, window = mode === FormMode.Window;
       const canvas = el('canvas', { id: main ? 'scene' : `${name}_scene` });
-      const client = el('div', { className: 'client' }, canvas);
+      const client = el('div', { className: 'lp-client' }, canvas);
       Object.assign(client.style, { width: `${width}px`, height: `${height}px` });
       const f = { id, name, width, height, main, window, canvas, client, ctx: canvas.getContext('2d'),
         controls: [], menus: [], menuItems: [], shortcuts: new Map(), closed: false };
@@ -511,16 +512,16 @@ export function startLopena(createModule, host = document.body) {
         openWindow(f, caption);
       } else if (main) {
         document.title = caption;
-        f.bar = el('div', { className: 'menubar' });
+        f.bar = el('div', { className: 'lp-menubar' });
         f.bar.setAttribute('role', 'menubar');
         f.bar.setAttribute('aria-label', 'Meniu');
         f.bar.addEventListener('keydown', (e) => barKeys(f, e));
-        f.root = el('div', { className: 'window', id: name }, f.bar, client);
+        f.root = el('div', { className: 'lp-window', id: name }, f.bar, client);
         // The page's landmark and heading, heard and not seen: the window shows its own title.
-        host.append(el('main', {}, el('h1', { className: 'sr-only', textContent: caption }), f.root, live.region));
+        host.append(el('main', {}, el('h1', { className: 'lp-sr-only', textContent: caption }), f.root, live.region));
       } else {
-        f.root = el('dialog', { className: 'form-dialog', id: name },
-          el('div', { className: 'dialog-body' }, el('div', { className: 'title' }, caption), client));
+        f.root = el('dialog', { className: 'lp-form-dialog', id: name },
+          el('div', { className: 'lp-dialog-body' }, el('div', { className: 'lp-title' }, caption), client));
         f.root.setAttribute('aria-label', caption);
         f.root.addEventListener('cancel', (e) => { e.preventDefault(); send(id, '_lopena_key', Key.Escape); });
         // Closed by the browser without a cancel (a second Esc with no click between): still Esc.
@@ -536,7 +537,7 @@ export function startLopena(createModule, host = document.body) {
       const f = forms[form];
       const node = makeControl(f, id, kind, name, flags, text, description, tab, group, maxLength);
       f.controls[id] = node;
-      node.live = !!(flags & F.Live);
+      node.live = !!(flags & Flag.Live);
       // In the tab order among its siblings: the page's order is the keyboard's.
       const parent = container >= 0 ? f.controls[container].holder : f.client;
       parent.insertBefore(node, [...parent.children].find((c) => c.order > tab) || null);
@@ -547,7 +548,7 @@ export function startLopena(createModule, host = document.body) {
       const node = forms[form].controls[id];
       Object.assign(node.style, { left: `${x}px`, top: `${y}px`, height: `${h}px` });
       node.width = w;
-      if (!node.classList.contains('auto')) node.style.width = `${w}px`;
+      if (!node.classList.contains('lp-auto')) node.style.width = `${w}px`;
       if (node.range) placeThumb(node);
     },
     setFlags(form, id, flags) {
@@ -575,31 +576,31 @@ export function startLopena(createModule, host = document.body) {
       const f = forms[form];
       if (parent < 0) {
         const { node, key } = mnemonic(caption);
-        const button = el('button', { type: 'button', id: name, className: 'menu', tabIndex: -1 }, node);
+        const button = el('button', { type: 'button', id: name, className: 'lp-menu', tabIndex: -1 }, node);
         button.setAttribute('role', 'menuitem');
         button.setAttribute('aria-haspopup', 'menu');
         button.setAttribute('aria-expanded', 'false');
-        const list = el('div', { className: 'menulist', hidden: true });
+        const list = el('div', { className: 'lp-menulist', hidden: true });
         list.setAttribute('role', 'menu');
         const menu = { button, list, key };
         button.addEventListener('click', () => (f.openMenu === menu ? closeMenus(f, true) : openMenu(f, menu, false)));
         button.addEventListener('pointerenter', () => f.openMenu && f.openMenu !== menu && openMenu(f, menu, false));
-        f.bar.append(el('div', { className: 'menuroot', role: 'none' }, button, list));
+        f.bar.append(el('div', { className: 'lp-menuroot', role: 'none' }, button, list));
         f.menus.push(menu);
         f.menuItems[id] = menu;
         return;
       }
       const menu = f.menuItems[parent];
-      if (flags & 4) {
-        menu.list.append(el('div', { className: 'separator', role: 'separator' }));
+      if (flags & MenuFlag.Separator) {
+        menu.list.append(el('div', { className: 'lp-separator', role: 'separator' }));
         return;
       }
       const { node, key } = mnemonic(caption);
-      const item = el('button', { type: 'button', id: name, className: 'item', tabIndex: -1 },
-        el('span', { className: 'check', textContent: '\u2713' }), el('span', { className: 'caption' }, node),
-        el('span', { className: 'shortcut', textContent: shortcut }));
+      const item = el('button', { type: 'button', id: name, className: 'lp-item', tabIndex: -1 },
+        el('span', { className: 'lp-check', textContent: '\u2713' }), el('span', { className: 'lp-caption' }, node),
+        el('span', { className: 'lp-shortcut', textContent: shortcut }));
       item.accessKeyLetter = key;
-      item.setAttribute('role', flags & 1 ? 'menuitemcheckbox' : 'menuitem');
+      item.setAttribute('role', flags & MenuFlag.Checked ? 'menuitemcheckbox' : 'menuitem');
       item.addEventListener('click', () => { closeMenus(f, true); send(f.id, '_lopena_menu', id); });
       menu.list.append(item);
       f.menuItems[id] = item;
@@ -609,12 +610,13 @@ export function startLopena(createModule, host = document.body) {
     setMenu(form, id, flags) {
       const item = forms[form].menuItems[id];
       if (!item || item.list) return;
-      item.classList.toggle('checked', !!(flags & 1));
-      if (item.getAttribute('role') === 'menuitemcheckbox' || flags & 1) {
+      const checked = !!(flags & MenuFlag.Checked);
+      item.classList.toggle('lp-checked', checked);
+      if (item.getAttribute('role') === 'menuitemcheckbox' || checked) {
         item.setAttribute('role', 'menuitemcheckbox');
-        item.setAttribute('aria-checked', String(!!(flags & 1)));
+        item.setAttribute('aria-checked', String(checked));
       }
-      item.disabled = !(flags & 2);
+      item.disabled = !(flags & MenuFlag.Enabled);
     },
     formReady(form, focus) {
       const f = forms[form];
@@ -645,53 +647,54 @@ export function startLopena(createModule, host = document.body) {
       const ctx = f.ctx, r = f.ratio, d = (v) => Math.round(v * r), line = Math.max(1, Math.round(r));
       // A place as [x, y, w, h] in the canvas's pixels.
       const box = (x, y, w, h) => { const X = d(x), Y = d(y); return [X, Y, d(x + w) - X, d(y + h) - Y]; };
+      // Each operation's operands follow it: o(k) is its k-th.
       for (let i = 0; i < ops.length;) {
+        const o = (k) => ops[i + k];
         switch (ops[i]) {
-          case 1: {
-            const b = box(ops[i + 1], ops[i + 2], ops[i + 3], ops[i + 4]);
+          case Op.Clip: {
+            const b = box(o(1), o(2), o(3), o(4));
             ctx.save();
             ctx.beginPath();
             ctx.rect(...b);
             ctx.clip();
             ctx.clearRect(...b);
-            i += 5;
+            i += OpLength.Clip;
             break;
           }
-          case 2:
+          case Op.EndClip:
             ctx.restore();
-            i += 1;
+            i += OpLength.EndClip;
             break;
-          case 3:
-            drawShape(ops[i + 1] ? layerOf(f) : ctx, ops[i + 2], ...box(ops[i + 3], ops[i + 4], ops[i + 5], ops[i + 6]),
-              ops[i + 7], ops[i + 8], line);
-            i += 9;
+          case Op.Shape:
+            drawShape(o(1) === ShapeTarget.Layer ? layerOf(f) : ctx, o(2), ...box(o(3), o(4), o(5), o(6)), o(7), o(8), line);
+            i += OpLength.Shape;
             break;
-          case 4: {
-            const width = Math.max(1, Math.round(ops[i + 6] * r)), shift = width % 2 ? 0.5 : 0;
-            const vertical = ops[i + 1] === ops[i + 3], horizontal = ops[i + 2] === ops[i + 4];
+          case Op.Line: {
+            const width = Math.max(1, Math.round(o(6) * r)), shift = width % 2 ? 0.5 : 0;
+            const vertical = o(1) === o(3), horizontal = o(2) === o(4);
             const at = (x, y) => (vertical ? [d(x) + shift, y * r] : [x * r, (horizontal ? d(y) : y * r) + shift]);
             ctx.beginPath();
             ctx.lineWidth = width;
             ctx.lineCap = 'butt';
-            ctx.strokeStyle = colour(ops[i + 5]);
-            ctx.moveTo(...at(ops[i + 1], ops[i + 2]));
-            ctx.lineTo(...at(ops[i + 3], ops[i + 4]));
+            ctx.strokeStyle = colour(o(5));
+            ctx.moveTo(...at(o(1), o(2)));
+            ctx.lineTo(...at(o(3), o(4)));
             ctx.stroke();
-            i += 7;
+            i += OpLength.Line;
             break;
           }
-          case 5:
+          case Op.Layer:
             if (f.layer) {
-              const [x, y, w, h] = [ops[i + 1], ops[i + 2], ops[i + 3], ops[i + 4]];
+              const [x, y, w, h] = [o(1), o(2), o(3), o(4)];
               const sx = Math.max(0, x), sy = Math.max(0, y);
               const [X, Y, W, H] = box(sx, sy, Math.min(f.width, x + w) - sx, Math.min(f.height, y + h) - sy);
               if (W > 0 && H > 0) ctx.drawImage(f.layer, X, Y, W, H, X, Y, W, H);
             }
-            i += 5;
+            i += OpLength.Layer;
             break;
-          case 6:
+          case Op.ClearLayer:
             if (f.layer) f.layerCtx.clearRect(0, 0, f.layer.width, f.layer.height);
-            i += 1;
+            i += OpLength.ClearLayer;
             break;
           default:
             return;
@@ -711,7 +714,7 @@ export function startLopena(createModule, host = document.body) {
       node.focus();
       node.select();
       f.tip?.remove();
-      f.tip = el('div', { className: 'tip', id: `${node.id}_tip`, textContent: text, role: 'status' });
+      f.tip = el('div', { className: 'lp-tip', id: `${node.id}_tip`, textContent: text, role: 'status' });
       const box = node.getBoundingClientRect(), client = f.client.getBoundingClientRect();
       const s = scaleOf(f);
       Object.assign(f.tip.style, { left: `${(box.left - client.left) / s}px`, top: `${(box.bottom - client.top) / s + 2}px` });
@@ -740,7 +743,7 @@ export function startLopena(createModule, host = document.body) {
         removeEventListener('resize', f.place);
         f.root.remove();
         fitToViewport();
-        forms[0]?.root.querySelector('button.menu')?.focus();
+        forms.find((o) => o?.main)?.root.querySelector('button.lp-menu')?.focus();
       } else if (!f.main) {
         for (const w of forms) if (w?.window && !w.closed && f.root.contains(w.root)) host.append(w.root);
         f.root.close();
@@ -751,7 +754,7 @@ export function startLopena(createModule, host = document.body) {
     endProgram(text, button) {
       for (const id of timers.keys()) tk.stopTimer(id);
       window.close();
-      host.replaceChildren(el('div', { className: 'ended', role: 'alert' }, el('p', { textContent: text }),
+      host.replaceChildren(el('div', { className: 'lp-ended', role: 'alert' }, el('p', { textContent: text }),
         el('button', { type: 'button', id: 'restart', textContent: button, onclick: () => location.reload() })));
       host.querySelector('#restart').focus();
     },
@@ -767,8 +770,8 @@ export function startLopena(createModule, host = document.body) {
         }
       }
       const input = el('input', { type: 'text', value: proposed, id: 'fileName' });
-      input.addEventListener('keydown', (e) => { if (e.key === 'Enter') { e.preventDefault(); input.closest('.dialog-body').querySelector('.buttons button').click(); } });
-      const name = await pageDialog(title, el('label', { className: 'prompt' }, prompt, input),
+      input.addEventListener('keydown', (e) => { if (e.key === 'Enter') { e.preventDefault(); input.closest('.lp-dialog-body').querySelector('.lp-buttons button').click(); } });
+      const name = await pageDialog(title, el('label', { className: 'lp-prompt' }, prompt, input),
         [[save, () => input.value], [cancel, () => null]], input);
       return name === null || name === '' ? null : name;
     },
@@ -795,7 +798,7 @@ export function startLopena(createModule, host = document.body) {
       }
     },
     message(title, text, ok) {
-      return pageDialog(title, el('p', { className: 'message', textContent: text }), [[ok, () => true]]);
+      return pageDialog(title, el('p', { className: 'lp-message', textContent: text }), [[ok, () => true]]);
     },
   };
   M.tk = tk;

@@ -6,6 +6,7 @@ import assert from 'node:assert/strict';
 import { pathToFileURL } from 'node:url';
 import { axeScan } from '../axe.mjs';
 import { launch } from './driver.mjs';
+import { version } from '../version.mjs';
 
 const [engine, file] = process.argv.slice(2);
 const url = pathToFileURL(file).href;
@@ -104,13 +105,13 @@ check('About: Ctrl+D and Esc, the Help menu and OK by mouse, modal while the fli
   const page = await open();
   await page.click('#cmdFire');
   await page.press('Control+D');
-  assert.equal(await page.waitFor("document.getElementById('lblVersion')?.textContent"), 'Versiunea 1.0.3');
+  assert.equal(await page.waitFor("document.getElementById('lblVersion')?.textContent"), `Versiunea ${version}`);
   await landed(page);
   await page.press('Escape');
   await page.waitFor("!document.getElementById('frmAbout')");
   await page.click('#mnuhelp');
   await page.click('#mnuabout');
-  assert.equal(await page.waitFor("document.getElementById('lblVersion')?.textContent"), 'Versiunea 1.0.3');
+  assert.equal(await page.waitFor("document.getElementById('lblVersion')?.textContent"), `Versiunea ${version}`);
   await page.click('#cmdOK');
   await page.waitFor("!document.getElementById('frmAbout')");
 }, 'page.test.mjs');
@@ -142,7 +143,7 @@ check("the report through the page's save prompt: the desktop's bytes downloaded
   await page.click('#mnusave');
   assert.equal(await page.waitFor("document.getElementById('fileName')?.value"), 'raport.txt');
   await page.fill('#fileName', 'lansare.txt');
-  await page.click('.page-dialog button');
+  await page.click('.lp-page-dialog button');
   const text = (await page.download('lansare.txt')).toString('latin1');
   const date = text.match(/la (\d\d\.\d\d\.\d{4} \d\d:\d\d:\d\d)\r\n/)?.[1];
   assert.equal(text, report(date));
@@ -155,11 +156,11 @@ check("the notebook's four tabs after a flight", async () => {
   await page.click('#cmdFire');
   await landed(page);
   const expected = {
-    Tabel: ["[...document.querySelectorAll('#stepTable .nb-row:not(.nb-head)')].find((r) => r.dataset.row === '30')?.textContent",
+    Tabel: ["[...document.querySelectorAll('#stepTable .lp-nb-row:not(.lp-nb-head)')].find((r) => r.dataset.row === '30')?.textContent",
       'aterizare (calculat)7.21254.9460.00035.355-35.35550.000'],
     // The axes, and the curve in colour on the chart shown.
     Grafice: [`document.getElementById('chartView').getAttribute('aria-label') + ' ' + (() => {
-      const c = document.querySelector('#chartView .nb-shown'), d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+      const c = document.querySelector('#chartView .lp-nb-shown'), d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
       let n = 0; for (let i = 0; i < d.length; i += 4) n += Math.max(d[i], d[i + 1], d[i + 2]) - Math.min(d[i], d[i + 1], d[i + 2]) > 60;
       return n > 200; })()`, 'Traiectoria y(x): x (m) de la 0 la 300, y (m) de la -20 la 80 true'],
     Istoric: ["[...document.querySelectorAll('#historyTable tbody tr')].map((r) => [...r.children].slice(1, 4).map((c) => c.textContent).join(' ')).join()",
@@ -263,6 +264,7 @@ check('axe: at start-up, in a flight, with About open, with the save prompt open
   await page.press('Escape');
   await landed(page);
   await page.press('Control+L');
+  await page.waitFor("!!document.getElementById('notebook') && !document.getElementById('notebook').hidden");
   for (const tab of ['Tabel', 'Grafice', 'Istoric', 'Rezolvare']) {
     await page.click(`#tab${tab}`);
     await scan(`the notebook on ${tab}`);
