@@ -68,17 +68,27 @@ export function startLopena(createModule, host = document.body) {
 
   // The window scaled down as a whole into the viewport, its left edge on a device pixel; the
   // page's dialogs likewise.
+  // The main window and a window of the page side by side at one scale, when that leaves them
+  // readable (at least three quarters of their size); 0 when they do not fit so.
+  const SIDE_BY_SIDE = 0.75;
+  function pairScale(main, other) {
+    const [vw, vh] = viewport();
+    const s = Math.min(1, (vw - 8) / (main.width + 2 + other.width + 2),
+      vh / Math.max(main.height + sizes().menuBar + 2, other.height + 24));
+    return s >= SIDE_BY_SIDE ? s : 0;
+  }
   function fitToViewport() {
     const main = forms.find((o) => o?.main);
     if (main) {
       const [vw, vh] = viewport(), dpr = devicePixelRatio || 1;
       const w = main.width + 2, h = main.height + sizes().menuBar + 2;
-      scale = main.scale = Math.min(1, vw / w, vh / h);
-      main.root.style.transform = scale < 1 ? `scale(${scale})` : '';
       // With a window of the page open, the two are centred together when both fit side by side.
       const other = forms.find((o) => o?.window && !o.closed);
-      const both = w * scale + (other ? 8 + other.width + 2 : 0);
-      main.root.style.left = `${Math.round(Math.max(0, (vw - (both <= vw ? both : w * scale)) / 2) * dpr) / dpr}px`;
+      const pair = other ? pairScale(main, other) : 0;
+      scale = main.scale = pair || Math.min(1, vw / w, vh / h);
+      main.root.style.transform = scale < 1 ? `scale(${scale})` : '';
+      const both = pair ? (w + 8 + other.width + 2) * scale : w * scale;
+      main.root.style.left = `${Math.round(Math.max(0, (vw - both) / 2) * dpr) / dpr}px`;
       resizeCanvas(main);
     }
     for (const d of host.querySelectorAll('dialog[open]')) fitDialog(d);
@@ -455,13 +465,15 @@ export function startLopena(createModule, host = document.body) {
     f.root.setAttribute('aria-label', caption);
     f.place = () => {
       fitToViewport();
-      const m = forms.find((o) => o?.main)?.root.getBoundingClientRect() || { right: 0 };
+      const main = forms.find((o) => o?.main);
+      const m = main?.root.getBoundingClientRect() || { right: 0 };
       const [vw, vh] = viewport(), w = f.width + 2, h = f.height + 24;
-      const fit = Math.min(1, vh / h), room = vw - m.right - 8;
-      const s = room >= w * fit ? fit : Math.min(fit, vw / w);
+      // Beside the main window at its scale, or over it, whole, when the two do not fit.
+      const pair = main ? pairScale(main, f) : 0;
+      const s = pair || Math.min(1, vh / h, vw / w);
       f.scale = s;
       f.root.style.transform = s < 1 ? `scale(${s})` : '';
-      f.root.style.left = `${room >= w * fit ? m.right + 8 : Math.max(0, (vw - w * s) / 2)}px`;
+      f.root.style.left = `${pair ? m.right + 8 : Math.max(0, (vw - w * s) / 2)}px`;
       resizeCanvas(f);
     };
     // A modal dialog makes the rest of the page inert: the window goes into the topmost one
