@@ -55,6 +55,17 @@ void openWithHook(QDialog* dialog, const ModalHook& onShown) {
         QTimer::singleShot(0, dialog, [dialog, onShown] { onShown(dialog); });
 }
 
+// The program's own (non-native) Save dialog; it asks itself, in Romanian, before replacing.
+void setUpSaveDialog(QFileDialog& dialog, const QString& filter, const QString& fileName) {
+    dialog.setNameFilter(filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.selectFile(fileName);
+}
+
 // A message box that deletes itself once answered.
 QMessageBox* newBox(QWidget* parent) {
     auto* box = new QMessageBox(parent);
@@ -67,14 +78,7 @@ QMessageBox* newBox(QWidget* parent) {
 std::optional<QString> askSavePath(QWidget* parent, const QString& title, const QString& filter,
                                    const QString& fileName, const ModalHook& onShown) {
     QFileDialog dialog(parent, title, QDir::homePath(), filter);
-    dialog.setNameFilter(filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    // The program asks itself, in Romanian, with "Nu" as the default answer.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-    dialog.setWindowModality(Qt::WindowModal);
-    dialog.selectFile(fileName);
+    setUpSaveDialog(dialog, filter, fileName);
     for (;;) {
         if (execWithHook(dialog, onShown) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
@@ -85,28 +89,12 @@ std::optional<QString> askSavePath(QWidget* parent, const QString& title, const 
     }
 }
 
-bool saveOrExplain(QWidget* parent, const QString& title, const QString& path,
-                   const QByteArray& bytes, const ModalHook& onShown) {
-    const auto failure = writeFileAtomically(path.toStdString(), bytes.toStdString());
-    if (!failure)
-        return true;
-    QMessageBox box(QMessageBox::Warning, title, failureText(path, *failure), QMessageBox::Ok,
-                    parent);
-    execWithHook(box, onShown);
-    return false;
-}
-
 void saveThroughDialogLater(QWidget* parent, const QString& title, const QString& filter,
                             const QString& fileName,
                             const std::function<std::optional<QByteArray>()>& bytes,
                             const ModalHook& onShown) {
     auto* dialog = new QFileDialog(parent, title, QDir::homePath(), filter);
-    dialog->setNameFilter(filter);
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
-    dialog->setOption(QFileDialog::DontUseNativeDialog, true);
-    dialog->selectFile(fileName);
+    setUpSaveDialog(*dialog, filter, fileName);
     auto write = [parent, title, bytes, onShown](const QString& path) {
         const std::optional<QByteArray> data = bytes();
         if (!data)

@@ -17,12 +17,8 @@ namespace tkqt {
 std::optional<QString> askSavePath(QWidget* parent, const QString& title, const QString& filter,
                                    const QString& fileName, const ModalHook& onShown = {});
 
-// Writes `bytes` atomically; a failure is explained in a Romanian message box that names the
-// path, the reason and what became of the old file. True when the file was written.
-bool saveOrExplain(QWidget* parent, const QString& title, const QString& path,
-                   const QByteArray& bytes, const ModalHook& onShown = {});
-
-// The two together without a loop of their own: the dialogs stand modal over `parent`'s window
+// Asks where to save and writes the bytes atomically, a failure explained in a Romanian message
+// box, without a loop of its own: the dialogs stand modal over `parent`'s window
 // and this returns at once, so a dialog of another window may open and close meanwhile in any
 // order. `bytes` is asked for once a path is chosen; nothing is written if it gives nothing.
 void saveThroughDialogLater(QWidget* parent, const QString& title, const QString& filter,
