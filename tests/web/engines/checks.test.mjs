@@ -300,7 +300,10 @@ async function run() {
     for (const { name, fn, covered } of checks) {
       let why = engine === 'chromium' && covered ? `made in Chromium by ${covered}` : null;
       try {
-        if (!why) await fn((reason) => { why = reason; });
+        // A browser that stops answering fails its check rather than the whole run's time.
+        let timer;
+        const stuck = new Promise((_, reject) => { timer = setTimeout(() => reject(new Error('no answer in 120 s')), 120000); });
+        if (!why) await Promise.race([fn((reason) => { why = reason; }), stuck]).finally(() => clearTimeout(timer));
         console.log(why ? `skip ${name} (${why})` : `ok   ${name}`);
         if (why) ++skipped;
       } catch (e) {

@@ -154,14 +154,16 @@ async function firefox() {
 async function webkit() {
   const { Builder, Key, Origin } = await load('selenium-webdriver/index.js');
   const children = [];
-  const started = (command, args, env) => {
-    const child = spawn(command, args, { env: { ...process.env, ...env }, stdio: ['ignore', 'ignore', 'pipe', 'pipe'] });
+  // Nothing they print is kept: an unread pipe that fills would stop the server, and the run with it.
+  const started = (command, args, env, stdio = ['ignore', 'ignore', 'ignore']) => {
+    const child = spawn(command, args, { env: { ...process.env, ...env }, stdio });
     children.push(child);
     return child;
   };
   // Xvfb names its display on fd 3. A screen smaller than any window opened at (0, 0), so that the
   // pointer, which starts at its centre, is over the window and the keyboard focus follows it.
-  const xvfb = started('Xvfb', ['-displayfd', '3', '-screen', '0', '640x360x24', '-nolisten', 'tcp']);
+  const xvfb = started('Xvfb', ['-displayfd', '3', '-screen', '0', '640x360x24', '-nolisten', 'tcp'], {},
+    ['ignore', 'ignore', 'ignore', 'pipe']);
   const display = await new Promise((resolve, reject) => {
     xvfb.stdio[3].on('data', (d) => resolve(`:${String(d).trim()}`));
     xvfb.on('exit', (code) => reject(new Error(`Xvfb ended (${code})`)));
