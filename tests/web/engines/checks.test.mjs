@@ -10,7 +10,14 @@ import { version } from '../version.mjs';
 
 const [engine, file] = process.argv.slice(2);
 const url = pathToFileURL(file).href;
-const browser = await launch(engine);
+// A browser that stops answering fails what it was doing rather than the whole run's time.
+const within = (promise, seconds, what) => {
+  let timer;
+  const stuck = new Promise((_, reject) => { timer = setTimeout(() => reject(new Error(`${what}: no answer in ${seconds} s`)), seconds * 1000); });
+  return Promise.race([promise, stuck]).finally(() => clearTimeout(timer));
+};
+const browser = await within(launch(engine), 60, 'starting the browser')
+  .catch((e) => { console.log(`${e.message}; once more`); return within(launch(engine), 60, 'starting the browser'); });
 const pages = new Set();
 
 async function open({ query = '?lang=en', width = 1100, height = 560, ...options } = {}) {
@@ -300,10 +307,7 @@ async function run() {
     for (const { name, fn, covered } of checks) {
       let why = engine === 'chromium' && covered ? `made in Chromium by ${covered}` : null;
       try {
-        // A browser that stops answering fails its check rather than the whole run's time.
-        let timer;
-        const stuck = new Promise((_, reject) => { timer = setTimeout(() => reject(new Error('no answer in 120 s')), 120000); });
-        if (!why) await Promise.race([fn((reason) => { why = reason; }), stuck]).finally(() => clearTimeout(timer));
+        if (!why) await within(fn((reason) => { why = reason; }), 120, name);
         console.log(why ? `skip ${name} (${why})` : `ok   ${name}`);
         if (why) ++skipped;
       } catch (e) {
@@ -315,7 +319,7 @@ async function run() {
       }
     }
   } finally {
-    await browser.close();
+    await within(browser.close(), 30, 'closing the browser').catch((e) => console.log(e.message));
   }
   console.log(`${browser.version}: ${checks.length - failed - skipped} passed, ${failed} failed, ${skipped} skipped`);
   process.exit(failed ? 1 : 0);
