@@ -1,7 +1,5 @@
 #include "laboratory/LabMath.h"
 
-#include "toolkit/NumberConversion.h"
-
 #include <cmath>
 
 namespace lopena::lab {
@@ -16,15 +14,6 @@ double roundScale(double needed) {
         if (mantissa * power >= needed * (1 - 1e-12))
             return mantissa * power;
     return 20 * power;
-}
-
-std::string fixed(double value, int decimals, const tk::Locale& locale) {
-    std::string text = tk::WriteFixed(value, decimals);
-    if (text == "-" + tk::WriteFixed(0, decimals))
-        text.erase(0, 1); // no "-0,000"
-    if (const auto point = text.find('.'); point != std::string::npos)
-        text.replace(point, 1, locale.decimalSeparator);
-    return text;
 }
 
 int stars(double landing, double centre, double width) {

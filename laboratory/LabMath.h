@@ -1,6 +1,5 @@
 #pragma once
 
-#include "toolkit/Locale.h"
 
 #include <optional>
 #include <string>
@@ -10,9 +9,6 @@ namespace lopena::lab {
 // The metres per grid square: the smallest of 1, 2 or 5 times a power of ten that is at least
 // `needed` (m); 1 for anything not positive or not finite.
 double roundScale(double needed);
-
-// A number with exactly `decimals` digits after the locale's separator ("2,883").
-std::string fixed(double value, int decimals, const tk::Locale& locale);
 
 // Stars of a landing at distance `landing` on a target centred at `centre`, `width` wide: 3, 2
 // or 1 within a sixth, a third or a half of the width from the centre, 0 outside it (all m).

@@ -313,7 +313,7 @@ void frmLab::showAt(double t) {
     static const char* const names[] = {"t = ", "x = ", "y = ", "vx = ", "vy = ", "v = "};
     static const char* const units[] = {" s", " m", " m", " m/s", " m/s", " m/s"};
     for (tk::Integer i = 0; i < 6; ++i)
-        lblLabLive(i).setCaption(names[i] + lab::fixed(values[i], 3, locale) + units[i]);
+        lblLabLive(i).setCaption(names[i] + tk::FixedNumber(values[i], 3, locale) + units[i]);
     drawVectors(s);
 }
 
@@ -332,7 +332,7 @@ void frmLab::land() {
                                       "\nPrima lovitura la aruncarea " + std::to_string(firstHit_));
         } else {
             const double off = flight.D - targetCentre_;
-            lblLabTintaRez.setCaption("Pe langa: cu " + lab::fixed(std::fabs(off), 3, locale) +
+            lblLabTintaRez.setCaption("Pe langa: cu " + tk::FixedNumber(std::fabs(off), 3, locale) +
                                       " m prea " + (off > 0 ? "departe" : "aproape"));
         }
     }
@@ -349,9 +349,9 @@ void frmLab::showPredictions() {
         const auto& predicted = current_->predicted[i];
         std::string text;
         if (predicted) {
-            text = "rezultat " + lab::fixed(results[i], 3, locale);
+            text = "rezultat " + tk::FixedNumber(results[i], 3, locale);
             if (const auto error = lab::errorPercent(*predicted, results[i]))
-                text += ", " + std::string(*error > 0 ? "+" : "") + lab::fixed(*error, 1, locale) +
+                text += ", " + std::string(*error > 0 ? "+" : "") + tk::FixedNumber(*error, 1, locale) +
                         " %";
         }
         lblLabPrez(static_cast<tk::Integer>(i)).setCaption(text);
@@ -361,17 +361,17 @@ void frmLab::showPredictions() {
 void frmLab::showResults(const physics::Trajectory& r) {
     const tk::Locale& locale = platform_.locale();
     auto results = [&](const physics::Trajectory& t, const std::string& prefix) {
-        return std::array<std::string, 4>{prefix + "T = " + lab::fixed(t.T, 3, locale) + " s",
-                                          prefix + "D = " + lab::fixed(t.D, 3, locale) + " m",
-                                          prefix + "H = " + lab::fixed(t.H, 3, locale) + " m",
-                                          prefix + "V = " + lab::fixed(t.V, 3, locale) + " m/s"};
+        return std::array<std::string, 4>{prefix + "T = " + tk::FixedNumber(t.T, 3, locale) + " s",
+                                          prefix + "D = " + tk::FixedNumber(t.D, 3, locale) + " m",
+                                          prefix + "H = " + tk::FixedNumber(t.H, 3, locale) + " m",
+                                          prefix + "V = " + tk::FixedNumber(t.V, 3, locale) + " m/s"};
     };
     const auto shown = results(r, "");
     lblLabT.setCaption(shown[0]);
     lblLabD.setCaption(shown[1]);
     lblLabH.setCaption(shown[2]);
     lblLabV.setCaption(shown[3]);
-    lblLabImpact.setCaption("unghi la impact = " + lab::fixed(r.impactAngle, 2, locale) + "\xC2\xB0");
+    lblLabImpact.setCaption("unghi la impact = " + tk::FixedNumber(r.impactAngle, 2, locale) + "\xC2\xB0");
     const bool air = current_->vacuum.has_value();
     const auto vacuum = air ? results(*current_->vacuum, "in vid: ") : std::array<std::string, 4>{};
     for (tk::Integer i = 0; i < 4; ++i) {

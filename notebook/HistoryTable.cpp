@@ -3,6 +3,7 @@
 #include "notebook/StepTable.h"
 
 #include "laboratory/LabMath.h"
+#include "toolkit/NumberText.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -64,7 +65,7 @@ std::string cell(const Throw& row, int column, const tk::Locale& locale) {
         const double results[] = {row.D, row.H, row.T};
         const auto error = predicted ? lab::errorPercent(*predicted, results[column - 10])
                                      : std::nullopt;
-        return error ? lab::fixed(*error, 1, locale) : "";
+        return error ? tk::FixedNumber(*error, 1, locale) : "";
     }
     default:
         return ""; // the swatch is painted, not written

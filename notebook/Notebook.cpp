@@ -47,7 +47,7 @@ void Notebook::labLaunched(const LabThrow& launch) {
     const physics::Trajectory& r = launch.flight;
     const physics::Launch& in = r.launch;
     // The history shows what the Laborator's labels show: 3 decimals.
-    auto shown = [this](double value) { return lab::fixed(value, 3, locale); };
+    auto shown = [this](double value) { return tk::FixedNumber(value, 3, locale); };
     Throw flight;
     flight.speed = tk::GeneralNumber(in.v0, locale);
     flight.height = tk::GeneralNumber(in.h0, locale);

@@ -16,21 +16,8 @@ const char* const interruptedRowTitle = "zbor intrerupt";
 
 namespace {
 
-// `decimals` decimals, rounded on the exact double; no grouping, and no sign on a value that
-// rounds to zero ("-0,000" would puzzle a pupil).
-std::string fixed(double value, int decimals, const tk::Locale& locale) {
-    if (!std::isfinite(value))
-        return tk::GeneralNumber(value, locale);
-    std::string text = tk::WriteFixed(value, decimals);
-    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos)
-        text.erase(0, 1);
-    if (const auto point = text.find('.'); point != std::string::npos)
-        text.replace(point, 1, locale.decimalSeparator);
-    return text;
-}
-
 std::string number(double value, int column, const tk::Locale& locale) {
-    return fixed(value, column == 1 ? 2 : 3, locale);
+    return tk::FixedNumber(value, column == 1 ? 2 : 3, locale);
 }
 
 std::vector<std::string> row(const Throw& flight, std::size_t index, const tk::Locale& locale) {

@@ -4,6 +4,7 @@
 #include "notebook/WorkedSolution.h"
 #include "physics/LaunchSolution.h"
 #include "support/WindowFixture.h"
+#include "toolkit/NumberText.h"
 
 namespace lopena::testing {
 namespace {
@@ -207,7 +208,7 @@ TEST_F(LabTest, AirShowsTheVacuumBesideTheGhostAndTheAcceleration) {
     EXPECT_TRUE(lab().linLabVector(9).Visible()); // the drag makes an acceleration arrow
     const double D = lab().current()->flight.D;
     EXPECT_LT(D, 40.775);
-    EXPECT_EQ(lab().lblLabD.Caption(), "D = " + lab::fixed(D, 3, tk::Locale::romanian()) + " m");
+    EXPECT_EQ(lab().lblLabD.Caption(), "D = " + tk::FixedNumber(D, 3, tk::Locale::romanian()) + " m");
     // vx shrinks in air: its arrow shortens as the ball flies.
     const float before = lab().linLabVector(3).X2 - lab().linLabVector(3).X1;
     flyMs();
@@ -257,7 +258,7 @@ TEST_F(LabTest, TheNotebookKeepsTheLaboratorsThrowsBesideTheMainWindows) {
     EXPECT_EQ(StepTable::cell(air, 0, 8, ro), "-15,704");
     EXPECT_EQ(StepTable::cell(air, air.log.size(), 0, ro), "aterizare (calculat)");
     const std::string history = HistoryTable::csv(w.notebook.history(), ro);
-    const auto error = lab::fixed(*lab::errorPercent(30, air.D), 1, ro);
+    const auto error = tk::FixedNumber(*lab::errorPercent(30, air.D), 1, ro);
     EXPECT_NE(history.find(";;;;;\r\n"), std::string::npos); // the main window's row
     EXPECT_NE(history.find(";0;Aer (patratic);" + error + ";;\r\n"), std::string::npos) << history;
     EXPECT_EQ(solutionHtml(air, ro), physics::solutionHtml(air.lab->flight, ro));
@@ -282,7 +283,7 @@ TEST(LabMath, RoundScalesStarsAndErrors) {
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(lab::stars(landings[i], 40, 6), expected[i]) << landings[i];
     EXPECT_FALSE(lab::errorPercent(1, 0));
-    EXPECT_EQ(lab::fixed(-0.0001, 3, tk::Locale::romanian()), "0,000");
+    EXPECT_EQ(tk::FixedNumber(-0.0001, 3, tk::Locale::romanian()), "0,000");
 }
 
 } // namespace

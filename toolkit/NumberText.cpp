@@ -9,6 +9,17 @@
 
 namespace tk {
 
+std::string FixedNumber(double value, int decimals, const Locale& locale) {
+    if (!std::isfinite(value))
+        return GeneralNumber(value, locale);
+    std::string text = WriteFixed(value, decimals);
+    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos)
+        text.erase(0, 1);
+    if (const auto point = text.find('.'); point != std::string::npos)
+        text.replace(point, 1, locale.decimalSeparator);
+    return text;
+}
+
 std::string GeneralNumber(double value, const Locale& locale) {
     if (std::isnan(value))
         return "NaN";

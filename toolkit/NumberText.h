@@ -16,6 +16,11 @@ std::string GeneralNumber(double value, const Locale& locale);
 // exactly two after it. Halves are rounded on the exact binary value, to the even neighbour.
 std::string FormatTwoByTwo(double value, const Locale& locale);
 
+// A double with exactly `decimals` digits after the locale's separator ("2,883"), rounded on the
+// exact binary value; no grouping, no sign on a value that rounds to zero ("-0,000" would puzzle a
+// pupil), and the general number text for a value that is not finite.
+std::string FixedNumber(double value, int decimals, const Locale& locale);
+
 // A scroll-bar value as text: a blank before zero and positive values (45 gives " 45").
 std::string ScrollBarText(Integer value);
 
