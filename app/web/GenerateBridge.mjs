@@ -1,20 +1,42 @@
 // Writes the page's module of the numbers it shares with the C++ side: every `enum class` of the
 // headers given, as a frozen object of the same name and enumerators.
 //   node GenerateBridge.mjs out.mjs header.h [header.h:Enum ...]
-// A header given as path:Enum gives that enum alone.
+// A header given as path:Enum gives that enum alone. An enumerator it cannot read stops the build:
+// skipping one would shift every later value and the page would disagree with the C++ silently.
 import { readFileSync, renameSync, writeFileSync } from 'node:fs';
 
-function enumsOf(text, only) {
+// An integer literal as C++ writes it (decimal, 0x, 0b, octal, digit separators, u/l suffixes),
+// optionally negated, or `a << b` of two such literals; undefined for anything else.
+function valueOf(expression) {
+  const literal = (text) => {
+    const m = text.trim().match(/^(-?)\s*(0[xX][0-9a-fA-F']+|0[bB][01']+|0[0-7']*|[1-9][0-9']*)[uUlL]*$/);
+    if (!m) return undefined;
+    const digits = m[2].replaceAll("'", '');
+    const value = /^0[0-7]+$/.test(digits) ? parseInt(digits, 8) : Number(digits);
+    return m[1] ? -value : value;
+  };
+  const shift = expression.match(/^\(?\s*([^<()]+?)\s*<<\s*([^<()]+?)\s*\)?$/);
+  if (!shift) return literal(expression);
+  const [base, by] = [literal(shift[1]), literal(shift[2])];
+  return base === undefined || by === undefined ? undefined : base * 2 ** by;
+}
+
+export function enumsOf(text, only, where = 'header') {
   const found = [];
-  for (const [, name, body] of text.matchAll(/enum class (\w+)[^{]*\{([^}]*)\}/g)) {
+  for (const [, name, body] of text.matchAll(/enum class (\w+)[^{;]*\{([^}]*)\}/g)) {
     if (only && name !== only) continue;
     let next = 0;
     const values = {};
-    for (const line of body.split('\n')) {
-      const m = line.replace(/\/\/.*/, '').match(/^\s*(\w+)\s*(?:=\s*(-?\d+))?\s*,?\s*$/);
-      if (!m) continue;
-      values[m[1]] = next = m[2] !== undefined ? Number(m[2]) : next;
-      ++next;
+    const plain = body.replace(/\/\/.*$/gm, '').replace(/\/\*[\s\S]*?\*\//g, '');
+    const items = plain.split(',').map((item) => item.trim());
+    if (items.at(-1) === '') items.pop(); // the trailing comma
+    for (const item of items) {
+      const m = item.match(/^([A-Za-z_]\w*)\s*(?:=\s*([\s\S]+))?$/);
+      const value = m && (m[2] === undefined ? next : valueOf(m[2]));
+      if (!m || !Number.isSafeInteger(value) || m[1] in values)
+        throw new Error(`${where}: enum class ${name}: cannot read the enumerator "${item}"`);
+      values[m[1]] = value;
+      next = value + 1;
     }
     found.push([name, values]);
   }
@@ -26,7 +48,7 @@ if (out) {
   let js = '// Generated at build time from the C++ headers by app/web/GenerateBridge.mjs: do not edit.\n';
   for (const header of headers) {
     const [path, only] = header.split(':');
-    const enums = enumsOf(readFileSync(path, 'utf8'), only);
+    const enums = enumsOf(readFileSync(path, 'utf8'), only, path);
     if (!enums.length) throw new Error(`no enum in ${header}`);
     for (const [name, values] of enums) js += `export const ${name} = Object.freeze(${JSON.stringify(values)});\n`;
   }
