@@ -67,9 +67,9 @@ private:
     std::vector<FlightStep> steps_;
     std::optional<ExactLanding> landing_;
     long highest_ = -1;
-    bool full_ = false;        // a step was left out
-    bool landingLogged_ = false;
-    bool interrupted_ = false; // the flight ended without a landing
+    bool full_ = false;          // a step was left out
+    bool landingLogged_ = false; // the last step is the exact landing
+    bool interrupted_ = false;   // the flight ended without a landing
 };
 
 } // namespace lopena

@@ -36,7 +36,8 @@ constexpr int decimals[labColumnCount] = {0, 3, 2, 3, 3, 3, 3, 3, 3, 0, 1, 1, 1}
 // The number a cell shows, or nothing: the swatch, the medium, the Laborator's columns of the
 // main window's rows and an error nobody predicted.
 std::optional<double> number(const Throw& row, int column) {
-    const double values[] = {0, row.v0, row.angleDegrees, row.g, row.flightTime(), row.D, row.H, row.V};
+    const double values[] = {0,     row.v0, row.angleDegrees, row.g, row.flightTime(), row.D,
+                             row.H, row.V};
     if (column >= 1 && column < columnCount)
         return values[column];
     if (!row.lab || column < 8 || column == 9 || column >= labColumnCount)

@@ -50,7 +50,6 @@ void Notebook::labLaunched(const LabThrow& launch) {
     auto shown = [this](double value) { return tk::FixedNumber(value, 3, locale); };
     Throw flight;
     flight.speed = tk::GeneralNumber(in.v0, locale);
-    flight.height = tk::GeneralNumber(in.h0, locale);
     flight.angle = tk::GeneralNumber(in.angle, locale);
     flight.gravity = tk::GeneralNumber(in.g, locale);
     flight.totalTime = shown(r.T);

@@ -10,9 +10,9 @@
 namespace lopena {
 
 namespace {
-constexpr qsizetype cacheLimit = 4096; // about 600 rows of 7 cells
-constexpr int textMargin = 3;          // as the style's item margin
-constexpr int swatchWidth = 24, swatchHeight = 10; // px
+constexpr qsizetype cacheLimit = 4096;             // about 600 rows of 7 cells
+constexpr int textMargin = 3;                      // as the style's item margin
+constexpr int swatchWidth = 24, swatchHeight = 10; // px, as the page's
 } // namespace
 
 const QStaticText& CachedTextDelegate::layout(const QString& text, const QFont& font) const {

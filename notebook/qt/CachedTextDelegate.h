@@ -30,8 +30,7 @@ private:
         std::array<qreal, 128> advance{};
         qreal ascent = 0, height = 0;
     };
-    static void paintSwatch(QPainter& painter, const QRect& cell, const QColor& colour,
-                            bool right);
+    static void paintSwatch(QPainter& painter, const QRect& cell, const QColor& colour, bool right);
     static int style(const QFont& font) { return (font.bold() ? 1 : 0) + (font.italic() ? 2 : 0); }
     const QStaticText& layout(const QString& text, const QFont& font) const;
     const Digits& digits(const QFont& font) const;
