@@ -19,4 +19,12 @@ bool FlightLog::append(double t, double x, double y, double vx, double vy) {
     return true;
 }
 
+void FlightLog::landOnLog(const ExactLanding& exact) {
+    landing_ = exact;
+    steps_.push_back(landingAsStep(exact));
+    landingLogged_ = true;
+    if (highest_ < 0)
+        highest_ = static_cast<long>(steps_.size()) - 1;
+}
+
 } // namespace lopena

@@ -134,12 +134,25 @@ bool GraphAxes::add(const FlightStep& step) {
     return moved;
 }
 
+void GraphAxes::addModelFlight(const Throw& flight) {
+    // The Laborator's model: its start, its apex and its landing on the ground at T.
+    const physics::Trajectory& model = flight.lab->flight;
+    for (double t : {0.0, model.apexTime}) {
+        const physics::State s = model.at(t);
+        take(FlightStep{s.t, s.x, std::max(s.y, 0.0), s.vx, s.vy, std::hypot(s.vx, s.vy)});
+    }
+    const physics::State end = model.at(model.T);
+    take(landingAsStep({model.T, model.D, end.vx, end.vy, model.V}));
+}
+
 void GraphAxes::addFlight(const Throw& flight) {
     // A flight cut short holds only what it logged: the axes fit that, not the flight computed.
     if (flight.log.interrupted())
         return take(flight.log, graphStride(flight.log.size()), true);
+    if (flight.lab)
+        return addModelFlight(flight);
     // The unrounded time of flight: a flight shorter than the results' 0.01 s still has one.
-    const double T = 2 * flight.vy / flight.g;
+    const double T = flight.flightTime();
     if (!(flight.g > 0) || !std::isfinite(T) || T <= 0)
         return;
     constexpr double stepSeconds = 0.25; // simulated time from one step to the next

@@ -77,8 +77,8 @@ public:
     // Takes a step into the extent alone, the ranges left to fit(): while a graph is gathered.
     void take(const FlightStep& step);
     // Takes in the throw's whole flight as computed at its launch, as far as the log reaches:
-    // its start, its apex and the last step the log will hold; of a flight cut short, the steps
-    // it logged.
+    // its start, its apex and the last step the log will hold (a Laborator's: its landing); of a
+    // flight cut short, the steps it logged.
     void addFlight(const Throw& flight);
     // Takes the steps a curve of the log holds into the extent alone: every stride-th step, and
     // the last one if asked.
@@ -91,6 +91,8 @@ public:
 
 private:
     void grow(double x, double y);
+    // The extent of a Laborator's throw from its model: it lands at T on the ground.
+    void addModelFlight(const Throw& flight);
     std::pair<double, double> point(const FlightStep& step) const;
 
     const Graph* graph_;

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <limits>
+#include <optional>
 #include <vector>
 
 namespace lopena {
@@ -29,6 +30,25 @@ std::string hexColour(tk::Colour colour) {
     return text;
 }
 
+// Decimals per column: m, s, m/s and m/s2 to the millimetre, degrees to 0.01, per cent to 0.1.
+constexpr int decimals[labColumnCount] = {0, 3, 2, 3, 3, 3, 3, 3, 3, 0, 1, 1, 1};
+
+// The number a cell shows, or nothing: the swatch, the medium, the Laborator's columns of the
+// main window's rows and an error nobody predicted.
+std::optional<double> number(const Throw& row, int column) {
+    const double values[] = {0,     row.v0, row.angleDegrees, row.g, row.flightTime(), row.D,
+                             row.H, row.V};
+    if (column >= 1 && column < columnCount)
+        return values[column];
+    if (!row.lab || column < 8 || column == 9 || column >= labColumnCount)
+        return std::nullopt;
+    if (column == 8)
+        return row.lab->flight.launch.h0;
+    const auto& predicted = row.lab->predicted[static_cast<std::size_t>(column - 10)];
+    const double results[] = {row.D, row.H, row.T};
+    return predicted ? lab::errorPercent(*predicted, results[column - 10]) : std::nullopt;
+}
+
 } // namespace
 
 int columns(const std::deque<Throw>& history) {
@@ -37,67 +57,20 @@ int columns(const std::deque<Throw>& history) {
 }
 
 std::string cell(const Throw& row, int column, const tk::Locale& locale) {
-    switch (column) {
-    case 1:
-        return row.speed;
-    case 2:
-        return row.angle;
-    case 3:
-        return row.gravity;
-    case 4:
-        return row.totalTime;
-    case 5:
-        return row.distance;
-    case 6:
-        return row.maxHeight;
-    case 7:
-        return row.impactSpeed;
-    case 8:
-        return row.height;
-    case 9:
+    if (column == 9)
         return row.lab ? media[static_cast<int>(row.lab->flight.launch.medium)] : "";
-    case 10:
-    case 11:
-    case 12: {
-        if (!row.lab)
-            return "";
-        const auto& predicted = row.lab->predicted[static_cast<std::size_t>(column - 10)];
-        const double results[] = {row.D, row.H, row.T};
-        const auto error = predicted ? lab::errorPercent(*predicted, results[column - 10])
-                                     : std::nullopt;
-        return error ? tk::FixedNumber(*error, 1, locale) : "";
-    }
-    default:
-        return ""; // the swatch is painted, not written
-    }
+    const std::optional<double> value = number(row, column);
+    return value ? tk::FixedNumber(*value, decimals[column], locale) : "";
 }
 
 double sortKey(const Throw& row, int column) {
-    if (column >= columnCount && column < labColumnCount) {
-        constexpr double empty = -std::numeric_limits<double>::infinity();
-        if (!row.lab)
-            return empty;
-        const physics::Launch& launch = row.lab->flight.launch;
-        if (column == 8)
-            return launch.h0;
-        if (column == 9)
-            return static_cast<double>(launch.medium);
-        const auto& predicted = row.lab->predicted[static_cast<std::size_t>(column - 10)];
-        const double results[] = {row.D, row.H, row.T};
-        const auto error = predicted ? lab::errorPercent(*predicted, results[column - 10])
-                                     : std::nullopt;
-        return error ? *error : empty;
-    }
-    // The swatch column keeps the order of the launches.
-    const double keys[columnCount] = {static_cast<double>(row.number),
-                                      row.v0,
-                                      row.angleDegrees,
-                                      row.g,
-                                      row.T,
-                                      row.D,
-                                      row.H,
-                                      row.V};
-    return column >= 0 && column < columnCount ? keys[column] : 0;
+    if (column == 0) // the swatch column keeps the order of the launches
+        return row.number;
+    if (column == 9 && row.lab)
+        return static_cast<double>(row.lab->flight.launch.medium);
+    if (column < 0 || column >= labColumnCount)
+        return 0;
+    return number(row, column).value_or(-std::numeric_limits<double>::infinity());
 }
 
 std::string csv(const std::deque<Throw>& history, const tk::Locale& locale) {

@@ -20,9 +20,9 @@ extern const char* const headers[labColumnCount];
 // The columns a history shows: the Laborator's only once it has thrown, so a history of the
 // main window's throws keeps its eight.
 int columns(const std::deque<Throw>& history);
-// A cell as the results frame shows it (the swatch column is empty; the Laborator's columns
-// are empty in the main window's rows).
-std::string cell(const Throw& row, int column, const tk::Locale& locale = {});
+// A cell in its column's one format, fixed decimals for every throw (the swatch column is
+// empty; the Laborator's columns are empty in the main window's rows).
+std::string cell(const Throw& row, int column, const tk::Locale& locale);
 // The value a column sorts by; an empty cell sorts first.
 double sortKey(const Throw& row, int column);
 // Every row as CSV, UTF-8, CRLF, a header row; the colour as #rrggbb. The Laborator's columns

@@ -50,7 +50,6 @@ void Notebook::labLaunched(const LabThrow& launch) {
     auto shown = [this](double value) { return tk::FixedNumber(value, 3, locale); };
     Throw flight;
     flight.speed = tk::GeneralNumber(in.v0, locale);
-    flight.height = tk::GeneralNumber(in.h0, locale);
     flight.angle = tk::GeneralNumber(in.angle, locale);
     flight.gravity = tk::GeneralNumber(in.g, locale);
     flight.totalTime = shown(r.T);
@@ -77,7 +76,11 @@ void Notebook::labLaunched(const LabThrow& launch) {
 
 void Notebook::labStep(const physics::State& s) {
     Throw* flight = flightOf(labFlight_);
-    if (!flight || flight->log.ended() || !flight->log.append(s.t, s.x, s.y, s.vx, s.vy))
+    // The step at T itself is the landing, which labLanded() logs exactly.
+    if (!flight || flight->log.ended() || !(s.t < flight->T))
+        return;
+    // Above the ground: an integrated height a hair below it before T is the ground.
+    if (!flight->log.append(s.t, s.x, std::max(s.y, 0.0), s.vx, s.vy))
         return;
     // The views show the newest throw: a step of an older one flying beside it waits there.
     if (flight == &history_.back())
@@ -88,8 +91,9 @@ void Notebook::labLanded(const LabThrow&) {
     Throw* flight = flightOf(labFlight_);
     if (!flight || flight->log.ended())
         return;
+    // The curves and the table end on the model's landing: at T, at D, on the ground.
     const physics::State end = flight->lab->flight.at(flight->T);
-    flight->log.land({flight->T, flight->D, end.vx, end.vy, flight->V});
+    flight->log.landOnLog({flight->T, flight->D, end.vx, end.vy, flight->V});
     if (flight == &history_.back())
         notify(listeners_, [&](NotebookListener& l) { l.throwLanded(*flight); });
 }
@@ -132,7 +136,7 @@ void Notebook::landed() {
         return;
     // The exact landing is the one of the results frame: T and D as shown, and the velocity
     // at the landing itself (the unrounded 2vy/g), so its v is the "Viteza la impact" shown.
-    const double vy = flight.vy - flight.g * (2 * flight.vy / flight.g);
+    const double vy = flight.vy - flight.g * flight.flightTime();
     flight.log.land({flight.T, flight.D, flight.vx, vy, flight.V});
     flightEnded(flight);
 }

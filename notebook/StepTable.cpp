@@ -34,15 +34,15 @@ int columns(const Throw& flight) {
 }
 
 std::size_t rowCount(const Throw& flight) {
-    return flight.log.size() + (flight.log.ended() ? 1 : 0);
+    return flight.log.size() + (flight.log.ended() && !flight.log.landingLogged() ? 1 : 0);
 }
 
 bool isLandingRow(const Throw& flight, std::size_t row) {
-    return flight.log.landing() && row == flight.log.size();
+    return flight.log.landing() && isClosingRow(flight, row);
 }
 
 bool isClosingRow(const Throw& flight, std::size_t row) {
-    return flight.log.ended() && row == flight.log.size();
+    return flight.log.ended() && row + 1 == rowCount(flight);
 }
 
 std::string cell(const Throw& flight, std::size_t row, int column, const tk::Locale& locale) {
@@ -50,9 +50,7 @@ std::string cell(const Throw& flight, std::size_t row, int column, const tk::Loc
         return "";
     if (column >= columnCount) {
         // The acceleration in air, from the model at the step's time (the landing's at T).
-        if (isClosingRow(flight, row) && !isLandingRow(flight, row))
-            return "";
-        if (!isLandingRow(flight, row) && row >= flight.log.size())
+        if (row >= rowCount(flight) || (isClosingRow(flight, row) && !isLandingRow(flight, row)))
             return "";
         const double t = isLandingRow(flight, row) ? flight.log.landing()->t : flight.log.steps()[row].t;
         const physics::State s = flight.lab->flight.at(t);

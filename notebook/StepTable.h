@@ -10,7 +10,8 @@
 namespace lopena {
 
 // The step table of a flight: one row per step, then, once the ball is down, the row of the
-// exact landing computed from the results, or, for a flight cut short, a row that says so.
+// exact landing computed from the results (the last step itself when the log holds it), or,
+// for a flight cut short, a row that says so.
 namespace StepTable {
 
 constexpr int columnCount = 7;
@@ -26,7 +27,7 @@ extern const char* const interruptedRowTitle; // "zbor intrerupt"
 
 std::size_t rowCount(const Throw& flight);
 bool isLandingRow(const Throw& flight, std::size_t row);
-// The row after the steps: the exact landing, or the row of a flight cut short.
+// The last row of a flight that ended: the exact landing, or the row of a flight cut short.
 bool isClosingRow(const Throw& flight, std::size_t row);
 // A cell as shown: the locale's decimal separator, 3 decimals (t with 2); n as a whole number.
 std::string cell(const Throw& flight, std::size_t row, int column, const tk::Locale& locale);

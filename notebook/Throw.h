@@ -16,8 +16,9 @@ struct Throw : LaunchFacts {
     // A throw of the Laborator: its launch, trajectory and predictions; nullptr for the main
     // window's. Its log's y is the height above the ground.
     std::shared_ptr<const LabThrow> lab;
-    std::string height; // h0 as written, m; empty for the main window's throws
     bool inAir() const { return lab && lab->flight.launch.medium != physics::Medium::Vacuum; }
+    // The time of flight unrounded, s: the main window's results show T to 0.01 s only.
+    double flightTime() const { return lab ? T : 2 * vy / g; }
 };
 
 } // namespace lopena

@@ -1,10 +1,13 @@
 #include "laboratory/LabMath.h"
+#include "notebook/GraphAxes.h"
 #include "notebook/HistoryTable.h"
 #include "notebook/StepTable.h"
 #include "notebook/WorkedSolution.h"
 #include "physics/LaunchSolution.h"
 #include "support/WindowFixture.h"
 #include "toolkit/NumberText.h"
+
+#include <tuple>
 
 namespace lopena::testing {
 namespace {
@@ -248,7 +251,7 @@ TEST_F(LabTest, TheNotebookKeepsTheLaboratorsThrowsBesideTheMainWindows) {
     EXPECT_EQ(main.log.size(), 30u); // 7.21 s in steps of 0.25 s, as alone
     EXPECT_EQ(StepTable::columns(main), 7);
     ASSERT_TRUE(air.lab);
-    EXPECT_EQ(air.log.size(), static_cast<std::size_t>(air.T / 0.1) + 1);
+    EXPECT_EQ(air.log.size(), static_cast<std::size_t>(air.T / 0.1) + 2); // and the landing
     const tk::Locale ro = tk::Locale::romanian();
     const std::string csv = StepTable::csv(air, ro);
     EXPECT_EQ(csv.substr(0, csv.find("\r\n")),
@@ -256,11 +259,11 @@ TEST_F(LabTest, TheNotebookKeepsTheLaboratorsThrowsBesideTheMainWindows) {
     // At the launch: ax = -c v vx, ay = -g - c v vy, c = rho Cd (pi d^2 / 4) / (2 m) = 0.020837.
     EXPECT_EQ(StepTable::cell(air, 0, 7, ro), "-5,894");
     EXPECT_EQ(StepTable::cell(air, 0, 8, ro), "-15,704");
-    EXPECT_EQ(StepTable::cell(air, air.log.size(), 0, ro), "aterizare (calculat)");
+    EXPECT_EQ(StepTable::cell(air, air.log.size() - 1, 0, ro), "aterizare (calculat)");
     const std::string history = HistoryTable::csv(w.notebook.history(), ro);
     const auto error = tk::FixedNumber(*lab::errorPercent(30, air.D), 1, ro);
     EXPECT_NE(history.find(";;;;;\r\n"), std::string::npos); // the main window's row
-    EXPECT_NE(history.find(";0;Aer (patratic);" + error + ";;\r\n"), std::string::npos) << history;
+    EXPECT_NE(history.find(";0,000;Aer (patratic);" + error + ";;\r\n"), std::string::npos) << history;
     EXPECT_EQ(solutionHtml(air, ro), physics::solutionHtml(air.lab->flight, ro));
 
     w.notebook.repeat(1);
@@ -268,6 +271,54 @@ TEST_F(LabTest, TheNotebookKeepsTheLaboratorsThrowsBesideTheMainWindows) {
     EXPECT_EQ(w.notebook.history()[2].lab->flight.D, air.D);
     EXPECT_TRUE(lab().flying());
 }
+
+struct LabLanding : Row {
+    const char *speed, *angle, *height, *gravity;
+    int medium;
+    std::vector<std::string> landingRow; // n, t, x, y, vx, vy as the step table shows them
+};
+
+class LabLandings : public LabTest, public ::testing::WithParamInterface<LabLanding> {};
+
+// Every curve of a Laborator's throw, and its "Aterizare" marker, end on the model's landing
+// (T, D, 0), the step table's last row; no step in the air is called the landing; the y axes
+// start at the ground. Vacuum: T = (vy + sqrt(vy^2 + 2 g h0)) / g, D = vx T, vy(T) = vy - g T.
+TEST_P(LabLandings, EndEveryCurveAndTheTableOnTheModelsLanding) {
+    const LabLanding& c = GetParam();
+    set(c.speed, c.angle, c.height, c.gravity);
+    lab().optLabMediu(c.medium).click();
+    lab().cmdLabStart.click();
+    flyMs();
+    const Throw& f = *w.notebook.current();
+    const tk::Locale ro = tk::Locale::romanian();
+    const std::size_t last = StepTable::rowCount(f) - 1;
+    std::vector<std::string> row;
+    for (int column = 0; column < 6; ++column)
+        row.push_back(StepTable::cell(f, last, column, ro));
+    EXPECT_EQ(row, c.landingRow);
+    for (std::size_t r = 0; r < last; ++r)
+        EXPECT_EQ(StepTable::mark(f, r).find("aterizarii"), std::string::npos) << r;
+    const std::size_t end = curveSteps(f.log, graphStride(f.log.size()), true).back();
+    const FlightStep& p = f.log.steps()[end];
+    EXPECT_EQ(std::tuple(p.t, p.x, p.y), std::tuple(f.T, f.D, 0.0));
+    EXPECT_EQ((f.log.*graphMarkers[1].step)(), static_cast<long>(end));
+    for (const Graph* graph : {&graphs[0], &graphs[2]}) // y(x), y(t)
+        EXPECT_EQ(fittedAxes(*graph, w.notebook.history(), false).y().low, 0) << graph->title;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    , LabLandings,
+    ::testing::Values(
+        LabLanding{{"DePeStanca"}, "20", "30", "45", "10", 0,
+                   {"aterizare (calculat)", "4,16", "72,093", "0,000", "17,321", "-31,623"}},
+        LabLanding{{"DeLaSol"}, "20", "45", "0", "9,81", 0,
+                   {"aterizare (calculat)", "2,88", "40,775", "0,000", "14,142", "-14,142"}},
+        LabLanding{{"Orizontal"}, "10", "0", "20", "9,81", 0,
+                   {"aterizare (calculat)", "2,02", "20,193", "0,000", "10,000", "-19,809"}},
+        // The model's own landing of a tennis ball in air, as the Laborator shows it.
+        LabLanding{{"MingeDeTenisInAer"}, "20", "45", "0", "9,81", 2,
+                   {"aterizare (calculat)", "2,50", "25,474", "0,000", "7,440", "-11,069"}}),
+    rowName);
 
 struct Scale {
     double needed, scale;

@@ -3,6 +3,7 @@
 #include "notebook/HistoryTable.h"
 #include "notebook/StepTable.h"
 #include "notebook/WorkedSolution.h"
+#include "physics/Trajectory.h"
 
 #include <gtest/gtest.h>
 
@@ -197,19 +198,37 @@ TEST(NotebookSolution, TheSameInAnyLocaleOfTheCLibrary) {
     EXPECT_NE(solutions[1].find("cos 30&deg; = 10,8253175473055"), std::string::npos);
 }
 
-TEST(NotebookHistory, CsvQuotesWhatItMustAndReadsBack) {
+// One format per column whoever threw: 3 decimals for m, s, m/s and m/s2, 2 for degrees, 1 for
+// per cent; the main window's T from its unrounded 2 vy / g (7,2110 s), which it shows as 7,21.
+TEST(NotebookHistory, EveryColumnHasOneFormatForAllThrowsAndTheCsvReadsBack) {
     Notebook notebook;
-    LaunchFacts typed = launch(50, 45, 9.806);
-    typed.speed = "5;\"0";
-    typed.gravity = "9,806";
-    notebook.launched(typed);
-    notebook.launched(launch(12.5, 30, 3.71));
+    notebook.locale = ro;
+    notebook.launched(launch(50, 45, 9.806));
+    physics::Launch cliff; // T = 1 + sqrt(10) s, D = 10 sqrt(3) T m, H = 45 + 5 m, V = sqrt(1300)
+    cliff.angle = 30;
+    cliff.h0 = 45;
+    cliff.g = 10;
+    notebook.labLaunched({*physics::solve(cliff), {}, {72.0, std::nullopt, 4.0}});
+    physics::Launch air;
+    air.medium = physics::Medium::QuadraticDrag;
+    notebook.labLaunched({*physics::solve(air), {}, {40.0, 10.0, 3.0}});
     EXPECT_EQ(HistoryTable::sortKey(notebook.history()[1], 0), 2); // the colour sorts by launch
     const auto csv = parse(HistoryTable::csv(notebook.history(), ro), ';');
-    ASSERT_EQ(csv.size(), 4U); // the header, two throws
-    EXPECT_EQ(csv[1], (std::vector<std::string>{"#123456", "5;\"0", "45", "9,806", "7.21",
-                                                "254.946", "63.736", "50"}));
-    EXPECT_EQ(csv[0].at(2) + " " + csv[2].at(5), "Unghi (grade) 36.473");
+    ASSERT_EQ(csv.size(), 5U); // the header, three throws
+    EXPECT_EQ(csv[1], (std::vector<std::string>{"#123456", "50,000", "45,00", "9,806", "7,211",
+                                                "254,946", "63,736", "50,000", "", "", "", "", ""}));
+    EXPECT_EQ(csv[2], (std::vector<std::string>{"#000000", "20,000", "30,00", "10,000", "4,162",
+                                                "72,093", "50,000", "36,056", "45,000", "Vid",
+                                                "-0,1", "", "-3,9"}));
+    for (std::size_t column = 1; column < csv[0].size(); ++column)
+        for (std::size_t row = 2; row < 4; ++row) {
+            const std::string &above = csv[row - 1][column], &cell = csv[row][column];
+            if (column != 9 && !above.empty()) { // the medium is a word
+                EXPECT_EQ(cell.size() - cell.find(','), above.size() - above.find(','))
+                    << csv[0][column] << ": " << above << " above " << cell;
+            }
+        }
+    EXPECT_EQ(StepTable::joinFields({"5;\"0", "a"}, ';', "\r\n"), "\"5;\"\"0\";a\r\n");
 }
 
 // The axes hold the whole flight computed at launch (to the first step below the ground) on

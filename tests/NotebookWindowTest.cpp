@@ -223,7 +223,7 @@ TEST_F(NotebookWindowTest, HistoryGainsTheLaboratorsColumnsAtItsFirstThrow) {
     const double none = -INFINITY; // an empty cell sorts first
     using Cell = std::tuple<int, int, const char*, double>; // row, column, text, sort key
     for (auto [row, column, text, key] :
-         {Cell{0, 7, "50", 50}, Cell{0, 8, "", none}, Cell{0, 10, "", none}, Cell{1, 8, "0", 0},
+         {Cell{0, 7, "50,000", 50}, Cell{0, 8, "", none}, Cell{0, 10, "", none}, Cell{1, 8, "0,000", 0},
           Cell{1, 9, "Vid", 0}, Cell{1, 10, "10,0", 10}, Cell{1, 11, "-20,0", -20},
           Cell{1, 12, "", none}}) {
         const QModelIndex cell = history->index(row, column);
@@ -231,6 +231,20 @@ TEST_F(NotebookWindowTest, HistoryGainsTheLaboratorsColumnsAtItsFirstThrow) {
         const double sorted = cell.data(lopena::HistoryModel::SortRole).toDouble();
         EXPECT_TRUE(sorted == key || std::fabs(sorted - key) < 1e-9) << row << " " << column;
     }
+}
+
+// Each row's "Culoare" cell shows its trail's colour, so that a row can be matched to its trail.
+TEST_F(NotebookWindowTest, HistoryPaintsTheTrailColourOfEachRow) {
+    fly(45, 3); // the colour 0x3020c0: red c0, green 20, blue 30
+    child<QTabWidget>("notebookTabs")->setCurrentIndex(2);
+    auto* view = child<QTableView>("historyTable");
+    const QRect cell = view->visualRect(view->model()->index(0, 0));
+    const QImage image = view->viewport()->grab(cell).toImage();
+    int painted = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            painted += image.pixelColor(x, y) == QColor(0xc0, 0x20, 0x30);
+    EXPECT_GE(painted, 100) << "of " << image.width() << " x " << image.height();
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGlyphRun>
+#include <QIcon>
 #include <QPainter>
 
 #include <cmath>
@@ -9,8 +10,9 @@
 namespace lopena {
 
 namespace {
-constexpr qsizetype cacheLimit = 4096; // about 600 rows of 7 cells
-constexpr int textMargin = 3;          // as the style's item margin
+constexpr qsizetype cacheLimit = 4096;             // about 600 rows of 7 cells
+constexpr int textMargin = 3;                      // as the style's item margin
+constexpr int swatchWidth = 24, swatchHeight = 10; // px, as the page's
 } // namespace
 
 const QStaticText& CachedTextDelegate::layout(const QString& text, const QFont& font) const {
@@ -77,12 +79,33 @@ bool CachedTextDelegate::drawNumber(QPainter& painter, const QString& text, cons
     return true;
 }
 
+void CachedTextDelegate::paintSwatch(QPainter& painter, const QRect& cell, const QColor& colour,
+                                     bool right) {
+    // As the page's: 24 by 10 pixels in a grey outline, placed as the cell's text would be.
+    const int left = right ? cell.right() + 1 - textMargin - swatchWidth : cell.left() + textMargin;
+    const QRect box(left, cell.top() + (cell.height() - swatchHeight) / 2, swatchWidth,
+                    swatchHeight);
+    painter.save();
+    painter.setClipRect(cell);
+    painter.fillRect(box, colour);
+    painter.setPen(QColor(0x60, 0x60, 0x60));
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    painter.restore();
+}
+
 void CachedTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                const QModelIndex& index) const {
     QStyleOptionViewItem opt = option;
     initStyleOption(&opt, index);
     const QString text = opt.text;
     const QWidget* widget = opt.widget;
+    // A colour for decoration is a swatch, painted here rather than as the style's icon.
+    const QVariant decoration = index.data(Qt::DecorationRole);
+    const bool swatch = decoration.typeId() == QMetaType::QColor;
+    if (swatch) {
+        opt.features &= ~QStyleOptionViewItem::HasDecoration;
+        opt.icon = QIcon();
+    }
     // A plain cell shows the view's own background: only a selected, focused, coloured or
     // alternate one needs the style to paint it.
     if (opt.state & (QStyle::State_Selected | QStyle::State_HasFocus) ||
@@ -92,6 +115,9 @@ void CachedTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
         opt.text.clear();
         style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
     }
+    if (swatch)
+        paintSwatch(*painter, opt.rect, decoration.value<QColor>(),
+                    opt.displayAlignment & Qt::AlignRight);
     if (text.isEmpty())
         return;
     // The text area of a cell without icon or check box, inside the style's margin.

@@ -13,7 +13,7 @@ namespace lopena {
 // Paints cells like the standard delegate, but keeps the laid-out text of each cell: a table
 // that grows by a row every step repaints its visible rows without shaping their text again,
 // and a new number is set from the glyphs of its digits, laid out once per font. A text too
-// wide for its cell ends in an ellipsis.
+// wide for its cell ends in an ellipsis. A colour given for decoration is painted as a swatch.
 class CachedTextDelegate : public QStyledItemDelegate {
     Q_OBJECT
 
@@ -30,6 +30,7 @@ private:
         std::array<qreal, 128> advance{};
         qreal ascent = 0, height = 0;
     };
+    static void paintSwatch(QPainter& painter, const QRect& cell, const QColor& colour, bool right);
     static int style(const QFont& font) { return (font.bold() ? 1 : 0) + (font.italic() ? 2 : 0); }
     const QStaticText& layout(const QString& text, const QFont& font) const;
     const Digits& digits(const QFont& font) const;

@@ -96,7 +96,7 @@ QStringList StepTableModel::widestTexts(int column) const {
         add(column == 0 ? 0 : smallest_[static_cast<std::size_t>(column)]);
     }
     if (current->log.landing())
-        add(current->log.size());
+        add(StepTable::rowCount(*current) - 1);
     return texts;
 }
 

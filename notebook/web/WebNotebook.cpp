@@ -104,7 +104,7 @@ std::string WebNotebook::historyRow(std::size_t index) const {
         return {};
     std::string fields = std::to_string(history[index].colour);
     for (int column = 1; column < HistoryTable::columnCount; ++column)
-        fields += '\t' + HistoryTable::cell(history[index], column);
+        fields += '\t' + HistoryTable::cell(history[index], column, locale_);
     return fields;
 }
 

@@ -116,17 +116,17 @@ test('Istoric: a row per accepted launch and none for a refused one, repeat by b
   await page.fill('#txtgrav', '3.71');
   await page.fill('#txtUnghi', '30');
   await fly(page);
-  assert.deepEqual(await historyRows(page), ['50 45 9.806', '50 30 3.71']);
+  assert.deepEqual(await historyRows(page), ['50.000 45.00 9.806', '50.000 30.00 3.710']);
   await page.click('#historyTable tbody tr >> nth=0');
   await page.click('#repeatThrow');
   await page.clock.runFor(3000);
   await page.dblclick('#historyTable tbody tr >> nth=1');
   await page.click('#historyTable th >> nth=2');
   await page.click('#historyTable th >> nth=2');
-  assert.deepEqual(await historyRows(page), ['50 45 9.806', '50 45 9.806', '50 30 3.71', '50 30 3.71']);
+  assert.deepEqual(await historyRows(page), ['50.000 45.00 9.806', '50.000 45.00 9.806', '50.000 30.00 3.710', '50.000 30.00 3.710']);
   const csv = Buffer.from(await saved(page, '#exportHistory')).toString('utf8').split('\r\n');
   assert.deepEqual([csv.length, csv[0], csv[2].replace(/^#[0-9a-f]{6},/, '')], [6, 'Culoare,v0 (m/s),Unghi (grade),g (m/s2),T (s),D (m),H (m),V (m/s)',
-    '50,30,3.71,13.48,583.575,84.232,50']);
+    '50.000,30.00,3.710,13.477,583.575,84.232,50.000']);
 });
 
 test('Serie de unghiuri: five angles, each when the previous one lands', async () => {
@@ -135,7 +135,7 @@ test('Serie de unghiuri: five angles, each when the previous one lands', async (
   await page.click('#angleSeries');
   assert.equal(await page.getAttribute('#angleSeries', 'aria-pressed'), 'true');
   await page.clock.runFor(16000);
-  assert.deepEqual(await historyRows(page), ['50 15 9.806', '50 30 9.806', '50 45 9.806', '50 60 9.806', '50 75 9.806']);
+  assert.deepEqual(await historyRows(page), ['50.000 15.00 9.806', '50.000 30.00 9.806', '50.000 45.00 9.806', '50.000 60.00 9.806', '50.000 75.00 9.806']);
   assert.equal(await page.getAttribute('#angleSeries', 'aria-pressed'), 'false');
 });
 
