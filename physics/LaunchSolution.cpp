@@ -57,12 +57,17 @@ struct Writer {
         auto num = [&](double v) { return integrated ? a(v) : n(v); };
         const char* eq = integrated ? " &asymp; " : " = ";
         heading("Viteza la impact");
-        para(std::string(vx) + "(T) = " + num(end.vx) + " m/s, " + vy + "(T) = " +
-             num(end.vy) + " m/s<br>\nV = &radic;(" + vx + "(T)" + squared + " + " + vy + "(T)" +
-             squared + ")" + eq + num(r.V) + " m/s<br>\nunghiul de impact: tg &beta; = |" + vy +
-             "(T)| / " + vx + "(T), &beta;" + eq + num(r.impactAngle) + "&deg; sub orizontala");
+        const std::string angle =
+            end.vx == 0
+                ? std::string(vx) + "(T) = 0: corpul cade vertical, &beta; = 90&deg; sub orizontala"
+                : "tg &beta; = |" + std::string(vy) + "(T)| / " + vx + "(T), &beta;" + eq +
+                      num(r.impactAngle) + "&deg; sub orizontala";
+        para(std::string(vx) + "(T) = " + num(end.vx) + " m/s, " + vy + "(T) = " + num(end.vy) +
+             " m/s<br>\nV = &radic;(" + vx + "(T)" + squared + " + " + vy + "(T)" + squared + ")" +
+             eq + num(r.V) + " m/s<br>\nunghiul de impact: " + angle);
     }
 
+    void fall(const VerticalFall& f, double w, const char* t1, const char* h1, const char* v1);
     void vacuum(double vx0, double vy0);
     void linear(double vx0, double vy0);
     void quadratic(double vx0, double vy0);
@@ -147,8 +152,8 @@ void Writer::vacuum(double vx0, double vy0) {
 
 void Writer::linear(double vx0, double vy0) {
     const Launch& l = r.launch;
-    const double w = l.g / l.k, a = 1 + vy0 / w, b = l.k * l.h0 / w;
-    const double z = -a * std::exp(-(a + b)), W = l.k * r.T - (a + b);
+    const double w = l.g / l.k;
+    const detail::LambertForm form = detail::lambertForm(l, vy0);
     const std::string k = n(l.k), T = n(r.T);
     components(vx0, vy0);
     heading("Ecuatiile miscarii");
@@ -165,22 +170,43 @@ void Writer::linear(double vx0, double vy0) {
          "e<sup>&minus;k&middot;t</sup>) &minus; w &middot; t");
     heading("Timpul total de zbor");
     para("Conditia y(T) = 0 contine T si in exponent, si in afara lui: nu se rezolva cu radicali "
-         "sau logaritmi. Se rezolva cu functia W a lui Lambert: W(z) este numarul care "
-         "inmultit cu e la puterea lui insusi da z (W &middot; e<sup>W</sup> = z), ramura "
-         "principala (W &ge; &minus;1).");
-    para("Cu a = 1 + " + std::string(vy) + "/w = " + n(a) + " si b = k &middot; h<sub>0</sub>/w = " +
-         n(b) + ", ecuatia devine k &middot; T = a + b &minus; a &middot; e<sup>&minus;k&middot;T"
-         "</sup>. Notand u = k &middot; T &minus; a &minus; b, ea se scrie u &middot; e<sup>u</sup> "
-         "= &minus;a &middot; e<sup>&minus;(a+b)</sup>, deci u = W(&minus;a &middot; "
-         "e<sup>&minus;(a+b)</sup>):");
-    if (std::isfinite(z)) {
-        para("z = &minus;a &middot; e<sup>&minus;(a+b)</sup> = " + n(z) + ", W(z) = " + n(W));
-        out += html::formula({{"T = ", ""}, {"a + b + W(z)", "k"}, {" = ", ""},
-                              {n(a) + " + " + n(b) + " + " + f(W), k}, {" = " + T + " s", ""}});
+         "sau logaritmi.");
+    para(
+        "Cu a = 1 + " + std::string(vy) + "/w = " + n(form.a) +
+        " si b = k &middot; h<sub>0</sub>/w = " + n(form.b) +
+        ", ecuatia devine k &middot; T = a + b &minus; a &middot; e<sup>&minus;k&middot;T"
+        "</sup>. Notand u = k &middot; T &minus; a &minus; b, ea se scrie u &middot; e<sup>u</sup> "
+        "= z, cu z = &minus;a &middot; e<sup>&minus;(a+b)</sup>: u este W(z), functia W a lui "
+        "Lambert, numarul care inmultit cu e la puterea lui insusi da z (W &middot; e<sup>W</sup> "
+        "= z), ramura principala (W &ge; &minus;1).");
+    const std::string zIs = "z = &minus;a &middot; e<sup>&minus;(a+b)</sup> = ";
+    if (r.method == Method::LambertW) {
+        para(zIs + n(form.z) + "<br>\nW(z) = " + n(form.W));
+        out += html::formula({{"T = ", ""},
+                              {"a + b + W(z)", "k"},
+                              {" = ", ""},
+                              {n(form.a) + " + " + n(form.b) + " + " + f(form.W), k},
+                              {" = " + T + " s", ""}});
     } else {
-        para("Aici z este prea mare pentru a fi calculat (corpul e aruncat in jos mult mai repede "
-             "decat viteza limita): programul a aflat T cautand numeric radacina ecuatiei y(T) = 0: "
-             "T = " + T + " s");
+        std::string why;
+        if (!std::isfinite(form.z))
+            why = "Aici z este prea mare pentru a fi calculat: corpul e aruncat in jos mult mai "
+                  "repede decat viteza limita.";
+        else if (form.a > 0)
+            why = "Aici " + zIs + n(form.z) +
+                  " este foarte aproape de &minus;1/e = " + n(-1 / std::numbers::e) +
+                  ", unde W isi pierde cifrele (rezistenta aerului abia "
+                  "schimba zborul): T calculat cu W(z) n-ar avea cifrele sigure.";
+        else
+            why =
+                "Aici zborul e scurt, iar corpul e aruncat in jos mai repede decat viteza limita: "
+                "a este negativ si W(z) aproape egal cu &minus;a &minus; b, iar suma a + b + W(z) "
+                "si-ar pierde cifrele.";
+        para(why +
+             " De aceea programul nu a folosit W: a aflat T cautand numeric radacina "
+             "ecuatiei y(T) = 0, restrangand intervalul in care y isi schimba semnul pana la "
+             "ultima cifra: T = " +
+             T + " s");
     }
     heading("Distanta parcursa");
     para("D = x(T) = (" + n(vx0) + "/" + k + ") &middot; (1 &minus; e<sup>&minus;" + k +
@@ -208,20 +234,46 @@ void Writer::quadratic(double vx0, double vy0) {
          n(c) + " 1/m, deci:<br>\ndv<sub>x</sub>/dt = &minus;c &middot; v &middot; v<sub>x</sub>, "
          "dv<sub>y</sub>/dt = &minus;g &minus; c &middot; v &middot; v<sub>y</sub>, cu v = "
          "&radic;(v<sub>x</sub>" + squared + " + v<sub>y</sub>" + squared + ")");
-    para("Viteza limita: w = &radic;(g/c) = " + n(std::sqrt(l.g / c)) + " m/s");
-    heading("De ce nu exista o formula");
-    para("Forta depinde de viteza totala v, care leaga miscarea pe orizontala de cea pe "
-         "verticala: ecuatiile nu se pot rezolva separat si solutia lor nu se poate scrie cu "
-         "functiile cunoscute (o aruncare in afara verticalei nu are formula).");
-    heading("Cum a calculat programul");
-    para("Ecuatiile au fost integrate numeric, pas cu pas, cu metoda Runge-Kutta Dormand-Prince "
-         "de ordinul 5, cu pasul ales automat astfel incat eroarea fiecarui pas sa ramana sub o "
-         "mie de miliardimi (10<sup>&minus;12</sup>) din marimile calculate: " +
-         std::to_string(r.steps) + (r.steps % 100 >= 20 || (r.steps >= 100 && r.steps % 100 == 0) ? " de" : "") +
-         " pasi, independenti de pasul animatiei. Momentul "
-         "aterizarii (y = 0) si al varfului (" + std::string(vy) + " = 0) s-au gasit cautand "
-         "zeroul intre doi pasi. T, D, H si V au eroarea relativa sub 10<sup>&minus;9</sup>: "
-         "sunt sigure primele 10 cifre, scrise mai jos.");
+    const double w = std::sqrt(l.g / c);
+    para("Viteza limita: w = &radic;(g/c) = " + n(w) + " m/s");
+    if (r.method == Method::Fall) {
+        heading("Cum a calculat programul");
+        para("Corpul este aruncat vertical in jos cu cel putin jumatate din viteza limita: ramane "
+             "pe verticala si miscarea lui are formula exacta, fara integrare numerica.");
+        fall(*r.fall, w, nullptr, "h<sub>0</sub>", "v<sub>0</sub>");
+    } else {
+        heading("De ce nu exista o formula");
+        para("Forta depinde de viteza totala v, care leaga miscarea pe orizontala de cea pe "
+             "verticala: ecuatiile nu se pot rezolva separat si solutia lor nu se poate scrie cu "
+             "functiile cunoscute (o aruncare in afara verticalei nu are formula).");
+        heading("Cum a calculat programul");
+        const bool falls = r.method == Method::StepsThenFall;
+        const std::string apex = r.apexTime > 0 ? "al varfului (" + std::string(vy) + " = 0)" : "";
+        const std::string found =
+            falls ? (apex.empty() ? "" : " Momentul " + apex + " s-a gasit")
+                  : " Momentul aterizarii (y = 0)" +
+                        (apex.empty() ? " s-a gasit" : " si " + apex + " s-au gasit");
+        para(
+            "Ecuatiile au fost integrate numeric, pas cu pas, cu metoda Runge-Kutta Dormand-Prince "
+            "de ordinul 5, cu pasul ales automat astfel incat eroarea fiecarui pas sa ramana sub o "
+            "mie de miliardimi (10<sup>&minus;12</sup>) din marimile calculate: " +
+            std::to_string(r.steps) +
+            (r.steps % 100 >= 20 || (r.steps >= 100 && r.steps % 100 == 0) ? " de" : "") +
+            " pasi, independenti de pasul animatiei." +
+            (found.empty() ? "" : found + " cautand zeroul intre doi pasi."));
+        if (falls) {
+            para("Dupa ultimul pas, la t<sub>1</sub> = " + a(r.fall->start) +
+                 " s, corpul cadea "
+                 "vertical (viteza orizontala ramasa nu mai schimba x in primele 13 cifre), de la "
+                 "y<sub>1</sub> = " +
+                 a(r.fall->height) + " m, cu v<sub>1</sub> = " + a(r.fall->speed) +
+                 " m/s, cel putin jumatate din viteza limita. De acolo programul "
+                 "a folosit formula exacta a caderii verticale:");
+            fall(*r.fall, w, "t<sub>1</sub>", "y<sub>1</sub>", "v<sub>1</sub>");
+        }
+        para("T, D, H si V au eroarea relativa sub 10<sup>&minus;9</sup>: sunt sigure primele 10 "
+             "cifre, scrise mai jos.");
+    }
     Launch inVacuum = l;
     inVacuum.medium = Medium::Vacuum;
     const auto v = solve(inVacuum);
@@ -239,6 +291,34 @@ void Writer::quadratic(double vx0, double vy0) {
     row("unghiul de impact", r.impactAngle, v ? v->impactAngle : 0, "&deg;");
     out += table + "</table>\n";
     impact(r.at(r.T), true);
+}
+
+// The exact vertical fall from t1 (the launch when null) at height h1 with the downward speed v1,
+// to the landing; w the terminal speed.
+void Writer::fall(const VerticalFall& fall, double w, const char* t1, const char* h1,
+                  const char* v1) {
+    const Launch& l = r.launch;
+    const double ratio = fall.speed / w, E = std::exp(l.g * fall.height / (w * w));
+    const std::string rho = std::string(v1) + "/w";
+    const std::string s =
+        t1 ? "s = g &middot; (t &minus; " + std::string(t1) + ")/w" : "s = g &middot; t/w";
+    const std::string T = t1 ? "T = " + std::string(t1) + " + (w/g)" : "T = (w/g)";
+    para("Viteza de cadere v (in jos) verifica dv/dt = g &minus; c &middot; v" +
+         std::string(squared) + " = g &middot; (1 &minus; v" + squared + "/w" + squared + "). Cu " +
+         s + " si " + rho + " = " + n(ratio) + ", solutia ei este v = w &middot; (tanh s + " + rho +
+         ")/(1 + " + rho + " &middot; tanh s), iar distanta cazuta este (w" + squared +
+         "/g) &middot; ln(cosh s + " + rho + " &middot; sinh s).");
+    para(std::string("La sol distanta cazuta este ") + h1 + ": cosh s + " + rho +
+         " &middot; sinh s = E, cu E = e<sup>g&middot;" + h1 + "/w<sup>2</sup></sup>" +
+         (std::isfinite(E)
+              ? " = " + a(E)
+              : std::string(
+                    " (prea mare pentru a fi scris; programul a lucrat cu logaritmul lui)")) +
+         ". Este o ecuatie de gradul 2 in e<sup>s</sup>, cu radacina pozitiva e<sup>s</sup> = (E + "
+         "&radic;(E" +
+         squared + " + (" + rho + ")" + squared + " &minus; 1))/(1 + " + rho +
+         "), deci s &asymp; " + a(fall.duration * l.g / w) + " si " + T + " &middot; s &asymp; " +
+         a(r.T) + " s.");
 }
 
 } // namespace

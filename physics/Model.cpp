@@ -35,12 +35,11 @@ double psi(double u) {
     return sum;
 }
 
-// Vacuum: y(t) = h0 + vy·t − g·t²/2 = 0, the root after the launch, written so that neither
-// sign of vy subtracts nearly equal numbers.
+// Vacuum: y(t) = h0 + vy·t − g·t²/2 = 0.
 void solveVacuum(Trajectory& r, double vx, double vy) {
     const Launch& l = r.launch;
     const double s = std::sqrt(vy * vy + 2 * l.g * l.h0); // the vertical speed at impact
-    r.T = vy >= 0 ? (vy + s) / l.g : 2 * l.h0 / (s - vy);
+    r.T = detail::vacuumTime(vy, l.h0, l.g);
     r.D = vx * r.T;
     r.apexTime = vy > 0 ? vy / l.g : 0;
     r.H = vy > 0 ? l.h0 + vy * vy / (2 * l.g) : l.h0;
@@ -56,29 +55,21 @@ State linearState(const Launch& l, double vx0, double vy0, double t) {
             -l.k * vx, -l.g - l.k * vy};
 }
 
-// y(T) = 0 with a = 1 + vy0/w and b = k·h0/w is k·T = a + b − a·e^−kT, whose root after the
-// launch is k·T = a + b + W0(−a·e^−(a+b)). Near W0's branch point (drag negligible over the
-// flight: the argument is −1/e to a few digits) and where the argument overflows, W0 loses
-// digits or cannot be formed: T is then the bracketed root of y(t) itself.
+// T through Lambert's W where it keeps its digits, else the root of y(t) itself, searched from the
+// time in vacuum.
 void solveLinear(Trajectory& r, double vx0, double vy0) {
     const Launch& l = r.launch;
-    const double w = l.g / l.k, a = 1 + vy0 / w, b = l.k * l.h0 / w;
+    const double w = l.g / l.k;
     auto y = [&](double t) { return linearState(l, vx0, vy0, t).y; };
     r.apexTime = vy0 > 0 ? std::log1p(vy0 / w) / l.k : 0;
     r.H = vy0 > 0 ? y(r.apexTime) : l.h0;
-
-    const double exponent = std::log(std::fabs(a)) - (a + b); // ln |z|
-    const double nearBranch = a > 0 ? -std::expm1(exponent + 1) : 1; // 1 + e·z
-    if (a != 0 && nearBranch > 1e-3 && exponent < 700) {
-        const double z = a > 0 ? -std::exp(exponent) : std::exp(exponent);
-        r.T = (a + b + numerics::lambertW0(z)) / l.k;
-    } else if (a == 0) {
-        r.T = b / l.k; // thrown down at the terminal speed: it keeps it
+    const detail::LambertForm form = detail::lambertForm(l, vy0);
+    if (form.keepsDigits) {
+        r.T = (form.a + form.b + form.W) / l.k;
+        r.method = Method::LambertW;
     } else {
-        double hi = std::max(2 * r.apexTime, l.h0 / w + 2 * (std::fabs(vy0) + w) / l.g);
-        for (int i = 0; i < 2100 && y(hi) > 0; ++i)
-            hi *= 2;
-        r.T = detail::root(y, r.apexTime, hi);
+        r.T = detail::firstRoot(y, r.apexTime, detail::vacuumTime(vy0, l.h0, l.g));
+        r.method = Method::RootSearch;
     }
     const State end = linearState(l, vx0, vy0, r.T);
     r.D = end.x;
@@ -109,6 +100,12 @@ std::optional<Refusal> check(const Launch& l) {
     if (l.h0 == 0 && l.angle == 0)
         return Refusal{Field::Angle, "Aruncat orizontal de pe sol, corpul nu zboara: alegeti un "
                                      "unghi mai mare decat 0 sau o inaltime de lansare."};
+    // One limit for all media, far from the smallest doubles: at it, the slowest throw under the
+    // strongest gravity still rises 1.5e-222 m, which the integrator resolves.
+    if (l.h0 == 0 && l.angle < 1e-100)
+        return Refusal{Field::Angle, "De pe sol, programul calculeaza aruncari cu unghiul de cel "
+                                     "putin 1E-100 grade: alegeti un unghi mai mare sau o inaltime "
+                                     "de lansare."};
     if (!within(l.g, 1e-6, 1e6))
         return Refusal{Field::Gravity, "Acceleratia gravitationala trebuie sa fie cel putin 1E-06 "
                                        "si cel mult 1E+06 m/s patrat."};
@@ -130,6 +127,24 @@ std::optional<Refusal> check(const Launch& l) {
         return Refusal{Field::Density, "Densitatea aerului trebuie sa fie cel putin 1E-06 si cel "
                                        "mult 10000 kg/m cub."};
     return std::nullopt;
+}
+
+double detail::vacuumTime(double vy, double h0, double g) {
+    // The root after the launch, written so that neither sign of vy subtracts nearly equal numbers.
+    const double s = std::sqrt(vy * vy + 2 * g * h0);
+    return vy >= 0 ? (vy + s) / g : 2 * h0 / (s - vy);
+}
+
+detail::LambertForm detail::lambertForm(const Launch& l, double vy0) {
+    const double w = l.g / l.k, a = 1 + vy0 / w, b = l.k * l.h0 / w;
+    const double exponent = std::log(std::fabs(a)) - (a + b); // ln |z|
+    const double z = a > 0 ? -std::exp(exponent) : std::exp(exponent);
+    const double W = std::isfinite(z) ? numerics::lambertW0(z) : NAN;
+    const double nearBranch = -std::expm1(exponent + 1); // 1 + e·z, for z < 0
+    // At most 3 digits lost: to W0's slope near −1/e, or to a + b + W cancelling.
+    const bool keepsDigits = std::isfinite(W) && (a <= 0 || nearBranch > 1e-3) &&
+                             std::fabs(a) + b + std::fabs(W) <= 1e3 * (a + b + W);
+    return {a, b, z, W, keepsDigits};
 }
 
 Refusal detail::notComputable(const Launch& l) {
@@ -177,7 +192,7 @@ State Trajectory::at(double t) const {
     case Medium::QuadraticDrag:
         break;
     }
-    return detail::quadraticState(l, *path_, T, t);
+    return detail::quadraticState(l, *path_, t);
 }
 
 Result<BestAngle> bestAngle(const Launch& launch) {

@@ -45,13 +45,31 @@ double root(const std::function<double(double)>& f, double lo, double hi) {
         return lo;
     if (fhi == 0)
         return hi;
-    if (!(flo * fhi < 0))
+    if (!((flo < 0 && fhi > 0) || (flo > 0 && fhi < 0))) // signs compared: a product may underflow
         return std::numeric_limits<double>::quiet_NaN();
     std::uintmax_t iterations = 100;
-    const auto [a, b] = boost::math::tools::toms748_solve(
-        f, lo, hi, flo, fhi, boost::math::tools::eps_tolerance<double>(52), iterations,
-        numerics::Policy());
-    return a + (b - a) / 2;
+    boost::math::tools::eps_tolerance<double> closed(52);
+    const auto [a, b] = boost::math::tools::toms748_solve(f, lo, hi, flo, fhi, closed, iterations,
+                                                          numerics::Policy());
+    // A search that did not close is no root: the middle of its bracket could be far from it.
+    return a == b || closed(a, b) ? a + (b - a) / 2 : std::numeric_limits<double>::quiet_NaN();
+}
+
+double firstRoot(const std::function<double(double)>& f, double lo, double guess) {
+    double hi = guess > lo ? guess : 2 * lo;
+    // Doubled while f is still positive there, lo following: the bracket stays within a factor 2.
+    for (int i = 0; i < 2100 && f(hi) > 0; ++i) {
+        lo = hi;
+        hi *= 2;
+    }
+    // Halved towards lo while its middle is past the root already.
+    for (int i = 0; i < 2100; ++i) {
+        const double middle = lo + (hi - lo) / 2;
+        if (middle <= lo || middle >= hi || f(middle) > 0)
+            break;
+        hi = middle;
+    }
+    return root(f, lo, hi);
 }
 
 double argmax(const std::function<double(double)>& f, double lo, double hi) {

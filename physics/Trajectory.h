@@ -56,6 +56,24 @@ struct State {
 
 struct Path; // the integrated steps of a quadratic-drag flight
 
+// How the time of flight was found.
+enum class Method {
+    Formula,       // vacuum: the positive root of y(T) = 0, a quadratic
+    LambertW,      // linear drag: k·T = a + b + W0(z)
+    RootSearch,    // linear drag: the root of y(T) = 0 searched numerically, where W0 loses digits
+    Steps,         // quadratic drag: integrated steps, the landing between the last two
+    StepsThenFall, // quadratic drag: steps until the fall is vertical, then its exact formula
+    Fall,          // quadratic drag: thrown straight down at half the terminal speed or more, exact
+};
+
+// Quadratic drag: the exact vertical fall that ends a flight, from `start` at `height` with the
+// downward `speed`: with w the terminal speed and s = g·(t − start)/w, the distance fallen is
+// (w²/g)·ln(cosh s + (speed/w)·sinh s).
+struct VerticalFall {
+    double start = 0, height = 0, speed = 0; // s, m, m/s
+    double duration = 0;                     // until the landing, s
+};
+
 class Trajectory {
 public:
     Launch launch;
@@ -66,6 +84,8 @@ public:
     double V = 0;           // speed at impact, m/s
     double impactAngle = 0; // degrees below the horizontal at impact
     int steps = 0;          // integration steps taken (quadratic drag), 0 for a closed form
+    Method method = Method::Formula;
+    std::optional<VerticalFall> fall; // quadratic drag ending in the exact vertical fall
 
     // The state at time t, clamped to [0, T]; exact for the closed forms, from the integrator's
     // dense output otherwise.

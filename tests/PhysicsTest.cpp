@@ -1,10 +1,13 @@
 #include "physics/LaunchSolution.h"
 #include "physics/Trajectory.h"
+#include "support/Table.h"
 #include "toolkit/NumberText.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <numbers>
 
 using namespace physics;
@@ -24,6 +27,30 @@ Launch linear(double v0, double angle, double h0 = 0, double k = 0.1) {
 Launch with(Launch l, Medium medium) {
     l.medium = medium;
     return l;
+}
+Launch tennis(double v0, double angle, double h0) { // the Laborator's tennis ball
+    Launch l{v0, angle, h0, 9.81, Medium::QuadraticDrag};
+    l.mass = 0.057, l.diameter = 0.067, l.cd = 0.55;
+    return l;
+}
+Launch dust(double v0, double angle, double h0) { // the most drag the inputs allow: w = 5e-10 m/s
+    Launch l{v0, angle, h0, 9.81, Medium::QuadraticDrag};
+    l.mass = 1e-9, l.diameter = 1e3, l.cd = 10, l.rho = 1e4;
+    return l;
+}
+
+// The number a solution writes right after `marker` (Romanian notation), NaN when absent.
+double after(const std::string& html, const std::string& marker) {
+    const auto at = html.find(marker);
+    if (at == std::string::npos)
+        return NAN;
+    std::string text = html.substr(at + marker.size(), 32);
+    std::replace(text.begin(), text.end(), ',', '.');
+    return std::strtod(text.c_str(), nullptr);
+}
+// Half a unit of the 15th significant digit: how far a written number may be from its value.
+double half(double written) {
+    return written == 0 ? 0 : 0.5 * std::pow(10.0, std::floor(std::log10(std::fabs(written))) - 14);
 }
 
 // Within half a unit of the last digit given (0 where none is given).
@@ -79,6 +106,13 @@ TEST(Physics, QuadraticDragMeetsItsAccuracy) {
         for (auto [got, want] : {std::pair{r->T, v->T}, {r->D, v->D}, {r->H, v->H}, {r->V, v->V}})
             EXPECT_NEAR(got / want, 1, 1e-9) << angle;
     }
+    // Drag far above gravity slows the body along its line, v = v0/(1 + c·v0·t): from 1e6 to
+    // 1e3 m/s it goes ln(1000)/c further, c = 3.9269908169872415e19 1/m.
+    const auto fast = solve(dust(1e6, 45, 1)), slow = solve(dust(1e3, 45, 1));
+    ASSERT_TRUE(fast && slow);
+    EXPECT_NEAR((fast->D - slow->D) /
+                    (std::cos(std::numbers::pi / 4) * std::log(1000) / 3.9269908169872415e19),
+                1, 1e-6);
     // Linear drag with a negligible k is the vacuum's flight too (W0's branch point avoided),
     // within the drag's own effect, k·T = 3e-9.
     const auto r = solve(linear(20, 45, 3, 1e-9)), v = solve(Launch{20, 45, 3});
@@ -214,3 +248,122 @@ TEST(Physics, WorkedSolutions) {
             EXPECT_NE(html.find(tk::GeneralNumber(v, ro)), std::string::npos) << v;
     }
 }
+
+// Linear drag: the solution names the method the model used, and a pupil who takes the written
+// z and W(z) finds W·e^W = z and T = (a + b + W)/k to the digits written.
+struct LinearCase : lopena::testing::Row {
+    Launch launch;
+    Method method;
+};
+class LinearSolutions : public ::testing::TestWithParam<LinearCase> {};
+TEST_P(LinearSolutions, WriteWhatWasComputed) {
+    const LinearCase& c = GetParam();
+    const auto r = solve(c.launch);
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->method, c.method);
+    const std::string html = solutionHtml(*r, tk::Locale::romanian());
+    const long double a = after(html, "a = 1 + v<sub>y</sub>/w = "),
+                      b = after(html, "b = k &middot; h<sub>0</sub>/w = "),
+                      z = after(html, "z = &minus;a &middot; e<sup>&minus;(a+b)</sup> = "),
+                      W = after(html, "W(z) = "), k = c.launch.k;
+    if (c.method == Method::RootSearch) {
+        EXPECT_TRUE(std::isnan(static_cast<double>(W))) << "no W(z) where it was not used";
+        EXPECT_NE(html.find("cautand numeric radacina"), std::string::npos);
+        return;
+    }
+    ASSERT_FALSE(std::isnan(static_cast<double>(a + b + z + W)));
+    EXPECT_NEAR(W * std::exp(W), z, half(z) + std::fabs((1 + W) * std::exp(W)) * half(W) + 1e-18L);
+    EXPECT_NEAR((a + b + W) / k, r->T, (half(a) + half(b) + half(W)) / k + half(r->T));
+}
+INSTANTIATE_TEST_SUITE_P(
+    , LinearSolutions,
+    ::testing::Values(
+        LinearCase{{"Usual"}, linear(20, 45), Method::LambertW},
+        LinearCase{{"DownSlowerThanW"}, linear(20, -30, 10, 0.5), Method::LambertW},
+        LinearCase{{"DownFasterThanW"}, linear(30, -90, 10, 1), Method::LambertW},
+        LinearCase{{"DownAtW"}, linear(10, -90, 10, 0.981), Method::LambertW},
+        LinearCase{{"StrongDrag"}, linear(50, 60, 0, 50), Method::LambertW},
+        LinearCase{{"WeakDragNearBranchPoint"}, linear(20, 45, 0, 1e-9), Method::RootSearch},
+        LinearCase{{"ShortFastDown"}, linear(6769, -90, 6.8e-6, 1), Method::RootSearch},
+        LinearCase{{"ArgumentOverflows"}, linear(1e5, -60, 10, 1), Method::RootSearch}),
+    lopena::testing::rowName);
+
+// Quadratic drag: the solution says how T was found, and a vertical impact is 90 degrees.
+TEST(Physics, QuadraticSolutionsSayWhatWasDone) {
+    const tk::Locale ro = tk::Locale::romanian();
+    struct Case {
+        Launch launch;
+        Method method;
+        std::vector<const char*> says, never;
+    };
+    const Case cases[] = {
+        {tennis(15, -90, 20),
+         Method::Fall,
+         {"formula exacta", "&beta; = 90&deg;"},
+         {"pas cu pas", "tg &beta;"}},
+        {tennis(20, 0, 1e4), Method::StepsThenFall, {"pas cu pas", "formula exacta"}, {}},
+        {ball(25, 45), Method::Steps, {"pas cu pas", "zeroul intre doi pasi"}, {"formula exacta"}},
+        {{10, -90, 5}, Method::Formula, {"&beta; = 90&deg;"}, {"tg &beta;"}},
+        {linear(10, 90, 0), Method::LambertW, {"&beta; = 90&deg;"}, {"tg &beta;"}},
+    };
+    for (const Case& c : cases) {
+        const auto r = solve(c.launch);
+        ASSERT_TRUE(r);
+        EXPECT_EQ(r->method, c.method) << c.says[0];
+        EXPECT_EQ(r->steps == 0,
+                  c.method == Method::Fall || c.launch.medium != Medium::QuadraticDrag);
+        const std::string html = solutionHtml(*r, ro);
+        for (const char* text : c.says)
+            EXPECT_NE(html.find(text), std::string::npos) << text;
+        for (const char* text : c.never)
+            EXPECT_EQ(html.find(text), std::string::npos) << text;
+    }
+    // The exact fall: v = w·tanh(u0 + g·t/w), tanh u0 = v0/w; T to 40 digits (mpmath).
+    EXPECT_NEAR(solve(tennis(15, -90, 20))->T, 1.1548397082712987884, 1e-14);
+}
+
+// Far from a lesson, each throw gets its right time of flight (40-digit references, mpmath), or a
+// refusal that says why, from check() as from solve().
+struct ExtremeCase : lopena::testing::Row {
+    Launch launch;
+    double T; // 0: refused, blaming the angle
+};
+class Extremes : public ::testing::TestWithParam<ExtremeCase> {};
+TEST_P(Extremes, AreRightOrRefusedTruthfully) {
+    const ExtremeCase& c = GetParam();
+    const auto r = solve(c.launch);
+    EXPECT_EQ(check(c.launch).has_value(), !r);
+    if (c.T == 0) {
+        ASSERT_FALSE(r);
+        EXPECT_EQ(r.refusal().field, Field::Angle);
+        EXPECT_NE(r.refusal().message.find("1E-100 grade"), std::string::npos)
+            << r.refusal().message;
+        return;
+    }
+    ASSERT_TRUE(r) << r.refusal().message;
+    EXPECT_NEAR(r->T / c.T, 1, 1e-9);
+}
+constexpr double tiny = 7.1165310988555742178e-102; // 2·20·sin(1e-100°)/9.81
+INSTANTIATE_TEST_SUITE_P(
+    , Extremes,
+    ::testing::Values(
+        // y(T) = 0 solved to 80 digits with expm1.
+        ExtremeCase{{"LinearShortest"}, linear(1e-6, 1e-6, 0, 1e-9), 3.5582655494277869283e-15},
+        ExtremeCase{
+            {"LinearShortFastDown"}, linear(6769, -90, 6.8e-6, 1), 1.0045797020845946163e-09},
+        // Drag stops the body within 1e-18 m, then it falls 1 m at w: T = h0/w = √(c/g).
+        ExtremeCase{{"HugeDragSlow"}, dust(1, 45, 1), 2000762040.6000960757},
+        ExtremeCase{{"HugeDragFast"}, dust(1e6, 45, 1), 2000762040.6000960757},
+        ExtremeCase{{"HugeDragFastest"}, dust(1e8, 90, 1), 2000762040.6000960757},
+        // The exact fall over 1 µm: cosh s + (v0/w)·sinh s = e^(g·h0/w²), s = g·T/w.
+        ExtremeCase{{"ShortExactFall"}, tennis(15, -90, 1e-6), 6.6666665907897184102e-8},
+        // T = 2·v0·sin α/g; drag changes it by less than 1e-90.
+        ExtremeCase{{"TinyAngleVacuum"}, {20, 1e-100, 0}, tiny},
+        ExtremeCase{{"TinyAngleLinear"}, linear(20, 1e-100), tiny},
+        ExtremeCase{{"TinyAngleQuadratic"}, ball(20, 1e-100), tiny},
+        ExtremeCase{{"TinyAngleSlowStrongGravity"},
+                    with(Launch{1e-6, 1e-100, 0, 1e6}, Medium::QuadraticDrag),
+                    3.4906585039886591538e-114},
+        ExtremeCase{{"BelowTinyAngleVacuum"}, {20, 9e-101, 0}, 0},
+        ExtremeCase{{"BelowTinyAngleQuadratic"}, ball(20, 1e-300), 0}),
+    lopena::testing::rowName);
