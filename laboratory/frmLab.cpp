@@ -491,8 +491,9 @@ void frmLab::drawArrow(int arrow, double x, double y, double dx, double dy) {
     tk::Line& left = linLabVector(static_cast<tk::Integer>(3 * arrow + 1));
     tk::Line& right = linLabVector(static_cast<tk::Integer>(3 * arrow + 2));
     const double full = std::hypot(dx, dy);
-    // Screen y grows downwards.
-    const double ux = dx / full, uy = -dy / full, c = std::cos(0.45), s = std::sin(0.45);
+    // Screen y grows downwards; a speed of no length has no direction.
+    const double ux = full > 0 ? dx / full : 0, uy = full > 0 ? -dy / full : 0;
+    const double c = std::cos(0.45), s = std::sin(0.45);
     struct Points {
         double ex, ey, lx, ly, rx, ry;
     };
