@@ -23,11 +23,21 @@ constexpr tk::Colour arrowColours[] = {tk::rgb(0, 0, 0), tk::rgb(0, 90, 200), tk
 constexpr double arrowPixels = 70;        // the longest speed of a throw, drawn
 constexpr double accelerationPixels = 35; // g, drawn
 constexpr const char* notANumber = "Scrieti un numar.";
+constexpr const char* tooLarge = "Numarul este prea mare: scrieti unul mai mic.";
+// A difference from a prediction beyond this, per cent, has too many digits to be read.
+constexpr double largestError = 1e15;
 constexpr const char* badTarget =
     "Tinta: distanta de la 0 in sus si latimea mai mare decat 0, in metri.";
 
 bool blank(const std::string& text) {
     return text.find_first_not_of(" \t") == std::string::npos;
+}
+
+// Why a box's text is no number a throw can use, or nullptr when it is one.
+const char* unreadable(const std::string& text) {
+    if (tk::IsTooLarge(text))
+        return tooLarge;
+    return tk::IsNumeric(text) ? nullptr : notANumber;
 }
 
 } // namespace
@@ -51,7 +61,11 @@ void frmLab::wireEvents() {
     chkLabVectori.onClick = [this] { chkLabVectori_Click(); };
     chkLabFantoma.onClick = [this] { chkLabFantoma_Click(); };
     chkLabTinta.onClick = [this] { chkLabTinta_Click(); };
-    chkLabPrezice.onClick = [this] { fraLabPrezice.setVisible(chkLabPrezice.Value() == 1); };
+    chkLabPrezice.onClick = [this] {
+        fraLabPrezice.setVisible(chkLabPrezice.Value() == 1);
+        if (chkLabPrezice.Value() != 1)
+            awaitPrediction(std::nullopt);
+    };
     for (tk::Integer i = 0; i < 4; ++i)
         for (tk::Integer stroke = 0; stroke < 3; ++stroke)
             linLabVector(static_cast<tk::Integer>(3 * i + stroke)).BorderColor = arrowColours[i];
@@ -94,7 +108,29 @@ tk::TextBox* frmLab::boxOf(physics::Field field) {
 }
 
 void frmLab::refuse(tk::TextBox& box, const std::string& why) {
+    clearResults();
     platform_.refuseInput(box, why);
+}
+
+void frmLab::clearResults() {
+    lblLabT.setCaption("T =");
+    lblLabD.setCaption("D =");
+    lblLabH.setCaption("H =");
+    lblLabV.setCaption("V =");
+    lblLabImpact.setCaption("unghi la impact =");
+    for (const auto& [index, label] : lblLabVid)
+        label->setVisible(false);
+    for (const auto& [index, label] : lblLabPrez)
+        label->setCaption("");
+    lblLabTintaRez.setCaption("");
+}
+
+void frmLab::awaitPrediction(std::optional<physics::Trajectory> flight) {
+    pending_ = std::move(flight);
+    // While the prediction is awaited Enter throws, as "Arunca" does.
+    cmdLabArunca.Default = pending_.has_value();
+    cmdLabStart.Default = !pending_;
+    cmdLabArunca.setEnabled(pending_.has_value());
 }
 
 physics::Result<physics::Launch> frmLab::readLaunch() {
@@ -121,8 +157,8 @@ physics::Result<physics::Launch> frmLab::readLaunch() {
         if (!in.used)
             continue;
         const std::string& text = boxOf(in.field)->Text();
-        if (!tk::IsNumeric(text))
-            return physics::Refusal{in.field, notANumber};
+        if (const char* why = unreadable(text))
+            return physics::Refusal{in.field, why};
         *in.value = tk::Val(text);
     }
     if (auto refusal = physics::check(l))
@@ -153,8 +189,7 @@ void frmLab::cmdLabStart_Click() {
     }
     if (chkLabPrezice.Value() == 1) {
         // The throw waits for the prediction: "Arunca" flies it.
-        pending_ = *launchRead;
-        cmdLabArunca.setEnabled(true);
+        awaitPrediction(*solved);
         for (const auto& [index, label] : lblLabPrez)
             label->setCaption("");
         return;
@@ -165,23 +200,27 @@ void frmLab::cmdLabStart_Click() {
 void frmLab::cmdLabArunca_Click() {
     if (!pending_)
         return;
+    const physics::Trajectory& r = *pending_;
+    const double results[] = {r.D, r.H, r.T};
     std::array<std::optional<double>, 3> predicted;
     tk::TextBox* boxes[] = {&txtLabPrezD, &txtLabPrezH, &txtLabPrezT};
     for (std::size_t i = 0; i < 3; ++i) {
         const std::string& text = boxes[i]->Text();
         if (blank(text))
             continue; // nothing predicted
-        if (!tk::IsNumeric(text) || !std::isfinite(tk::Val(text))) {
-            refuse(*boxes[i], notANumber);
+        const char* why = unreadable(text);
+        const auto error = why ? std::nullopt : lab::errorPercent(tk::Val(text), results[i]);
+        if (!why && error && !(std::fabs(*error) < largestError))
+            why = tooLarge;
+        if (why) {
+            refuse(*boxes[i], why);
             return;
         }
         predicted[i] = tk::Val(text);
     }
-    const auto solved = physics::solve(*pending_);
-    pending_.reset();
-    cmdLabArunca.setEnabled(false);
-    if (solved)
-        launch(*solved, predicted);
+    const physics::Trajectory flight = std::move(*pending_);
+    awaitPrediction(std::nullopt);
+    launch(flight, predicted);
 }
 
 void frmLab::repeat(const physics::Launch& l) {
@@ -195,8 +234,7 @@ void frmLab::repeat(const physics::Launch& l) {
     txtLabMasa.setText(tk::GeneralNumber(l.mass, locale));
     txtLabDiametru.setText(tk::GeneralNumber(l.diameter, locale));
     txtLabCd.setText(tk::GeneralNumber(l.cd, locale));
-    pending_.reset();
-    cmdLabArunca.setEnabled(false);
+    awaitPrediction(std::nullopt);
     if (const auto solved = physics::solve(l))
         launch(*solved, {});
 }
@@ -403,7 +441,8 @@ void frmLab::placeDot(tk::Shape& dot, double x, double y, bool big) {
     const tk::Single size = big ? 8 : 5;
     const tk::Single left = px(x) - size / 2, top = py(y) - size / 2;
     // Outside the plot (an earlier throw beyond a smaller scale) a dot is not drawn.
-    const bool inside = left >= 8 && left + size <= 648 && top >= 8 && top + size <= 448;
+    const bool inside = left >= plot.left && left + size <= plot.right && top >= plot.top &&
+                        top + size <= plot.bottom;
     if (dot.Width() != size) {
         dot.setWidth(size);
         dot.setHeight(size);
@@ -451,21 +490,42 @@ void frmLab::drawArrow(int arrow, double x, double y, double dx, double dy) {
     tk::Line& shaft = linLabVector(static_cast<tk::Integer>(3 * arrow));
     tk::Line& left = linLabVector(static_cast<tk::Integer>(3 * arrow + 1));
     tk::Line& right = linLabVector(static_cast<tk::Integer>(3 * arrow + 2));
-    const double length = std::hypot(dx, dy);
-    if (!(length >= 2)) {
+    const double full = std::hypot(dx, dy);
+    // Screen y grows downwards; a speed of no length has no direction.
+    const double ux = full > 0 ? dx / full : 0, uy = full > 0 ? -dy / full : 0;
+    const double c = std::cos(0.45), s = std::sin(0.45);
+    struct Points {
+        double ex, ey, lx, ly, rx, ry;
+    };
+    auto points = [&](double length) {
+        const double ex = x + ux * length, ey = y + uy * length, head = std::min(7.0, length / 2);
+        return Points{ex,
+                      ey,
+                      ex - head * (ux * c - uy * s),
+                      ey - head * (uy * c + ux * s),
+                      ex - head * (ux * c + uy * s),
+                      ey - head * (uy * c - ux * s)};
+    };
+    // The stroke is 2 pixels wide: its middle keeps a pixel inside the plot.
+    auto inside = [](double px, double py) {
+        return px >= plot.left + 1 && px <= plot.right - 1 && py >= plot.top + 1 &&
+               py <= plot.bottom - 1;
+    };
+    // Shortened a pixel at a time until the shaft and the head lie in the plot.
+    auto f = [](double v) { return static_cast<tk::Single>(v); };
+    for (double length = full; length >= 2 && inside(x, y); length = std::ceil(length) - 1) {
+        const Points p = points(length);
+        if (!inside(p.ex, p.ey) || !inside(p.lx, p.ly) || !inside(p.rx, p.ry))
+            continue;
+        shaft.setPoints(f(x), f(y), f(p.ex), f(p.ey));
+        left.setPoints(f(p.ex), f(p.ey), f(p.lx), f(p.ly));
+        right.setPoints(f(p.ex), f(p.ey), f(p.rx), f(p.ry));
         for (tk::Line* line : {&shaft, &left, &right})
-            line->setVisible(false);
+            line->setVisible(true);
         return;
     }
-    // Screen y grows downwards.
-    const double ex = x + dx, ey = y - dy, ux = dx / length, uy = -dy / length;
-    const double head = std::min(7.0, length / 2), c = std::cos(0.45), s = std::sin(0.45);
-    auto f = [](double v) { return static_cast<tk::Single>(v); };
-    shaft.setPoints(f(x), f(y), f(ex), f(ey));
-    left.setPoints(f(ex), f(ey), f(ex - head * (ux * c - uy * s)), f(ey - head * (uy * c + ux * s)));
-    right.setPoints(f(ex), f(ey), f(ex - head * (ux * c + uy * s)), f(ey - head * (uy * c - ux * s)));
     for (tk::Line* line : {&shaft, &left, &right})
-        line->setVisible(true);
+        line->setVisible(false);
 }
 
 void frmLab::placeTarget() {
@@ -473,8 +533,8 @@ void frmLab::placeTarget() {
         shpLabTinta.setVisible(false);
         return;
     }
-    const tk::Single left = std::max<tk::Single>(8, px(targetCentre_ - targetWidth_ / 2));
-    const tk::Single right = std::min<tk::Single>(648, px(targetCentre_ + targetWidth_ / 2));
+    const tk::Single left = std::max(plot.left, px(targetCentre_ - targetWidth_ / 2));
+    const tk::Single right = std::min(plot.right, px(targetCentre_ + targetWidth_ / 2));
     shpLabTinta.setLeft(left);
     shpLabTinta.setWidth(std::max<tk::Single>(2, right - left));
     shpLabTinta.setVisible(right > left);

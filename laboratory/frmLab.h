@@ -33,7 +33,7 @@ public:
     tk::ControlArray<tk::Line> linLabFantoma{"linLabFantoma"};
     tk::Shape shpLabPlatforma{"shpLabPlatforma", tk::ShapeCodes::Rectangle};
     tk::Shape shpLabTinta{"shpLabTinta", tk::ShapeCodes::Rectangle};
-    tk::Line linLabSol{"linLabSol", 8, 416, 648, 416};
+    tk::Line linLabSol{"linLabSol", plot.left, groundY, plot.right, groundY};
     tk::ControlArray<tk::Shape> shpLabUrma{"shpLabUrma"};
     tk::Shape shpLabVarf{"shpLabVarf", tk::ShapeCodes::Square};
     tk::Shape shpLabBila{"shpLabBila", tk::ShapeCodes::Circle};
@@ -145,6 +145,13 @@ public:
     // The launch point (x = 0, y = 0 on the ground) on the form, pixels.
     static constexpr tk::Single originX = 64;
     static constexpr tk::Single groundY = 416;
+    // Where the scene is drawn, pixels: from the platform's left edge to the border's inside, from
+    // under the caption (room for the ball at the top grid line) to over the x axis's numbers.
+    struct Area {
+        tk::Single left, top, right, bottom;
+    };
+    static constexpr Area plot{originX - 16, groundY - (squaresUp * squarePixels + 8), 647,
+                               groundY + 6};
     // Flight time per tick at 1x, microseconds; a dot every 0.1 s of flight, larger every second.
     static constexpr std::int64_t tickMicros = 100000;
     static constexpr std::int64_t dotMicros = 100000;
@@ -190,7 +197,11 @@ private:
     void placeTarget();
     void showResults(const physics::Trajectory& r);
     void showPredictions();
+    // Tells why the box cannot be used; the results of the throw before go with it.
     void refuse(tk::TextBox& box, const std::string& why);
+    void clearResults();
+    // The throw accepted and solved, waiting for the prediction; nothing to wait no more.
+    void awaitPrediction(std::optional<physics::Trajectory> flight);
     tk::TextBox* boxOf(physics::Field field);
     tk::Single px(double x) const;
     tk::Single py(double y) const;
@@ -199,7 +210,7 @@ private:
     tk::Platform& platform_;
     LabRecorder* recorder_ = nullptr;
     std::optional<LabThrow> current_;
-    std::optional<physics::Launch> pending_; // accepted, waiting for the prediction
+    std::optional<physics::Trajectory> pending_; // accepted, waiting for the prediction
     // The trail dots' places, m, by dot index - 1: redrawn when the scale changes.
     struct DotPlace {
         double x, y;

@@ -68,7 +68,7 @@ void frmLab::buildScene() {
         stroke.BorderWidth = 2;
         stroke.quietHide();
     }
-    shpLabCadru.place(8, 8, 640, 440);
+    shpLabCadru.place(8, 8, plot.right + 1 - 8, 440); // around the plot and its numbers
 
     addScene(&linLabGrid);
     addScene(&linLabFantoma);
@@ -101,12 +101,13 @@ void frmLab::buildControls() {
     for (int k = 0; k <= squaresAcross; ++k) {
         tk::Label& number = lblLabAxaX.add(static_cast<tk::Integer>(k), "");
         number.Centred = true;
-        put({number, nullptr, originX + k * squarePixels - 20.0F, groundY + 5, 40, 13, ""});
+        put({number, nullptr, originX + k * squarePixels - 20.0F, plot.bottom, 40, 13, ""});
     }
+    // Left of the plot: the platform of a high launch stands between them and the grid.
     for (int j = 1; j <= squaresUp; ++j) {
         tk::Label& number = lblLabAxaY.add(static_cast<tk::Integer>(j), "");
         number.Centred = true;
-        put({number, nullptr, 12, groundY - j * squarePixels - 6.0F, 48, 13, ""});
+        put({number, nullptr, 10, groundY - j * squarePixels - 6.0F, plot.left - 12, 13, ""});
     }
     put({lblLabScara, nullptr, 16, 16, 400, 13, ""});
 

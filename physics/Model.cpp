@@ -86,14 +86,19 @@ bool finite(const Trajectory& r) {
 
 } // namespace
 
+// Limits are written as a pupil reads them, thousands grouped by no-break spaces so that a
+// number is never split over two lines of a tip.
 std::optional<Refusal> check(const Launch& l) {
     if (!within(l.v0, 1e-6, 1e8))
-        return Refusal{Field::Speed,
-                       "Viteza de lansare trebuie sa fie cel putin 1E-06 m/s si cel mult 1E+08 m/s."};
+        return Refusal{
+            Field::Speed,
+            "Viteza de lansare trebuie sa fie pozitiva: cel putin 0,000001 m/s si cel mult "
+            "100\u00A0000\u00A0000 m/s."};
     if (!within(l.angle, -90, 90))
         return Refusal{Field::Angle, "Unghiul de lansare trebuie sa fie intre -90 si 90 de grade."};
     if (!within(l.h0, 0, 1e8))
-        return Refusal{Field::Height, "Inaltimea de lansare trebuie sa fie intre 0 si 1E+08 m."};
+        return Refusal{Field::Height,
+                       "Inaltimea de lansare trebuie sa fie intre 0 si 100\u00A0000\u00A0000 m."};
     if (l.h0 == 0 && l.angle < 0)
         return Refusal{Field::Angle, "Aruncat sub orizontala de pe sol, corpul nu zboara: alegeti "
                                      "un unghi pozitiv sau o inaltime de lansare mai mare decat 0."};
@@ -107,25 +112,27 @@ std::optional<Refusal> check(const Launch& l) {
                                      "putin 1E-100 grade: alegeti un unghi mai mare sau o inaltime "
                                      "de lansare."};
     if (!within(l.g, 1e-6, 1e6))
-        return Refusal{Field::Gravity, "Acceleratia gravitationala trebuie sa fie cel putin 1E-06 "
-                                       "si cel mult 1E+06 m/s patrat."};
+        return Refusal{Field::Gravity,
+                       "Acceleratia gravitationala trebuie sa fie pozitiva: cel "
+                       "putin 0,000001 si cel mult 1\u00A0000\u00A0000 m/s patrat."};
     if (l.medium == Medium::LinearDrag && !within(l.k, 1e-9, 1e3))
-        return Refusal{Field::LinearDrag, "Coeficientul rezistentei liniare k trebuie sa fie cel "
-                                          "putin 1E-09 si cel mult 1000 pe secunda."};
+        return Refusal{Field::LinearDrag, "Coeficientul rezistentei liniare k trebuie sa fie "
+                                          "pozitiv: cel putin 0,000000001 si cel mult 1000 pe "
+                                          "secunda."};
     if (l.medium != Medium::QuadraticDrag)
         return std::nullopt;
     if (!within(l.mass, 1e-9, 1e9))
-        return Refusal{Field::Mass, "Masa corpului trebuie sa fie cel putin 1E-09 kg si cel mult "
-                                    "1E+09 kg."};
+        return Refusal{Field::Mass, "Masa corpului trebuie sa fie pozitiva: cel putin 0,000000001 "
+                                    "kg si cel mult 1\u00A0000\u00A0000\u00A0000 kg."};
     if (!within(l.diameter, 1e-6, 1e3))
-        return Refusal{Field::Diameter, "Diametrul corpului trebuie sa fie cel putin 1E-06 m si cel "
-                                        "mult 1000 m."};
+        return Refusal{Field::Diameter, "Diametrul corpului trebuie sa fie pozitiv: cel putin "
+                                        "0,000001 m si cel mult 1000 m."};
     if (!within(l.cd, 1e-3, 10))
         return Refusal{Field::DragCoefficient, "Coeficientul de rezistenta Cd trebuie sa fie cel "
                                                "putin 0,001 si cel mult 10."};
     if (!within(l.rho, 1e-6, 1e4))
-        return Refusal{Field::Density, "Densitatea aerului trebuie sa fie cel putin 1E-06 si cel "
-                                       "mult 10000 kg/m cub."};
+        return Refusal{Field::Density, "Densitatea aerului trebuie sa fie pozitiva: cel putin "
+                                       "0,000001 si cel mult 10\u00A0000 kg/m cub."};
     return std::nullopt;
 }
 

@@ -402,4 +402,54 @@ TEST_F(QtWindowTest, LaboratorOpensBesideOnceFliesAndClosesWithTheMainWindow) {
     EXPECT_FALSE(w->labWindow->loaded());
 }
 
+// The Laborator's axis numbers leave the platform whole; Enter in a prediction box throws; a
+// refusal's tip stands over no control, so the first click on the box it names reaches the box.
+TEST_F(QtWindowTest, LaboratorKeepsItsPlatformWholeThrowsOnEnterAndTipsAside) {
+    action("mnulab")->trigger();
+    lopena::frmLab& lab = *w->labWindow;
+    tkqt::WindowHost* window = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* host = qobject_cast<tkqt::WindowHost*>(top); host && host->isVisible())
+            window = host;
+    ASSERT_TRUE(window);
+    QApplication::setActiveWindow(window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    tkqt::FormSurface* surface = window->view().surface();
+    lab.txtLabUnghi.setText("30");
+    lab.txtLabInaltime.setText("45"); // 10 m a square: the platform from y = 236 to 416
+    lab.cmdLabStart.click();
+    clock.advance(5000);
+    const QImage shot = surface->grab().toImage();
+    for (int metres = 10; metres <= 40; metres += 10)
+        EXPECT_EQ(shot.pixel(54, 416 - 4 * metres), qRgb(170, 150, 120)) << metres << " m";
+
+    lab.chkLabPrezice.setValue(1);
+    lab.cmdLabStart.click();
+    auto* prediction = widget<QLineEdit>("txtLabPrezD", window);
+    prediction->setFocus();
+    QTest::keyClick(prediction, Qt::Key_Return);
+    EXPECT_TRUE(lab.flying());
+
+    lab.chkLabPrezice.setValue(0);
+    lab.txtLabUnghi.setText("0");
+    lab.txtLabInaltime.setText("0");
+    lab.cmdLabStart.click(); // from the ground at 0 degrees: fill in a height
+    auto* tip = window->findChild<QLabel*>("txtLabUnghi_tip");
+    ASSERT_TRUE(tip && tip->isVisible());
+    for (tk::Control* control : lab.controls()) {
+        QWidget* shown = window->view().widgetFor(*control);
+        if (shown && shown->isVisibleTo(window) && tk::takesKeys(control->kind())) {
+            EXPECT_FALSE(
+                tip->geometry().intersects(QRect(shown->mapTo(surface, QPoint()), shown->size())))
+                << control->name();
+        }
+    }
+    auto* height = widget<QLineEdit>("txtLabInaltime", window);
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                      height->mapTo(window, height->rect().center()));
+    EXPECT_TRUE(height->hasFocus());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window->findChild<QLabel*>("txtLabUnghi_tip"), nullptr); // gone with the focus
+}
+
 } // namespace

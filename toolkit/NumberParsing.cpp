@@ -5,6 +5,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace tk {
@@ -152,27 +153,46 @@ double Val(std::string_view text) {
     return scan.digits ? ReadDecimal(withLeadingZero(scan.number)) : 0;
 }
 
-bool IsNumeric(std::string_view text) {
+namespace {
+
+// The value of a whole text that has the form of a number, blanks around it ignored; an
+// infinity when its magnitude is beyond a double; nothing when it is not a number.
+std::optional<double> wholeNumber(std::string_view text) {
     while (!text.empty() && isBlank(text.front()))
         text.remove_prefix(1);
     while (!text.empty() && isBlank(text.back()))
         text.remove_suffix(1);
     if (text.empty())
-        return false;
+        return std::nullopt;
 
     if (const int radix = radixOf(text)) {
         double value = 0;
         for (char c : text.substr(2))
             if (digitValue(c, radix) < 0)
-                return false;
-        return readRadixInteger(text, 2, radix, value) && std::isfinite(value);
+                return std::nullopt;
+        if (!readRadixInteger(text, 2, radix, value))
+            return std::nullopt;
+        return value;
     }
     if (text[0] == '&')
-        return false;
+        return std::nullopt;
     // "2," and "2." are numbers: a pupil types them on the way to "2,5".
     const DecimalScan scan = scanDecimal(text, true);
-    return scan.digits && !scan.openExponent && scan.end == text.size() &&
-           std::isfinite(ReadDecimal(withLeadingZero(scan.number)));
+    if (!scan.digits || scan.openExponent || scan.end != text.size())
+        return std::nullopt;
+    return ReadDecimal(withLeadingZero(scan.number));
+}
+
+} // namespace
+
+bool IsNumeric(std::string_view text) {
+    const auto value = wholeNumber(text);
+    return value && std::isfinite(*value);
+}
+
+bool IsTooLarge(std::string_view text) {
+    const auto value = wholeNumber(text);
+    return value && !std::isfinite(*value);
 }
 
 } // namespace tk

@@ -16,4 +16,8 @@ double Val(std::string_view text);
 // A trailing decimal point ("2,") counts, so a decimal can be typed key by key.
 bool IsNumeric(std::string_view text);
 
+// True when the whole text has the form of a number but its magnitude is beyond a double
+// ("1e400", "-1e999"): a number all the same, only too large.
+bool IsTooLarge(std::string_view text);
+
 } // namespace tk

@@ -8,6 +8,7 @@
 #include "toolkit/qt/MainWindowHost.h"
 #include "toolkit/qt/OwnerModal.h"
 #include "toolkit/qt/QtConversions.h"
+#include "toolkit/qt/RefusalTip.h"
 #include "toolkit/qt/SaveDialog.h"
 #include "toolkit/qt/WindowHost.h"
 
@@ -18,7 +19,6 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QTimer>
-#include <QToolTip>
 
 namespace tkqt {
 
@@ -62,8 +62,7 @@ void QtPlatform::refuseInput(tk::TextBox& box, const std::string& explanation) {
             continue;
         edit->setFocus(Qt::OtherFocusReason);
         edit->selectAll();
-        QToolTip::showText(edit->mapToGlobal(QPoint(0, edit->height())), toQString(explanation),
-                           edit);
+        RefusalTip::explain(*registered.view, box, *edit, toQString(explanation));
         return;
     }
 }

@@ -1,6 +1,7 @@
 #include "toolkit/web/WebPlatform.h"
 
 #include "toolkit/Form.h"
+#include "toolkit/TipPlace.h"
 #include "toolkit/web/WebScheduler.h"
 #include "toolkit/web/WebView.h"
 
@@ -33,8 +34,9 @@ std::string taken(char* text) {
 
 EM_JS(char*, js_decimal_separator, (), { return Module.tk.cstr(Module.tk.decimalSeparator()); });
 EM_JS(char*, js_general_date, (), { return Module.tk.cstr(Module.tk.generalDate()); });
-EM_JS(void, js_refuse, (int form, int control, const char* text),
-      { Module.tk.refuse(form, control, UTF8ToString(text)); });
+// The tip's place (left, top, width in form pixels) comes from the core, as the desktop's does.
+EM_JS(void, js_refuse, (int form, int control, const char* text, int x, int y, int width),
+      { Module.tk.refuse(form, control, UTF8ToString(text), x, y, width); });
 EM_JS(void, js_raise, (int form), { Module.tk.raise(form); });
 EM_JS(void, js_end, (const char* text, const char* button),
       { Module.tk.endProgram(UTF8ToString(text), UTF8ToString(button)); });
@@ -112,7 +114,10 @@ bool WebPlatform::takesInput(int id) const {
 void WebPlatform::refuseInput(tk::TextBox& box, const std::string& explanation) {
     for (WebView* v : views_)
         if (v && v->idOf(box) >= 0) {
-            js_refuse(v->id(), v->idOf(box), explanation.c_str());
+            const tk::PixelRect at = tk::tipPlace(v->form(), box, [&](int width) {
+                return tk::estimatedTipHeight(explanation, width);
+            });
+            js_refuse(v->id(), v->idOf(box), explanation.c_str(), at.x, at.y, at.width);
             return;
         }
 }
