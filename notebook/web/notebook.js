@@ -563,7 +563,8 @@ export function makePanel(M, separator) {
     if (home === document.body) home.append(root); else home.prepend(root);
     table.restore(); // a move, or a dialog taken away with the panel in it, loses the scroll
   }
-  new MutationObserver(adopt).observe(document.body, { childList: true });
+  const watch = new MutationObserver(adopt);
+  watch.observe(document.body, { childList: true });
   // The dialog the panel sits in takes none of its keys but Esc, which closes that dialog;
   // outside a dialog, Esc closes the panel.
   root.addEventListener('keydown', (e) => {
@@ -574,6 +575,13 @@ export function makePanel(M, separator) {
   addEventListener('resize', resized);
   visualViewport?.addEventListener('resize', resized);
   document.body.append(root);
+  // The program's end takes the panel away for good.
+  M.tk.whenEnded(() => {
+    watch.disconnect();
+    removeEventListener('resize', resized);
+    visualViewport?.removeEventListener('resize', resized);
+    root.remove();
+  });
 
   let returnTo = null; // what had the focus when the panel opened
   function show() {

@@ -67,6 +67,36 @@ test('a prediction with its errors, then a hit on the target counted from the fi
   assert.equal(await text(page, 'lblLabTintaRez'), 'Lovit! ***\nPrima lovitura la aruncarea 2');
 });
 
+test('in vacuum the boxes of k, m, d and Cd look disabled: their text and ground unlike an enabled box', async () => {
+  const page = await open();
+  const looks = await page.evaluate(() => Object.fromEntries(['txtLabViteza', 'txtLabK', 'txtLabMasa', 'txtLabDiametru', 'txtLabCd']
+    .map((id) => { const s = getComputedStyle(document.getElementById(id)); return [id, [s.color, s.backgroundColor]]; })));
+  const [text, ground] = looks.txtLabViteza;
+  for (const id of ['txtLabK', 'txtLabMasa', 'txtLabDiametru', 'txtLabCd'])
+    assert.ok(looks[id][0] !== text && looks[id][1] !== ground, `${id} ${looks[id]} beside ${looks.txtLabViteza}`);
+});
+
+test('Tab and Shift+Tab go round the visible controls of the Laborator only; Esc closes it and leaves the notebook', async () => {
+  const page = await open();
+  await page.focus('#cmdFire');
+  await page.keyboard.press('Control+L');
+  await page.waitForSelector('#notebook');
+  for (const key of ['Tab', 'Shift+Tab']) {
+    await page.click('#txtLabViteza');
+    const stops = [];
+    do {
+      await page.keyboard.press(key);
+      stops.push(await page.evaluate(() => { const a = document.activeElement;
+        return `${a.closest('[id]')?.id || a.tagName}${a.closest('#frmLab') && a.checkVisibility() ? '' : ' outside'}`; }));
+    } while (stops.length < 40 && stops.at(-1) !== 'txtLabViteza');
+    assert.deepEqual(stops.filter((s) => s.endsWith(' outside')), [], `${key}: ${stops}`);
+    assert.equal(stops.at(-1), 'txtLabViteza', `${key}: ${stops}`);
+  }
+  await page.keyboard.press('Escape');
+  assert.equal(await page.locator('#frmLab').count(), 0);
+  assert.ok(await page.locator('#notebook').isVisible());
+});
+
 test('on a narrow page it covers the main window and its close button leads back; usable while About is open', async () => {
   const page = await open(1100, 560);
   const lab = await page.evaluate(() => document.getElementById('frmLab').getBoundingClientRect().toJSON());

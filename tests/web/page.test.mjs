@@ -281,6 +281,51 @@ test('phones either way up, a rotation, a narrowing: the window and About fit th
   }
 });
 
+// Each control of a form (not of a window inside it) a pupil can click whose centre or a point
+// 1 px in from either end is taken by something else (a label, a frame, a shape over it), as
+// "control under taker".
+const coveredControls = (page, form) => page.evaluate((form) => {
+  const controls = new Set([...document.getElementById(form).querySelectorAll('button, select, input, .lp-scrollbar, .lp-nb-rows')]
+    .map((c) => c.closest('label') || c).filter((c) => c.checkVisibility() && c.closest('.lp-window, .lp-notebook, dialog').id === form));
+  return [...controls].flatMap((c) => {
+    const r = c.getBoundingClientRect(), y = r.top + r.height / 2;
+    return [r.left + 1, r.left + r.width / 2, r.right - 1].map((x) => document.elementFromPoint(x, y))
+      .filter((e) => !c.contains(e)).map((e) => `${c.id || c.textContent} under ${e?.id || e?.className || e?.tagName}`);
+  });
+}, form);
+
+test('no label, frame or shape takes a click meant for a control under or beside it, in every form', async () => {
+  const page = await open({ viewport: { width: 2000, height: 900 } });
+  const covered = await coveredControls(page, 'frmmain');
+  // Each form checked as it opens, on top; the notebook on each of its tabs.
+  for (const [form, key, tabs = [null]] of [['notebook', 'Control+L', ['Tabel', 'Grafice', 'Istoric', 'Rezolvare']],
+    ['frmLab', 'Control+Y'], ['frmAbout', 'Control+D']]) {
+    await page.focus('#cmdFire');
+    await page.keyboard.press(key);
+    await page.waitForSelector(`#${form}`);
+    for (const tab of tabs) {
+      if (tab) await page.click(`#tab${tab}`);
+      covered.push(...await coveredControls(page, form));
+    }
+  }
+  assert.deepEqual(covered, []);
+});
+
+test('Iesire closes every window: the Laborator and the notebook too; only the end and its button remain, and it starts again', async () => {
+  const page = await open({ viewport: { width: 2000, height: 900 } });
+  for (const [key, form] of [['Control+L', 'notebook'], ['Control+Y', 'frmLab'], ['Control+I']]) {
+    await page.focus('#cmdFire');
+    await page.keyboard.press(key);
+    if (form) await page.waitForSelector(`#${form}`);
+  }
+  await page.clock.runFor(1000);
+  assert.deepEqual(await page.evaluate(() => [...document.body.querySelectorAll('*')].filter((e) => e.checkVisibility() &&
+    !e.children.length).map((e) => e.textContent)), ['Programul s-a incheiat.', 'Porneste din nou']);
+  await page.click('#restart');
+  await page.waitForSelector('#cmdFire');
+  assert.equal(await page.locator('#frmLab, #notebook').count(), 0);
+});
+
 test('a program that cannot start says so in Romanian', async () => {
   const context = await browser.newContext();
   await context.addInitScript(() => { WebAssembly.compile = () => Promise.reject(new TypeError('out of memory')); });

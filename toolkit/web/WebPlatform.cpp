@@ -154,6 +154,11 @@ void WebPlatform::showWindow(tk::Form& form, tk::Form&) {
 void WebPlatform::closeWindow(tk::Form& form) {
     WebView* shown = viewOf(form);
     const bool main = shown && shown->id() == 0;
+    // The main window's close ends the program: its other windows close with it, as on the desktop.
+    if (main)
+        for (const auto& window : windows_)
+            if (window->open())
+                window->form().Unload();
     form.Unload();
     if (main) {
         ended_ = true;

@@ -293,8 +293,11 @@ void WebView::key(int key) {
     using bridge::Key;
     if (key != bridge::n(Key::Enter) && key != bridge::n(Key::Escape))
         return;
-    if (tk::CommandButton* button = form_.markedButton(key == bridge::n(Key::Escape)))
+    const bool escape = key == bridge::n(Key::Escape);
+    if (tk::CommandButton* button = form_.markedButton(escape))
         button->click();
+    else if (escape && options_.window)
+        close(); // a window of the page without a cancel button: Esc closes it, as its close button
 }
 
 void WebView::close() {

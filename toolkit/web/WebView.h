@@ -49,7 +49,7 @@ public:
     // action: a bridge::Scroll.
     void scroll(int control, int action, int value);
     void menu(int item);
-    // key: a bridge::Key.
+    // key: a bridge::Key. Enter and Esc press the marked buttons; Esc closes a window without one.
     void key(int key);
     // The window's close button: the form is unloaded, as by the program.
     void close();

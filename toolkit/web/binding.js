@@ -55,7 +55,9 @@ export function startLopena(createModule, host = document.body) {
   const language = knownLanguage(query.get('lang') || navigator.language || 'ro');
   let audio = null;
   let scale = 1;
-  let windowLayer = 30; // the window beside the main one last touched comes on top
+  let windowLayer = 30; // the window (or dialog) last opened or touched comes on top
+  let ended = false;
+  const endings = []; // what the page's other parts (the notebook's panel) take down at the end
   const live = { region: el('div', { className: 'lp-sr-only' }), texts: new Map(), due: false, last: -1e9 };
   live.region.setAttribute('aria-live', 'polite');
 
@@ -190,6 +192,14 @@ export function startLopena(createModule, host = document.body) {
     } catch { /* no sound device: the selection and the tip remain */ }
   }
 
+  // A window, or a dialog's content over the windows moved into it, on top as it opens and
+  // whenever it is touched, as the last window used is on the desktop.
+  function onTop(node) {
+    const raise = () => { node.style.zIndex = String(++windowLayer); };
+    raise();
+    node.addEventListener('pointerdown', raise);
+  }
+
   // A dialog of the page itself (the file-name prompt, a message); resolves with its answer, null
   // on Esc. Its content is in a body of its own, above the notebook's panel when that moves in.
   function pageDialog(title, body, buttons, focus) {
@@ -203,6 +213,7 @@ export function startLopena(createModule, host = document.body) {
       d.addEventListener('cancel', (e) => { e.preventDefault(); done(null); });
       d.addEventListener('close', () => done(null)); // closed by the browser without a cancel
       host.append(d);
+      onTop(d.firstChild);
       d.showModal();
       fitDialog(d);
       (focus || row.firstChild).focus();
@@ -303,8 +314,8 @@ export function startLopena(createModule, host = document.body) {
       case Kind.PictureBox:
         node = el('div', { className: 'lp-picture' }, icon(32));
         break;
-      default:
-        node = el('div');
+      default: // a shape or a line, drawn on the canvas
+        node = el('div', { className: 'lp-drawn' });
     }
     node.id = name;
     node.kind = kind;
@@ -424,13 +435,29 @@ export function startLopena(createModule, host = document.body) {
         if (item !== undefined) { e.preventDefault(); send(f.id, '_lopena_menu', item); }
         return;
       }
-      if (e.key === 'Enter' && e.target.tagName !== 'BUTTON') {
+      if (e.key === 'Tab' && f.window && !e.altKey && !e.ctrlKey) {
+        roundTheWindow(f, e);
+      } else if (e.key === 'Enter' && e.target.tagName !== 'BUTTON') {
         e.preventDefault();
         send(f.id, '_lopena_key', Key.Enter);
-      } else if (e.key === 'Escape' && f.main) {
+      } else if (e.key === 'Escape' && (f.main || f.window)) {
+        e.preventDefault();
         send(f.id, '_lopena_key', Key.Escape);
       }
     });
+  }
+
+  // Tab stops of a node in their order: a group of options is one stop, at its chosen one.
+  const tabStops = (node) => [...node.querySelectorAll('button, input, select, [tabindex]')].filter((e) => e.tabIndex >= 0 &&
+    !e.disabled && e.checkVisibility() && !(e.type === 'radio' && !e.checked && node.querySelector(`input[name="${e.name}"]:checked`)));
+  // Tab and Shift+Tab go round a window of the page, as in a window of the desktop: past its
+  // last stop to its first, never out to the page or another window.
+  function roundTheWindow(f, e) {
+    const stops = tabStops(f.root), at = stops.indexOf(document.activeElement);
+    const to = e.shiftKey ? (at <= 0 ? stops.at(-1) : null) : (at === stops.length - 1 ? stops[0] : null);
+    if (!to) return;
+    e.preventDefault();
+    to.focus();
   }
 
   // The probe: the pointer resting on (or a finger touching) a scene item shows its tooltip.
@@ -485,7 +512,7 @@ export function startLopena(createModule, host = document.body) {
     };
     f.watch = new MutationObserver(f.adopt);
     f.watch.observe(host, { childList: true });
-    f.root.addEventListener('pointerdown', () => { f.root.style.zIndex = String(++windowLayer); });
+    onTop(f.root);
     host.append(f.root);
     addEventListener('resize', f.place);
   }
@@ -535,6 +562,7 @@ export function startLopena(createModule, host = document.body) {
         f.root = el('dialog', { className: 'lp-form-dialog', id: name },
           el('div', { className: 'lp-dialog-body' }, el('div', { className: 'lp-title' }, caption), client));
         f.root.setAttribute('aria-label', caption);
+        onTop(f.root.firstChild);
         f.root.addEventListener('cancel', (e) => { e.preventDefault(); send(id, '_lopena_key', Key.Escape); });
         // Closed by the browser without a cancel (a second Esc with no click between): still Esc.
         f.root.addEventListener('close', () => { if (!f.closed) { f.root.showModal(); send(id, '_lopena_key', Key.Escape); } });
@@ -763,8 +791,14 @@ export function startLopena(createModule, host = document.body) {
       }
       f.onClosed?.();
     },
+    // fn takes a part of the page down when the program ends: nothing of it stays or comes back.
+    whenEnded(fn) {
+      if (ended) fn(); else endings.push(fn);
+    },
     endProgram(text, button) {
+      ended = true;
       for (const id of timers.keys()) tk.stopTimer(id);
+      for (const fn of endings.splice(0)) fn();
       window.close();
       host.replaceChildren(el('div', { className: 'lp-ended', role: 'alert' }, el('p', { textContent: text }),
         el('button', { type: 'button', id: 'restart', textContent: button, onclick: () => location.reload() })));

@@ -301,6 +301,16 @@ check('the Laborator: Ctrl+Y, a throw from the ground, a horizontal one from 20 
   assert.deepEqual(found, [], found.join('\n'));
 });
 
+check('a click at the left end of the speed box, under its caption, goes to the box; Esc closes the Laborator', async () => {
+  const page = await open({ width: 1920, height: 1000 });
+  await page.clickAt(...await page.evaluate("(() => { const r = document.getElementById('txtViteza').getBoundingClientRect(); return [Math.ceil(r.left) + 2, Math.round(r.top + r.height / 2)]; })()"));
+  assert.equal(await page.evaluate('document.activeElement.id'), 'txtViteza');
+  for (const key of ['Control+Y', 'Escape', 'Control+Y']) {
+    await page.press(key);
+    await page.waitFor(`!!document.getElementById('frmLab') === ${key !== 'Escape'}`);
+  }
+}, 'page.test.mjs and lab.test.mjs');
+
 async function run() {
   let failed = 0, skipped = 0;
   try {
