@@ -41,21 +41,32 @@ test('Ctrl+Y opens it beside the main window, once; the default throw lands on t
   assert.equal(await text(page, 'lblLabAxaX_14'), '70');
 });
 
-test('a refused box is selected with its reason beside it', async () => {
+test('a refused box is selected with its reason beside it, inside the window over no control', async () => {
   const page = await open();
   await throwIt(page, { txtLabUnghi: '95' }, { fly: false });
   assert.match(await text(page, 'txtLabUnghi_tip'), /^Unghiul de lansare trebuie/);
+  const covered = await page.evaluate(() => {
+    const tip = document.getElementById('txtLabUnghi_tip').getBoundingClientRect();
+    const lab = document.getElementById('frmLab').getBoundingClientRect();
+    const inside = tip.left >= lab.left && tip.right <= lab.right && tip.bottom <= lab.bottom;
+    return [inside ? [] : ['frmLab'], ...[...document.querySelectorAll('#frmLab input, #frmLab button')].filter((c) => {
+      const r = c.getBoundingClientRect();
+      return c.checkVisibility() && r.left < tip.right && tip.left < r.right && r.top < tip.bottom && tip.top < r.bottom;
+    }).map((c) => c.id)].flat();
+  });
+  assert.deepEqual(covered, []);
   assert.equal(await page.evaluate(() => document.activeElement.id), 'txtLabUnghi');
   assert.equal(await text(page, 'lblLabT'), 'T =');
 });
 
-test('a prediction with its errors, then a hit on the target counted from the first throw', async () => {
+test('a prediction thrown by Enter with its errors, then a hit on the target counted from the first throw', async () => {
   const page = await open();
   await page.click('#chkLabPrezice');
   await throwIt(page, {}, { fly: false });
   await page.fill('#txtLabPrezD', '40');
   await page.fill('#txtLabPrezT', '3');
-  await page.click('#cmdLabArunca');
+  assert.ok(await page.locator('#cmdLabArunca').evaluate((b) => b.classList.contains('lp-default')));
+  await page.press('#txtLabPrezT', 'Enter'); // Enter throws, as "Arunca" does
   await page.clock.runFor(3000);
   assert.deepEqual(await Promise.all([0, 1, 2].map((i) => text(page, `lblLabPrez_${i}`))),
     ['rezultat 40.775, -1.9 %', '', 'rezultat 2.883, +4.1 %']);

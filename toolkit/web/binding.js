@@ -353,6 +353,7 @@ export function startLopena(createModule, host = document.body) {
     }
     node.classList.toggle('lp-disabled', !enabled);
     if (node.input) node.input.checked = !!(flags & Flag.Checked);
+    if (node.tagName === 'BUTTON') node.classList.toggle('lp-default', !!(flags & Flag.Default));
   }
 
   // Menus: the bar's menus open by click, Alt and their access key; items by click, Enter or
@@ -748,16 +749,15 @@ export function startLopena(createModule, host = document.body) {
     requestFrame(form) {
       requestAnimationFrame(() => M._lopena_paint(form));
     },
-    refuse(form, id, text) {
+    // x, y, width: the tip's place in the form's client pixels, chosen by the core over no control.
+    refuse(form, id, text, x, y, width) {
       const f = forms[form], node = f.controls[id];
       beep();
       node.focus();
       node.select();
       f.tip?.remove();
       f.tip = el('div', { className: 'lp-tip', id: `${node.id}_tip`, textContent: text, role: 'status' });
-      const box = node.getBoundingClientRect(), client = f.client.getBoundingClientRect();
-      const s = scaleOf(f);
-      Object.assign(f.tip.style, { left: `${(box.left - client.left) / s}px`, top: `${(box.bottom - client.top) / s + 2}px` });
+      Object.assign(f.tip.style, { left: `${x}px`, top: `${y}px`, width: `${width}px` });
       f.client.append(f.tip);
       node.setAttribute('aria-describedby', f.tip.id);
       const tip = f.tip;
