@@ -171,7 +171,7 @@ check("the notebook's four tabs after a flight", async () => {
       let n = 0; for (let i = 0; i < d.length; i += 4) n += Math.max(d[i], d[i + 1], d[i + 2]) - Math.min(d[i], d[i + 1], d[i + 2]) > 60;
       return n > 200; })()`, 'Traiectoria y(x): x (m) de la 0 la 300, y (m) de la -20 la 80 true'],
     Istoric: ["[...document.querySelectorAll('#historyTable tbody tr')].map((r) => [...r.children].slice(1, 4).map((c) => c.textContent).join(' ')).join()",
-      '50 45 9.806'],
+      '50.000 45.00 9.806'],
     Rezolvare: ["/[=≈] 254.946 m/.test(document.getElementById('solution').textContent) && 'rezolvare'", 'rezolvare'],
   };
   for (const [tab, [source, value]] of Object.entries(expected)) {
