@@ -8,7 +8,7 @@ constexpr tk::Colour ghostColour = tk::rgb(165, 165, 165);
 constexpr tk::Colour groundColour = tk::rgb(96, 72, 40);
 } // namespace
 
-// Mass, diameter and drag coefficient of each ball; the README names the sources.
+// Mass, diameter and drag coefficient of each ball; docs/using.md names the sources.
 const std::array<frmLab::Body, 5> frmLab::bodies = {{
     {"Tenis", 0.057, 0.067, 0.55},
     {"Fotbal", 0.43, 0.22, 0.25},

@@ -1,6 +1,6 @@
 // An axe-core scan of the page for any browser driver: `evaluate` runs a JavaScript text in the
 // page and resolves with its (JSON) result. Returns the violations as "rule: target, ..." lines,
-// but those of the rules the page breaks on purpose (README, "In the browser").
+// but those of the rules the page breaks on purpose (docs/accessibility.md).
 import { readFileSync } from 'node:fs';
 
 const source = readFileSync(new URL('../../node_modules/axe-core/axe.min.js', import.meta.url), 'utf8');
