@@ -203,7 +203,7 @@ EMSCRIPTEN_KEEPALIVE const double* lopena_nb_steps(int throwIndex) {
     const lopena::Throw* flight = throwAt(throwIndex);
     return flight && flight->log.size() ? &flight->log.steps().front().t : nullptr;
 }
-// what: a bridge::StepInfo; -1 for no such throw.
+// what: a bridge::StepInfo; -1 for no such throw or no such fact.
 EMSCRIPTEN_KEEPALIVE int lopena_nb_step_info(int throwIndex, int what) {
     const lopena::Throw* flight = throwAt(throwIndex);
     if (!flight)
@@ -213,7 +213,8 @@ EMSCRIPTEN_KEEPALIVE int lopena_nb_step_info(int throwIndex, int what) {
     case bridge::StepInfo::Highest: return static_cast<int>(flight->log.highestStep());
     case bridge::StepInfo::Landing: return static_cast<int>(flight->log.landingStep());
     case bridge::StepInfo::Colour: return static_cast<int>(flight->colour);
-    default: return flight->number;
+    case bridge::StepInfo::Number: return flight->number;
+    default: return -1;
     }
 }
 }
