@@ -1,10 +1,11 @@
-# Puts the binding's JavaScript and style, the generated bridge module, the notebook's modules
-# and the compiled program into the page: the WebAssembly, which
-# Emscripten embeds in its JavaScript as a base64 data URI, goes into an element of its own at
-# the top of the page, so that the browser compiles it while it parses the rest.
+# Puts the page's style, its ES modules (the binding's, the notebook's, the generated bridge.mjs
+# and the chart library made a module) and the compiled program into the page: each module as
+# text in an element of its own, named by its file's name, which the page's loader imports from.
+# The WebAssembly, which Emscripten embeds in its JavaScript as a base64 data URI, goes into an
+# element of its own at the top of the page, so that the browser compiles it while it parses the
+# rest.
 cmake_minimum_required(VERSION 3.25)
 file(READ ${TEMPLATE} page)
-file(READ ${BINDING} binding)
 file(READ ${PROGRAM} program)
 set(prefix "wasmBinaryFile=\"data:application/octet-stream;base64,")
 string(FIND "${program}" "${prefix}" at)
@@ -19,32 +20,41 @@ string(SUBSTRING "${rest}" 0 ${end} wasm)
 string(SUBSTRING "${program}" 0 ${from} before)
 string(SUBSTRING "${rest}" ${end} -1 after)
 set(program "${before}${after}")
-# The binding imports the numbers it shares with the C++ side: the generated module goes in its
-# place, in the page's one module script.
-file(READ ${BINDING_CSS} binding_css)
-file(READ ${BRIDGE} bridge)
-string(REGEX REPLACE "import {[^}]*} from './bridge.mjs';" "${bridge}" binding "${binding}")
-# The notebook's module, style, the chart library (made a module) and its style, in that order.
-list(GET NOTEBOOK 0 notebook_js)
-list(GET NOTEBOOK 1 notebook_css)
-list(GET NOTEBOOK 2 chart_js)
-list(GET NOTEBOOK 3 chart_css)
-file(READ ${notebook_js} notebook_js)
-file(READ ${notebook_css} notebook_css)
-file(READ ${chart_js} chart_js)
-file(READ ${chart_css} chart_css)
-string(APPEND chart_js "\nexport default uPlot;\n")
-# Nothing inlined may end its script element early.
-foreach(script binding program notebook_js chart_js bridge)
-  string(REPLACE "</script" "<\\/script" ${script} "${${script}}")
+string(REPLACE "</script" "<\\/script" program "${program}")
+
+# The modules, each as <script type="text/plain" data-module="name">; the page knows a module by
+# its file's name alone (or the name given as name=path), so no two may share one.
+set(modules "")
+set(names "")
+foreach(module ${MODULES})
+  if(module MATCHES "^([^=/]+)=(.+)$")
+    set(name ${CMAKE_MATCH_1})
+    set(module ${CMAKE_MATCH_2})
+  else()
+    get_filename_component(name ${module} NAME)
+  endif()
+  if(name IN_LIST names)
+    message(FATAL_ERROR "two of the page's modules are named ${name}")
+  endif()
+  list(APPEND names ${name})
+  file(READ ${module} text)
+  if(name STREQUAL "uPlot.js")
+    string(APPEND text "\nexport default uPlot;\n")
+  endif()
+  # Nothing inlined may end its script element early.
+  string(REPLACE "</script" "<\\/script" text "${text}")
+  string(APPEND modules "<script type=\"text/plain\" data-module=\"${name}\">\n${text}</script>\n")
 endforeach()
+
+set(css "")
+foreach(sheet ${STYLES})
+  file(READ ${sheet} text)
+  string(APPEND css "${text}\n")
+endforeach()
+
 string(REPLACE "@WASM@" "${wasm}" page "${page}")
-string(REPLACE "@BINDING_CSS@" "${binding_css}" page "${page}")
-string(REPLACE "@NOTEBOOK_CSS@" "${chart_css}\n${notebook_css}" page "${page}")
-string(REPLACE "@NOTEBOOK@" "${notebook_js}" page "${page}")
-string(REPLACE "@CHART@" "${chart_js}" page "${page}")
-string(REPLACE "@BRIDGE@" "${bridge}" page "${page}")
+string(REPLACE "@CSS@" "${css}" page "${page}")
 string(REPLACE "@PROGRAM@" "${program}" page "${page}")
-string(REPLACE "@BINDING@" "${binding}" page "${page}")
+string(REPLACE "@MODULES@" "${modules}" page "${page}")
 file(WRITE ${OUTPUT}.tmp "${page}")
 file(RENAME ${OUTPUT}.tmp ${OUTPUT})

@@ -172,16 +172,16 @@ EMSCRIPTEN_KEEPALIVE const double* lopena_nb_curve(int throwIndex, int graph, in
     }
     return points.data();
 }
-// Fits graph `graph`'s axes (with the earlier throws' steps if `withEarlier`), or with `from` >= 0
-// takes the current throw's steps from there on into them. Returns 1 if the axes are new or
+// Fits graph `graph`'s axes to the current throw (with the earlier throws' steps if
+// `withEarlier`); lopena_nb_axes() holds them.
+EMSCRIPTEN_KEEPALIVE void lopena_nb_fit_graph(int graph, int withEarlier) {
+    if (shown())
+        shown()->fitGraph(graph >= 0 ? static_cast<std::size_t>(graph) : 0, withEarlier != 0);
+}
+// Takes the current throw's steps from `from` on into the axes fitted last. Returns 1 if they
 // moved; lopena_nb_axes() holds them.
-EMSCRIPTEN_KEEPALIVE int lopena_nb_fit_graph(int graph, int withEarlier, int from) {
-    if (!shown())
-        return 0;
-    if (from >= 0)
-        return shown()->growGraph(static_cast<std::size_t>(from)) ? 1 : 0;
-    shown()->fitGraph(graph >= 0 ? static_cast<std::size_t>(graph) : 0, withEarlier != 0);
-    return 1;
+EMSCRIPTEN_KEEPALIVE int lopena_nb_grow_graph(int from) {
+    return shown() && from >= 0 && shown()->growGraph(static_cast<std::size_t>(from)) ? 1 : 0;
 }
 // The axes as bridge::AxisField lays them out.
 EMSCRIPTEN_KEEPALIVE const double* lopena_nb_axes() {
