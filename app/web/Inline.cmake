@@ -1,7 +1,5 @@
-# Puts the page's style, its ES modules (the binding's, the notebook's, the generated bridge.mjs
-# and the chart library made a module) and the compiled program into the page: each module as
-# text in an element of its own, named by its file's name, which the page's loader imports from.
-# The WebAssembly, which Emscripten embeds in its JavaScript as a base64 data URI, goes into an
+# Puts the page's style, its two modules (Bundle.mjs: the binding's, the notebook's) and the
+# compiled program into the page. The WebAssembly, which Emscripten embeds in its JavaScript as a base64 data URI, goes into an
 # element of its own at the top of the page, so that the browser compiles it while it parses the
 # rest.
 cmake_minimum_required(VERSION 3.25)
@@ -22,28 +20,12 @@ string(SUBSTRING "${rest}" ${end} -1 after)
 set(program "${before}${after}")
 string(REPLACE "</script" "<\\/script" program "${program}")
 
-# The modules, each as <script type="text/plain" data-module="name">; the page knows a module by
-# its file's name alone (or the name given as name=path), so no two may share one.
-set(modules "")
-set(names "")
-foreach(module ${MODULES})
-  if(module MATCHES "^([^=/]+)=(.+)$")
-    set(name ${CMAKE_MATCH_1})
-    set(module ${CMAKE_MATCH_2})
-  else()
-    get_filename_component(name ${module} NAME)
-  endif()
-  if(name IN_LIST names)
-    message(FATAL_ERROR "two of the page's modules are named ${name}")
-  endif()
-  list(APPEND names ${name})
-  file(READ ${module} text)
-  if(name STREQUAL "uPlot.js")
-    string(APPEND text "\nexport default uPlot;\n")
-  endif()
-  # Nothing inlined may end its script element early.
-  string(REPLACE "</script" "<\\/script" text "${text}")
-  string(APPEND modules "<script type=\"text/plain\" data-module=\"${name}\">\n${text}</script>\n")
+# The binding's module in the page's module script, the notebook's as text the page imports from
+# at the notebook's first opening. Nothing inlined may end its script element early.
+file(READ ${BINDING} binding)
+file(READ ${NOTEBOOK} notebook)
+foreach(script binding notebook)
+  string(REPLACE "</script" "<\\/script" ${script} "${${script}}")
 endforeach()
 
 set(css "")
@@ -55,6 +37,7 @@ endforeach()
 string(REPLACE "@WASM@" "${wasm}" page "${page}")
 string(REPLACE "@CSS@" "${css}" page "${page}")
 string(REPLACE "@PROGRAM@" "${program}" page "${page}")
-string(REPLACE "@MODULES@" "${modules}" page "${page}")
+string(REPLACE "@NOTEBOOK@" "${notebook}" page "${page}")
+string(REPLACE "@BINDING@" "${binding}" page "${page}")
 file(WRITE ${OUTPUT}.tmp "${page}")
 file(RENAME ${OUTPUT}.tmp ${OUTPUT})
