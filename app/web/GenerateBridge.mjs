@@ -1,6 +1,7 @@
-// Writes the page's module of the numbers it shares with the C++ side: every `enum class` of the
-// headers given, as a frozen object of the same name and enumerators.
-//   node GenerateBridge.mjs out.mjs header.h [header.h:Enum ...]
+// Writes the page's module of what it shares with the C++ side: every `enum class` of the headers
+// given, as a frozen object of the same name and enumerators, and the table `Entry` of the C
+// functions the sources given define for the page (EMSCRIPTEN_KEEPALIVE lopena_<name>), by name.
+//   node GenerateBridge.mjs out.mjs header.h [header.h:Enum ...] [source.cpp ...]
 // A header given as path:Enum gives that enum alone. An enumerator it cannot read stops the build:
 // skipping one would shift every later value and the page would disagree with the C++ silently.
 import { readFileSync, renameSync, writeFileSync } from 'node:fs';
@@ -43,9 +44,23 @@ export function enumsOf(text, only, where = 'header') {
   return found;
 }
 
-const [out, ...headers] = process.argv.slice(2);
+// The entry points a source defines for the page, as [name, C symbol]: lopena_nb_fit_graph is
+// nbFitGraph, called as the program's export _lopena_nb_fit_graph.
+export function entriesOf(text) {
+  return [...text.matchAll(/EMSCRIPTEN_KEEPALIVE\s[^(;{}]*?\blopena_(\w+)\s*\(/g)].map(([, name]) =>
+    [name.replace(/_(\w)/g, (_, c) => c.toUpperCase()), `_lopena_${name}`]);
+}
+
+const [out, ...inputs] = process.argv.slice(2);
 if (out) {
-  let js = '// Generated at build time from the C++ headers by app/web/GenerateBridge.mjs: do not edit.\n';
+  let js = '// Generated at build time from the C++ sources by app/web/GenerateBridge.mjs: do not edit.\n';
+  const sources = inputs.filter((p) => p.endsWith('.cpp')), headers = inputs.filter((p) => !p.endsWith('.cpp'));
+  const entries = sources.flatMap((path) => entriesOf(readFileSync(path, 'utf8')));
+  if (sources.length) {
+    if (!entries.length || new Set(entries.map(([n]) => n)).size !== entries.length)
+      throw new Error(`no entry point, or one twice, in ${sources.join(' ')}`);
+    js += `export const Entry = Object.freeze(${JSON.stringify(Object.fromEntries(entries))});\n`;
+  }
   for (const header of headers) {
     const [path, only] = header.split(':');
     const enums = enumsOf(readFileSync(path, 'utf8'), only, path);

@@ -1,10 +1,9 @@
-# Puts the binding's JavaScript and style, the generated bridge module, the notebook's modules
-# and the compiled program into the page: the WebAssembly, which
-# Emscripten embeds in its JavaScript as a base64 data URI, goes into an element of its own at
-# the top of the page, so that the browser compiles it while it parses the rest.
+# Puts the page's style, its two modules (Bundle.mjs: the binding's, the notebook's) and the
+# compiled program into the page. The WebAssembly, which Emscripten embeds in its JavaScript as a base64 data URI, goes into an
+# element of its own at the top of the page, so that the browser compiles it while it parses the
+# rest.
 cmake_minimum_required(VERSION 3.25)
 file(READ ${TEMPLATE} page)
-file(READ ${BINDING} binding)
 file(READ ${PROGRAM} program)
 set(prefix "wasmBinaryFile=\"data:application/octet-stream;base64,")
 string(FIND "${program}" "${prefix}" at)
@@ -19,32 +18,26 @@ string(SUBSTRING "${rest}" 0 ${end} wasm)
 string(SUBSTRING "${program}" 0 ${from} before)
 string(SUBSTRING "${rest}" ${end} -1 after)
 set(program "${before}${after}")
-# The binding imports the numbers it shares with the C++ side: the generated module goes in its
-# place, in the page's one module script.
-file(READ ${BINDING_CSS} binding_css)
-file(READ ${BRIDGE} bridge)
-string(REGEX REPLACE "import {[^}]*} from './bridge.mjs';" "${bridge}" binding "${binding}")
-# The notebook's module, style, the chart library (made a module) and its style, in that order.
-list(GET NOTEBOOK 0 notebook_js)
-list(GET NOTEBOOK 1 notebook_css)
-list(GET NOTEBOOK 2 chart_js)
-list(GET NOTEBOOK 3 chart_css)
-file(READ ${notebook_js} notebook_js)
-file(READ ${notebook_css} notebook_css)
-file(READ ${chart_js} chart_js)
-file(READ ${chart_css} chart_css)
-string(APPEND chart_js "\nexport default uPlot;\n")
-# Nothing inlined may end its script element early.
-foreach(script binding program notebook_js chart_js bridge)
+string(REPLACE "</script" "<\\/script" program "${program}")
+
+# The binding's module in the page's module script, the notebook's as text the page imports from
+# at the notebook's first opening. Nothing inlined may end its script element early.
+file(READ ${BINDING} binding)
+file(READ ${NOTEBOOK} notebook)
+foreach(script binding notebook)
   string(REPLACE "</script" "<\\/script" ${script} "${${script}}")
 endforeach()
+
+set(css "")
+foreach(sheet ${STYLES})
+  file(READ ${sheet} text)
+  string(APPEND css "${text}\n")
+endforeach()
+
 string(REPLACE "@WASM@" "${wasm}" page "${page}")
-string(REPLACE "@BINDING_CSS@" "${binding_css}" page "${page}")
-string(REPLACE "@NOTEBOOK_CSS@" "${chart_css}\n${notebook_css}" page "${page}")
-string(REPLACE "@NOTEBOOK@" "${notebook_js}" page "${page}")
-string(REPLACE "@CHART@" "${chart_js}" page "${page}")
-string(REPLACE "@BRIDGE@" "${bridge}" page "${page}")
+string(REPLACE "@CSS@" "${css}" page "${page}")
 string(REPLACE "@PROGRAM@" "${program}" page "${page}")
+string(REPLACE "@NOTEBOOK@" "${notebook}" page "${page}")
 string(REPLACE "@BINDING@" "${binding}" page "${page}")
 file(WRITE ${OUTPUT}.tmp "${page}")
 file(RENAME ${OUTPUT}.tmp ${OUTPUT})

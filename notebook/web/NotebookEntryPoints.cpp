@@ -172,16 +172,16 @@ EMSCRIPTEN_KEEPALIVE const double* lopena_nb_curve(int throwIndex, int graph, in
     }
     return points.data();
 }
-// Fits graph `graph`'s axes (with the earlier throws' steps if `withEarlier`), or with `from` >= 0
-// takes the current throw's steps from there on into them. Returns 1 if the axes are new or
+// Fits graph `graph`'s axes to the current throw (with the earlier throws' steps if
+// `withEarlier`); lopena_nb_axes() holds them.
+EMSCRIPTEN_KEEPALIVE void lopena_nb_fit_graph(int graph, int withEarlier) {
+    if (shown())
+        shown()->fitGraph(graph >= 0 ? static_cast<std::size_t>(graph) : 0, withEarlier != 0);
+}
+// Takes the current throw's steps from `from` on into the axes fitted last. Returns 1 if they
 // moved; lopena_nb_axes() holds them.
-EMSCRIPTEN_KEEPALIVE int lopena_nb_fit_graph(int graph, int withEarlier, int from) {
-    if (!shown())
-        return 0;
-    if (from >= 0)
-        return shown()->growGraph(static_cast<std::size_t>(from)) ? 1 : 0;
-    shown()->fitGraph(graph >= 0 ? static_cast<std::size_t>(graph) : 0, withEarlier != 0);
-    return 1;
+EMSCRIPTEN_KEEPALIVE int lopena_nb_grow_graph(int from) {
+    return shown() && from >= 0 && shown()->growGraph(static_cast<std::size_t>(from)) ? 1 : 0;
 }
 // The axes as bridge::AxisField lays them out.
 EMSCRIPTEN_KEEPALIVE const double* lopena_nb_axes() {
@@ -203,7 +203,7 @@ EMSCRIPTEN_KEEPALIVE const double* lopena_nb_steps(int throwIndex) {
     const lopena::Throw* flight = throwAt(throwIndex);
     return flight && flight->log.size() ? &flight->log.steps().front().t : nullptr;
 }
-// what: a bridge::StepInfo; -1 for no such throw.
+// what: a bridge::StepInfo; -1 for no such throw or no such fact.
 EMSCRIPTEN_KEEPALIVE int lopena_nb_step_info(int throwIndex, int what) {
     const lopena::Throw* flight = throwAt(throwIndex);
     if (!flight)
@@ -213,7 +213,8 @@ EMSCRIPTEN_KEEPALIVE int lopena_nb_step_info(int throwIndex, int what) {
     case bridge::StepInfo::Highest: return static_cast<int>(flight->log.highestStep());
     case bridge::StepInfo::Landing: return static_cast<int>(flight->log.landingStep());
     case bridge::StepInfo::Colour: return static_cast<int>(flight->colour);
-    default: return flight->number;
+    case bridge::StepInfo::Number: return flight->number;
+    default: return -1;
     }
 }
 }

@@ -1,7 +1,7 @@
 // The page's numbers come from the C++ headers: every enumerator is read right, or the build stops.
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
-import { enumsOf } from '../../app/web/GenerateBridge.mjs';
+import { entriesOf, enumsOf } from '../../app/web/GenerateBridge.mjs';
 
 const read = (body) => enumsOf(`enum class E : int {\n${body}\n};`)[0][1];
 const readable = [
@@ -19,4 +19,10 @@ const bridge = Object.fromEntries(enumsOf(readFileSync(new URL('../../toolkit/we
 assert.equal(bridge.Flag.Checked, 512);
 assert.equal(bridge.Scroll.Max, 6);
 assert.equal(bridge.OpLength.ClearLayer, 1);
-console.log(`bridge: ${readable.length + unreadable.length} cases passed`);
+// The page's table of entry points: what is exported for it, a signature over two lines too,
+// named as the page calls it.
+assert.deepEqual(entriesOf(`EMSCRIPTEN_KEEPALIVE void lopena_click(int form) {}
+EMSCRIPTEN_KEEPALIVE const double* lopena_nb_fit_graph(
+    int graph) {}
+void lopena_unexported(int) {}`), [['click', '_lopena_click'], ['nbFitGraph', '_lopena_nb_fit_graph']]);
+console.log(`bridge: ${readable.length + unreadable.length + 1} cases passed`);

@@ -127,6 +127,8 @@ test('Istoric: a row per accepted launch and none for a refused one, repeat by b
   const csv = Buffer.from(await saved(page, '#exportHistory')).toString('utf8').split('\r\n');
   assert.deepEqual([csv.length, csv[0], csv[2].replace(/^#[0-9a-f]{6},/, '')], [6, 'Culoare,v0 (m/s),Unghi (grade),g (m/s2),T (s),D (m),H (m),V (m/s)',
     '50.000,30.00,3.710,13.477,583.575,84.232,50.000']);
+  // A fact of a throw the core does not know is refused, not answered with another (its number, 4).
+  assert.deepEqual(await page.evaluate(() => [4, 99, -1].map((what) => window.lopena._lopena_nb_step_info(0, what))), [1, -1, -1]);
 });
 
 test('Serie de unghiuri: five angles, each when the previous one lands', async () => {

@@ -20,9 +20,9 @@ EM_JS(void, js_add_control,
       (int form, int id, int kind, const char* name, int container, int x, int y, int w, int h,
        int flags, const char* text, const char* description, int tab, int group, int maxLength),
       {
-          Module.tk.addControl(form, id, kind, UTF8ToString(name), container, x, y, w, h, flags,
-                               UTF8ToString(text), UTF8ToString(description), tab, group,
-                               maxLength);
+          Module.tk.addControl({form, id, kind, name : UTF8ToString(name), container, x, y, w, h,
+                                flags, text : UTF8ToString(text),
+                                description : UTF8ToString(description), tab, group, maxLength});
       });
 EM_JS(void, js_set_geometry, (int form, int id, int x, int y, int w, int h),
       { Module.tk.setGeometry(form, id, x, y, w, h); });

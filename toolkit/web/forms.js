@@ -1,0 +1,114 @@
+// A form of the model on the page: the main window, a window of the page beside it or a modal
+// dialog, made whole here, then shown, drawn into, raised and closed.
+import { FormMode, Key } from './bridge.mjs';
+import { makeLayer, sizeCanvas, watchRatio } from './canvas.js';
+import { alignFrames, focusOf } from './controls.js';
+import { el, followModals } from './dom.js';
+import { drawOps } from './draw.js';
+import { keyboard } from './keys.js';
+import { barKeys, closeMenus, menuState } from './menus.js';
+import { probe } from './tips.js';
+import { fitDialog, fitToViewport, mainForm, onTop, placeWindow, raise, windowFrame } from './windows.js';
+
+// The main window: its menu bar over its client area, in the page's landmark and heading (heard
+// and not seen: the window shows its own title).
+function mainFrame(page, name, caption, client) {
+  document.title = caption;
+  const bar = el('div', { className: 'lp-menubar' });
+  bar.setAttribute('role', 'menubar');
+  bar.setAttribute('aria-label', 'Meniu');
+  const root = el('div', { className: 'lp-window', id: name }, bar, client);
+  page.host.append(el('main', {}, el('h1', { className: 'lp-sr-only', textContent: caption }), root, page.live.region));
+  return { root, bar };
+}
+
+function dialogFrame(page, id, name, caption, client) {
+  const root = el('dialog', { className: 'lp-form-dialog', id: name },
+    el('div', { className: 'lp-dialog-body' }, el('div', { className: 'lp-title' }, caption), client));
+  root.setAttribute('aria-label', caption);
+  onTop(page, root.firstChild);
+  root.addEventListener('cancel', (e) => { e.preventDefault(); page.calls.key(id, Key.Escape); });
+  // Closed by the browser without a cancel (a second Esc with no click between): still Esc.
+  root.addEventListener('close', () => { if (!page.forms[id].closed) { root.showModal(); page.calls.key(id, Key.Escape); } });
+  page.host.append(root);
+  return root;
+}
+
+export function openForm(page, id, name, caption, width, height, mode) {
+  const main = mode === FormMode.Main, window = mode === FormMode.Window;
+  const canvas = el('canvas', { id: main ? 'scene' : `${name}_scene` });
+  const client = el('div', { className: 'lp-client' }, canvas);
+  Object.assign(client.style, { width: `${width}px`, height: `${height}px` });
+  const frame = main ? mainFrame(page, name, caption, client)
+    : { root: window ? windowFrame(page, id, name, caption, client) : dialogFrame(page, id, name, caption, client), bar: null };
+  const f = { id, name, width, height, main, window, root: frame.root, client, canvas, ctx: canvas.getContext('2d'),
+    ratio: 1, scale: 1, layer: null, controls: [], menu: menuState(frame.bar),
+    follow: window ? followModals(frame.root, page.host) : null, // the modal dialog it goes into
+    gone: new AbortController(), // its listeners on the page, taken away when it closes
+    closed: false, painted: false, tip: null, onClosed: null };
+  page.forms[id] = f;
+  if (window) {
+    onTop(page, f.root);
+    page.host.append(f.root);
+    addEventListener('resize', () => placeWindow(page, f), { signal: f.gone.signal });
+  } else if (main) {
+    f.menu.bar.addEventListener('keydown', (e) => barKeys(f, e));
+  }
+  sizeCanvas(f);
+  watchRatio(page, f);
+  keyboard(page, f);
+  if (main) probe(page, f);
+}
+
+export function formReady(page, f, focus) {
+  if (f.window) {
+    placeWindow(page, f);
+    if (!f.closed) f.follow.adopt();
+  } else if (!f.main) {
+    f.root.showModal();
+  }
+  alignFrames(f);
+  if (f.main) {
+    // A resize, a rotation, a zoom: the window and the dialogs fitted anew.
+    const fit = () => fitToViewport(page);
+    addEventListener('resize', fit);
+    visualViewport?.addEventListener('resize', fit);
+    fit();
+    document.addEventListener('pointerdown', (e) => { if (f.menu.open && !f.menu.bar.contains(e.target)) closeMenus(f); });
+  } else if (!f.window) {
+    fitDialog(f.root);
+  }
+  focusOf(f.controls[focus])?.focus();
+}
+
+// The drawing list in model pixels, drawn in the canvas's own.
+export function draw(f, ops) {
+  const scene = { ctx: f.ctx, ratio: f.ratio, width: f.width, height: f.height, get layer() { return f.layer; }, makeLayer: () => makeLayer(f) };
+  if (!drawOps(scene, ops)) return;
+  if (!f.painted) {
+    f.painted = true;
+    if (f.main) performance.mark('lopena-first-frame');
+  }
+}
+
+export function raiseForm(page, f) {
+  if (f?.window) raise(page, f.root);
+  f?.root.focus();
+}
+
+export function closeForm(page, f) {
+  if (!f || f.closed) return;
+  f.closed = true;
+  f.gone.abort();
+  if (f.window) {
+    f.follow.stop();
+    f.root.remove();
+    fitToViewport(page);
+    mainForm(page)?.root.querySelector('button.lp-menu')?.focus();
+  } else if (!f.main) {
+    for (const w of page.forms) if (w?.window && !w.closed && f.root.contains(w.root)) page.host.append(w.root);
+    f.root.close();
+    f.root.remove();
+  }
+  f.onClosed?.();
+}
