@@ -30,7 +30,6 @@ public:
 
     // Where the flight stands; Stop / Reia shows the phase, and pauses or resumes by it.
     enum class Phase { Ready, Flying, Paused, Down };
-    Phase phase() const { return phase_; }
 
     // Start: checks the inputs, then places the ball, starts the timers and shows the results.
     // A launch whose numbers cannot be computed changes nothing and tells the pupil why.
