@@ -20,7 +20,7 @@ int main(int argc, char* argv[]) {
     window.Load(platform.scheduler());
 
     tkqt::MainWindowHost host(window, platform);
-    lopena::connectNotebook(window, &host, platform);
+    window.showNotebook = lopena::connectNotebook(window.notebook, window, &host, platform);
     host.show();
     return QApplication::exec();
 }

@@ -47,7 +47,7 @@ int main(int argc, char* argv[]) {
     lopena::frmmain window(platform);
     window.Load(platform.scheduler());
     tkqt::MainWindowHost host(window, platform);
-    lopena::connectNotebook(window, &host, platform);
+    window.showNotebook = lopena::connectNotebook(window.notebook, window, &host, platform);
     std::unique_ptr<QObject> notebookPainted;
 
     QElapsedTimer sinceStart;

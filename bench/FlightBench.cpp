@@ -150,7 +150,7 @@ BENCHMARK(BM_ClearTrail)->Unit(benchmark::kMillisecond);
 // A notebook holding one launched throw with `steps` steps of a flight too long for its log
 // (50 m/s at 89 degrees under a gravity of 0.001), its results as the launch computes them.
 std::unique_ptr<lopena::Notebook> notebookWithSteps(int steps) {
-    auto notebook = std::make_unique<lopena::Notebook>();
+    auto notebook = std::make_unique<lopena::Notebook>(tk::Locale::c());
     const double g = 0.001, vx = 0.87, vy = 49.99, T = 2 * vy / g;
     const lopena::LaunchFacts facts{
         "50", "89",   "0.001",           "",   "", "", "", 50, 89, g, vx, vy,

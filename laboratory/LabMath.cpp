@@ -1,6 +1,7 @@
 #include "laboratory/LabMath.h"
 
 #include <cmath>
+#include <initializer_list>
 
 namespace lopena::lab {
 
@@ -21,12 +22,6 @@ int stars(double landing, double centre, double width) {
     if (!(width > 0) || !(off <= width / 2))
         return 0;
     return off <= width / 6 ? 3 : off <= width / 3 ? 2 : 1;
-}
-
-std::optional<double> errorPercent(double predicted, double result) {
-    if (result == 0 || !std::isfinite(predicted))
-        return std::nullopt;
-    return (predicted - result) / result * 100;
 }
 
 } // namespace lopena::lab

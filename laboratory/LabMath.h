@@ -1,9 +1,5 @@
 #pragma once
 
-
-#include <optional>
-#include <string>
-
 namespace lopena::lab {
 
 // The metres per grid square: the smallest of 1, 2 or 5 times a power of ten that is at least
@@ -13,9 +9,5 @@ double roundScale(double needed);
 // Stars of a landing at distance `landing` on a target centred at `centre`, `width` wide: 3, 2
 // or 1 within a sixth, a third or a half of the width from the centre, 0 outside it (all m).
 int stars(double landing, double centre, double width);
-
-// The difference of a result from its prediction, per cent of the result; nothing when the
-// result is 0.
-std::optional<double> errorPercent(double predicted, double result);
 
 } // namespace lopena::lab

@@ -209,7 +209,7 @@ void frmLab::cmdLabArunca_Click() {
         if (blank(text))
             continue; // nothing predicted
         const char* why = unreadable(text);
-        const auto error = why ? std::nullopt : lab::errorPercent(tk::Val(text), results[i]);
+        const auto error = why ? std::nullopt : errorPercent(tk::Val(text), results[i]);
         if (!why && error && !(std::fabs(*error) < largestError))
             why = tooLarge;
         if (why) {
@@ -388,7 +388,7 @@ void frmLab::showPredictions() {
         std::string text;
         if (predicted) {
             text = "rezultat " + tk::FixedNumber(results[i], 3, locale);
-            if (const auto error = lab::errorPercent(*predicted, results[i]))
+            if (const auto error = current_->error(i))
                 text += ", " + std::string(*error > 0 ? "+" : "") + tk::FixedNumber(*error, 1, locale) +
                         " %";
         }

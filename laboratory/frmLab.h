@@ -1,6 +1,6 @@
 #pragma once
 
-#include "laboratory/LabThrow.h"
+#include "record/LabRecorder.h"
 #include "physics/Trajectory.h"
 #include "toolkit/Control.h"
 #include "toolkit/ControlArray.h"

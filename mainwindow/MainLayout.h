@@ -23,6 +23,7 @@ public:
     tk::Label Label12{"Label12", "Acceleratie gravitationala"};
     tk::TextBox txtgrav{"txtgrav", "9.806"};
     tk::CommandButton cmdFire{"cmdFire", "Start"};
+    // Stop / Reia: pauses and resumes the flight.
     tk::CommandButton Command1{"Command1", "Stop"};
     tk::CommandButton cmdClear{"cmdClear", "Sterge traiectorie"};
     tk::Label Label1{"Label1", "Viteza:"};
@@ -39,12 +40,14 @@ public:
     tk::HScrollBar HSBRaza{"HSBRaza", 9, 20, 9};
     tk::CheckBox chkTrail{"chkTrail", "Arata traiectorie", 1};
 
+    // The results: distance, maximum height, total time, speed at impact.
     tk::Frame Frame2{"Frame2", "Rezultate"};
     tk::Label Label3{"Label3", "Distanta parcursa"};
     tk::Label Label4{"Label4", "Inaltime maxima"};
     tk::Label Label5{"Label5", "Timp total"};
     tk::Label Label6{"Label6", "Viteza la impact"};
 
+    // The ball's x and y as it flies, and the flight time left.
     tk::Frame Frame3{"Frame3", "Coordonate partiale"};
     tk::Label Label7{"Label7", "Coordonata X : 0,00"};
     tk::Label Label8{"Label8", "Coordonata Y : 0,00"};

@@ -7,24 +7,36 @@
 
 namespace lopena {
 
-frmmain::frmmain(tk::Platform& platform) : Flight(*this, platform), platform_(platform) {
+frmmain::frmmain(tk::Platform& platform)
+    : Flight(*this, platform), notebook(platform.locale()),
+      series(notebook, [this](const std::string& speed, const std::string& angle,
+                              const std::string& gravity) { throwAgain(speed, angle, gravity); },
+             [this] { return std::pair(txtViteza.Text(), txtgrav.Text()); }),
+      platform_(platform) {
     wireEvents();
     setRecorder(&notebook);
-    // A repeated throw or a series writes its inputs into the boxes, as a pupil would, and
-    // presses Start: the boxes check them as they check typing.
-    notebook.relaunch = [this](const std::string& speed, const std::string& angle,
-                               const std::string& gravity) {
-        txtViteza.setText(speed);
-        txtUnghi.setText(angle);
-        txtgrav.setText(gravity);
-        cmdFire.click();
-    };
-    notebook.speedAndGravity = [this] { return std::pair(txtViteza.Text(), txtgrav.Text()); };
-    // A throw of the Laborator is repeated there, the window opened or raised first.
-    notebook.labRelaunch = [this](const physics::Launch& launch) {
+    notebook.setRequests({[this](const Throw& flight) { repeat(flight); },
+                          [this] { series.toggle(); }});
+}
+
+void frmmain::throwAgain(const std::string& speed, const std::string& angle,
+                         const std::string& gravity) {
+    txtViteza.setText(speed);
+    txtUnghi.setText(angle);
+    txtgrav.setText(gravity);
+    cmdFire.click();
+}
+
+void frmmain::repeat(const Throw& flight) {
+    // Copies: the launch appends to the history and the boxes are rewritten.
+    if (flight.lab) {
+        const physics::Launch launch = flight.lab->flight.launch;
         mnulab_Click();
         labWindow->repeat(launch);
-    };
+        return;
+    }
+    const std::string speed = flight.speed, angle = flight.angle, gravity = flight.gravity;
+    throwAgain(speed, angle, gravity);
 }
 
 void frmmain::wireEvents() {
@@ -41,13 +53,13 @@ void frmmain::wireEvents() {
     // A series flies one speed and gravity at its own angles: an edit of these boxes ends it.
     txtViteza.onChange = [this] {
         txtViteza_Change();
-        notebook.inputEdited();
+        series.inputEdited();
     };
     txtUnghi.onChange = [this] {
         txtUnghi_Change();
-        notebook.inputEdited();
+        series.inputEdited();
     };
-    txtgrav.onChange = [this] { notebook.inputEdited(); };
+    txtgrav.onChange = [this] { series.inputEdited(); };
     txtRaza.onChange = [this] { txtRaza_Change(); };
     for (const auto& [index, button] : Option1)
         button->onClick = [this](tk::Integer i) { Option1_Click(i); };
@@ -99,7 +111,6 @@ void frmmain::mnulab_Click() {
     if (!labWindow) {
         labWindow = std::make_unique<frmLab>(platform_);
         labWindow->setRecorder(&notebook);
-        notebook.locale = platform_.locale();
     }
     platform_.showWindow(*labWindow, *this);
 }

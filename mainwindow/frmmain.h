@@ -2,9 +2,10 @@
 
 #include "about/frmAbout.h"
 #include "laboratory/frmLab.h"
+#include "mainwindow/AngleSeries.h"
+#include "mainwindow/Flight.h"
 #include "mainwindow/MainLayout.h"
 #include "notebook/Notebook.h"
-#include "simulation/Flight.h"
 #include "toolkit/Types.h"
 
 #include <functional>
@@ -50,8 +51,10 @@ public:
     // Opens the Laborator beside the main window, or raises the one open.
     void mnulab_Click();
 
-    // Every flight of this run, step by step; fed by the flight.
+    // Every throw of this run, step by step; fed by the flight and the Laborator.
     Notebook notebook;
+    // The series of angles the notebook starts, flown by this window.
+    AngleSeries series;
     // Shows the notebook's window; set by the program's front end.
     std::function<void()> showNotebook;
 
@@ -66,9 +69,17 @@ public:
     // The largest ball the scene can hold, in pixels.
     static constexpr tk::Single maxBallSize = 345;
 
+protected:
+    void flightEnded() override { series.flightEnded(); }
+
 private:
     void sizeBallFromRadius();
     void wireEvents();
+    // Writes speed, angle and gravity into the boxes, as a pupil would, and presses Start: the
+    // boxes check them as they check typing.
+    void throwAgain(const std::string& speed, const std::string& angle, const std::string& gravity);
+    // Throws a launch of the history again in the window that threw it.
+    void repeat(const Throw& flight);
 
     tk::Platform& platform_;
 };

@@ -1,8 +1,6 @@
 #include "notebook/HistoryTable.h"
 
 #include "notebook/StepTable.h"
-
-#include "laboratory/LabMath.h"
 #include "toolkit/NumberText.h"
 
 #include <algorithm>
@@ -15,12 +13,48 @@ namespace lopena {
 
 namespace HistoryTable {
 
-const char* const headers[labColumnCount] = {
-    "Culoare", "v0 (m/s)", "Unghi (grade)", "g (m/s2)",     "T (s)",        "D (m)",       "H (m)",
-    "V (m/s)", "h0 (m)",   "Mediu",         "Eroare D (%)", "Eroare H (%)", "Eroare T (%)"};
+namespace {
+
+using Value = std::optional<double>;
+
+// A column: its title, the number its cells show and sort by (nothing: an empty cell, sorted
+// first) and how a cell shows it.
+struct Column {
+    enum Shown { Swatch, Number, Medium };
+    const char* header;
+    Value (*value)(const Throw&);
+    Shown shown = Number;
+    int decimals = 3; // m, s, m/s and m/s2 to the millimetre
+};
+
+// The Laborator's columns are empty in the main window's rows.
+const Column table[labColumnCount] = {
+    {"Culoare", [](const Throw& r) -> Value { return r.number; }, Column::Swatch},
+    {"v0 (m/s)", [](const Throw& r) -> Value { return r.v0; }},
+    {"Unghi (grade)", [](const Throw& r) -> Value { return r.angleDegrees; }, Column::Number, 2},
+    {"g (m/s2)", [](const Throw& r) -> Value { return r.g; }},
+    {"T (s)", [](const Throw& r) -> Value { return r.flightTime(); }},
+    {"D (m)", [](const Throw& r) -> Value { return r.D; }},
+    {"H (m)", [](const Throw& r) -> Value { return r.H; }},
+    {"V (m/s)", [](const Throw& r) -> Value { return r.V; }},
+    {"h0 (m)", [](const Throw& r) { return r.lab ? Value(r.lab->flight.launch.h0) : std::nullopt; }},
+    {"Mediu",
+     [](const Throw& r) {
+         return r.lab ? Value(static_cast<double>(r.lab->flight.launch.medium)) : std::nullopt;
+     },
+     Column::Medium},
+    {"Eroare D (%)", [](const Throw& r) { return r.lab ? r.lab->error(0) : std::nullopt; },
+     Column::Number, 1},
+    {"Eroare H (%)", [](const Throw& r) { return r.lab ? r.lab->error(1) : std::nullopt; },
+     Column::Number, 1},
+    {"Eroare T (%)", [](const Throw& r) { return r.lab ? r.lab->error(2) : std::nullopt; },
+     Column::Number, 1},
+};
 const char* const media[] = {"Vid", "Aer (liniar)", "Aer (patratic)"};
 
-namespace {
+const Column* columnAt(int column) {
+    return column >= 0 && column < labColumnCount ? &table[column] : nullptr;
+}
 
 // tk::Colour holds red + 256 * green + 65536 * blue.
 std::string hexColour(tk::Colour colour) {
@@ -30,26 +64,12 @@ std::string hexColour(tk::Colour colour) {
     return text;
 }
 
-// Decimals per column: m, s, m/s and m/s2 to the millimetre, degrees to 0.01, per cent to 0.1.
-constexpr int decimals[labColumnCount] = {0, 3, 2, 3, 3, 3, 3, 3, 3, 0, 1, 1, 1};
-
-// The number a cell shows, or nothing: the swatch, the medium, the Laborator's columns of the
-// main window's rows and an error nobody predicted.
-std::optional<double> number(const Throw& row, int column) {
-    const double values[] = {0,     row.v0, row.angleDegrees, row.g, row.flightTime(), row.D,
-                             row.H, row.V};
-    if (column >= 1 && column < columnCount)
-        return values[column];
-    if (!row.lab || column < 8 || column == 9 || column >= labColumnCount)
-        return std::nullopt;
-    if (column == 8)
-        return row.lab->flight.launch.h0;
-    const auto& predicted = row.lab->predicted[static_cast<std::size_t>(column - 10)];
-    const double results[] = {row.D, row.H, row.T};
-    return predicted ? lab::errorPercent(*predicted, results[column - 10]) : std::nullopt;
-}
-
 } // namespace
+
+const char* header(int column) {
+    const Column* c = columnAt(column);
+    return c ? c->header : "";
+}
 
 int columns(const std::deque<Throw>& history) {
     const bool lab = std::any_of(history.begin(), history.end(), [](const Throw& t) { return t.lab; });
@@ -57,29 +77,29 @@ int columns(const std::deque<Throw>& history) {
 }
 
 std::string cell(const Throw& row, int column, const tk::Locale& locale) {
-    if (column == 9)
-        return row.lab ? media[static_cast<int>(row.lab->flight.launch.medium)] : "";
-    const std::optional<double> value = number(row, column);
-    return value ? tk::FixedNumber(*value, decimals[column], locale) : "";
+    const Column* c = columnAt(column);
+    const Value value = c ? c->value(row) : std::nullopt;
+    if (!value || c->shown == Column::Swatch)
+        return "";
+    if (c->shown == Column::Medium)
+        return media[static_cast<int>(*value)];
+    return tk::FixedNumber(*value, c->decimals, locale);
 }
 
 double sortKey(const Throw& row, int column) {
-    if (column == 0) // the swatch column keeps the order of the launches
-        return row.number;
-    if (column == 9 && row.lab)
-        return static_cast<double>(row.lab->flight.launch.medium);
-    if (column < 0 || column >= labColumnCount)
-        return 0;
-    return number(row, column).value_or(-std::numeric_limits<double>::infinity());
+    const Column* c = columnAt(column);
+    return c ? c->value(row).value_or(-std::numeric_limits<double>::infinity()) : 0;
 }
 
 std::string csv(const std::deque<Throw>& history, const tk::Locale& locale) {
     const char separator = StepTable::csvSeparator(locale);
     const int count = columns(history);
-    std::string result = StepTable::joinFields(
-        std::vector<std::string>(headers, headers + count), separator, "\r\n");
+    std::vector<std::string> fields;
+    for (int column = 0; column < count; ++column)
+        fields.push_back(header(column));
+    std::string result = StepTable::joinFields(fields, separator, "\r\n");
     for (const Throw& row : history) {
-        std::vector<std::string> fields{hexColour(row.colour)};
+        fields = {hexColour(row.colour)};
         for (int column = 1; column < count; ++column)
             fields.push_back(cell(row, column, locale));
         result += StepTable::joinFields(fields, separator, "\r\n");

@@ -1,13 +1,9 @@
 #include "notebook/Notebook.h"
 
-#include "laboratory/LabMath.h"
-#include "toolkit/NumberText.h"
-
 #include <algorithm>
 #include <cmath>
 #include <iterator>
 #include <limits>
-#include <tuple>
 
 namespace lopena {
 
@@ -28,50 +24,26 @@ template <typename Call> void notify(const std::vector<NotebookListener*>& liste
 
 } // namespace
 
-void Notebook::launched(const LaunchFacts& facts) {
-    // The pupil's own launch (Start, a repeated row) interrupts the series.
-    if (!launchingSeries_)
-        endSeries();
-    Throw flight;
-    static_cast<LaunchFacts&>(flight) = facts;
+void Notebook::keep(Throw flight) {
     flight.number = static_cast<int>(history_.size()) + 1;
     // A deque keeps the earlier throws where they are: listeners and dots may point at them.
     history_.push_back(std::move(flight));
-    mainFlight_ = static_cast<long>(history_.size()) - 1;
-    stepToLink_ = false;
     notify(listeners_, [this](NotebookListener& l) { l.throwStarted(history_.back()); });
 }
 
-void Notebook::labLaunched(const LabThrow& launch) {
-    endSeries();
-    const physics::Trajectory& r = launch.flight;
-    const physics::Launch& in = r.launch;
-    // The history shows what the Laborator's labels show: 3 decimals.
-    auto shown = [this](double value) { return tk::FixedNumber(value, 3, locale); };
+void Notebook::launched(const LaunchFacts& facts) {
     Throw flight;
-    flight.speed = tk::GeneralNumber(in.v0, locale);
-    flight.angle = tk::GeneralNumber(in.angle, locale);
-    flight.gravity = tk::GeneralNumber(in.g, locale);
-    flight.totalTime = shown(r.T);
-    flight.distance = shown(r.D);
-    flight.maxHeight = shown(r.H);
-    flight.impactSpeed = shown(r.V);
-    flight.v0 = in.v0;
-    flight.angleDegrees = in.angle;
-    flight.g = in.g;
-    const physics::State start = r.at(0);
-    flight.vx = start.vx;
-    flight.vy = start.vy;
-    flight.T = r.T;
-    flight.D = r.D;
-    flight.H = r.H;
-    flight.V = r.V;
-    flight.colour = launch.colour;
-    flight.lab = std::make_shared<const LabThrow>(launch);
-    flight.number = static_cast<int>(history_.size()) + 1;
-    history_.push_back(std::move(flight));
-    labFlight_ = static_cast<long>(history_.size()) - 1;
-    notify(listeners_, [this](NotebookListener& l) { l.throwStarted(history_.back()); });
+    static_cast<LaunchFacts&>(flight) = facts;
+    stepToLink_ = false;
+    mainFlight_ = static_cast<long>(history_.size());
+    keep(std::move(flight));
+}
+
+void Notebook::labLaunched(const LabThrow& launch) {
+    Throw flight;
+    static_cast<ThrowRecord&>(flight) = ThrowRecord::of(launch, locale_);
+    labFlight_ = static_cast<long>(history_.size());
+    keep(std::move(flight));
 }
 
 void Notebook::labStep(const physics::State& s) {
@@ -151,12 +123,6 @@ void Notebook::interrupted() {
 void Notebook::flightEnded(const Throw& flight) {
     if (&flight == &history_.back())
         notify(listeners_, [&](NotebookListener& l) { l.throwLanded(flight); });
-    if (!seriesActive())
-        return;
-    if (static_cast<std::size_t>(seriesNext_) < std::size(seriesAngles))
-        launchNextAngle();
-    else
-        endSeries();
 }
 
 void Notebook::trailCleared() {
@@ -173,55 +139,20 @@ std::optional<Notebook::DotStep> Notebook::stepOfDot(tk::Integer dotIndex) const
 }
 
 void Notebook::repeat(std::size_t row) {
-    if (row >= history_.size() || !relaunch)
-        return;
-    // Copies: the launch appends to the history and the boxes are rewritten.
-    const Throw& flight = history_[row];
-    if (flight.lab) {
-        if (labRelaunch)
-            labRelaunch(physics::Launch(flight.lab->flight.launch));
-        return;
-    }
-    const std::string speed = flight.speed, angle = flight.angle, gravity = flight.gravity;
-    relaunch(speed, angle, gravity);
+    if (row < history_.size() && requests_.repeat)
+        requests_.repeat(history_[row]);
 }
 
 void Notebook::toggleSeries() {
-    if (seriesActive()) {
-        endSeries();
-        return;
-    }
-    if (!speedAndGravity || !relaunch)
-        return;
-    std::tie(seriesSpeed_, seriesGravity_) = speedAndGravity();
-    seriesNext_ = 0;
-    notify(listeners_, [](NotebookListener& l) { l.seriesChanged(true); });
-    if (seriesActive()) // a listener may have ended it already
-        launchNextAngle();
+    if (requests_.toggleSeries)
+        requests_.toggleSeries();
 }
 
-void Notebook::inputEdited() {
-    if (!launchingSeries_)
-        endSeries();
-}
-
-void Notebook::launchNextAngle() {
-    const int angle = seriesAngles[seriesNext_++];
-    const std::size_t before = history_.size();
-    // The window launches at once: launched() is called, or the boxes were refused.
-    launchingSeries_ = true;
-    if (relaunch)
-        relaunch(seriesSpeed_, std::to_string(angle), seriesGravity_);
-    launchingSeries_ = false;
-    if (history_.size() == before)
-        endSeries();
-}
-
-void Notebook::endSeries() {
-    if (!seriesActive())
+void Notebook::setSeriesActive(bool active) {
+    if (active == seriesActive_)
         return;
-    seriesNext_ = -1;
-    notify(listeners_, [](NotebookListener& l) { l.seriesChanged(false); });
+    seriesActive_ = active;
+    notify(listeners_, [active](NotebookListener& l) { l.seriesChanged(active); });
 }
 
 void Notebook::addListener(NotebookListener* listener) {

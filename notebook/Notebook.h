@@ -1,7 +1,7 @@
 #pragma once
 
 #include "notebook/Throw.h"
-#include "laboratory/LabThrow.h"
+#include "record/LabRecorder.h"
 #include "simulation/FlightRecorder.h"
 #include "toolkit/Locale.h"
 #include "toolkit/Types.h"
@@ -16,33 +16,32 @@
 
 namespace lopena {
 
-// Told of every change of the notebook; the window of the notebook turns these into signals.
+// Told of the changes of the notebook that it overrides; the window of the notebook turns these into signals.
 class NotebookListener {
 public:
     virtual ~NotebookListener() = default;
     // A launch was accepted: a new row of the history, a new (empty) current log.
-    virtual void throwStarted(const Throw& current) = 0;
+    virtual void throwStarted(const Throw&) {}
     // Step `index` was appended to the current log.
-    virtual void stepAdded(const Throw& current, std::size_t index) = 0;
+    virtual void stepAdded(const Throw&, std::size_t) {}
     // The current flight ended: it came down (its exact landing is known, and its landing step
     // when the log held it), or it was cut short (its log says interrupted()).
-    virtual void throwLanded(const Throw& current) = 0;
+    virtual void throwLanded(const Throw&) {}
     // A series of angles began or ended.
-    virtual void seriesChanged(bool active) = 0;
+    virtual void seriesChanged(bool) {}
 };
 
 // The lab notebook of a run: the log of every flight, the history of throws, the links from
-// trail dots to their steps, and the series of angles. Fed by the flight as it runs.
+// trail dots to their steps. Fed by the windows' throws as they fly; tells its listeners.
 class Notebook : public FlightRecorder, public LabRecorder {
 public:
+    // `locale` writes the numbers of the Laborator's throws.
+    explicit Notebook(tk::Locale locale) : locale_(std::move(locale)) {}
+
     // LabRecorder: the Laborator's throws, which may fly while the main window's does.
     void labLaunched(const LabThrow& launch) override;
     void labStep(const physics::State& state) override;
     void labLanded(const LabThrow& launch) override;
-    // Throws a launch of the Laborator again there; set by the main window.
-    std::function<void(const physics::Launch&)> labRelaunch;
-    // The locale the Laborator's numbers are written in; set when the Laborator first opens.
-    tk::Locale locale;
 
     // FlightRecorder: called by the flight's handlers.
     void launched(const LaunchFacts& facts) override;
@@ -63,34 +62,28 @@ public:
     };
     std::optional<DotStep> stepOfDot(tk::Integer dotIndex) const;
 
-    // Writes speed, angle and gravity into the boxes and presses Start; set by the window.
-    std::function<void(const std::string& speed, const std::string& angle,
-                       const std::string& gravity)>
-        relaunch;
+    // What the views ask of the windows, which the main window answers: throw a launch of the
+    // history again where it was thrown; start a series of angles, or end the one under way.
+    struct Requests {
+        std::function<void(const Throw&)> repeat;
+        std::function<void()> toggleSeries;
+    };
+    void setRequests(Requests requests) { requests_ = std::move(requests); }
     // Launches the inputs of history row `row` again.
     void repeat(std::size_t row);
-
-    // The angles of a series, degrees.
-    static constexpr int seriesAngles[] = {15, 30, 45, 60, 75};
-    // Reads the speed and gravity texts of the boxes; set by the window.
-    std::function<std::pair<std::string, std::string>()> speedAndGravity;
-    // Starts a series with the speed and gravity of the boxes, or ends the one under way.
     void toggleSeries();
-    bool seriesActive() const { return seriesNext_ >= 0; }
-    // The pupil changed the speed, angle or gravity box: a series, whose throws share one speed
-    // and gravity, ends. The series' own writes into the boxes do not count.
-    void inputEdited();
+    bool seriesActive() const { return seriesActive_; }
+    // The series began or ended: kept, and told to the listeners.
+    void setSeriesActive(bool active);
 
     void addListener(NotebookListener* listener);
     void removeListener(NotebookListener* listener);
 
 private:
-    // Launches the next angle of the series; a refused launch ends the series.
-    void launchNextAngle();
-    // Tells the listeners that the current flight ended and goes on with the series.
+    // Tells the listeners that the current flight ended.
     void flightEnded(const Throw& flight);
-    // Ends the series under way, if any, and tells the listeners.
-    void endSeries();
+    // Keeps a new throw, the last of the history, and tells the listeners.
+    void keep(Throw flight);
 
     // The throw of the main window, or of the Laborator, that steps go to; -1 for none.
     Throw* flightOf(long index) {
@@ -105,10 +98,10 @@ private:
     };
     std::vector<DotLink> dots_;
     std::vector<NotebookListener*> listeners_;
-    int seriesNext_ = -1; // index of the next angle to launch, -1 without a series
-    bool launchingSeries_ = false;
+    Requests requests_;
+    tk::Locale locale_;
+    bool seriesActive_ = false;
     bool stepToLink_ = false; // the last step computed was recorded and has no dot yet
-    std::string seriesSpeed_, seriesGravity_;
 };
 
 } // namespace lopena

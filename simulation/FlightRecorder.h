@@ -1,27 +1,9 @@
 #pragma once
 
+#include "record/ThrowRecord.h"
 #include "toolkit/Types.h"
 
-#include <string>
-
 namespace lopena {
-
-// What an accepted launch was: its inputs and results as shown, the numbers used.
-struct LaunchFacts {
-    // Input numbers as shown, in the locale's notation like the results; typed back into the
-    // boxes they give the same numbers (to 15 significant digits).
-    std::string speed, angle, gravity;
-    std::string totalTime, distance, maxHeight, impactSpeed; // result numbers as shown
-    double v0 = 0, angleDegrees = 0, g = 0;                  // m/s, degrees, m/s^2
-    double vx = 0, vy = 0;                                   // launch components, m/s
-    double T = 0, D = 0, H = 0, V = 0;                       // results as shown
-    tk::Colour colour = 0;                                   // the trail colour
-
-    // The angle the components were computed with, degrees above the horizontal: 90 minus the
-    // angle from the vertical as the launch holds it, in single precision (1.09999847412109375
-    // for 1.1).
-    double angleFlown() const { return 90.0 - static_cast<tk::Single>(90 - angleDegrees); }
-};
 
 // Receives what the flight computes, as it computes it; the lab notebook keeps it.
 class FlightRecorder {

@@ -377,7 +377,7 @@ TEST_F(LabTest, TheNotebookKeepsTheLaboratorsThrowsBesideTheMainWindows) {
     EXPECT_EQ(StepTable::cell(air, 0, 8, ro), "-15,704");
     EXPECT_EQ(StepTable::cell(air, air.log.size() - 1, 0, ro), "aterizare (calculat)");
     const std::string history = HistoryTable::csv(w.notebook.history(), ro);
-    const auto error = tk::FixedNumber(*lab::errorPercent(30, air.D), 1, ro);
+    const auto error = tk::FixedNumber(*errorPercent(30, air.D), 1, ro);
     EXPECT_NE(history.find(";;;;;\r\n"), std::string::npos); // the main window's row
     EXPECT_NE(history.find(";0,000;Aer (patratic);" + error + ";;\r\n"), std::string::npos) << history;
     EXPECT_EQ(solutionHtml(air, ro), physics::solutionHtml(air.lab->flight, ro));
@@ -476,7 +476,7 @@ TEST(LabMath, RoundScalesStarsAndErrors) {
     const double landings[] = {40, 41, 41.5, 38, 42.9, 37, 43.1, 36.9};
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(lab::stars(landings[i], 40, 6), expected[i]) << landings[i];
-    EXPECT_FALSE(lab::errorPercent(1, 0));
+    EXPECT_FALSE(errorPercent(1, 0));
     EXPECT_EQ(tk::FixedNumber(-0.0001, 3, tk::Locale::romanian()), "0,000");
 }
 

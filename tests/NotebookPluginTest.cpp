@@ -34,7 +34,7 @@ TEST(NotebookPluginTest, ChartsLoadWithTheNotebookAndAPluginMissingOrDamagedIsEx
         lopena::frmmain w(platform);
         w.Load(clock);
         tkqt::MainWindowHost host(w, platform);
-        lopena::connectNotebook(w, &host, platform, plugin);
+        w.showNotebook = lopena::connectNotebook(w.notebook, w, &host, platform, plugin);
         QStringList messages;
         platform.onModalShown = [&](QWidget* box) {
             messages << static_cast<QMessageBox*>(box)->text();

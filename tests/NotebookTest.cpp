@@ -1,3 +1,4 @@
+#include "mainwindow/AngleSeries.h"
 #include "notebook/Notebook.h"
 #include "notebook/GraphAxes.h"
 #include "notebook/HistoryTable.h"
@@ -67,12 +68,12 @@ class NotebookTest : public ::testing::Test {
 protected:
     NotebookTest() {
         notebook.addListener(&events);
-        notebook.speedAndGravity = [] {
-            return std::pair{std::string("50"), std::string("9.806")};
-        };
-        notebook.relaunch = [this](auto& v, auto& a, auto& g) {
+        notebook.setRequests({[this](const Throw& t) { relaunch(t.speed, t.angle, t.gravity); },
+                              [this] { series.toggle(); }});
+    }
+    void relaunch(const std::string& v, const std::string& a, const std::string& g) {
+        if (!refused) // the boxes take them
             notebook.launched(launch(std::stod(v), std::stod(a), std::stod(g)));
-        };
     }
     int fly() { // the animation tick: +0.25 s in single precision until the ball is below ground
         const Throw& f = *notebook.current();
@@ -82,12 +83,16 @@ protected:
             notebook.dotAdded(static_cast<tk::Integer>(++dots));
             if (345.0F < static_cast<float>(static_cast<float>(336.0 - y) + 9.0)) {
                 notebook.landed();
+                series.flightEnded();
                 return static_cast<int>(t / 0.25F) + 1;
             }
         }
     }
-    Notebook notebook;
+    Notebook notebook{c};
+    AngleSeries series{notebook, [this](auto& v, auto& a, auto& g) { relaunch(v, a, g); },
+                       [] { return std::pair{std::string("50"), std::string("9.806")}; }};
     Events events;
+    bool refused = false;
     int dots = 0;
 };
 
@@ -156,7 +161,7 @@ TEST_F(NotebookTest, SeriesLaunchesFiveAnglesAndAnyOtherLaunchOrARefusalEndsIt) 
     events.log.clear();
     notebook.toggleSeries();
     notebook.repeat(0);
-    notebook.relaunch = [](auto&, auto&, auto&) {}; // the boxes are refused
+    refused = true; // the boxes are refused
     notebook.toggleSeries();
     EXPECT_EQ(events.log, "series on|start 15|series off|start 15|series on|series off|");
 }
@@ -201,8 +206,7 @@ TEST(NotebookSolution, TheSameInAnyLocaleOfTheCLibrary) {
 // One format per column whoever threw: 3 decimals for m, s, m/s and m/s2, 2 for degrees, 1 for
 // per cent; the main window's T from its unrounded 2 vy / g (7,2110 s), which it shows as 7,21.
 TEST(NotebookHistory, EveryColumnHasOneFormatForAllThrowsAndTheCsvReadsBack) {
-    Notebook notebook;
-    notebook.locale = ro;
+    Notebook notebook{ro};
     notebook.launched(launch(50, 45, 9.806));
     physics::Launch cliff; // T = 1 + sqrt(10) s, D = 10 sqrt(3) T m, H = 45 + 5 m, V = sqrt(1300)
     cliff.angle = 30;

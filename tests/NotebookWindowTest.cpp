@@ -30,7 +30,7 @@ protected:
     QChart* chart() { return child<QChartView>("chartView")->chart(); }
 
     QWidget main;
-    lopena::Notebook notebook;
+    lopena::Notebook notebook{tk::Locale::romanian()};
     lopena::NotebookWindow window{notebook, tk::Locale::romanian(), &main};
 };
 
@@ -181,7 +181,7 @@ INSTANTIATE_TEST_SUITE_P(Notebook, NotebookSaveTest, ::testing::ValuesIn(saves))
 
 TEST_F(NotebookWindowTest, HistoryRepeatsTheChosenRowWhileTheMainWindowShowsADialog) {
     std::vector<std::string> relaunched;
-    notebook.relaunch = [&](const auto&... texts) { relaunched = {texts...}; };
+    notebook.setRequests({[&](const lopena::Throw& t) { relaunched = {t.speed, t.angle, t.gravity}; }, {}});
     for (int angle : {15, 7, 60})
         fly(angle, 3);
     main.show();
@@ -216,7 +216,6 @@ TEST_F(NotebookWindowTest, HistoryGainsTheLaboratorsColumnsAtItsFirstThrow) {
     in.v0 = 10;
     in.g = 10; // at 45 degrees: D = 10 m, H = 2.5 m
     lopena::LabThrow lab{*physics::solve(in), {}, {11.0, 2.0, std::nullopt}};
-    notebook.locale = tk::Locale::romanian();
     notebook.labLaunched(lab);
     ASSERT_EQ(history->columnCount(), 13);
     EXPECT_EQ(history->headerData(9, Qt::Horizontal).toString(), "Mediu");

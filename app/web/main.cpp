@@ -11,7 +11,8 @@ int main() {
     static tkweb::WebPlatform platform(scheduler);
     static lopena::frmmain window(platform);
     window.Load(platform.scheduler());
-    static lopena::WebNotebook notebook(window, platform.locale(), platform.scheduler());
+    static lopena::WebNotebook notebook(window.notebook, platform.locale(), platform.scheduler());
+    window.showNotebook = [] { notebook.show(); };
     static tkweb::WebView view(window, platform,
                                {{&window.Label7, &window.Label8, &window.Label11}, true});
     return 0;

@@ -56,7 +56,7 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
 QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
         section < columns_)
-        return QString::fromUtf8(HistoryTable::headers[section]);
+        return QString::fromUtf8(HistoryTable::header(section));
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 

@@ -1,6 +1,5 @@
 #include "notebook/qt/NotebookMenu.h"
 
-#include "mainwindow/frmmain.h"
 #include "notebook/qt/NotebookPluginInterface.h"
 #include "toolkit/Platform.h"
 
@@ -27,10 +26,10 @@ QString notebookPluginFile() {
     return QDir::cleanPath(installed);
 }
 
-void connectNotebook(frmmain& window, QWidget* host, tk::Platform& platform,
-                     const QString& pluginFile) {
-    window.showNotebook = [&window, host, &platform, pluginFile, shown = QPointer<QWidget>(),
-                           plugin = static_cast<NotebookPluginInterface*>(nullptr)]() mutable {
+std::function<void()> connectNotebook(Notebook& notebook, tk::Form& form, QWidget* host,
+                                      tk::Platform& platform, const QString& pluginFile) {
+    return [&notebook, &form, host, &platform, pluginFile, shown = QPointer<QWidget>(),
+            plugin = static_cast<NotebookPluginInterface*>(nullptr)]() mutable {
         if (!plugin) {
             QPluginLoader loader(pluginFile);
             plugin = qobject_cast<NotebookPluginInterface*>(loader.instance());
@@ -38,7 +37,7 @@ void connectNotebook(frmmain& window, QWidget* host, tk::Platform& platform,
                 // Said by its kind, in Romanian: the loader's own words are English and technical.
                 const bool there = QFileInfo::exists(pluginFile);
                 loader.unload();
-                platform.showError(window, "Caiet de laborator",
+                platform.showError(form, "Caiet de laborator",
                                    "Caietul de laborator nu poate fi deschis: fisierul lui,\n" +
                                        QDir::toNativeSeparators(pluginFile).toStdString() + ",\n" +
                                        (there ? "exista, dar nu poate fi incarcat: este deteriorat "
@@ -50,7 +49,7 @@ void connectNotebook(frmmain& window, QWidget* host, tk::Platform& platform,
             }
         }
         if (!shown)
-            shown = plugin->createWindow(window.notebook, platform.locale(), host);
+            shown = plugin->createWindow(notebook, platform.locale(), host);
         plugin->showBeside(shown);
     };
 }

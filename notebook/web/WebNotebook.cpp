@@ -1,6 +1,5 @@
 #include "notebook/web/WebNotebook.h"
 
-#include "mainwindow/frmmain.h"
 #include "notebook/HistoryTable.h"
 #include "notebook/StepTable.h"
 
@@ -20,17 +19,18 @@ namespace {
 
 WebNotebook* shown = nullptr;
 
-std::string joined(const char* const* texts, int count) {
+// The titles of the first `count` columns, joined by tabs.
+template <typename Header> std::string joined(Header header, int count) {
     std::string line;
     for (int i = 0; i < count; ++i)
-        line += (i ? "\t" : "") + std::string(texts[i]);
+        line += (i ? "\t" : "") + std::string(header(i));
     return line;
 }
 
 } // namespace
 
-WebNotebook::WebNotebook(frmmain& window, const tk::Locale& locale, tk::Scheduler& scheduler)
-    : window_(window), notebook_(window.notebook), locale_(locale), feed_(notebook_, scheduler) {
+WebNotebook::WebNotebook(Notebook& notebook, const tk::Locale& locale, tk::Scheduler& scheduler)
+    : notebook_(notebook), locale_(locale), feed_(notebook_, scheduler) {
     shown = this;
     feed_.started = [this] {
         if (open_)
@@ -50,15 +50,15 @@ WebNotebook::WebNotebook(frmmain& window, const tk::Locale& locale, tk::Schedule
         if (open_)
             js_nb_series(active ? 1 : 0);
     };
-    window.showNotebook = [this] {
-        open_ = true;
-        js_nb_show(locale_.decimalSeparator.c_str());
-    };
 }
 
 WebNotebook::~WebNotebook() {
-    window_.showNotebook = nullptr;
     shown = nullptr;
+}
+
+void WebNotebook::show() {
+    open_ = true;
+    js_nb_show(locale_.decimalSeparator.c_str());
 }
 
 WebNotebook* WebNotebook::instance() {
@@ -90,12 +90,12 @@ std::string WebNotebook::row(std::size_t index) const {
 
 std::string WebNotebook::stepHeaders() const {
     const Throw* current = notebook_.current();
-    return joined(StepTable::headers,
+    return joined([](int i) { return StepTable::headers[i]; },
                   current ? StepTable::columns(*current) : StepTable::columnCount);
 }
 
 std::string WebNotebook::historyHeaders() {
-    return joined(HistoryTable::headers, HistoryTable::columnCount);
+    return joined(HistoryTable::header, HistoryTable::columnCount);
 }
 
 std::string WebNotebook::historyRow(std::size_t index) const {

@@ -13,16 +13,14 @@ class Scheduler;
 
 namespace lopena {
 
-class frmmain;
-
 // The lab notebook's side of the page: tells the page's panel of the notebook's changes while
 // it is open (NotebookFeed: steps gathered four times a second), and answers its questions
 // (NotebookEntryPoints.cpp) with the core's own cells, CSV and solution, so that the page only
 // lays them out.
 class WebNotebook {
 public:
-    // Opens the panel from "Vizualizare > Caiet de laborator"; all must outlive the notebook.
-    WebNotebook(frmmain& window, const tk::Locale& locale, tk::Scheduler& scheduler);
+    // The panel of `notebook`; all must outlive this.
+    WebNotebook(Notebook& notebook, const tk::Locale& locale, tk::Scheduler& scheduler);
     ~WebNotebook();
     WebNotebook(const WebNotebook&) = delete;
     WebNotebook& operator=(const WebNotebook&) = delete;
@@ -30,6 +28,8 @@ public:
     // The page's notebook, for its entry points; nullptr before it is made.
     static WebNotebook* instance();
 
+    // Opens the panel ("Vizualizare > Caiet de laborator").
+    void show();
     // The page's panel is open: the changes are sent to it.
     void setOpen(bool open) { open_ = open; }
     Notebook& notebook() { return notebook_; }
@@ -54,7 +54,6 @@ public:
     const GraphAxes& graphAxes() const { return axes_; }
 
 private:
-    frmmain& window_;
     Notebook& notebook_;
     const tk::Locale& locale_;
     NotebookFeed feed_;

@@ -1,22 +1,9 @@
 #pragma once
 
 #include "physics/Trajectory.h"
-#include "toolkit/Types.h"
-
-#include <array>
-#include <optional>
+#include "record/ThrowRecord.h"
 
 namespace lopena {
-
-// What a throw of the Laborator was: the launch, its trajectory, the vacuum one beside it when
-// in air, the pupil's predictions and the trail colour. The notebook keeps these.
-struct LabThrow {
-    physics::Trajectory flight;
-    std::optional<physics::Trajectory> vacuum;
-    // D, H and T as predicted (m, m, s); nothing where the pupil predicted nothing.
-    std::array<std::optional<double>, 3> predicted;
-    tk::Colour colour = 0;
-};
 
 // Receives the throws of the Laborator as they fly; the lab notebook keeps them.
 class LabRecorder {

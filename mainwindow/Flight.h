@@ -15,19 +15,21 @@ namespace lopena {
 
 class MainLayout;
 class FlightRecorder;
-struct FinalResults;
-struct LaunchFacts;
 
 // The input texts of an accepted launch, as they stood when Start accepted them.
 struct LaunchTexts {
     std::string speed, angle, radius, gravity;
 };
 
-// The flight of the ball: the simulation state of the main window and the handlers that launch,
-// move, pause and time the ball and show its results.
+// The flight of the ball: the main window's handlers that launch, move, pause and time the ball
+// and show its results, over the model of the flight (simulation/), and the state they keep.
 class Flight {
 public:
     Flight(MainLayout& window, tk::Platform& platform);
+    virtual ~Flight() = default;
+
+    // Where the flight stands; Stop / Reia shows the phase, and pauses or resumes by it.
+    enum class Phase { Ready, Flying, Paused, Down };
 
     // Start: checks the inputs, then places the ball, starts the timers and shows the results.
     // A launch whose numbers cannot be computed changes nothing and tells the pupil why.
@@ -68,18 +70,22 @@ public:
 
 protected:
     FlightRecorder* recorder() const { return recorder_; }
+    // Called last when a flight came down or was cut short, after the recorder was told.
+    virtual void flightEnded() {}
 
 private:
-    // What the recorder is told of an accepted launch.
-    LaunchFacts launchFacts(double v0, double angle, double g, const FinalResults& r) const;
     // Ends a flight whose next position cannot be computed, as a landing without its texts: the
     // clock stops at "0.00 sec" and the recorder is told.
     void abortFlight();
+    // The ball is on the ground: the timers stop and the coordinates show the landing.
+    void land();
 
     MainLayout& w_;
     tk::Platform& platform_;
     tk::Random random_;
     FlightRecorder* recorder_ = nullptr;
+    Phase phase_ = Phase::Ready;
+    double landingX_ = 0; // the distance the results frame shows, m
 };
 
 } // namespace lopena
