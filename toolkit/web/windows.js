@@ -9,7 +9,7 @@ import { arrange } from './tiling.js';
 // Windows share the page at no less than this scale, else fewer show (the bar reaches the rest).
 const SIDE_BY_SIDE = 0.75;
 const BAR_HEIGHT = 32; // the bar "Ferestre", px
-const TITLE_HEIGHT = 22; // a window of the page's title bar, px
+const TITLE_HEIGHT = 25; // a window of the page's title bar, px (its close button a 24 px target)
 const fitScales = new WeakMap(); // a dialog -> the scale its content was fitted at
 
 export const mainForm = (page) => page.forms.find((o) => o?.main);
@@ -32,7 +32,7 @@ function renderBar(page, shown) {
   const t = registry(page), bar = (t.bar ||= makeBar(page));
   bar.hidden = t.open.length < 2;
   bar.firstChild.replaceChildren(...t.open.map((w) => {
-    const b = el('button', { type: 'button', textContent: w.label, onclick: () => bringForward(page, w, true) });
+    const b = el('button', { type: 'button', id: `window_${w.label}`, textContent: w.label, onclick: () => bringForward(page, w, true) });
     b.setAttribute('aria-pressed', String(shown.includes(w)));
     return b;
   }));
