@@ -2,7 +2,7 @@
 // as the text of a call.
 
 // Each control of a form (not of a window inside it) a pupil can click whose centre or a point
-// 1 px in from either end is taken by something else (a label, a frame, a shape, another
+// 2 px in from either end (a window scaled down is hit-tested within about 1 px) is taken by something else (a label, a frame, a shape, another
 // window), as "control under taker". Where a window's tile scrolls, its controls scrolled out of
 // the tile are not checked.
 export function coveredIn(form) {
@@ -12,7 +12,7 @@ export function coveredIn(form) {
     return r.left >= t.left && r.right <= t.right && r.top >= t.top && r.bottom <= t.bottom; };
   return [...controls].filter(inSight).flatMap((c) => {
     const r = c.getBoundingClientRect(), y = r.top + r.height / 2;
-    return [r.left + 1, r.left + r.width / 2, r.right - 1].map((x) => document.elementFromPoint(x, y))
+    return [r.left + 2, r.left + r.width / 2, r.right - 2].map((x) => document.elementFromPoint(x, y))
       .filter((e) => !c.contains(e)).map((e) => `${c.id || c.textContent} under ${e?.id || e?.className || e?.tagName}`);
   });
 }
