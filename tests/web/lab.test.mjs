@@ -133,4 +133,18 @@ test('on a narrow page it shows alone, the bar leads to the main window and back
   assert.equal(await text(page, 'lblLabT'), 'T = 2.883 s');
 });
 
+test('the save prompt over the Laborator: its buttons above the window by mouse, Esc from inside the Laborator closes it', async () => {
+  for (const [width, height] of [[844, 390], [1920, 1080]]) {
+    const page = await open(width, height);
+    const prompt = page.locator('.lp-page-dialog');
+    for (const close of ['mouse', 'Escape']) {
+      await page.evaluate(() => { window.showSaveFilePicker = undefined; document.getElementById('mnusave').click(); });
+      await page.waitForSelector('#fileName');
+      if (close === 'mouse') await prompt.getByRole('button', { name: 'Anuleaza' }).click({ timeout: 2000 });
+      else { await page.focus('#txtLabViteza'); await page.keyboard.press('Escape'); }
+      assert.deepEqual([await prompt.count(), await page.locator('#frmLab').count()], [0, 1], `${width}x${height} ${close}`);
+    }
+  }
+});
+
 await run();

@@ -182,6 +182,7 @@ test('the panel: beside a wide window, never over it, alone on a phone; usable w
     const page = await open({ viewport, notebook: false });
     await page.click('#mnuview');
     await page.click('#mnucaiet');
+    await page.waitForSelector('#notebook');
     const [panel, window] = await Promise.all(['#notebook', '#frmmain'].map((w) => page.locator(w).boundingBox()));
     const apart = !window || panel.x >= window.x + window.width || panel.y >= window.y + window.height;
     assert.ok(apart && !window === !both && panel.x + panel.width <= viewport.width && panel.y + panel.height <= viewport.height,
