@@ -1,35 +1,17 @@
-// The lab notebook's panel beside the main window: the tabs "Tabel", "Grafice", "Istoric" and
+// The lab notebook's panel, a window of the page in a tile of its own: the tabs "Tabel", "Grafice", "Istoric" and
 // "Rezolvare", each a module of its own. It only lays out what the C++ side
 // (notebook/web/NotebookEntryPoints.cpp) hands it: every cell, header, CSV byte, line of the
 // solution, axis and marker is the core's. The page imports this module at the notebook's first
 // opening.
-import { along, el, followModals, viewport } from '../../toolkit/web/dom.js';
+import { along, el, followModals } from '../../toolkit/web/dom.js';
 import { graphPane } from './graph.js';
 import { historyPane } from './history.js';
 import { panelParts } from './panelParts.js';
 import { solutionPane } from './solution.js';
 import { stepTable } from './table.js';
 
-const MIN_BESIDE = 420; // the least width of the panel beside the window, px
-const MIN_BELOW = 260; // the least height of the panel below it, px
-const MIN_NARROW = 200; // the least width of the panel beside the window when below is no room, px
-const TITLE_HEIGHT = 26; // the panel's title bar with its close button, px
+const LEAST = [420, 260]; // the least room of the panel beside another window, px
 const NAMES = ['Tabel', 'Grafice', 'Istoric', 'Rezolvare'];
-
-// Beside the window when there is room, else below it, over its lower part if need be; in a
-// viewport too short for that, below Start, its title bar in sight.
-function place(root) {
-  const w = document.querySelector('.lp-window')?.getBoundingClientRect();
-  if (!w) return;
-  const [vw, vh] = viewport();
-  const right = vw - w.right - 8, below = vh - w.bottom - 4;
-  const start = document.getElementById('cmdFire')?.getBoundingClientRect().bottom ?? 0;
-  let top = Math.min(w.bottom + 4, vh - MIN_BELOW);
-  if (top < 0) top = Math.max(0, Math.min(vh - TITLE_HEIGHT, start + 4)); // a viewport too short
-  const box = right >= MIN_BESIDE || (below < MIN_BELOW && right >= MIN_NARROW) ? [w.right + 8, 0, right, vh]
-    : [0, top, vw, vh - top];
-  Object.assign(root.style, { left: `${box[0]}px`, top: `${box[1]}px`, width: `${box[2]}px`, height: `${box[3]}px` });
-}
 
 // The tabs over the panes, chosen by click, arrows, Home and End; current() the one chosen.
 function tabStrip(panes, choose, current) {
@@ -70,32 +52,29 @@ export function makePanel(M, separator) {
   const { list, tabs } = tabStrip(panes, choose, () => current);
   const close = parts.button('\u00d7', () => hide(), 'notebookClose');
   close.setAttribute('aria-label', 'Inchide caietul de laborator');
-  const root = el('section', { className: 'lp-notebook', id: 'notebook', hidden: true },
-    el('div', { className: 'lp-nb-title' }, el('h2', { textContent: 'Caiet de laborator' }), close), list,
+  const title = el('div', { className: 'lp-nb-title' }, el('h2', { textContent: 'Caiet de laborator' }), close);
+  const root = el('section', { className: 'lp-notebook', id: 'notebook', hidden: true }, title, list,
     ...panes.map((p) => p.pane));
   root.setAttribute('aria-label', 'Caiet de laborator');
   // In a modal dialog, first, so that the dialog's own content stays above the panel where they
   // meet; a move, or a dialog taken away with the panel in it, loses the table's scroll.
   const follow = followModals(root, document.body, { first: true, moved: table.restore });
   // The dialog the panel sits in takes none of its keys but Esc, which closes that dialog;
-  // outside a dialog, Esc closes the panel.
+  // outside a dialog, Esc closes the panel, and the main window's menu keys go on to it.
   root.addEventListener('keydown', (e) => {
-    e.stopPropagation();
-    if (e.key === 'Escape' && root.parentNode === document.body) { e.preventDefault(); hide(); }
+    if (root.parentNode !== document.body) e.stopPropagation();
+    else if (e.key === 'Escape') { e.preventDefault(); hide(); }
   });
-  const resized = () => { if (!root.hidden) { place(root); table.render(); } };
-  addEventListener('resize', resized);
-  visualViewport?.addEventListener('resize', resized);
   document.body.append(root);
+  // Its tile among the page's windows while it is open: any room of at least LEAST.
+  const spec = { label: 'Caiet', tile: root, title, flexible: true, size: () => LEAST, place: () => table.render() };
+  let open = false;
   // The program's end takes the panel away for good.
   M.tk.whenEnded(() => {
     follow.stop();
-    removeEventListener('resize', resized);
-    visualViewport?.removeEventListener('resize', resized);
     root.remove();
   });
 
-  let returnTo = null; // what had the focus when the panel opened
   // A new throw, or the panel opened: every pane anew, the open one at once.
   function renew() {
     table.reset();
@@ -103,18 +82,26 @@ export function makePanel(M, separator) {
     solution.outdate();
     graph.outdate();
   }
+  // Opened, or brought forward, the focus on its tab; closed, its room given back and the focus to
+  // the window in front.
   function show() {
-    if (root.hidden) returnTo = document.activeElement;
-    root.hidden = false;
     follow.adopt();
-    place(root);
-    renew();
-    choose(current);
+    if (open) {
+      M.tk.windows.forward(spec, true);
+    } else {
+      open = true;
+      root.hidden = false;
+      M.tk.windows.add(spec);
+      renew();
+      choose(current);
+      tabs[current].focus();
+    }
   }
   function hide() {
     const inside = root.contains(document.activeElement);
+    open = false;
     root.hidden = true;
-    if (inside) returnTo?.focus?.();
+    M.tk.windows.remove(spec, inside);
     parts.calls.nbOpened(0);
   }
   // The core's feed (NotebookFeed): a throw's start and landing at once, its steps gathered four

@@ -1,5 +1,5 @@
 // The Laborator in headless Chromium on Playwright's clock: the same numbers as the desktop's for
-// the same throws (tests/LabTest.cpp), a window beside the main one or over it, and usable while
+// the same throws (tests/LabTest.cpp), a window beside the main one or alone, and usable while
 // the main window flies or shows About.
 //   node tests/web/lab.test.mjs build/web/lopena.html
 import assert from 'node:assert/strict';
@@ -108,10 +108,20 @@ test('Tab and Shift+Tab go round the visible controls of the Laborator only; Esc
   assert.ok(await page.locator('#notebook').isVisible());
 });
 
-test('on a narrow page it covers the main window and its close button leads back; usable while About is open', async () => {
+test('on a narrow page it shows alone, the bar leads to the main window and back, its close button gives the room back; usable while About is open', async () => {
   const page = await open(1100, 560);
-  const lab = await page.evaluate(() => document.getElementById('frmLab').getBoundingClientRect().toJSON());
-  assert.ok(lab.left < 1100 && lab.right <= 1101, JSON.stringify(lab));
+  const shown = () => page.$$eval('.lp-tile:not([hidden]) .lp-window', (w) => w.map((e) => e.id));
+  const bar = (label) => page.getByRole('navigation', { name: 'Ferestre' }).getByRole('button', { name: label, exact: true });
+  assert.deepEqual(await shown(), ['frmLab']);
+  await bar('Principala').click();
+  assert.deepEqual([await shown(), await bar('Principala').getAttribute('aria-pressed')], [['frmmain'], 'true']);
+  await page.keyboard.press('Alt+V'); // the main window's menus from it, then from the Laborator
+  await page.keyboard.press('Escape');
+  await bar('Laborator').click();
+  await page.keyboard.press('Alt+V');
+  assert.deepEqual([await shown(), await page.getAttribute('#mnuview', 'aria-expanded')], [['frmmain'], 'true']);
+  await page.keyboard.press('Escape');
+  await bar('Laborator').click();
   await page.click('#frmLab_close');
   assert.equal(await page.locator('#frmLab').count(), 0);
   await page.click('#cmdFire');
@@ -121,6 +131,20 @@ test('on a narrow page it covers the main window and its close button leads back
   await page.waitForSelector('#frmAbout');
   await page.click('#cmdLabStart');
   assert.equal(await text(page, 'lblLabT'), 'T = 2.883 s');
+});
+
+test('the save prompt over the Laborator: its buttons above the window by mouse, Esc from inside the Laborator closes it', async () => {
+  for (const [width, height] of [[844, 390], [1920, 1080]]) {
+    const page = await open(width, height);
+    const prompt = page.locator('.lp-page-dialog');
+    for (const close of ['mouse', 'Escape']) {
+      await page.evaluate(() => { window.showSaveFilePicker = undefined; document.getElementById('mnusave').click(); });
+      await page.waitForSelector('#fileName');
+      if (close === 'mouse') await prompt.getByRole('button', { name: 'Anuleaza' }).click({ timeout: 2000 });
+      else { await page.focus('#txtLabViteza'); await page.keyboard.press('Escape'); }
+      assert.deepEqual([await prompt.count(), await page.locator('#frmLab').count()], [0, 1], `${width}x${height} ${close}`);
+    }
+  }
 });
 
 await run();

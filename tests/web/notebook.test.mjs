@@ -175,20 +175,23 @@ test('Grafice: axes fixed at launch to the whole flight; the throws in their col
   assert.equal(await page.textContent('#probe'), 'Aruncarea 2, pasul 14\nt = 3.50 s\nx = 123.744 m\ny = 63.682 m\nvx = 35.355 m/s\nvy = 1.034 m/s');
 });
 
-test('the panel: beside a wide window, below a narrow one, the window unmoved; usable while About is open, the table kept in place', async () => {
-  for (const [viewport, beside] of [[{ width: 1920, height: 1000 }, true], [{ width: 412, height: 860 }, false]]) {
+const toWindow = (page, label) => page.getByRole('navigation', { name: 'Ferestre' }).getByRole('button', { name: label, exact: true }).click();
+
+test('the panel: beside a wide window, never over it, alone on a phone; usable while About is open, the table kept in place', async () => {
+  for (const [viewport, both] of [[{ width: 1920, height: 1000 }, true], [{ width: 412, height: 860 }, false]]) {
     const page = await open({ viewport, notebook: false });
-    const window = await page.locator('#frmmain').boundingBox();
     await page.click('#mnuview');
     await page.click('#mnucaiet');
-    const panel = await page.locator('#notebook').boundingBox();
-    assert.deepEqual(await page.locator('#frmmain').boundingBox(), window);
-    assert.ok(beside ? panel.x >= window.x + window.width : panel.y >= window.y + window.height - 1 || panel.y + panel.height === viewport.height,
+    await page.waitForSelector('#notebook');
+    const [panel, window] = await Promise.all(['#notebook', '#frmmain'].map((w) => page.locator(w).boundingBox()));
+    const apart = !window || panel.x >= window.x + window.width || panel.y >= window.y + window.height;
+    assert.ok(apart && !window === !both && panel.x + panel.width <= viewport.width && panel.y + panel.height <= viewport.height,
       JSON.stringify([panel, window]));
-    assert.ok(panel.x + panel.width <= viewport.width && panel.y + panel.height <= viewport.height);
+    if (!both) await toWindow(page, 'Principala');
     await page.fill('#txtViteza', '100');
     await fly(page, 6000);
-    await page.keyboard.press('Control+D');
+    if (!both) await toWindow(page, 'Caiet');
+    await page.keyboard.press('Control+D'); // from the panel, as from the window
     await page.click('#tabIstoric');
     assert.equal(await page.getAttribute('#tabIstoric', 'aria-selected'), 'true');
     await page.click('#tabTabel');
@@ -200,8 +203,8 @@ test('the panel: beside a wide window, below a narrow one, the window unmoved; u
   }
 });
 
-test('Tabel: each column as wide as its widest text, in a 427 px view whole, in a narrower one scrolled sideways with its header', async () => {
-  for (const [width, height, whole] of [[1920, 1000, true], [830, 209, false]]) {
+test('Tabel: each column as wide as its widest text, in a wide view whole, on a phone scrolled sideways with its header', async () => {
+  for (const [width, height, whole] of [[1920, 1000, true], [390, 844, false]]) {
     const page = await open({ viewport: { width, height } });
     await page.evaluate(() => document.getElementById('cmdFire').click());
     await page.clock.runFor(3000);
@@ -237,14 +240,16 @@ test('a dialog of the page over the panel: its buttons reached by mouse, Esc fro
   }
 });
 
-test('a viewport too short for the panel below: its close button in sight, Start free, Esc closes it', async () => {
+test('a viewport too small for two: the panel alone, its close button in sight, the bar leads to Start, Esc closes it', async () => {
   for (const [width, height] of [[830, 209], [320, 240]]) {
     const page = await open({ viewport: { width, height } });
     const where = `${width}x${height}`;
     await page.click('#notebookClose');
     assert.ok(!(await page.locator('#notebook').isVisible()), where);
     await page.keyboard.press('Control+L');
+    await toWindow(page, 'Principala');
     await page.click('#cmdFire');
+    await toWindow(page, 'Caiet');
     assert.match(await page.textContent('#Label3'), /: 254/, where);
     await page.click('#tabIstoric');
     await page.keyboard.press('Escape');

@@ -5,6 +5,7 @@ import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { browser, url, test, run } from './harness.mjs';
 import { version } from './version.mjs';
+import { WINDOWS, coveredIn, shownIn } from './windows.mjs';
 
 const T0 = Date.UTC(2026, 11, 7, 22, 30, 0);
 
@@ -281,18 +282,7 @@ test('phones either way up, a rotation, a narrowing: the window and About fit th
   }
 });
 
-// Each control of a form (not of a window inside it) a pupil can click whose centre or a point
-// 1 px in from either end is taken by something else (a label, a frame, a shape over it), as
-// "control under taker".
-const coveredControls = (page, form) => page.evaluate((form) => {
-  const controls = new Set([...document.getElementById(form).querySelectorAll('button, select, input, .lp-scrollbar, .lp-nb-rows')]
-    .map((c) => c.closest('label') || c).filter((c) => c.checkVisibility() && c.closest('.lp-window, .lp-notebook, dialog').id === form));
-  return [...controls].flatMap((c) => {
-    const r = c.getBoundingClientRect(), y = r.top + r.height / 2;
-    return [r.left + 1, r.left + r.width / 2, r.right - 1].map((x) => document.elementFromPoint(x, y))
-      .filter((e) => !c.contains(e)).map((e) => `${c.id || c.textContent} under ${e?.id || e?.className || e?.tagName}`);
-  });
-}, form);
+const coveredControls = (page, form) => page.evaluate(coveredIn, form);
 
 test('no label, frame or shape takes a click meant for a control under or beside it, in every form', async () => {
   const page = await open({ viewport: { width: 2000, height: 900 } });
@@ -309,6 +299,60 @@ test('no label, frame or shape takes a click meant for a control under or beside
     }
   }
   assert.deepEqual(covered, []);
+});
+
+const shownWindows = (page) => page.evaluate(shownIn);
+const SCREENS = [[1920, 1080, 3], [1536, 864, 3], [1366, 768], [1280, 800], [1024, 768], [768, 1024], [390, 844, 1, true], [844, 390, 1, true]];
+
+test('on every screen the three windows, each opened by its shortcut from the window with the focus, cover no control; the bar shows each', async () => {
+  const covered = [];
+  for (const [i, [width, height, together = 1, phone]] of SCREENS.entries()) {
+    const page = await open({ viewport: { width, height }, ...(phone && { isMobile: true, hasTouch: true, deviceScaleFactor: 3 }) });
+    const where = `${width}x${height}`;
+    await page.focus('#cmdFire');
+    for (const [key, form] of i % 2 ? [['Control+Y', 'frmLab'], ['Control+L', 'notebook']] : [['Control+L', 'notebook'], ['Control+Y', 'frmLab']]) {
+      await page.keyboard.press(key);
+      await page.waitForSelector(`#${form}`);
+      assert.ok(await page.evaluate((form) => document.activeElement.closest(`#${form}`), form), `${where}: the focus in ${form}`);
+    }
+    assert.ok((await shownWindows(page)).length >= together, `${where}: ${await shownWindows(page)}`);
+    const bar = page.getByRole('navigation', { name: 'Ferestre' });
+    for (const [label, form] of WINDOWS) {
+      const button = bar.getByRole('button', { name: label, exact: true });
+      await (phone ? button.tap() : button.click());
+      assert.equal(await button.getAttribute('aria-pressed'), 'true', `${where} ${label}`);
+      assert.ok((await shownWindows(page)).includes(form) && await page.evaluate((form) => document.activeElement.closest(`#${form}`), form), `${where} ${label}`);
+      for (const shown of await shownWindows(page)) covered.push(...(await coveredControls(page, shown)).map((c) => `${where} ${c}`));
+    }
+    if (!phone) continue;
+    // The phone's Laborator: its text at least 11 px, its buttons at least 24 px high (23 for the core's smallest).
+    await bar.getByRole('button', { name: 'Laborator', exact: true }).tap();
+    const [text, buttons] = await page.evaluate(() => {
+      const lab = document.getElementById('frmLab'), scale = lab.getBoundingClientRect().width / lab.offsetWidth;
+      return [parseFloat(getComputedStyle(document.getElementById('lblLabT')).fontSize) * scale,
+        [...lab.querySelectorAll('button')].filter((b) => b.checkVisibility()).map((b) => b.getBoundingClientRect()).map((r) => Math.min(r.width, r.height))];
+    });
+    assert.ok(text >= 11 && Math.min(...buttons) >= 23, `${where}: ${text} px, ${buttons}`);
+  }
+  assert.deepEqual(covered, []);
+});
+
+test('Mareste and a double click on a title fill the page with a window, above 1:1 on a projector; again gives the room back', async () => {
+  const page = await open({ viewport: { width: 2560, height: 1440 } });
+  await page.keyboard.press('Control+Y');
+  await page.waitForSelector('#frmLab');
+  const grow = page.getByRole('button', { name: 'Mareste' });
+  await grow.click();
+  const box = await page.locator('#frmLab').boundingBox();
+  assert.deepEqual([await shownWindows(page), await grow.getAttribute('aria-pressed'), box.height > 1300], [['frmLab'], 'true', true]);
+  await page.getByRole('button', { name: 'Principala', exact: true }).click();
+  assert.ok((await page.locator('#frmmain').boundingBox()).width > 2500);
+  await grow.click();
+  assert.deepEqual(await shownWindows(page), ['frmmain', 'frmLab']);
+  await page.dblclick('#frmLab .lp-title span');
+  assert.deepEqual(await shownWindows(page), ['frmLab']);
+  await page.click('#frmLab_close');
+  assert.deepEqual([await shownWindows(page), await page.locator('nav').isVisible()], [['frmmain'], false]);
 });
 
 test('Iesire closes every window: the Laborator and the notebook too; only the end and its button remain, and it starts again', async () => {

@@ -8,6 +8,7 @@ import { message } from './dialogs.js';
 import { el } from './dom.js';
 import { closeForm, draw, formReady, openForm, raiseForm } from './forms.js';
 import { liveRegion } from './live.js';
+import { addWindow, bringForward, layout, removeWindow } from './windows.js';
 import { addMenu, setMenu } from './menus.js';
 import { askSave, writeFile } from './save.js';
 import { refuse } from './tips.js';
@@ -97,6 +98,13 @@ export function startLopena(createModule, host = document.body) {
     askSave: (...args) => askSave(page, ...args),
     writeFile,
     message: (title, text, ok) => message(page, title, text, ok),
+    // The page's other windows (the notebook's panel) among the forms' (windows.js, addWindow).
+    windows: {
+      add: (spec) => addWindow(page, spec),
+      remove: (spec, focus) => removeWindow(page, spec, focus),
+      forward: (spec, focus) => bringForward(page, spec, focus),
+      layout: () => layout(page),
+    },
   };
   M.tk = tk;
   return createModule(M);

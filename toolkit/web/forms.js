@@ -5,21 +5,22 @@ import { makeLayer, sizeCanvas, watchRatio } from './canvas.js';
 import { alignFrames, focusOf } from './controls.js';
 import { el, followModals } from './dom.js';
 import { drawOps } from './draw.js';
-import { keyboard } from './keys.js';
+import { keyboard, pageKeys } from './keys.js';
 import { barKeys, closeMenus, menuState } from './menus.js';
 import { probe } from './tips.js';
-import { fitDialog, fitToViewport, mainForm, onTop, placeWindow, raise, windowFrame } from './windows.js';
+import { bringForward, fitDialog, formWindow, layout, onTop, removeWindow, windowFrame } from './windows.js';
 
-// The main window: its menu bar over its client area, in the page's landmark and heading (heard
-// and not seen: the window shows its own title).
+// The main window: its menu bar over its client area, in the page's landmark (its tile) and
+// heading (heard and not seen: the window shows its own title).
 function mainFrame(page, name, caption, client) {
   document.title = caption;
   const bar = el('div', { className: 'lp-menubar' });
   bar.setAttribute('role', 'menubar');
   bar.setAttribute('aria-label', 'Meniu');
   const root = el('div', { className: 'lp-window', id: name }, bar, client);
-  page.host.append(el('main', {}, el('h1', { className: 'lp-sr-only', textContent: caption }), root, page.live.region));
-  return { root, bar };
+  const tile = el('main', {}, el('h1', { className: 'lp-sr-only', textContent: caption }), root, page.live.region);
+  page.host.append(tile);
+  return { root, bar, tile };
 }
 
 function dialogFrame(page, id, name, caption, client) {
@@ -41,18 +42,20 @@ export function openForm(page, id, name, caption, width, height, mode) {
   Object.assign(client.style, { width: `${width}px`, height: `${height}px` });
   const frame = main ? mainFrame(page, name, caption, client)
     : { root: window ? windowFrame(page, id, name, caption, client) : dialogFrame(page, id, name, caption, client), bar: null };
-  const f = { id, name, width, height, main, window, root: frame.root, client, canvas, ctx: canvas.getContext('2d'),
-    ratio: 1, scale: 1, layer: null, controls: [], menu: menuState(frame.bar),
-    follow: window ? followModals(frame.root, page.host) : null, // the modal dialog it goes into
+  if (window) frame.tile = el('div', {}, frame.root);
+  const f = { id, name, caption, width, height, main, window, root: frame.root, tile: frame.tile, client, canvas,
+    ctx: canvas.getContext('2d'), ratio: 1, scale: 1, layer: null, controls: [], menu: menuState(frame.bar),
+    // The modal dialog it goes into, first, so that the dialog's own content stays above it.
+    follow: window ? followModals(frame.tile, page.host, { first: true }) : null,
+    win: null, // its place among the page's windows
     gone: new AbortController(), // its listeners on the page, taken away when it closes
     closed: false, painted: false, tip: null, onClosed: null };
   page.forms[id] = f;
   if (window) {
-    onTop(page, f.root);
-    page.host.append(f.root);
-    addEventListener('resize', () => placeWindow(page, f), { signal: f.gone.signal });
+    page.host.append(f.tile);
   } else if (main) {
     f.menu.bar.addEventListener('keydown', (e) => barKeys(f, e));
+    pageKeys(page);
   }
   sizeCanvas(f);
   watchRatio(page, f);
@@ -62,18 +65,19 @@ export function openForm(page, id, name, caption, width, height, mode) {
 
 export function formReady(page, f, focus) {
   if (f.window) {
-    placeWindow(page, f);
+    // Its word in the bar: its caption's up to the dash.
+    f.win = formWindow(page, f, f.caption.split(' - ')[0], f.tile, f.root.querySelector('.lp-title'));
     if (!f.closed) f.follow.adopt();
   } else if (!f.main) {
     f.root.showModal();
   }
   alignFrames(f);
   if (f.main) {
-    // A resize, a rotation, a zoom: the window and the dialogs fitted anew.
-    const fit = () => fitToViewport(page);
+    f.win = formWindow(page, f, 'Principala', f.root.parentNode, f.menu.bar);
+    // A resize, a rotation, a zoom: the windows and the dialogs fitted anew.
+    const fit = () => layout(page);
     addEventListener('resize', fit);
     visualViewport?.addEventListener('resize', fit);
-    fit();
     document.addEventListener('pointerdown', (e) => { if (f.menu.open && !f.menu.bar.contains(e.target)) closeMenus(f); });
   } else if (!f.window) {
     fitDialog(f.root);
@@ -92,7 +96,7 @@ export function draw(f, ops) {
 }
 
 export function raiseForm(page, f) {
-  if (f?.window) raise(page, f.root);
+  if (f?.win) bringForward(page, f.win);
   f?.root.focus();
 }
 
@@ -102,11 +106,10 @@ export function closeForm(page, f) {
   f.gone.abort();
   if (f.window) {
     f.follow.stop();
-    f.root.remove();
-    fitToViewport(page);
-    mainForm(page)?.root.querySelector('button.lp-menu')?.focus();
+    f.tile.remove();
+    if (f.win) removeWindow(page, f.win, true);
   } else if (!f.main) {
-    for (const w of page.forms) if (w?.window && !w.closed && f.root.contains(w.root)) page.host.append(w.root);
+    for (const w of page.forms) if (w?.window && !w.closed && f.root.contains(w.tile)) page.host.append(w.tile);
     f.root.close();
     f.root.remove();
   }

@@ -7,6 +7,7 @@ import { pathToFileURL } from 'node:url';
 import { axeScan } from '../axe.mjs';
 import { launch } from './driver.mjs';
 import { version } from '../version.mjs';
+import { WINDOWS, coveredIn, shownIn } from '../windows.mjs';
 
 const [engine, file] = process.argv.slice(2);
 const url = pathToFileURL(file).href;
@@ -310,6 +311,24 @@ check('a click at the left end of the speed box, under its caption, goes to the 
     await page.waitFor(`!!document.getElementById('frmLab') === ${key !== 'Escape'}`);
   }
 }, 'page.test.mjs and lab.test.mjs');
+
+check('1366 x 768: the three windows, each opened by its shortcut from the window with the focus, cover no control; the bar shows each', async () => {
+  const page = await open({ width: 1366, height: 768 });
+  await page.evaluate("document.getElementById('cmdFire').focus()");
+  for (const [key, form] of [['Control+L', 'notebook'], ['Control+Y', 'frmLab']]) {
+    await page.press(key);
+    await page.waitFor(`!!document.activeElement.closest('#${form}')`);
+  }
+  const covered = [];
+  for (const [label, form] of WINDOWS) {
+    await page.click(`#window_${label}`);
+    await page.waitFor(`document.getElementById('window_${label}').getAttribute('aria-pressed') === 'true' && !!document.activeElement.closest('#${form}')`);
+    for (const shown of await page.evaluate(`(${shownIn})()`)) covered.push(...await page.evaluate(`(${coveredIn})(${JSON.stringify(shown)})`));
+  }
+  assert.deepEqual(covered, []);
+  const found = await axeScan((src) => page.evaluate(src));
+  assert.deepEqual(found, [], found.join('\n'));
+});
 
 async function run() {
   let failed = 0, skipped = 0;

@@ -1,0 +1,28 @@
+// docs/web-1920.png, docs/web-1366.png, docs/web-phone.png: the page with the main window, the
+// Laborator and the notebook open, 1.4 s into a throw in air, at 1920 x 1080, at 1366 x 768 and on
+// a phone upright (the Laborator shown), in headless Chromium.
+//   node bench/windowshots.mjs build/web/lopena.html docs
+const { chromium } = await import(new URL('../node_modules/playwright-core/index.mjs', import.meta.url));
+const [file, out] = process.argv.slice(2);
+const browser = await chromium.launch({ executablePath: '/usr/bin/chromium',
+  args: ['--disable-dev-shm-usage', ...(process.getuid() === 0 ? ['--no-sandbox'] : [])] });
+for (const [name, width, height, phone] of [['web-1920', 1920, 1080], ['web-1366', 1366, 768], ['web-phone', 390, 844, true]]) {
+  const page = await browser.newPage({ viewport: { width, height }, locale: 'ro-RO',
+    ...(phone && { isMobile: true, hasTouch: true, deviceScaleFactor: 3 }) });
+  await page.clock.install();
+  await page.goto(`file://${process.cwd()}/${file}`);
+  await page.waitForSelector('#cmdFire');
+  await page.evaluate(() => document.getElementById('cmdFire').click());
+  await page.clock.runFor(8000);
+  await page.keyboard.press('Control+L');
+  await page.waitForSelector('#notebook');
+  await page.keyboard.press('Control+Y');
+  await page.waitForSelector('#frmLab');
+  for (const [id, v] of [['txtLabViteza', '25'], ['txtLabUnghi', '40']]) await page.fill(`#${id}`, v);
+  for (const id of ['optLabMediu_2', 'chkLabVectori', 'chkLabFantoma', 'cmdLabStart']) await page.click(`#${id}`);
+  await page.clock.runFor(1400);
+  if (phone) await page.evaluate(() => { document.getElementById('frmLab').parentNode.scrollLeft = 0; });
+  await page.screenshot({ path: `${out}/${name}.png` });
+  await page.close();
+}
+await browser.close();
