@@ -74,7 +74,6 @@ EMSCRIPTEN_KEEPALIVE const char* lopena_nb_text(int what, const int* rows, int c
     using bridge::NotebookText;
     const auto asked = static_cast<NotebookText>(what);
     switch (asked) {
-    case NotebookText::HistoryHeaders: return handed(WebNotebook::historyHeaders());
     case NotebookText::NoSolution: return handed(lopena::noSolutionText);
     case NotebookText::PrintTitle: return handed(lopena::printTitle);
     default: break;
@@ -84,6 +83,8 @@ EMSCRIPTEN_KEEPALIVE const char* lopena_nb_text(int what, const int* rows, int c
         return handed("");
     if (asked == NotebookText::StepHeaders)
         return handed(notebook->stepHeaders());
+    if (asked == NotebookText::HistoryHeaders)
+        return handed(notebook->historyHeaders());
     const tk::Locale& locale = notebook->locale();
     if (asked == NotebookText::HistoryCsv)
         return handed(lopena::HistoryTable::csv(notebook->notebook().history(), locale));

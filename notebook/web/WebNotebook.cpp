@@ -94,8 +94,9 @@ std::string WebNotebook::stepHeaders() const {
                   current ? StepTable::columns(*current) : StepTable::columnCount);
 }
 
-std::string WebNotebook::historyHeaders() {
-    return joined(HistoryTable::header, HistoryTable::columnCount);
+// The Laborator's columns join at its first throw, as on the desktop.
+std::string WebNotebook::historyHeaders() const {
+    return joined(HistoryTable::header, HistoryTable::columns(notebook_.history()));
 }
 
 std::string WebNotebook::historyRow(std::size_t index) const {
@@ -103,7 +104,7 @@ std::string WebNotebook::historyRow(std::size_t index) const {
     if (index >= history.size())
         return {};
     std::string fields = std::to_string(history[index].colour);
-    for (int column = 1; column < HistoryTable::columnCount; ++column)
+    for (int column = 1, shown = HistoryTable::columns(history); column < shown; ++column)
         fields += '\t' + HistoryTable::cell(history[index], column, locale_);
     return fields;
 }

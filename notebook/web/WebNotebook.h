@@ -43,7 +43,7 @@ public:
     std::string row(std::size_t index) const;
     // The column titles of the current throw's step table, and of the history, joined by tabs.
     std::string stepHeaders() const;
-    static std::string historyHeaders();
+    std::string historyHeaders() const;
     // The history row as its colour (red + 256 green + 65536 blue) and cells, joined by tabs.
     std::string historyRow(std::size_t index) const;
 

@@ -5,7 +5,6 @@ import { CSV } from './panelParts.js';
 
 export function historyPane(parts) {
   const { calls, str } = parts;
-  const headers = parts.text(NotebookText.HistoryHeaders).split('\t');
   const body = el('tbody');
   const head = el('tr');
   const grid = el('table', { className: 'lp-nb-history', id: 'historyTable' }, el('thead', {}, head), body);
@@ -15,10 +14,15 @@ export function historyPane(parts) {
   series.title = 'Lanseaza pe rand la 15, 30, 45, 60 si 75 de grade, cu viteza si gravitatia din fereastra principala';
   const showSeries = (active) => series.setAttribute('aria-pressed', String(!!active));
   showSeries(false);
-  headers.forEach((t, c) => {
-    head.append(el('th', { textContent: t, onclick: () => { descending = c === column && !descending; column = c; build(); } }));
-  });
+  // The header, again whenever the Laborator's columns join.
+  function buildHead() {
+    const headers = parts.text(NotebookText.HistoryHeaders).split('\t');
+    if (headers.join('\t') === [...head.children].map((th) => th.textContent).join('\t')) return;
+    head.replaceChildren(...headers.map((t, c) =>
+      el('th', { textContent: t, onclick: () => { descending = c === column && !descending; column = c; build(); } })));
+  }
   function build() {
+    buildHead();
     const count = calls.nbHistory();
     const order = [...Array(count).keys()].map((i) => [i, calls.nbHistoryKey(i, column)]);
     order.sort((a, b) => (descending ? b[1] - a[1] : a[1] - b[1]) || a[0] - b[0]);

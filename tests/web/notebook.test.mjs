@@ -129,6 +129,13 @@ test('Istoric: a row per accepted launch and none for a refused one, repeat by b
     '50.000,30.00,3.710,13.477,583.575,84.232,50.000']);
   // A fact of a throw the core does not know is refused, not answered with another (its number, 4).
   assert.deepEqual(await page.evaluate(() => [4, 99, -1].map((what) => window.lopena._lopena_nb_step_info(0, what))), [1, -1, -1]);
+  // A Laborator throw from a 45 m cliff brings its columns, empty in the main window's rows.
+  await page.keyboard.press('Control+Y');
+  await page.fill('#txtLabInaltime', '45');
+  await page.click('#cmdLabStart');
+  await page.clock.runFor(8000);
+  const cells = await page.$$eval('#historyTable tr', (rows) => rows.map((r) => [...r.children].slice(8).map((c) => c.textContent).join('|')));
+  assert.deepEqual(cells, ['h0 (m)|Mediu|Eroare D (%)|Eroare H (%)|Eroare T (%)', '||||', '||||', '45.000|Vid|||', '||||', '||||']);
 });
 
 test('Serie de unghiuri: five angles, each when the previous one lands', async () => {
