@@ -1,6 +1,5 @@
 #include "laboratory/frmLab.h"
 
-#include "laboratory/LabMath.h"
 #include "toolkit/NumberParsing.h"
 #include "toolkit/NumberText.h"
 #include "toolkit/Platform.h"
@@ -82,14 +81,6 @@ void frmLab::Form_Load() {
     optLabCorp_Click(0);
     optLabMediu_Click(0);
     fitScale(5);
-}
-
-tk::Single frmLab::px(double x) const {
-    return static_cast<tk::Single>(originX + x / scale_ * squarePixels);
-}
-
-tk::Single frmLab::py(double y) const {
-    return static_cast<tk::Single>(groundY - y / scale_ * squarePixels);
 }
 
 tk::TextBox* frmLab::boxOf(physics::Field field) {
@@ -262,30 +253,12 @@ void frmLab::launch(const physics::Trajectory& flight,
         up = std::max(up, current_->vacuum->H);
     }
     if (chkLabTinta.Value() == 1) {
-        const double centre = tk::Val(txtLabTintaD.Text()), width = tk::Val(txtLabTintaL.Text());
-        if (centre != targetCentre_ || width != targetWidth_) {
-            targetThrows_ = 0; // a target moved is a new one
-            firstHit_ = 0;
-        }
-        targetCentre_ = centre;
-        targetWidth_ = width;
-        across = std::max(across, centre + width / 2);
-        if (firstHit_ == 0)
-            ++targetThrows_;
+        target_.thrown(tk::Val(txtLabTintaD.Text()), tk::Val(txtLabTintaL.Text()));
+        across = std::max(across, target_.centre() + target_.width() / 2);
     }
-    fitScale(lab::roundScale(std::max(across / squaresAcross, up / squaresUp)));
+    fitScale(scene_.scaleFor(across, up));
     placeTarget();
-
-    const double h0 = flight.launch.h0;
-    shpLabPlatforma.setVisible(false);
-    if (h0 > 0) {
-        shpLabPlatforma.setTop(py(h0));
-        shpLabPlatforma.setHeight(std::max<tk::Single>(1, groundY - py(h0)));
-        shpLabPlatforma.setVisible(true);
-    }
-    const physics::State apex = flight.at(flight.apexTime);
-    shpLabVarf.Move(px(apex.x) - 5.5F, py(apex.y) - 5.5F);
-    shpLabVarf.setVisible(true);
+    placePlatform();
 
     showResults(flight);
     for (const auto& [index, label] : lblLabPrez)
@@ -298,6 +271,7 @@ void frmLab::launch(const physics::Trajectory& flight,
     vectorScale_ = arrowPixels / fastest;
     accelerationScale_ = accelerationPixels / flight.launch.g;
     drawGhost();
+    shpLabVarf.setVisible(true);
 
     shpLabUrma(0).setFillColor(current_->colour);
     shpLabBila.setFillColor(current_->colour);
@@ -362,14 +336,13 @@ void frmLab::land() {
     const physics::Trajectory& flight = current_->flight;
     if (chkLabTinta.Value() == 1) {
         const tk::Locale& locale = platform_.locale();
-        const int count = lab::stars(flight.D, targetCentre_, targetWidth_);
+        const int count = target_.landed(flight.D);
         if (count > 0) {
-            if (firstHit_ == 0)
-                firstHit_ = targetThrows_;
             lblLabTintaRez.setCaption("Lovit! " + std::string(static_cast<std::size_t>(count), '*') +
-                                      "\nPrima lovitura la aruncarea " + std::to_string(firstHit_));
+                                      "\nPrima lovitura la aruncarea " +
+                                      std::to_string(target_.firstHit()));
         } else {
-            const double off = flight.D - targetCentre_;
+            const double off = flight.D - target_.centre();
             lblLabTintaRez.setCaption("Pe langa: cu " + tk::FixedNumber(std::fabs(off), 3, locale) +
                                       " m prea " + (off > 0 ? "departe" : "aproape"));
         }
@@ -419,9 +392,9 @@ void frmLab::showResults(const physics::Trajectory& r) {
 }
 
 void frmLab::fitScale(double scale) {
-    if (scale == scale_)
+    if (scale == scene_.scale())
         return;
-    scale_ = scale;
+    scene_.setScale(scale);
     const tk::Locale& locale = platform_.locale();
     for (const auto& [k, label] : lblLabAxaX)
         label->setCaption(tk::GeneralNumber(k * scale, locale));
@@ -429,6 +402,10 @@ void frmLab::fitScale(double scale) {
         label->setCaption(tk::GeneralNumber(j * scale, locale));
     lblLabScara.setCaption("x si y in metri; un patrat = " + tk::GeneralNumber(scale, locale) +
                            " m");
+    placeDots();
+}
+
+void frmLab::placeDots() {
     // Earlier trails keep their places in metres.
     for (const auto& [index, dot] : shpLabUrma)
         if (index > 0 && static_cast<std::size_t>(index) <= dots_.size()) {
@@ -441,8 +418,7 @@ void frmLab::placeDot(tk::Shape& dot, double x, double y, bool big) {
     const tk::Single size = big ? 8 : 5;
     const tk::Single left = px(x) - size / 2, top = py(y) - size / 2;
     // Outside the plot (an earlier throw beyond a smaller scale) a dot is not drawn.
-    const bool inside = left >= plot.left && left + size <= plot.right && top >= plot.top &&
-                        top + size <= plot.bottom;
+    const bool inside = scene_.holds(left, top, size, size);
     if (dot.Width() != size) {
         dot.setWidth(size);
         dot.setHeight(size);
@@ -487,56 +463,42 @@ void frmLab::drawVectors(const physics::State& s) {
 }
 
 void frmLab::drawArrow(int arrow, double x, double y, double dx, double dy) {
-    tk::Line& shaft = linLabVector(static_cast<tk::Integer>(3 * arrow));
-    tk::Line& left = linLabVector(static_cast<tk::Integer>(3 * arrow + 1));
-    tk::Line& right = linLabVector(static_cast<tk::Integer>(3 * arrow + 2));
-    const double full = std::hypot(dx, dy);
-    // Screen y grows downwards; a speed of no length has no direction.
-    const double ux = full > 0 ? dx / full : 0, uy = full > 0 ? -dy / full : 0;
-    const double c = std::cos(0.45), s = std::sin(0.45);
-    struct Points {
-        double ex, ey, lx, ly, rx, ry;
-    };
-    auto points = [&](double length) {
-        const double ex = x + ux * length, ey = y + uy * length, head = std::min(7.0, length / 2);
-        return Points{ex,
-                      ey,
-                      ex - head * (ux * c - uy * s),
-                      ey - head * (uy * c + ux * s),
-                      ex - head * (ux * c + uy * s),
-                      ey - head * (uy * c - ux * s)};
-    };
-    // The stroke is 2 pixels wide: its middle keeps a pixel inside the plot.
-    auto inside = [](double px, double py) {
-        return px >= plot.left + 1 && px <= plot.right - 1 && py >= plot.top + 1 &&
-               py <= plot.bottom - 1;
-    };
-    // Shortened a pixel at a time until the shaft and the head lie in the plot.
+    tk::Line* strokes[] = {&linLabVector(static_cast<tk::Integer>(3 * arrow)),
+                           &linLabVector(static_cast<tk::Integer>(3 * arrow + 1)),
+                           &linLabVector(static_cast<tk::Integer>(3 * arrow + 2))};
+    const auto a = scene_.arrow(x, y, dx, dy);
     auto f = [](double v) { return static_cast<tk::Single>(v); };
-    for (double length = full; length >= 2 && inside(x, y); length = std::ceil(length) - 1) {
-        const Points p = points(length);
-        if (!inside(p.ex, p.ey) || !inside(p.lx, p.ly) || !inside(p.rx, p.ry))
-            continue;
-        shaft.setPoints(f(x), f(y), f(p.ex), f(p.ey));
-        left.setPoints(f(p.ex), f(p.ey), f(p.lx), f(p.ly));
-        right.setPoints(f(p.ex), f(p.ey), f(p.rx), f(p.ry));
-        for (tk::Line* line : {&shaft, &left, &right})
-            line->setVisible(true);
-        return;
+    if (a) {
+        strokes[0]->setPoints(f(x), f(y), f(a->tipX), f(a->tipY));
+        strokes[1]->setPoints(f(a->tipX), f(a->tipY), f(a->leftX), f(a->leftY));
+        strokes[2]->setPoints(f(a->tipX), f(a->tipY), f(a->rightX), f(a->rightY));
     }
-    for (tk::Line* line : {&shaft, &left, &right})
-        line->setVisible(false);
+    for (tk::Line* line : strokes)
+        line->setVisible(a.has_value());
+}
+
+void frmLab::placePlatform() {
+    const double h0 = current_ ? current_->flight.launch.h0 : 0;
+    shpLabPlatforma.setVisible(false);
+    if (h0 > 0) {
+        const tk::Single left = scene_.grid().originX - 16, ground = scene_.grid().groundY;
+        shpLabPlatforma.setBounds(left, py(h0), 16, std::max<tk::Single>(1, ground - py(h0)));
+        shpLabPlatforma.setVisible(true);
+    }
+    if (current_) {
+        const physics::State apex = current_->flight.at(current_->flight.apexTime);
+        shpLabVarf.Move(px(apex.x) - 5.5F, py(apex.y) - 5.5F);
+    }
 }
 
 void frmLab::placeTarget() {
-    if (chkLabTinta.Value() != 1 || !(targetWidth_ > 0)) {
+    if (chkLabTinta.Value() != 1 || !target_.shown()) {
         shpLabTinta.setVisible(false);
         return;
     }
-    const tk::Single left = std::max(plot.left, px(targetCentre_ - targetWidth_ / 2));
-    const tk::Single right = std::min(plot.right, px(targetCentre_ + targetWidth_ / 2));
-    shpLabTinta.setLeft(left);
-    shpLabTinta.setWidth(std::max<tk::Single>(2, right - left));
+    const auto [left, right] =
+        scene_.span(target_.centre() - target_.width() / 2, target_.centre() + target_.width() / 2);
+    shpLabTinta.setBounds(left, scene_.grid().groundY - 6, std::max<tk::Single>(2, right - left), 6);
     shpLabTinta.setVisible(right > left);
 }
 
@@ -602,14 +564,8 @@ void frmLab::chkLabFantoma_Click() {
 }
 
 void frmLab::chkLabTinta_Click() {
-    if (chkLabTinta.Value() == 1) {
-        targetCentre_ = tk::Val(txtLabTintaD.Text());
-        targetWidth_ = tk::Val(txtLabTintaL.Text());
-        if (!std::isfinite(targetCentre_) || !std::isfinite(targetWidth_) || targetCentre_ < 0)
-            targetWidth_ = 0; // drawn once Start accepts it
-        targetThrows_ = 0;
-        firstHit_ = 0;
-    }
+    if (chkLabTinta.Value() == 1)
+        target_.place(tk::Val(txtLabTintaD.Text()), tk::Val(txtLabTintaL.Text()));
     lblLabTintaRez.setCaption("");
     placeTarget();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "laboratory/LabScene.h"
+#include "laboratory/TargetGame.h"
 #include "record/LabRecorder.h"
 #include "physics/Trajectory.h"
 #include "toolkit/Control.h"
@@ -33,7 +35,7 @@ public:
     tk::ControlArray<tk::Line> linLabFantoma{"linLabFantoma"};
     tk::Shape shpLabPlatforma{"shpLabPlatforma", tk::ShapeCodes::Rectangle};
     tk::Shape shpLabTinta{"shpLabTinta", tk::ShapeCodes::Rectangle};
-    tk::Line linLabSol{"linLabSol", plot.left, groundY, plot.right, groundY};
+    tk::Line linLabSol{"linLabSol", 0, 0, 0, 0};
     tk::ControlArray<tk::Shape> shpLabUrma{"shpLabUrma"};
     tk::Shape shpLabVarf{"shpLabVarf", tk::ShapeCodes::Square};
     tk::Shape shpLabBila{"shpLabBila", tk::ShapeCodes::Circle};
@@ -138,20 +140,6 @@ public:
     void chkLabFantoma_Click();
     void chkLabTinta_Click();
 
-    // The pixels of a grid square, and the squares the plot holds across and up.
-    static constexpr int squarePixels = 40;
-    static constexpr int squaresAcross = 14;
-    static constexpr int squaresUp = 9;
-    // The launch point (x = 0, y = 0 on the ground) on the form, pixels.
-    static constexpr tk::Single originX = 64;
-    static constexpr tk::Single groundY = 416;
-    // Where the scene is drawn, pixels: from the platform's left edge to the border's inside, from
-    // under the caption (room for the ball at the top grid line) to over the x axis's numbers.
-    struct Area {
-        tk::Single left, top, right, bottom;
-    };
-    static constexpr Area plot{originX - 16, groundY - (squaresUp * squarePixels + 8), 647,
-                               groundY + 6};
     // Flight time per tick at 1x, microseconds; a dot every 0.1 s of flight, larger every second.
     static constexpr std::int64_t tickMicros = 100000;
     static constexpr std::int64_t dotMicros = 100000;
@@ -164,23 +152,37 @@ public:
     static const std::array<double, 4> gravities; // Pamant, Luna, Marte, Jupiter, m/s^2
 
     // The metres per grid square of the scene now.
-    double scale() const { return scale_; }
+    double scale() const { return scene_.scale(); }
+    const LabScene& scene() const { return scene_; }
     // The throw flying or last flown.
     const LabThrow* current() const { return current_ ? &*current_ : nullptr; }
     bool flying() const { return tmrLab.Enabled() || paused_; }
     // Throws since the target was placed, and the one that first hit it (0 before a hit).
-    int targetThrows() const { return targetThrows_; }
-    int firstHit() const { return firstHit_; }
+    int targetThrows() const { return target_.throws(); }
+    int firstHit() const { return target_.firstHit(); }
 
     // The launch as the boxes hold it, or the refusal of the first box that cannot be used.
     physics::Result<physics::Launch> readLaunch();
+
+    // Wide: the window's own layout, 900 x 604. Tall, for a room taller than wide (a phone
+    // upright): the scene as wide as the room, then the results and the live values, then the
+    // controls in their tab order, every target at least 24 px high.
+    bool hasTallLayout() const override { return true; }
 
     void setRecorder(LabRecorder* recorder) { recorder_ = recorder; }
     // Writes a launch of the history into the boxes and throws it (no prediction asked).
     void repeat(const physics::Launch& launch);
 
+protected:
+    std::pair<int, int> arrangeFor(tk::Layout layout, int roomWidth) override;
+
 private:
     void buildScene();
+    // The grid's lines, numbers, border and caption where the scene's grid puts them; what was
+    // drawn of the throw drawn again there.
+    void placeGrid();
+    void redrawThrow();
+    int arrangeTall(int width);
     void buildControls();
     void wireEvents();
     void launch(const physics::Trajectory& flight,
@@ -190,10 +192,12 @@ private:
     void showAt(double t);
     void land();
     void fitScale(double needed);
+    void placeDots();
     void placeDot(tk::Shape& dot, double x, double y, bool big);
     void drawGhost();
     void drawVectors(const physics::State& s);
     void drawArrow(int arrow, double x, double y, double dx, double dy);
+    void placePlatform();
     void placeTarget();
     void showResults(const physics::Trajectory& r);
     void showPredictions();
@@ -203,8 +207,8 @@ private:
     // The throw accepted and solved, waiting for the prediction; nothing to wait no more.
     void awaitPrediction(std::optional<physics::Trajectory> flight);
     tk::TextBox* boxOf(physics::Field field);
-    tk::Single px(double x) const;
-    tk::Single py(double y) const;
+    tk::Single px(double x) const { return scene_.px(x); }
+    tk::Single py(double y) const { return scene_.py(y); }
     void setPaused(bool paused);
 
     tk::Platform& platform_;
@@ -217,16 +221,19 @@ private:
         bool big;
     };
     std::vector<DotPlace> dots_;
-    double scale_ = 0;
+    LabScene scene_;
+    TargetGame target_;
+    // Every control's place in the wide layout, taken as it is built: the layout to go back to.
+    struct Bounds {
+        tk::Single left, top, width, height;
+    };
+    std::vector<std::pair<tk::Control*, Bounds>> wide_;
     std::int64_t elapsed_ = 0;  // flight time shown, microseconds
     std::int64_t nextDot_ = 0;  // the flight time of the next dot, microseconds
     std::int64_t tickStep_ = tickMicros;
     double vectorScale_ = 1;    // pixels per m/s
     double accelerationScale_ = 1; // pixels per m/s^2
-    double targetCentre_ = 0, targetWidth_ = 0; // m
     int throws_ = 0;
-    int targetThrows_ = 0;
-    int firstHit_ = 0;
     bool paused_ = false;
     bool loadedOnce_ = false;
 };

@@ -25,31 +25,24 @@ frmLab::frmLab(tk::Platform& platform)
     buildControls();
     addTimer(tmrLab);
     wireEvents();
+    placeGrid();
+    for (tk::Control* c : controls())
+        wide_.push_back({c, {c->Left(), c->Top(), c->Width(), c->Height()}});
 }
 
 void frmLab::buildScene() {
-    const tk::Single right = originX + squaresAcross * squarePixels;
-    const tk::Single top = groundY - squaresUp * squarePixels;
-    for (int k = 0; k <= squaresAcross; ++k) {
-        const auto x = static_cast<tk::Single>(originX + k * squarePixels);
-        linLabGrid.add(static_cast<tk::Integer>(k), x, top, x, groundY).BorderColor = gridColour;
-    }
-    for (int j = 1; j <= squaresUp; ++j) {
-        const auto y = static_cast<tk::Single>(groundY - j * squarePixels);
-        linLabGrid.add(static_cast<tk::Integer>(squaresAcross + j), originX, y, right, y)
-            .BorderColor = gridColour;
-    }
+    // Lines 0 to mostAcross stand up at x = 0, 1, 2... squares; the next lie at y = 1, 2...
+    for (tk::Integer k = 0; k <= LabScene::mostAcross + LabScene::mostUp; ++k)
+        linLabGrid.add(k, 0.0F, 0.0F, 0.0F, 0.0F).BorderColor = gridColour;
     for (tk::Integer i = 0; i < 48; ++i) {
         tk::Line& segment = linLabFantoma.add(i, 0.0F, 0.0F, 0.0F, 0.0F);
         segment.BorderColor = ghostColour;
         segment.BorderWidth = 2;
         segment.quietHide();
     }
-    shpLabPlatforma.place(originX - 16, groundY, 16, 0);
     shpLabPlatforma.setFillStyle(0);
     shpLabPlatforma.setFillColor(tk::rgb(170, 150, 120));
     shpLabPlatforma.quietHide();
-    shpLabTinta.place(0, groundY - 6, 0, 6);
     shpLabTinta.setFillStyle(0);
     shpLabTinta.setFillColor(tk::rgb(220, 40, 40));
     shpLabTinta.quietHide();
@@ -60,7 +53,7 @@ void frmLab::buildScene() {
     pattern.quietHide();
     shpLabVarf.place(0, 0, 11, 11);
     shpLabVarf.quietHide();
-    shpLabBila.place(originX - 6, groundY - 6, 12, 12);
+    shpLabBila.place(0, 0, 12, 12);
     shpLabBila.setFillStyle(0);
     shpLabBila.quietHide();
     for (tk::Integer i = 0; i < 12; ++i) {
@@ -68,7 +61,6 @@ void frmLab::buildScene() {
         stroke.BorderWidth = 2;
         stroke.quietHide();
     }
-    shpLabCadru.place(8, 8, plot.right + 1 - 8, 440); // around the plot and its numbers
 
     addScene(&linLabGrid);
     addScene(&linLabFantoma);
@@ -98,18 +90,12 @@ void frmLab::buildControls() {
         add(p.control, p.container);
     };
 
-    for (int k = 0; k <= squaresAcross; ++k) {
-        tk::Label& number = lblLabAxaX.add(static_cast<tk::Integer>(k), "");
-        number.Centred = true;
-        put({number, nullptr, originX + k * squarePixels - 20.0F, plot.bottom, 40, 13, ""});
-    }
-    // Left of the plot: the platform of a high launch stands between them and the grid.
-    for (int j = 1; j <= squaresUp; ++j) {
-        tk::Label& number = lblLabAxaY.add(static_cast<tk::Integer>(j), "");
-        number.Centred = true;
-        put({number, nullptr, 10, groundY - j * squarePixels - 6.0F, plot.left - 12, 13, ""});
-    }
-    put({lblLabScara, nullptr, 16, 16, 400, 13, ""});
+    // Placed with the grid (placeGrid).
+    for (tk::Integer k = 0; k <= LabScene::mostAcross; ++k)
+        put({lblLabAxaX.add(k, ""), nullptr, 0, 0, 0, 0, ""});
+    for (tk::Integer j = 1; j <= LabScene::mostUp; ++j)
+        put({lblLabAxaY.add(j, ""), nullptr, 0, 0, 0, 0, ""});
+    put({lblLabScara, nullptr, 0, 0, 0, 0, ""});
 
     const Placement data[] = {
         {fraLabDate, nullptr, 656, 4, 236, 146, "Datele aruncarii"},
@@ -230,6 +216,37 @@ void frmLab::buildControls() {
     tk::OptionButton::makeGroup(
         {&optLabCorp(0), &optLabCorp(1), &optLabCorp(2), &optLabCorp(3), &optLabCorp(4)});
     tk::OptionButton::makeGroup({&optLabRitm(0), &optLabRitm(1)});
+}
+
+void frmLab::placeGrid() {
+    const LabScene::Grid& g = scene_.grid();
+    const auto sq = static_cast<tk::Single>(g.squarePixels);
+    for (const auto& [k, line] : linLabGrid) {
+        const bool across = k > LabScene::mostAcross; // a line along the ground
+        const auto n = static_cast<tk::Single>(across ? k - LabScene::mostAcross : k);
+        if (across)
+            line->setPoints(g.originX, g.groundY - n * sq, g.right(), g.groundY - n * sq);
+        else
+            line->setPoints(g.originX + n * sq, g.top(), g.originX + n * sq, g.groundY);
+        line->setVisible(across ? n <= g.squaresUp : n <= g.squaresAcross);
+    }
+    linLabSol.setPoints(g.plot.left, g.groundY, g.plot.right, g.groundY);
+    const LabScene::Area& f = g.frame;
+    shpLabCadru.setBounds(f.left, f.top, f.right - f.left, f.bottom - f.top);
+    lblLabScara.setBounds(f.left + 8, f.top + 8, f.right - f.left - 16, 13);
+    // The numbers centred under their lines; the y numbers left of the plot, where the platform
+    // of a high launch stands between them and the grid.
+    for (const auto& [k, number] : lblLabAxaX) {
+        number->Centred = true;
+        number->setBounds(g.originX + (static_cast<tk::Single>(k) - 0.5F) * sq, g.plot.bottom, sq, 13);
+        number->setVisible(k <= g.squaresAcross);
+    }
+    for (const auto& [j, number] : lblLabAxaY) {
+        number->Centred = true;
+        number->setBounds(f.left + 2, g.groundY - static_cast<tk::Single>(j) * sq - 6,
+                          g.plot.left - f.left - 4, 13);
+        number->setVisible(j <= g.squaresUp);
+    }
 }
 
 } // namespace lopena

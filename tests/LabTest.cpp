@@ -238,7 +238,7 @@ class LabScenes : public LabTest, public ::testing::WithParamInterface<Scene> {
 protected:
     // The shown shapes and lines of the scene that leave the plot (its border aside).
     std::string outside() {
-        const frmLab::Area p = frmLab::plot;
+        const LabScene::Area p = lab().scene().grid().plot;
         auto in = [&](float x, float y) {
             return x >= p.left && x <= p.right && y >= p.top && y <= p.bottom;
         };

@@ -47,6 +47,13 @@ void Control::Move(Single left, Single top) {
     notify(Prop::Geometry);
 }
 
+void Control::setBounds(Single left, Single top, Single width, Single height) {
+    if (left == left_ && top == top_ && width == width_ && height == height_)
+        return;
+    place(left, top, width, height);
+    notify(Prop::Geometry);
+}
+
 void Control::place(Single left, Single top, Single width, Single height) {
     left_ = left;
     top_ = top;

@@ -73,6 +73,8 @@ public:
     void setHeight(Single value);
     // Sets left and top together, so a renderer repaints the move once.
     void Move(Single left, Single top);
+    // A new place and size, reported once.
+    void setBounds(Single left, Single top, Single width, Single height);
     // Layout-time placement; no change is reported.
     void place(Single left, Single top, Single width, Single height);
 

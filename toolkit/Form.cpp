@@ -24,6 +24,26 @@ Control* Form::containerOf(const Control& control) const {
     return it == containers_.end() ? nullptr : it->second;
 }
 
+void Form::arrange(Layout layout, int roomWidth) {
+    if (!hasTallLayout())
+        layout = Layout::Wide;
+    if (layout == layout_ && (layout == Layout::Wide || roomWidth == roomWidth_))
+        return;
+    layout_ = layout;
+    roomWidth_ = roomWidth;
+    const auto [width, height] = arrangeFor(layout, roomWidth);
+    if (width == clientWidth_ && height == clientHeight_)
+        return;
+    clientWidth_ = width;
+    clientHeight_ = height;
+    if (formObserver_)
+        formObserver_->formResized();
+}
+
+std::pair<int, int> Form::arrangeFor(Layout, int) {
+    return {clientWidth_, clientHeight_};
+}
+
 std::string Form::toolTipOf(const Control&) const {
     return {};
 }

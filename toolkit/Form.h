@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -20,12 +21,18 @@ using SceneItem = std::variant<Shape*, Line*, ControlArray<Shape>*, ControlArray
 
 enum class BorderStyle : std::uint8_t { Sizable, FixedDialog };
 
+// How a form lays its controls out: its own layout, or the one for a room taller than wide (a
+// phone upright), if it has one.
+enum class Layout : std::uint8_t { Wide, Tall };
+
 // Receives form-level events that a renderer must act on.
 class FormObserver {
 public:
     virtual ~FormObserver() = default;
     // The form was unloaded by the program (for example by its OK button).
     virtual void formUnloaded() = 0;
+    // The form laid itself out again at a new client size; its controls told their new places.
+    virtual void formResized() {}
 };
 
 // Whether a control of this kind can take the keyboard: a box, a button, a scroll bar, a check or
@@ -45,6 +52,13 @@ public:
     int clientWidth() const { return clientWidth_; }
     int clientHeight() const { return clientHeight_; }
     BorderStyle border = BorderStyle::Sizable;
+
+    // Whether the form has a tall layout; a binding whose room is taller than wide asks for it.
+    virtual bool hasTallLayout() const { return false; }
+    Layout layout() const { return layout_; }
+    // Lays the form out for a room `roomWidth` pixels wide; a form without a tall layout keeps
+    // its own. The client size may change (the observer hears it); nothing else does.
+    void arrange(Layout layout, int roomWidth);
 
     // Controls in the order they were added: frames before what they hold.
     const std::vector<Control*>& controls() const { return controls_; }
@@ -92,6 +106,8 @@ protected:
     void addMenu(MenuItem& item) { menuBar_.push_back(&item); }
     void addTimer(Timer& timer) { timers_.push_back(&timer); }
     void addScene(SceneItem item) { scene_.push_back(item); }
+    // Places every control for the layout and returns the client size it needs.
+    virtual std::pair<int, int> arrangeFor(Layout layout, int roomWidth);
 
 private:
     std::string name_;
@@ -107,6 +123,8 @@ private:
     std::unordered_map<const Control*, Control*> containers_;
     std::unordered_map<const Control*, const char*> accessibleNames_;
     bool loaded_ = false;
+    Layout layout_ = Layout::Wide;
+    int roomWidth_ = 0;
     FormObserver* formObserver_ = nullptr;
 };
 

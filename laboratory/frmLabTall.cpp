@@ -1,0 +1,123 @@
+#include "laboratory/frmLab.h"
+
+#include <algorithm>
+
+namespace lopena {
+
+namespace {
+constexpr int wideWidth = 900, wideHeight = 604; // the window's own client area, pixels
+constexpr int narrowest = 360; // the tall layout's least width, pixels
+} // namespace
+
+std::pair<int, int> frmLab::arrangeFor(tk::Layout layout, int roomWidth) {
+    std::pair<int, int> size{wideWidth, wideHeight};
+    if (layout == tk::Layout::Tall) {
+        const int width = std::max(roomWidth, narrowest);
+        scene_.setGrid(LabScene::tall(width));
+        size = {width, arrangeTall(width)};
+    } else {
+        scene_.setGrid(LabScene::wide());
+        for (const auto& [control, b] : wide_)
+            control->setBounds(b.left, b.top, b.width, b.height);
+    }
+    placeGrid();
+    redrawThrow();
+    return size;
+}
+
+void frmLab::redrawThrow() {
+    placeDots();
+    placeTarget();
+    placePlatform();
+    drawGhost();
+    if (current_)
+        showAt(std::min(static_cast<double>(elapsed_) * 1e-6, current_->flight.T));
+}
+
+// One column under the scene, as wide as the room: the results, the live values, then the
+// controls in their tab order. Boxes, buttons, check and option boxes are 24 px high or more.
+int frmLab::arrangeTall(int width) {
+    const auto w = static_cast<tk::Single>(width - 16); // a frame's width
+    const tk::Single half = w / 2;
+    tk::Single y = scene_.grid().frame.bottom + 8;
+    // A frame at the next place down, `height` high; the next goes 6 px under it.
+    auto frame = [&](tk::Control& f, tk::Single height) {
+        f.setBounds(8, y, w, height);
+        y += height + 6;
+    };
+
+    frame(fraLabRezultate, 116);
+    tk::Label* results[] = {&lblLabT, &lblLabD, &lblLabH, &lblLabV, &lblLabImpact};
+    for (int i = 0; i < 5; ++i)
+        results[i]->setBounds(8, 20.0F + 18 * i, half - 12, 13);
+    for (const auto& [i, label] : lblLabVid)
+        label->setBounds(half + 4, 20.0F + 18 * static_cast<tk::Single>(i), half - 12, 13);
+    frame(fraLabZbor, 80);
+    for (const auto& [i, label] : lblLabLive)
+        label->setBounds(8 + static_cast<tk::Single>(i / 3) * half, 20.0F + 18 * static_cast<tk::Single>(i % 3),
+                         half - 12, 13);
+
+    frame(fraLabDate, 172);
+    const std::pair<tk::Control*, tk::Control*> rows[] = {{&lblLabViteza, &txtLabViteza},
+                                                          {&lblLabUnghi, &txtLabUnghi},
+                                                          {&lblLabInaltime, &txtLabInaltime},
+                                                          {&lblLabGrav, &txtLabGrav}};
+    for (int i = 0; i < 4; ++i) {
+        rows[i].first->setBounds(8, 21.0F + 30 * i, 100, 13);
+        rows[i].second->setBounds(112, 16.0F + 30 * i, 96, 24);
+    }
+    const tk::Single planet = (w - 28) / 4;
+    for (const auto& [i, button] : cmdLabGrav)
+        button->setBounds(8 + static_cast<tk::Single>(i) * (planet + 4), 136, planet, 28);
+
+    frame(fraLabMediu, 258);
+    for (const auto& [i, option] : optLabMediu)
+        option->setBounds(8, 16.0F + 28 * static_cast<tk::Single>(i), 130, 24);
+    lblLabK.setBounds(144, 49, 40, 13);
+    txtLabK.setBounds(188, 44, 80, 24);
+    fraLabCorp.setBounds(8, 100, w - 16, 150);
+    for (const auto& [i, option] : optLabCorp)
+        option->setBounds(8.0F + 150 * static_cast<tk::Single>(i % 2), 16.0F + 28 * static_cast<tk::Single>(i / 2),
+                          146, 24);
+    const tk::Single column = (w - 44) / 3;
+    const std::pair<tk::Control*, tk::Control*> figures[] = {
+        {&lblLabMasa, &txtLabMasa}, {&lblLabDiametru, &txtLabDiametru}, {&lblLabCd, &txtLabCd}};
+    for (int i = 0; i < 3; ++i) {
+        figures[i].first->setBounds(8 + i * (column + 6), 104, column, 13);
+        figures[i].second->setBounds(8 + i * (column + 6), 118, column, 24);
+    }
+
+    frame(fraLabAfisare, 76);
+    chkLabVectori.setBounds(8, 16, 110, 24);
+    chkLabFantoma.setBounds(130, 16, 150, 24);
+    chkLabPrezice.setBounds(8, 44, 110, 24);
+    for (const auto& [i, option] : optLabRitm)
+        option->setBounds(130 + 70 * static_cast<tk::Single>(i), 44, 64, 24);
+
+    const tk::Single button = (w - 18) / 4;
+    tk::CommandButton* buttons[] = {&cmdLabStart, &cmdLabPauza, &cmdLabPas, &cmdLabSterge};
+    for (int i = 0; i < 4; ++i)
+        buttons[i]->setBounds(8 + i * (button + 6), y, button, 32);
+    y += 38;
+
+    frame(fraLabPrezice, 148);
+    const std::pair<tk::Control*, tk::Control*> guesses[] = {
+        {&lblLabPrezD, &txtLabPrezD}, {&lblLabPrezH, &txtLabPrezH}, {&lblLabPrezT, &txtLabPrezT}};
+    for (int i = 0; i < 3; ++i) {
+        guesses[i].first->setBounds(8, 21.0F + 30 * i, 40, 13);
+        guesses[i].second->setBounds(50, 16.0F + 30 * i, 80, 24);
+        lblLabPrez(i).setBounds(138, 21.0F + 30 * i, w - 146, 13);
+    }
+    cmdLabArunca.setBounds(8, 108, 122, 32);
+
+    frame(fraLabTinta, 156);
+    chkLabTinta.setBounds(8, 16, 120, 24);
+    lblLabTintaD.setBounds(8, 53, 90, 13);
+    txtLabTintaD.setBounds(100, 48, 96, 24);
+    lblLabTintaL.setBounds(8, 83, 90, 13);
+    txtLabTintaL.setBounds(100, 78, 96, 24);
+    lblLabTintaRez.setBounds(8, 108, w - 16, 40);
+    return static_cast<int>(y) + 2;
+}
+
+} // namespace lopena
