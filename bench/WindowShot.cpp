@@ -2,12 +2,14 @@
 // picture of the window: lopena_shot OUTPUT.png [milliseconds after Start]
 // With "about" as the second argument it saves the About window instead; with "lab" the whole
 // screen with the Laborator beside the main window, 1.4 s into a tennis ball's throw in air with
-// its vectors and vacuum ghost, over a throw from 20 m.
+// its vectors and vacuum ghost, over a throw from 20 m; "lab tall" the Laborator alone, its
+// window made 420 x 880 (its tall layout).
 #include "mainwindow/frmmain.h"
 #include "toolkit/qt/FormView.h"
 #include "toolkit/qt/MainWindowHost.h"
 #include "toolkit/qt/QtPlatform.h"
 #include "toolkit/qt/QtScheduler.h"
+#include "toolkit/qt/WindowHost.h"
 #include "toolkit/qt/WindowIcon.h"
 
 #include <QApplication>
@@ -18,6 +20,14 @@
 #include <cstdio>
 #include <cstring>
 
+// The Laborator's window, once open.
+static QWidget* labHost() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (dynamic_cast<tkqt::WindowHost*>(w) && w->isVisible())
+            return w;
+    return nullptr;
+}
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     if (argc < 2) {
@@ -27,6 +37,7 @@ int main(int argc, char* argv[]) {
     const QString output = QString::fromLocal8Bit(argv[1]);
     const bool about = argc > 2 && std::strcmp(argv[2], "about") == 0;
     const bool lab = argc > 2 && std::strcmp(argv[2], "lab") == 0;
+    const bool tall = lab && argc > 3 && std::strcmp(argv[3], "tall") == 0;
     const int after = argc > 2 && !about && !lab ? std::atoi(argv[2]) : lab ? 1400 : 2000;
     QApplication::setWindowIcon(tkqt::windowIcon());
 
@@ -59,6 +70,8 @@ int main(int argc, char* argv[]) {
             return;
         window.mnulab.click();
         lopena::frmLab& l = *window.labWindow;
+        if (tall)
+            labHost()->resize(420, 880);
         l.txtLabViteza.setText("10");
         l.txtLabUnghi.setText("0");
         l.txtLabInaltime.setText("20");
@@ -83,6 +96,8 @@ int main(int argc, char* argv[]) {
             lab ? screen->grabWindow(0)
                 : screen->grabWindow(0, host.frameGeometry().x(), host.frameGeometry().y(),
                                      host.frameGeometry().width(), host.frameGeometry().height());
+        if (tall)
+            shot = labHost()->grab();
         if (shot.isNull() || shot.size().isEmpty())
             shot = host.grab();
         if (!shot.save(output)) {

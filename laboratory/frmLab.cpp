@@ -62,6 +62,8 @@ void frmLab::wireEvents() {
     chkLabTinta.onClick = [this] { chkLabTinta_Click(); };
     chkLabPrezice.onClick = [this] {
         fraLabPrezice.setVisible(chkLabPrezice.Value() == 1);
+        if (layout() == tk::Layout::Tall)
+            rearrange(); // the prediction's room opens or closes in the column
         if (chkLabPrezice.Value() != 1)
             awaitPrediction(std::nullopt);
     };
@@ -282,6 +284,11 @@ void frmLab::launch(const physics::Trajectory& flight,
     cmdLabPauza.setEnabled(true);
     if (recorder_)
         recorder_->labLaunched(*current_);
+    if (layout() == tk::Layout::Tall) {
+        // Start is under the scene in the column: the throw comes into view.
+        const LabScene::Area& f = scene_.grid().frame;
+        reveal(0, 0, clientWidth(), static_cast<int>(f.bottom));
+    }
     tmrLab.setEnabled(true);
     advance(0);
 }

@@ -100,7 +100,9 @@ int frmLab::arrangeTall(int width) {
         buttons[i]->setBounds(8 + i * (button + 6), y, button, 32);
     y += 38;
 
-    frame(fraLabPrezice, 148);
+    fraLabPrezice.setBounds(8, y, w, 148);
+    if (fraLabPrezice.Visible())
+        y += 154; // its room only while it shows
     const std::pair<tk::Control*, tk::Control*> guesses[] = {
         {&lblLabPrezD, &txtLabPrezD}, {&lblLabPrezH, &txtLabPrezH}, {&lblLabPrezT, &txtLabPrezT}};
     for (int i = 0; i < 3; ++i) {

@@ -9,4 +9,5 @@ set(lopena_core_test_sources
   NotebookTest.cpp
   PhysicsTest.cpp
   LabTest.cpp
+  LabSceneTest.cpp
 )

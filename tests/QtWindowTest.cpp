@@ -394,6 +394,17 @@ TEST_F(QtWindowTest, LaboratorOpensBesideOnceFliesAndClosesWithTheMainWindow) {
     clock.advance(2900);
     EXPECT_EQ(text("lblLabLive_0", lab).toStdString(), "t = 2" + sep + "883 s");
     EXPECT_EQ(w->labWindow->shpLabUrma.Count(), 30);
+    // Made taller than wide, it lays the Laborator out tall, its scene as wide as the window
+    // left of the scroll bar; made wide again, the window's own layout.
+    const auto surface = [&] { return lab->findChild<tkqt::FormSurface*>()->size(); };
+    lab->resize(420, 880);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->labWindow->layout() == tk::Layout::Tall; }));
+    EXPECT_LT(surface().width(), 420);
+    EXPECT_GT(surface().width(), 390);
+    EXPECT_GT(surface().height(), 880); // it scrolls
+    lab->resize(900, 604);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->labWindow->layout() == tk::Layout::Wide; }));
+    EXPECT_EQ(surface(), QSize(900, 604));
     QTest::mouseClick(widget<QPushButton>("cmdFire"), Qt::LeftButton);
     EXPECT_TRUE(w->Timer1.Enabled()); // the main window flies beside it
     QPointer<QWidget> alive(lab);

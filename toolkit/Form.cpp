@@ -31,7 +31,11 @@ void Form::arrange(Layout layout, int roomWidth) {
         return;
     layout_ = layout;
     roomWidth_ = roomWidth;
-    const auto [width, height] = arrangeFor(layout, roomWidth);
+    rearrange();
+}
+
+void Form::rearrange() {
+    const auto [width, height] = arrangeFor(layout_, roomWidth_);
     if (width == clientWidth_ && height == clientHeight_)
         return;
     clientWidth_ = width;

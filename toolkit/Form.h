@@ -33,6 +33,8 @@ public:
     virtual void formUnloaded() = 0;
     // The form laid itself out again at a new client size; its controls told their new places.
     virtual void formResized() {}
+    // The form asks its window, where it scrolls, to show this area of the client (pixels).
+    virtual void formReveal(int /*left*/, int /*top*/, int /*width*/, int /*height*/) {}
 };
 
 // Whether a control of this kind can take the keyboard: a box, a button, a scroll bar, a check or
@@ -106,6 +108,13 @@ protected:
     void addMenu(MenuItem& item) { menuBar_.push_back(&item); }
     void addTimer(Timer& timer) { timers_.push_back(&timer); }
     void addScene(SceneItem item) { scene_.push_back(item); }
+    // Lays the form out again in the same layout and room, after a change of what it shows.
+    void rearrange();
+    // Scrolls the window, where it scrolls, until the area shows.
+    void reveal(int left, int top, int width, int height) {
+        if (formObserver_)
+            formObserver_->formReveal(left, top, width, height);
+    }
     // Places every control for the layout and returns the client size it needs.
     virtual std::pair<int, int> arrangeFor(Layout layout, int roomWidth);
 

@@ -325,14 +325,17 @@ test('on every screen the three windows, each opened by its shortcut from the wi
       for (const shown of await shownWindows(page)) covered.push(...(await coveredControls(page, shown)).map((c) => `${where} ${c}`));
     }
     if (!phone) continue;
-    // The phone's Laborator: its text at least 11 px, its buttons at least 24 px high (23 for the core's smallest).
+    // The phone's Laborator: its text at least 11 px; upright, in its tall layout, as wide as the
+    // phone and every button, box and check at least 24 x 24 px; sideways its buttons 23 px high.
     await bar.getByRole('button', { name: 'Laborator', exact: true }).tap();
-    const [text, buttons] = await page.evaluate(() => {
+    const upright = height > width;
+    const [text, targets, right] = await page.evaluate((upright) => {
       const lab = document.getElementById('frmLab'), scale = lab.getBoundingClientRect().width / lab.offsetWidth;
       return [parseFloat(getComputedStyle(document.getElementById('lblLabT')).fontSize) * scale,
-        [...lab.querySelectorAll('button')].filter((b) => b.checkVisibility()).map((b) => b.getBoundingClientRect()).map((r) => Math.min(r.width, r.height))];
-    });
-    assert.ok(text >= 11 && Math.min(...buttons) >= 23, `${where}: ${text} px, ${buttons}`);
+        [...lab.querySelectorAll(upright ? 'button, input[type=text], label.lp-option' : 'button')].filter((b) => b.checkVisibility())
+          .map((b) => b.getBoundingClientRect()).map((r) => Math.min(r.width, r.height)), lab.getBoundingClientRect().right];
+    }, upright);
+    assert.ok(text >= 11 && Math.min(...targets) >= (upright ? 24 : 23) && (!upright || right <= width), `${where}: ${text} px, ${targets}, ${right}`);
   }
   assert.deepEqual(covered, []);
 });

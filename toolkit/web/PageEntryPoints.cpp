@@ -58,6 +58,12 @@ EMSCRIPTEN_KEEPALIVE void lopena_paint(int form) {
     if (auto* v = shown(form))
         v->surface().paint();
 }
+// The page's room for a window turned taller than wide (tall = 1), or back, or changed its width
+// (form pixels): a form with a tall layout lays itself out for it.
+EMSCRIPTEN_KEEPALIVE void lopena_arrange(int form, int tall, int width) {
+    if (auto* v = shown(form))
+        v->form().arrange(tall ? tk::Layout::Tall : tk::Layout::Wide, width);
+}
 EMSCRIPTEN_KEEPALIVE void lopena_repaint(int form) {
     if (auto* v = shown(form))
         v->surface().repaintAll();

@@ -12,10 +12,16 @@
 namespace tkweb {
 
 EM_JS(void, js_open_form,
-      (int form, const char* name, const char* caption, int width, int height, int mode), {
+      (int form, const char* name, const char* caption, int width, int height, int mode,
+       int tall),
+      {
           Module.tk.openForm(form, UTF8ToString(name), UTF8ToString(caption), width, height,
-                             mode);
+                             mode, !!tall);
       });
+EM_JS(void, js_form_resized, (int form, int width, int height),
+      { Module.tk.formResized(form, width, height); });
+EM_JS(void, js_form_reveal, (int form, int left, int top, int width, int height),
+      { Module.tk.reveal(form, left, top, width, height); });
 EM_JS(void, js_add_control,
       (int form, int id, int kind, const char* name, int container, int x, int y, int w, int h,
        int flags, const char* text, const char* description, int tab, int group, int maxLength),
@@ -100,7 +106,8 @@ WebView::WebView(tk::Form& form, WebPlatform& platform, Options options)
                  form.clientHeight(),
                  bridge::n(options_.main     ? bridge::FormMode::Main
                            : options_.window ? bridge::FormMode::Window
-                                             : bridge::FormMode::Dialog));
+                                             : bridge::FormMode::Dialog),
+                 form.hasTallLayout() ? 1 : 0);
     // Every control's place in the tab order (from 1), the page's order of elements: the keys
     // go through the controls as on the desktop. -1: a control Tab does not reach.
     std::vector<tk::Control*> ordered(form.controls().begin(), form.controls().end());
@@ -230,6 +237,15 @@ void WebView::menuChanged(tk::MenuItem& item) {
     const auto it = std::find(items_.begin(), items_.end(), &item);
     if (it != items_.end())
         js_set_menu(id_, static_cast<int>(it - items_.begin()), menuFlags(item));
+}
+
+void WebView::formResized() {
+    js_form_resized(id_, form_.clientWidth(), form_.clientHeight());
+    surface_.repaintAll();
+}
+
+void WebView::formReveal(int left, int top, int width, int height) {
+    js_form_reveal(id_, left, top, width, height);
 }
 
 void WebView::formUnloaded() {

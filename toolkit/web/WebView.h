@@ -42,6 +42,8 @@ public:
     void changed(tk::Control& control, tk::Prop what) override;
     void menuChanged(tk::MenuItem& item) override;
     void formUnloaded() override;
+    void formResized() override;
+    void formReveal(int left, int top, int width, int height) override;
 
     // Events of the page.
     void click(int control);

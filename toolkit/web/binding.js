@@ -6,7 +6,7 @@ import { entryPoints } from './calls.js';
 import { addControl, applyFlags, setGeometry, setRange, setText } from './controls.js';
 import { message } from './dialogs.js';
 import { el } from './dom.js';
-import { closeForm, draw, formReady, openForm, raiseForm } from './forms.js';
+import { closeForm, draw, formReady, openForm, raiseForm, resizeForm, revealArea } from './forms.js';
 import { liveRegion } from './live.js';
 import { addWindow, bringForward, layout, removeWindow } from './windows.js';
 import { addMenu, setMenu } from './menus.js';
@@ -63,7 +63,9 @@ export function startLopena(createModule, host = document.body) {
       clearInterval(timers.get(id));
       timers.delete(id);
     },
-    openForm: (id, name, caption, width, height, mode) => openForm(page, id, name, caption, width, height, mode),
+    openForm: (id, name, caption, width, height, mode, tall) => openForm(page, id, name, caption, width, height, mode, tall),
+    formResized: (f, width, height) => resizeForm(form(f), width, height),
+    reveal: (f, ...area) => revealArea(form(f), ...area),
     // c: the control as the model describes it (controls.js, addControl).
     addControl: (c) => addControl(page, form(c.form), c),
     setGeometry: (f, id, x, y, w, h) => setGeometry(form(f), id, x, y, w, h),

@@ -35,7 +35,7 @@ function dialogFrame(page, id, name, caption, client) {
   return root;
 }
 
-export function openForm(page, id, name, caption, width, height, mode) {
+export function openForm(page, id, name, caption, width, height, mode, tall) {
   const main = mode === FormMode.Main, window = mode === FormMode.Window;
   const canvas = el('canvas', { id: main ? 'scene' : `${name}_scene` });
   const client = el('div', { className: 'lp-client' }, canvas);
@@ -43,7 +43,7 @@ export function openForm(page, id, name, caption, width, height, mode) {
   const frame = main ? mainFrame(page, name, caption, client)
     : { root: window ? windowFrame(page, id, name, caption, client) : dialogFrame(page, id, name, caption, client), bar: null };
   if (window) frame.tile = el('div', {}, frame.root);
-  const f = { id, name, caption, width, height, main, window, root: frame.root, tile: frame.tile, client, canvas,
+  const f = { id, name, caption, width, height, main, window, tall, root: frame.root, tile: frame.tile, client, canvas,
     ctx: canvas.getContext('2d'), ratio: 1, scale: 1, layer: null, controls: [], menu: menuState(frame.bar),
     // The modal dialog it goes into, first, so that the dialog's own content stays above it.
     follow: window ? followModals(frame.tile, page.host, { first: true }) : null,
@@ -61,6 +61,23 @@ export function openForm(page, id, name, caption, width, height, mode) {
   watchRatio(page, f);
   keyboard(page, f);
   if (main) probe(page, f);
+}
+
+// The form laid out anew at another size (its tall layout or back): its client area and canvas
+// follow; the program repaints it.
+export function resizeForm(f, width, height) {
+  Object.assign(f, { width, height });
+  Object.assign(f.client.style, { width: `${width}px`, height: `${height}px` });
+  sizeCanvas(f);
+  if (f.layer) sizeCanvas(f, f.layer.canvas);
+}
+
+// An area of the client (model pixels) scrolled into its tile's view, when it scrolls.
+export function revealArea(f, left, top, width, height) {
+  const tile = f.tile || f.root.parentNode, box = f.client.getBoundingClientRect(), view = tile.getBoundingClientRect();
+  const y = box.top - view.top + top * f.scale, x = box.left - view.left + left * f.scale;
+  if (y < 0 || y + height * f.scale > view.height) tile.scrollTop += y;
+  if (x < 0 || x + width * f.scale > view.width) tile.scrollLeft += x;
 }
 
 export function formReady(page, f, focus) {

@@ -9,6 +9,8 @@ import { arrange } from './tiling.js';
 // Windows share the page at no less than this scale, else fewer show (the bar reaches the rest).
 const SIDE_BY_SIDE = 0.75;
 const BAR_HEIGHT = 32; // the bar "Ferestre", px
+const TALL_WIDEST = 480; // a tall layout's widest at 1:1, px; wider rooms show it larger
+const TALL_MOST = 1.5;
 const TITLE_HEIGHT = 25; // a window of the page's title bar, px (its close button a 24 px target)
 const fitScales = new WeakMap(); // a dialog -> the scale its content was fitted at
 
@@ -70,6 +72,7 @@ function alone(w, [vw, vh], most) {
 export function layout(page) {
   const t = registry(page);
   const [vw, vh] = viewport(), top = t.open.length > 1 ? BAR_HEIGHT : 0;
+  for (const w of t.open) w.fit?.([vw, vh - top]);
   const { shown, tiles } = plan(t, [vw, vh - top]);
   renderBar(page, shown);
   const dpr = devicePixelRatio || 1, px = (v) => `${Math.round(v * dpr) / dpr}px`;
@@ -146,10 +149,18 @@ export const windowOf = (page, tile) => registry(page).open.find((w) => w.tile =
 // A form of the model as a window: scaled as a whole in its tile, centred across it, its canvas
 // drawn anew at the new scale.
 // A window of the page is never shown under 1:1 alone (its text 11 px), its tile scrolling if
-// need be; the main window keeps its design's layout whole at any scale.
+// need be; the main window keeps its design's layout whole at any scale. A form with a tall
+// layout takes it where the page's room is taller than wide: as wide as the room, at 1:1 to
+// 1.5:1 (a tablet), scrolling down.
 export function formWindow(page, f, label, tile, title) {
   const size = () => [f.width + 2, f.height + 2 + (f.main ? sizes().menuBar : TITLE_HEIGHT)];
-  return addWindow(page, { label, tile, title, least: f.window ? 1 : 0, size,
+  let least = f.window ? 1 : 0;
+  const fit = ([width, height]) => {
+    const tall = height > width;
+    least = tall ? Math.min(TALL_MOST, Math.max(1, width / TALL_WIDEST)) : f.window ? 1 : 0;
+    page.calls.arrange(f.id, tall ? 1 : 0, tall ? Math.floor(width / least) - 2 : 0);
+  };
+  return addWindow(page, { label, tile, title, get least() { return least; }, size, fit: f.tall ? fit : null,
     place(scale, width, height) {
       const [w, h] = size();
       f.scale = scale;
