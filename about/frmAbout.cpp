@@ -23,21 +23,13 @@ frmAbout::frmAbout() : tk::Form("frmAbout", "Despre...", 382, 237) {
     white.BorderWidth = 2;
     addScene(&Line1);
 
-    struct Placement {
-        tk::Control& control;
-        float left, top, width, height;
-        int tabIndex;
-    };
     const Placement placements[] = {
-        {picIcon, 16, 16, 36, 36, 1},         {lblTitle, 70, 16, 259, 32, 4},
-        {lblVersion, 70, 52, 259, 15, 5},     {lblDescription, 70, 75, 259, 78, 2},
-        {lblDisclaimer, 17, 175, 258, 55, 3}, {cmdOK, 288, 208, 84, 23, 0},
+        {picIcon, nullptr, 16, 16, 36, 36, "", 1},         {lblTitle, nullptr, 70, 16, 259, 32, "", 4},
+        {lblVersion, nullptr, 70, 52, 259, 15, "", 5},     {lblDescription, nullptr, 70, 75, 259, 78, "", 2},
+        {lblDisclaimer, nullptr, 17, 175, 258, 55, "", 3}, {cmdOK, nullptr, 288, 208, 84, 23, "", 0},
     };
-    for (const Placement& p : placements) {
-        p.control.place(p.left, p.top, p.width, p.height);
-        p.control.setTabIndex(p.tabIndex);
-        add(p.control);
-    }
+    for (const Placement& p : placements)
+        put(p);
     lblDescription.WordWrap = true;
     lblDisclaimer.WordWrap = true;
     lblTitle.WordWrap = true;

@@ -75,19 +75,11 @@ void frmLab::buildScene() {
 }
 
 void frmLab::buildControls() {
-    struct Placement {
-        tk::Control& control;
-        tk::Control* container;
-        float left, top, width, height;
-        const char* description;
-    };
     int tab = 0;
-    auto put = [&](const Placement& p) {
-        p.control.place(p.left, p.top, p.width, p.height);
-        p.control.setTabIndex(tab++);
-        if (*p.description)
-            describe(p.control, p.description);
-        add(p.control, p.container);
+    // In the order of the keys.
+    auto put = [&](Placement p) {
+        p.tabIndex = tab++;
+        Form::put(p);
     };
 
     // Placed with the grid (placeGrid).

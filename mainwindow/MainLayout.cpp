@@ -41,52 +41,40 @@ void MainLayout::buildScene() {
 }
 
 void MainLayout::buildControls() {
-    struct Placement {
-        tk::Control& control;
-        tk::Control* container;
-        float left, top, width, height;
-        int tabIndex;
-        const char* accessibleName;
-    };
     const Placement placements[] = {
-        {Frame1, nullptr, 8, 360, 417, 121, 0, "Controale"},
-        {Label12, &Frame1, 128, 16, 73, 33, 18, ""},
-        {txtgrav, &Frame1, 200, 24, 57, 19, 17, "Acceleratia gravitationala, m/s patrat"},
-        {cmdFire, &Frame1, 272, 16, 65, 33, 4, "Start"},
-        {Command1, &Frame1, 344, 16, 65, 33, 1, "Opreste sau reia zborul"},
-        {cmdClear, &Frame1, 272, 56, 137, 33, 7, "Sterge traiectorie"},
-        {Label1, &Frame1, 8, 48, 49, 17, 8, ""},
-        {txtViteza, &Frame1, 40, 48, 33, 19, 3, "Viteza initiala, m/s"},
-        {Label9, &Frame1, 72, 48, 33, 17, 15, ""},
-        {hsbViteza, &Frame1, 104, 48, 145, 17, 5, "Viteza initiala"},
-        {Label2, &Frame1, 8, 72, 33, 17, 9, ""},
-        {txtUnghi, &Frame1, 40, 72, 33, 19, 2, "Unghiul de lansare, grade"},
-        {Label10, &Frame1, 73, 69, 6, 13, 16, ""},
-        {hsbUnghi, &Frame1, 104, 72, 145, 17, 6, "Unghiul de lansare"},
-        {Label13, &Frame1, 8, 96, 25, 17, 20, ""},
-        {txtRaza, &Frame1, 40, 96, 33, 19, 19, "Raza corpului"},
-        {Label14, &Frame1, 80, 96, 9, 17, 21, ""},
-        {HSBRaza, &Frame1, 104, 96, 145, 17, 22, "Raza corpului"},
-        {chkTrail, &Frame1, 280, 96, 97, 17, 23, "Arata traiectorie"},
-        {Frame2, nullptr, 432, 360, 249, 121, 10, "Rezultate"},
-        {Label3, &Frame2, 8, 24, 83, 13, 11, "Distanta parcursa"},
-        {Label4, &Frame2, 8, 48, 74, 13, 12, "Inaltime maxima"},
-        {Label5, &Frame2, 8, 72, 46, 13, 13, "Timp total"},
-        {Label6, &Frame2, 8, 96, 74, 13, 14, "Viteza la impact"},
-        {Frame3, nullptr, 688, 360, 185, 121, 24, "Coordonate partiale"},
-        {Label7, &Frame3, 8, 24, 95, 13, 32, "Coordonata X"},
-        {Label8, &Frame3, 8, 48, 95, 13, 31, "Coordonata Y"},
-        {Label15, &Frame3, 8, 80, 49, 17, 29, ""},
-        {Label11, &Frame3, 72, 80, 21, 13, 30, "Timpul ramas"},
-        {Frame4, nullptr, 888, 360, 121, 121, 25, "Setari"},
+        {Frame1, nullptr, 8, 360, 417, 121, "Controale", 0},
+        {Label12, &Frame1, 128, 16, 73, 33, "", 18},
+        {txtgrav, &Frame1, 200, 24, 57, 19, "Acceleratia gravitationala, m/s patrat", 17},
+        {cmdFire, &Frame1, 272, 16, 65, 33, "Start", 4},
+        {Command1, &Frame1, 344, 16, 65, 33, "Opreste sau reia zborul", 1},
+        {cmdClear, &Frame1, 272, 56, 137, 33, "Sterge traiectorie", 7},
+        {Label1, &Frame1, 8, 48, 49, 17, "", 8},
+        {txtViteza, &Frame1, 40, 48, 33, 19, "Viteza initiala, m/s", 3},
+        {Label9, &Frame1, 72, 48, 33, 17, "", 15},
+        {hsbViteza, &Frame1, 104, 48, 145, 17, "Viteza initiala", 5},
+        {Label2, &Frame1, 8, 72, 33, 17, "", 9},
+        {txtUnghi, &Frame1, 40, 72, 33, 19, "Unghiul de lansare, grade", 2},
+        {Label10, &Frame1, 73, 69, 6, 13, "", 16},
+        {hsbUnghi, &Frame1, 104, 72, 145, 17, "Unghiul de lansare", 6},
+        {Label13, &Frame1, 8, 96, 25, 17, "", 20},
+        {txtRaza, &Frame1, 40, 96, 33, 19, "Raza corpului", 19},
+        {Label14, &Frame1, 80, 96, 9, 17, "", 21},
+        {HSBRaza, &Frame1, 104, 96, 145, 17, "Raza corpului", 22},
+        {chkTrail, &Frame1, 280, 96, 97, 17, "Arata traiectorie", 23},
+        {Frame2, nullptr, 432, 360, 249, 121, "Rezultate", 10},
+        {Label3, &Frame2, 8, 24, 83, 13, "Distanta parcursa", 11},
+        {Label4, &Frame2, 8, 48, 74, 13, "Inaltime maxima", 12},
+        {Label5, &Frame2, 8, 72, 46, 13, "Timp total", 13},
+        {Label6, &Frame2, 8, 96, 74, 13, "Viteza la impact", 14},
+        {Frame3, nullptr, 688, 360, 185, 121, "Coordonate partiale", 24},
+        {Label7, &Frame3, 8, 24, 95, 13, "Coordonata X", 32},
+        {Label8, &Frame3, 8, 48, 95, 13, "Coordonata Y", 31},
+        {Label15, &Frame3, 8, 80, 49, 17, "", 29},
+        {Label11, &Frame3, 72, 80, 21, 13, "Timpul ramas", 30},
+        {Frame4, nullptr, 888, 360, 121, 121, "Setari", 25},
     };
-    for (const Placement& p : placements) {
-        p.control.place(p.left, p.top, p.width, p.height);
-        p.control.setTabIndex(p.tabIndex);
-        if (*p.accessibleName)
-            describe(p.control, p.accessibleName);
-        add(p.control, p.container);
-    }
+    for (const Placement& p : placements)
+        put(p);
 
     Label12.WordWrap = true;
     Label9.Centred = true;

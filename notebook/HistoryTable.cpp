@@ -56,11 +56,10 @@ const Column* columnAt(int column) {
     return column >= 0 && column < labColumnCount ? &table[column] : nullptr;
 }
 
-// tk::Colour holds red + 256 * green + 65536 * blue.
 std::string hexColour(tk::Colour colour) {
+    const tk::Channels c = tk::channels(colour);
     char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", colour & 0xff, (colour >> 8) & 0xff,
-                  (colour >> 16) & 0xff);
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", c.red, c.green, c.blue);
     return text;
 }
 

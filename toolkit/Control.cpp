@@ -12,39 +12,23 @@ void Control::notify(Prop what) {
 }
 
 void Control::setLeft(Single value) {
-    if (value == left_)
-        return;
-    left_ = value;
-    notify(Prop::Geometry);
+    change(left_, value, Prop::Geometry);
 }
 
 void Control::setTop(Single value) {
-    if (value == top_)
-        return;
-    top_ = value;
-    notify(Prop::Geometry);
+    change(top_, value, Prop::Geometry);
 }
 
 void Control::setWidth(Single value) {
-    if (value == width_)
-        return;
-    width_ = value;
-    notify(Prop::Geometry);
+    change(width_, value, Prop::Geometry);
 }
 
 void Control::setHeight(Single value) {
-    if (value == height_)
-        return;
-    height_ = value;
-    notify(Prop::Geometry);
+    change(height_, value, Prop::Geometry);
 }
 
 void Control::Move(Single left, Single top) {
-    if (left == left_ && top == top_)
-        return;
-    left_ = left;
-    top_ = top;
-    notify(Prop::Geometry);
+    setBounds(left, top, width_, height_);
 }
 
 void Control::setBounds(Single left, Single top, Single width, Single height) {
@@ -62,27 +46,18 @@ void Control::place(Single left, Single top, Single width, Single height) {
 }
 
 void Control::setVisible(bool value) {
-    if (value == visible_)
-        return;
-    visible_ = value;
-    notify(Prop::Visible);
+    change(visible_, value, Prop::Visible);
 }
 
 void Control::setEnabled(bool value) {
-    if (value == enabled_)
-        return;
-    enabled_ = value;
-    notify(Prop::Enabled);
+    change(enabled_, value, Prop::Enabled);
 }
 
 CaptionedControl::CaptionedControl(Kind kind, const char* name, std::string caption)
     : Control(kind, name), caption_(std::move(caption)) {}
 
 void CaptionedControl::setCaption(const std::string& text) {
-    if (text == caption_)
-        return;
-    caption_ = text;
-    notify(Prop::Caption);
+    change(caption_, text, Prop::Caption);
 }
 
 Frame::Frame(const char* name, std::string caption)
@@ -95,10 +70,8 @@ TextBox::TextBox(const char* name, std::string text)
     : Control(Kind::TextBox, name), text_(std::move(text)) {}
 
 void TextBox::setText(const std::string& text) {
-    if (text == text_)
+    if (!change(text_, text, Prop::Text))
         return;
-    text_ = text;
-    notify(Prop::Text);
     if (onChange)
         onChange();
 }
@@ -116,10 +89,8 @@ HScrollBar::HScrollBar(const char* name, Integer min, Integer max, Integer value
 
 void HScrollBar::setValue(Integer value) {
     value = std::clamp(value, std::min(min_, max_), std::max(min_, max_));
-    if (value == value_)
+    if (!change(value_, value, Prop::Value))
         return;
-    value_ = value;
-    notify(Prop::Value);
     if (onChange)
         onChange();
 }
@@ -128,10 +99,8 @@ CheckBox::CheckBox(const char* name, std::string caption, Integer value)
     : CaptionedControl(Kind::CheckBox, name, std::move(caption)), value_(value) {}
 
 void CheckBox::setValue(Integer value) {
-    if (value == value_)
+    if (!change(value_, value, Prop::Value))
         return;
-    value_ = value;
-    notify(Prop::Value);
     if (onClick)
         onClick();
 }
@@ -140,10 +109,8 @@ OptionButton::OptionButton(const char* name, std::string caption, bool selected)
     : CaptionedControl(Kind::OptionButton, name, std::move(caption)), value_(selected) {}
 
 void OptionButton::setValue(bool selected) {
-    if (selected == value_)
+    if (!change(value_, selected, Prop::Value))
         return;
-    value_ = selected;
-    notify(Prop::Value);
     if (selected && group_)
         for (OptionButton* other : *group_)
             if (other != this)
@@ -172,24 +139,15 @@ void OptionButton::click() {
 Shape::Shape(const char* name, Integer shape) : Control(Kind::Shape, name), shape_(shape) {}
 
 void Shape::setShape(Integer code) {
-    if (code == shape_)
-        return;
-    shape_ = code;
-    notify(Prop::Shape);
+    change(shape_, code, Prop::Shape);
 }
 
 void Shape::setFillStyle(Integer style) {
-    if (style == fillStyle_)
-        return;
-    fillStyle_ = style;
-    notify(Prop::Fill);
+    change(fillStyle_, style, Prop::Fill);
 }
 
 void Shape::setFillColor(Colour colour) {
-    if (colour == fillColor_)
-        return;
-    fillColor_ = colour;
-    notify(Prop::Fill);
+    change(fillColor_, colour, Prop::Fill);
 }
 
 Line::Line(const char* name, Single x1, Single y1, Single x2, Single y2)

@@ -97,6 +97,14 @@ protected:
     // Copies every property and the observer; used when an array creates an element from element 0.
     Control(const Control&) = default;
     void notify(Prop what);
+    // Stores a new value and tells the observer; an equal value changes and tells nothing.
+    template <class T, class U> bool change(T& field, const U& value, Prop what) {
+        if (field == value)
+            return false;
+        field = value;
+        notify(what);
+        return true;
+    }
 
 private:
     // Ordered for size: a trail holds tens of thousands of these.

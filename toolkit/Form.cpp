@@ -19,6 +19,14 @@ void Form::add(Control& control, Control* container) {
     controls_.push_back(&control);
 }
 
+void Form::put(const Placement& p) {
+    p.control.place(p.left, p.top, p.width, p.height);
+    p.control.setTabIndex(p.tabIndex);
+    if (*p.description)
+        describe(p.control, p.description);
+    add(p.control, p.container);
+}
+
 Control* Form::containerOf(const Control& control) const {
     auto it = containers_.find(&control);
     return it == containers_.end() ? nullptr : it->second;

@@ -100,6 +100,17 @@ public:
 
 protected:
     void add(Control& control, Control* container = nullptr);
+    // A control's place in a layout: its frame (nullptr: the form), its rectangle, its
+    // description for assistive technology ("": none), its tab position (-1: none).
+    struct Placement {
+        Control& control;
+        Control* container;
+        Single left, top, width, height;
+        const char* description = "";
+        int tabIndex = -1;
+    };
+    // Places the control, gives it its tab position and description, and adds it.
+    void put(const Placement& p);
     // Gives a control its description; the text is not copied.
     void describe(const Control& control, const char* literal) {
         accessibleNames_[&control] = literal;

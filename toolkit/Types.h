@@ -16,4 +16,11 @@ constexpr Colour rgb(int red, int green, int blue) {
     return red + 256 * green + 65536 * blue;
 }
 
+struct Channels {
+    int red, green, blue; // 0..255
+};
+constexpr Channels channels(Colour colour) {
+    return {colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF};
+}
+
 } // namespace tk

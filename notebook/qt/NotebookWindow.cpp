@@ -9,6 +9,7 @@
 #include "notebook/qt/HistoryModel.h"
 #include "notebook/qt/NotebookSignals.h"
 #include "notebook/qt/StepTableModel.h"
+#include "toolkit/qt/PlaceBeside.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -418,17 +419,9 @@ QByteArray NotebookWindow::solutionPdf(const Throw& current) const {
 void NotebookWindow::showBeside() {
     if (!placed_) {
         placed_ = true;
-        QWidget* main = parentWidget();
-        QScreen* screen = main ? main->screen() : QGuiApplication::primaryScreen();
-        const QRect free = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-        resize(size().boundedTo(free.size()));
-        QPoint at = free.center() - rect().center();
-        if (main)
-            at = QPoint(main->frameGeometry().right() + 1, main->frameGeometry().top());
-        // Overlaps the main window rather than leave the screen.
-        at.setX(std::clamp(at.x(), free.left(), free.right() + 1 - width()));
-        at.setY(std::clamp(at.y(), free.top(), free.bottom() + 1 - height()));
-        move(at);
+        if (QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen())
+            resize(size().boundedTo(screen->availableGeometry().size()));
+        tkqt::placeBeside(*this, parentWidget());
     }
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();

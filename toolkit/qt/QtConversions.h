@@ -18,9 +18,9 @@ inline QString toQString(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// A model colour (red + 256 green + 65536 blue) as a QColor.
 inline QColor toQColor(tk::Colour colour) {
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+    const tk::Channels c = tk::channels(colour);
+    return QColor(c.red, c.green, c.blue);
 }
 
 using tk::pixel;

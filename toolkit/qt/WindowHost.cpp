@@ -3,6 +3,7 @@
 #include "toolkit/qt/FormSurface.h"
 #include "toolkit/qt/FormView.h"
 #include "toolkit/qt/MarkedButton.h"
+#include "toolkit/qt/PlaceBeside.h"
 #include "toolkit/qt/QtConversions.h"
 #include "toolkit/qt/QtPlatform.h"
 #include "toolkit/qt/WindowIcon.h"
@@ -39,24 +40,14 @@ WindowHost::WindowHost(tk::Form& form, QtPlatform& platform, QWidget* owner)
     form.setFormObserver(this);
     platform_.registerView(form, view_.get(), this);
     addEnterKeys(this, *view_);
-    placeBeside(owner);
+    if (owner)
+        placeBeside(*this, owner);
 }
 
 WindowHost::~WindowHost() {
     platform_.unregisterView(form_);
     form_.setFormObserver(nullptr);
     view_.reset();
-}
-
-void WindowHost::placeBeside(QWidget* owner) {
-    if (!owner)
-        return;
-    const QRect frame = owner->frameGeometry();
-    const QRect room = owner->screen() ? owner->screen()->availableGeometry() : QRect();
-    QPoint at(frame.right() + 8, frame.top());
-    if (!room.isEmpty() && at.x() + width() > room.right())
-        at = QPoint(std::max(room.left(), room.right() - width()), frame.top() + 24);
-    move(at);
 }
 
 void WindowHost::resizeEvent(QResizeEvent* event) {

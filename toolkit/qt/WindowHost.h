@@ -27,8 +27,6 @@ public:
     void formUnloaded() override { close(); }
     void formResized() override;
     void formReveal(int left, int top, int width, int height) override;
-    // Beside the owner's window, on the right when the screen has room, else over it.
-    void placeBeside(QWidget* owner);
 
 protected:
     void showEvent(QShowEvent* event) override;
