@@ -1,6 +1,6 @@
 // docs/web-1920.png, docs/web-1366.png, docs/web-phone.png: the page with the main window, the
 // Laborator and the notebook open, 1.4 s into a throw in air, at 1920 x 1080, at 1366 x 768 and on
-// a phone upright (the Laborator shown), in headless Chromium.
+// a phone upright (the Laborator shown in its tall layout), in headless Chromium.
 //   node bench/windowshots.mjs build/web/lopena.html docs
 const { chromium } = await import(new URL('../node_modules/playwright-core/index.mjs', import.meta.url));
 const [file, out] = process.argv.slice(2);
@@ -21,7 +21,6 @@ for (const [name, width, height, phone] of [['web-1920', 1920, 1080], ['web-1366
   for (const [id, v] of [['txtLabViteza', '25'], ['txtLabUnghi', '40']]) await page.fill(`#${id}`, v);
   for (const id of ['optLabMediu_2', 'chkLabVectori', 'chkLabFantoma', 'cmdLabStart']) await page.click(`#${id}`);
   await page.clock.runFor(1400);
-  if (phone) await page.evaluate(() => { document.getElementById('frmLab').parentNode.scrollLeft = 0; });
   await page.screenshot({ path: `${out}/${name}.png` });
   await page.close();
 }
