@@ -49,6 +49,7 @@ void frmLab::wireEvents() {
     cmdLabPauza.onClick = [this] { cmdLabPauza_Click(); };
     cmdLabPas.onClick = [this] { cmdLabPas_Click(); };
     cmdLabSterge.onClick = [this] { cmdLabSterge_Click(); };
+    cmdLabOptim.onClick = [this] { cmdLabOptim_Click(); };
     for (const auto& [index, button] : cmdLabGrav)
         button->onClick = [this, i = index] { cmdLabGrav_Click(i); };
     for (const auto& [index, option] : optLabMediu)
@@ -111,6 +112,7 @@ void frmLab::clearResults() {
     lblLabH.setCaption("H =");
     lblLabV.setCaption("V =");
     lblLabImpact.setCaption("unghi la impact =");
+    lblLabOptim.setCaption("");
     for (const auto& [index, label] : lblLabVid)
         label->setVisible(false);
     for (const auto& [index, label] : lblLabPrez)
@@ -126,8 +128,10 @@ void frmLab::awaitPrediction(std::optional<physics::Trajectory> flight) {
     cmdLabArunca.setEnabled(pending_.has_value());
 }
 
-physics::Result<physics::Launch> frmLab::readLaunch() {
+physics::Result<physics::Launch> frmLab::readLaunch(bool withAngle) {
     physics::Launch l;
+    if (!withAngle)
+        l.angle = 45; // any angle the model takes: the caller sets its own
     l.medium = optLabMediu(1).Value()   ? physics::Medium::LinearDrag
                : optLabMediu(2).Value() ? physics::Medium::QuadraticDrag
                                         : physics::Medium::Vacuum;
@@ -138,7 +142,7 @@ physics::Result<physics::Launch> frmLab::readLaunch() {
     };
     const Input inputs[] = {
         {physics::Field::Speed, &l.v0, true},
-        {physics::Field::Angle, &l.angle, true},
+        {physics::Field::Angle, &l.angle, withAngle},
         {physics::Field::Height, &l.h0, true},
         {physics::Field::Gravity, &l.g, true},
         {physics::Field::LinearDrag, &l.k, l.medium == physics::Medium::LinearDrag},
@@ -533,6 +537,21 @@ void frmLab::cmdLabSterge_Click() {
     for (tk::Integer i = 1; i <= last; ++i)
         shpLabUrma.Unload(i);
     dots_.clear();
+}
+
+void frmLab::cmdLabOptim_Click() {
+    const auto read = readLaunch(false);
+    const auto best = read ? physics::bestAngle(*read) : physics::Result<physics::BestAngle>(read.refusal());
+    if (!best) {
+        refuse(*boxOf(best.refusal().field), best.refusal().message);
+        return;
+    }
+    const tk::Locale& locale = platform_.locale();
+    const std::string angle = tk::FixedNumber(best->angle, 2, locale);
+    txtLabUnghi.setText(angle);
+    lblLabOptim.setCaption("unghi optim = " + angle + "\xC2\xB0, D = " +
+                           tk::FixedNumber(best->D, 3, locale) + " m");
+    cmdLabStart_Click();
 }
 
 void frmLab::cmdLabGrav_Click(tk::Integer index) {

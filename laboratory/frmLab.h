@@ -53,6 +53,8 @@ public:
     tk::TextBox txtLabViteza{"txtLabViteza", "20"};
     tk::Label lblLabUnghi{"lblLabUnghi", "Unghi (grade)"};
     tk::TextBox txtLabUnghi{"txtLabUnghi", "45"};
+    // The angle of the longest throw for the other boxes, written into the angle's box and thrown.
+    tk::CommandButton cmdLabOptim{"cmdLabOptim", "Unghi optim"};
     tk::Label lblLabInaltime{"lblLabInaltime", "Inaltime (m)"};
     tk::TextBox txtLabInaltime{"txtLabInaltime", "0"};
     tk::Label lblLabGrav{"lblLabGrav", "g (m/s2)"};
@@ -102,6 +104,7 @@ public:
     tk::Label lblLabH{"lblLabH", "H ="};
     tk::Label lblLabV{"lblLabV", "V ="};
     tk::Label lblLabImpact{"lblLabImpact", "unghi la impact ="};
+    tk::Label lblLabOptim{"lblLabOptim", ""};
     // The same throw in vacuum, shown with air: T, D, H, V.
     tk::ControlArray<tk::Label> lblLabVid{"lblLabVid"};
 
@@ -131,6 +134,7 @@ public:
     void cmdLabPas_Click();
     // Removes every trail.
     void cmdLabSterge_Click();
+    void cmdLabOptim_Click();
     void cmdLabGrav_Click(tk::Integer index);
     void optLabMediu_Click(tk::Integer index);
     // Writes the body's mass, diameter and drag coefficient into their boxes.
@@ -161,8 +165,9 @@ public:
     int targetThrows() const { return target_.throws(); }
     int firstHit() const { return target_.firstHit(); }
 
-    // The launch as the boxes hold it, or the refusal of the first box that cannot be used.
-    physics::Result<physics::Launch> readLaunch();
+    // The launch as the boxes hold it, or the refusal of the first box that cannot be used (the
+    // angle's box not read when `withAngle` is false).
+    physics::Result<physics::Launch> readLaunch(bool withAngle = true);
 
     // Wide: the window's own layout, 900 x 604. Tall, for a room taller than wide (a phone
     // upright): the scene as wide as the room, then the results and the live values, then the

@@ -92,13 +92,14 @@ void frmLab::buildControls() {
     const Placement data[] = {
         {fraLabDate, nullptr, 656, 4, 236, 146, "Datele aruncarii"},
         {lblLabViteza, &fraLabDate, 8, 19, 90, 13, ""},
-        {txtLabViteza, &fraLabDate, 100, 16, 70, 19, "Viteza de lansare, m/s"},
+        {txtLabViteza, &fraLabDate, 100, 16, 60, 19, "Viteza de lansare, m/s"},
         {lblLabUnghi, &fraLabDate, 8, 43, 90, 13, ""},
-        {txtLabUnghi, &fraLabDate, 100, 40, 70, 19, "Unghiul de lansare, grade, de la -90 la 90"},
+        {txtLabUnghi, &fraLabDate, 100, 40, 60, 19, "Unghiul de lansare, grade, de la -90 la 90"},
+        {cmdLabOptim, &fraLabDate, 164, 38, 66, 23, "Unghiul celei mai lungi aruncari, apoi aruncarea"},
         {lblLabInaltime, &fraLabDate, 8, 67, 90, 13, ""},
-        {txtLabInaltime, &fraLabDate, 100, 64, 70, 19, "Inaltimea de lansare, m"},
+        {txtLabInaltime, &fraLabDate, 100, 64, 60, 19, "Inaltimea de lansare, m"},
         {lblLabGrav, &fraLabDate, 8, 91, 90, 13, ""},
-        {txtLabGrav, &fraLabDate, 100, 88, 70, 19, "Acceleratia gravitationala, m/s patrat"},
+        {txtLabGrav, &fraLabDate, 100, 88, 60, 19, "Acceleratia gravitationala, m/s patrat"},
     };
     for (const Placement& p : data)
         put(p);
@@ -171,6 +172,7 @@ void frmLab::buildControls() {
         {lblLabH, &fraLabRezultate, 8, 56, 140, 13, ""},
         {lblLabV, &fraLabRezultate, 8, 74, 140, 13, ""},
         {lblLabImpact, &fraLabRezultate, 8, 92, 140, 13, ""},
+        {lblLabOptim, &fraLabRezultate, 8, 112, 284, 13, ""},
     };
     for (const Placement& p : results)
         put(p);

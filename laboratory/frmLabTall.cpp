@@ -46,10 +46,11 @@ int frmLab::arrangeTall(int width) {
         y += height + 6;
     };
 
-    frame(fraLabRezultate, 116);
+    frame(fraLabRezultate, 134);
     tk::Label* results[] = {&lblLabT, &lblLabD, &lblLabH, &lblLabV, &lblLabImpact};
     for (int i = 0; i < 5; ++i)
         results[i]->setBounds(8, 20.0F + 18 * i, half - 12, 13);
+    lblLabOptim.setBounds(8, 112, w - 16, 13);
     for (const auto& [i, label] : lblLabVid)
         label->setBounds(half + 4, 20.0F + 18 * static_cast<tk::Single>(i), half - 12, 13);
     frame(fraLabZbor, 80);
@@ -66,6 +67,7 @@ int frmLab::arrangeTall(int width) {
         rows[i].first->setBounds(8, 21.0F + 30 * i, 100, 13);
         rows[i].second->setBounds(112, 16.0F + 30 * i, 96, 24);
     }
+    cmdLabOptim.setBounds(216, 44, 110, 28);
     const tk::Single planet = (w - 28) / 4;
     for (const auto& [i, button] : cmdLabGrav)
         button->setBounds(8 + static_cast<tk::Single>(i) * (planet + 4), 136, planet, 28);

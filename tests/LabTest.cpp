@@ -5,6 +5,7 @@
 #include "notebook/WorkedSolution.h"
 #include "physics/LaunchSolution.h"
 #include "support/WindowFixture.h"
+#include "toolkit/NumberParsing.h"
 #include "toolkit/NumberText.h"
 #include "toolkit/SceneItems.h"
 #include "toolkit/TipPlace.h"
@@ -389,6 +390,35 @@ TEST_F(LabTest, AirShowsTheVacuumBesideTheGhostAndTheAcceleration) {
     EXPECT_FALSE(lab().lblLabVid(1).Visible());
     EXPECT_FALSE(lab().linLabFantoma(0).Visible());
     EXPECT_FALSE(lab().linLabVector(9).Visible());
+}
+
+// Hand-computed: from the ground 45 degrees and v^2 / g = 40.775 m; from 10 m,
+// tan a = v / sqrt(v^2 + 2 g h) gives 39.32 degrees and 49.780 m; in air less than 45 degrees.
+TEST_F(LabTest, OptimumAngleWritesTheAngleTellsTheRangeAndThrows) {
+    struct Case {
+        const char *height, *angleBox;
+        int medium;
+        const char *angle, *shown;
+    };
+    for (const Case& c : {Case{"0", "", 0, "45,00", "unghi optim = 45,00\u00b0, D = 40,775 m"},
+                          Case{"10", "30", 0, "39,32", "unghi optim = 39,32\u00b0, D = 49,780 m"},
+                          Case{"0", "x", 2, "", ""}}) {
+        set("20", c.angleBox, c.height);
+        lab().optLabMediu(static_cast<tk::Integer>(c.medium)).click();
+        lab().cmdLabOptim.click();
+        EXPECT_TRUE(lab().flying()) << c.height; // an unreadable angle box is not asked
+        if (*c.angle) {
+            EXPECT_EQ(lab().txtLabUnghi.Text(), c.angle);
+            EXPECT_EQ(lab().lblLabOptim.Caption(), c.shown);
+        } else {
+            EXPECT_LT(tk::Val(lab().txtLabUnghi.Text()), 45); // air: a flatter throw goes farther
+        }
+        flyMs();
+    }
+    set("x", "45", "0"); // a speed that cannot be read is refused, as by Start
+    lab().cmdLabOptim.click();
+    EXPECT_FALSE(lab().flying());
+    EXPECT_EQ(lab().lblLabOptim.Caption(), "");
 }
 
 TEST_F(LabTest, OneLaboratorAtATimeAndReadyValuesFillTheBoxes) {
