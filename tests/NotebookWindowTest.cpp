@@ -15,15 +15,15 @@ class NotebookWindowTest : public ::testing::Test {
 protected:
     NotebookWindowTest() { window.show(); }
     // Flies a launch (its results those of 50 m/s) as the flight reports it: a step every
-    // 0.25 s, then the landing.
-    void fly(int angle, int steps, double v0 = 50) {
+    // 0.25 s, then the landing, or the flight cut short.
+    void fly(int angle, int steps, double v0 = 50, bool lands = true) {
         const double g = 9.806, vx = v0 * std::cos(angle * M_PI / 180),
                      vy = v0 * std::sin(angle * M_PI / 180);
         notebook.launched({"50", std::to_string(angle), "9.806", "7,21", "254,946", "63,737", "50",
                            50, double(angle), g, vx, vy, 7.21, 254.946, 63.737, 50, 0x3020c0});
         for (int i = 0; i < steps; ++i)
             notebook.stepComputed(0.25 * i, vx * 0.25 * i, (vy - g * 0.125 * i) * 0.25 * i, g);
-        notebook.landed();
+        lands ? notebook.landed() : notebook.interrupted();
     }
     template <class T = QWidget> T* child(const char* name) { return window.findChild<T*>(name); }
     QAbstractItemModel* steps() { return child<QTableView>("stepTable")->model(); }
@@ -125,11 +125,7 @@ TEST_F(NotebookWindowTest, NoLandingEntryWithoutALanding) {
     };
     fly(45, 30);
     EXPECT_TRUE(landingShown());
-    notebook.launched({"1E38", "45", "9.806", "", "", "", "", 1e38, 45, 9.806, 7e37, 7e37, 1.4e37,
-                       1e75, 2.5e74, 1e38, 0x3020c0});
-    for (int i = 0; i < 20; ++i)
-        notebook.stepComputed(0.25 * i, 7e37 * 0.25 * i, 7e37 * 0.25 * i, 9.806);
-    notebook.interrupted();
+    fly(45, 20, 1e38, false);
     QCoreApplication::sendPostedEvents();
     EXPECT_FALSE(landingShown());
     // x to the 20th step (3.3E+38 m), not to a full log's 5.7E+41 m
