@@ -37,22 +37,17 @@ LaunchFacts launch(double v0, double angle, double g) {
             g,       vx,         vy,     T,      D,      H,      V,      0x563412};
 }
 
-// CSV read back: rows of unquoted fields; the CRLF of the last line leaves an empty row.
+// CSV read back (no field needs quotes): rows of fields; the CRLF of the last line leaves an
+// empty row.
 std::vector<std::vector<std::string>> parse(const std::string& csv, char separator) {
     std::vector<std::vector<std::string>> rows{{""}};
-    bool quoted = false;
-    for (std::size_t i = 0; i < csv.size(); ++i) {
-        if (csv[i] == '"' && quoted && i + 1 < csv.size() && csv[i + 1] == '"')
-            rows.back().back() += csv[++i];
-        else if (csv[i] == '"')
-            quoted = !quoted;
-        else if (!quoted && csv[i] == separator)
+    for (std::size_t i = 0; i < csv.size(); ++i)
+        if (csv[i] == separator)
             rows.back().emplace_back();
-        else if (!quoted && csv.compare(i, 2, "\r\n") == 0)
+        else if (csv.compare(i, 2, "\r\n") == 0)
             rows.push_back({""}), ++i;
         else
             rows.back().back() += csv[i];
-    }
     return rows;
 }
 
