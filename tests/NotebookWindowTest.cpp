@@ -203,10 +203,19 @@ TEST_F(NotebookWindowTest, HistoryRepeatsTheChosenRowWhileTheMainWindowShowsADia
     EXPECT_EQ(chart()->series().size(), alone + 2) << "earlier throws beside the current one";
 }
 
-// The Laborator's columns join the history at its first throw, empty in the main window's rows.
-TEST_F(NotebookWindowTest, HistoryGainsTheLaboratorsColumnsAtItsFirstThrow) {
-    fly(45, 3);
-    QAbstractItemModel* history = child<QTableView>("historyTable")->model();
+// Each row's "Culoare" cell shows its trail's colour, so that a row can be matched to its trail;
+// the Laborator's columns join the history at its first throw, empty in the main window's rows.
+TEST_F(NotebookWindowTest, HistoryPaintsTheTrailColourOfEachRowAndGainsTheLaboratorsColumns) {
+    fly(45, 3); // the colour 0x3020c0: red c0, green 20, blue 30
+    child<QTabWidget>("notebookTabs")->setCurrentIndex(2);
+    auto* view = child<QTableView>("historyTable");
+    QAbstractItemModel* history = view->model();
+    const QImage image = view->viewport()->grab(view->visualRect(history->index(0, 0))).toImage();
+    int painted = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            painted += image.pixelColor(x, y) == QColor(0xc0, 0x20, 0x30);
+    EXPECT_GE(painted, 100) << "of " << image.width() << " x " << image.height();
     EXPECT_EQ(history->columnCount(), 8);
     physics::Launch in;
     in.v0 = 10;
@@ -226,20 +235,6 @@ TEST_F(NotebookWindowTest, HistoryGainsTheLaboratorsColumnsAtItsFirstThrow) {
         const double sorted = cell.data(lopena::HistoryModel::SortRole).toDouble();
         EXPECT_TRUE(sorted == key || std::fabs(sorted - key) < 1e-9) << row << " " << column;
     }
-}
-
-// Each row's "Culoare" cell shows its trail's colour, so that a row can be matched to its trail.
-TEST_F(NotebookWindowTest, HistoryPaintsTheTrailColourOfEachRow) {
-    fly(45, 3); // the colour 0x3020c0: red c0, green 20, blue 30
-    child<QTabWidget>("notebookTabs")->setCurrentIndex(2);
-    auto* view = child<QTableView>("historyTable");
-    const QRect cell = view->visualRect(view->model()->index(0, 0));
-    const QImage image = view->viewport()->grab(cell).toImage();
-    int painted = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            painted += image.pixelColor(x, y) == QColor(0xc0, 0x20, 0x30);
-    EXPECT_GE(painted, 100) << "of " << image.width() << " x " << image.height();
 }
 
 } // namespace
