@@ -70,11 +70,10 @@ TEST_P(LabThrows, ShowTheModelsResultsAtOnceFitTheSceneAndLandOnTime) {
     flyMs();
     EXPECT_EQ(lab().lblLabLive(2).Caption(), "y = 0,000 m");
     const Throw& f = *w.notebook.current();
-    const tk::Locale ro = tk::Locale::romanian();
     const std::size_t last = StepTable::rowCount(f) - 1;
     std::vector<std::string> row;
     for (int column = 0; column < 6; ++column)
-        row.push_back(StepTable::cell(f, last, column, ro));
+        row.push_back(StepTable::cell(f, last, column, platform.locale()));
     EXPECT_EQ(row, c.landingRow);
     for (std::size_t r = 0; r < last; ++r)
         EXPECT_EQ(StepTable::mark(f, r).find("aterizarii"), std::string::npos) << r;

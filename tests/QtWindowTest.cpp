@@ -268,32 +268,27 @@ TEST_F(QtWindowTest, AboutIsModalToTheMainWindowAloneAndOneAtATime) {
     EXPECT_EQ(pressed, 3) << "the notebook refused a click";
 }
 
-// "Iesire" ends the event loop, also with the notebook, About asked for twice, or a window of
-// no owner open.
-TEST_F(QtWindowTest, ExitEndsTheProgram) {
-    for (int open : {0, 1, 2}) {
-        (new QWidget(host.get(), Qt::Window))->show(); // the notebook
-        QWidget alone;
-        alone.setVisible(open == 2);
-        platform.onModalShown = [&](QWidget*) {
-            action("mnuabout")->trigger();
-            action("mnuexit")->trigger();
-        };
-        QTimer::singleShot(0, host.get(),
-                           [&] { action(open == 1 ? "mnuabout" : "mnuexit")->trigger(); });
-        QTimer watchdog; // only a program that would not end meets it
-        QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
-        watchdog.start(20000);
-        EXPECT_EQ(QApplication::exec(), 0) << open;
-        EXPECT_FALSE(host->isVisible());
-        EXPECT_FALSE(w->loaded() || (w->aboutWindow && w->aboutWindow->loaded()));
-        host.reset();
-        w = std::make_unique<frmmain>(platform);
-        w->Load(clock);
-        host = std::make_unique<tkqt::MainWindowHost>(*w, platform);
-        host->show();
-    }
+// "Iesire" ends the event loop, also with the notebook, About asked for twice (1), or a window of
+// no owner open (2).
+class QtExitTest : public QtWindowTest, public ::testing::WithParamInterface<int> {};
+TEST_P(QtExitTest, EndsTheProgram) {
+    (new QWidget(host.get(), Qt::Window))->show(); // the notebook
+    QWidget alone;
+    alone.setVisible(GetParam() == 2);
+    platform.onModalShown = [&](QWidget*) {
+        action("mnuabout")->trigger();
+        action("mnuexit")->trigger();
+    };
+    QTimer::singleShot(0, host.get(),
+                       [&] { action(GetParam() == 1 ? "mnuabout" : "mnuexit")->trigger(); });
+    QTimer watchdog; // only a program that would not end meets it
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    watchdog.start(20000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(host->isVisible());
+    EXPECT_FALSE(w->loaded() || (w->aboutWindow && w->aboutWindow->loaded()));
 }
+INSTANTIATE_TEST_SUITE_P(, QtExitTest, ::testing::Values(0, 1, 2));
 
 TEST(ReportDateTest, LongTimeWithoutTimeZone) {
     for (const char* name : {"ro_RO", "en_US", "de_DE", "C"}) {
