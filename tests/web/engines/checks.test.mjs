@@ -5,7 +5,7 @@
 import assert from 'node:assert/strict';
 import { pathToFileURL } from 'node:url';
 import { axeScan } from '../axe.mjs';
-import { launch } from './driver.mjs';
+import { launch, until } from './driver.mjs';
 import { clear, black, defaults, dots, report, results } from '../expected.mjs';
 import { version } from '../version.mjs';
 import { WINDOWS, coveredIn, shownIn } from '../windows.mjs';
@@ -43,23 +43,34 @@ const check = (name, fn, covered) => checks.push({ name, fn, covered });
 
 // Waits until the scene shows `expected` at `points` (a frame may be due), then compares.
 async function sceneIs(page, points, expected, message) {
-  let seen;
-  for (const end = Date.now() + 5000; ;) {
-    seen = await scene(page, points);
-    if (JSON.stringify(seen) === JSON.stringify(expected) || Date.now() > end) break;
-  }
-  assert.deepEqual(seen, expected, message);
+  await until('the scene', async () => JSON.stringify(await scene(page, points)) === JSON.stringify(expected), 5000).catch(() => {});
+  assert.deepEqual(await scene(page, points), expected, message);
 }
 
-check('start-up: title, language, idle state, the grid and the border drawn, no error', async () => {
+check('start-up: title, language, idle state, the grid and the border drawn; the menus by keyboard: Alt+V opens at its first item, arrows move, a letter chooses, Esc closes; no error', async () => {
   const page = await open();
   assert.deepEqual(await page.evaluate("[document.title, document.documentElement.lang, document.getElementById('Command1').disabled]"),
     ['Morvak Lopena - Aruncare pe oblica', 'ro', true]);
   assert.deepEqual(await texts(page, results), ['Distanta parcursa', 'Inaltime maxima', 'Timp total', 'Viteza la impact']);
   // Grid line x = 64, border x = 8, background between them.
   await sceneIs(page, [[64, 100], [8, 200], [30, 100], [12, 340]], [black, black, clear, clear]);
+  const focused = () => page.evaluate('document.activeElement.id');
+  await page.press('Alt+V');
+  assert.equal(await focused(), 'mnutraiect');
+  await page.press('ArrowDown');
+  assert.equal(await focused(), 'mnugrid');
+  await page.press('ArrowRight');
+  assert.equal(await focused(), 'mnuabout');
+  await page.press('ArrowLeft');
+  await page.press('g');
+  assert.equal(await page.evaluate("document.getElementById('mnugrid').getAttribute('aria-checked')"), 'false');
+  await sceneIs(page, [[64, 100], [8, 200]], [clear, black], 'the grid hidden, the border kept');
+  await page.press('Alt+F');
+  assert.equal(await focused(), 'mnusave');
+  await page.press('Escape');
+  assert.equal(await page.evaluate("document.getElementById('mnufile').getAttribute('aria-expanded')"), 'false');
   assert.deepEqual(await page.errors(), []);
-}, 'page.test.mjs');
+});
 
 check('a flight: four results at once; paused, no step; resumed, the landing where it would have been, 30 dots where the desktop draws them', async () => {
   const page = await open();
@@ -82,7 +93,7 @@ check('a flight: four results at once; paused, no step; resumed, the landing whe
   await sceneIs(page, [...dots, [277, 341], [150, 250]], [...dots.map(() => colour), clear, clear]);
 }, 'page.test.mjs');
 
-check('a refusal: gravity 0 is refused, the box selected and explained, nothing launched', async () => {
+check('a refusal: gravity 0 is refused, the box selected and explained, nothing launched; About: Ctrl+D and Esc, the Help menu and OK by mouse, modal while the flight goes on', async () => {
   const page = await open();
   await page.fill('#txtgrav', '0');
   await page.click('#cmdFire');
@@ -90,10 +101,7 @@ check('a refusal: gravity 0 is refused, the box selected and explained, nothing 
   assert.deepEqual(await page.evaluate(`[document.activeElement.id, document.activeElement.selectionStart,
     document.activeElement.selectionEnd, document.getElementById('txtgrav_tip').textContent.length > 10]`), ['txtgrav', 0, 1, true]);
   assert.equal(await page.text('Label3'), 'Distanta parcursa');
-}, 'page.test.mjs');
-
-check('About: Ctrl+D and Esc, the Help menu and OK by mouse, modal while the flight goes on', async () => {
-  const page = await open();
+  await page.fill('#txtgrav', '9.806');
   await page.click('#cmdFire');
   await page.press('Control+D');
   assert.equal(await page.waitFor("document.getElementById('lblVersion')?.textContent"), `Versiunea ${version}`);
@@ -106,25 +114,6 @@ check('About: Ctrl+D and Esc, the Help menu and OK by mouse, modal while the fli
   await page.click('#cmdOK');
   await page.waitFor("!document.getElementById('frmAbout')");
 }, 'page.test.mjs');
-
-check('the menus by keyboard: Alt+V opens at its first item, arrows move, a letter chooses, Esc closes', async () => {
-  const page = await open();
-  const focused = () => page.evaluate('document.activeElement.id');
-  await page.press('Alt+V');
-  assert.equal(await focused(), 'mnutraiect');
-  await page.press('ArrowDown');
-  assert.equal(await focused(), 'mnugrid');
-  await page.press('ArrowRight');
-  assert.equal(await focused(), 'mnuabout');
-  await page.press('ArrowLeft');
-  await page.press('g');
-  assert.equal(await page.evaluate("document.getElementById('mnugrid').getAttribute('aria-checked')"), 'false');
-  await sceneIs(page, [[64, 100], [8, 200]], [clear, black], 'the grid hidden, the border kept');
-  await page.press('Alt+F');
-  assert.equal(await focused(), 'mnusave');
-  await page.press('Escape');
-  assert.equal(await page.evaluate("document.getElementById('mnufile').getAttribute('aria-expanded')"), 'false');
-});
 
 check("the report through the page's save prompt: the desktop's bytes downloaded", async () => {
   const page = await open({ query: '?lang=ro' });
@@ -140,10 +129,16 @@ check("the report through the page's save prompt: the desktop's bytes downloaded
   assert.equal(text, report(date));
 }, 'page.test.mjs');
 
-check("the notebook's four tabs after a flight", async () => {
+check("a dialog with the notebook open: the panel usable in it, back in place after; the notebook's four tabs after the flight", async () => {
   const page = await open({ width: 1920, height: 1000 });
   await openNotebook(page);
   await page.click('#cmdFire');
+  await page.press('Control+D');
+  await page.waitFor("!!document.getElementById('lblVersion')");
+  await page.click('#tabIstoric');
+  assert.equal(await page.evaluate("document.getElementById('tabIstoric').getAttribute('aria-selected')"), 'true');
+  await page.click('#cmdOK');
+  await page.waitFor("!document.getElementById('frmAbout') && document.getElementById('notebook').parentNode === document.body");
   await landed(page);
   const expected = {
     Tabel: ["[...document.querySelectorAll('#stepTable .lp-nb-row:not(.lp-nb-head)')].find((r) => r.dataset.row === '30')?.textContent",
@@ -164,7 +159,6 @@ check("the notebook's four tabs after a flight", async () => {
       assert.equal(await page.evaluate(source), value, tab));
   }
 }, 'notebook.test.mjs');
-
 
 check('the "C" language: the page starts and the results show', async () => {
   const page = await open({ query: '', lang: 'C' });
@@ -188,21 +182,6 @@ check('a phone upright and sideways: the window fits and scales, a tap launches'
     assert.equal(await page.text('Label3'), defaults[0]);
   }
 });
-
-check('a dialog with the notebook open: the panel usable in it, back in place after', async () => {
-  const page = await open({ width: 1920, height: 1000 });
-  await openNotebook(page);
-  await page.click('#cmdFire');
-  await page.press('Control+D');
-  await page.waitFor("!!document.getElementById('lblVersion')");
-  await page.click('#tabIstoric');
-  assert.equal(await page.evaluate("document.getElementById('tabIstoric').getAttribute('aria-selected')"), 'true');
-  await page.click('#cmdOK');
-  await page.waitFor("!document.getElementById('frmAbout') && document.getElementById('notebook').parentNode === document.body");
-  await landed(page);
-  await page.click('#tabTabel');
-  assert.equal(await page.evaluate("document.getElementById('tabTabel').getAttribute('aria-selected')"), 'true');
-}, 'notebook.test.mjs');
 
 check('a scaled-down window: it fits, and every grid line shows on the screen', async () => {
   const [width, height] = [683, 384];

@@ -27,7 +27,7 @@ const freePort = () => new Promise((resolve, reject) => {
   const s = createServer().listen(0, '127.0.0.1', () => { const { port } = s.address(); s.close(() => resolve(port)); });
   s.on('error', reject);
 });
-const until = async (what, test, ms = 15000) => {
+export const until = async (what, test, ms = 15000) => {
   for (const end = Date.now() + ms; ;) {
     const v = await test();
     if (v) return v;
