@@ -139,7 +139,8 @@ test('Serie de unghiuri: five angles, each when the previous one lands', async (
   assert.equal(await page.getAttribute('#angleSeries', 'aria-pressed'), 'false');
 });
 
-test('Rezolvare: the four results equal the result labels; printed with its heading', async () => {
+// axe's scans of each tab after a flight: tests/web/engines/checks.test.mjs, in every engine.
+test('Rezolvare: the four results equal the result labels; printed with its heading; arrows move between the tabs', async () => {
   const page = await open({ locale: 'ro-RO' });
   await page.click('#tabRezolvare');
   assert.equal(await page.textContent('#solution'), 'Apasati Start pentru a vedea rezolvarea.');
@@ -152,9 +153,17 @@ test('Rezolvare: the four results equal the result labels; printed with its head
   }
   await page.click('#savePdf');
   assert.match(await page.evaluate(() => window.printed), /^Aruncare pe oblica - rezolvareData: 07\.12\.2026 22:30Aruncarea 1: v0 = 50 m\/s, unghiul = 1,1 grade, g = 9,806 m\/s2Date/);
+  await page.click('#tabRezolvare');
+  const chosen = [];
+  for (const key of ['ArrowRight', 'ArrowRight', 'Home', 'ArrowLeft', 'End']) {
+    await page.keyboard.press(key);
+    chosen.push(await page.evaluate(() => [document.activeElement.id, document.querySelector('[role=tabpanel]:not([hidden])').id].join()));
+  }
+  assert.deepEqual(chosen, ['tabTabel,paneTabel', 'tabGrafice,paneGrafice', 'tabTabel,paneTabel', 'tabRezolvare,paneRezolvare',
+    'tabRezolvare,paneRezolvare']);
 });
 
-test('Grafice: axes fixed at launch to the whole flight; the throws in their colours and the markers; the image as PNG; the probe on a dot', async () => {
+test('Grafice: axes fixed at launch to the whole flight; the throws in their colours and the markers; the image as PNG; the probe on a dot; a chart without a PNG and a refused copy told in Romanian', async () => {
   const page = await open({ viewport: { width: 1100, height: 900 } });
   await page.click('#tabGrafice');
   const axes = 'Traiectoria y(x): x (m) de la 0 la 300, y (m) de la -20 la 80'; // as tests/NotebookTest.cpp
@@ -171,6 +180,15 @@ test('Grafice: axes fixed at launch to the whole flight; the throws in their col
   await page.hover('#scene', { position: { x: 136, y: 276 } });
   await page.clock.runFor(20);
   assert.equal(await page.textContent('#probe'), 'Aruncarea 2, pasul 14\nt = 3.50 s\nx = 123.744 m\ny = 63.682 m\nvx = 35.355 m/s\nvy = 1.034 m/s');
+  await page.evaluate(() => { window.denied = true; HTMLCanvasElement.prototype.toBlob = (done) => done(null); });
+  for (const [tab, button, said] of [['Tabel', '#copySteps', /^Randurile alese nu au putut fi copiate/],
+    ['Grafice', '#saveImage', /^Imaginea graficului nu a putut fi creata/]]) {
+    await page.click(`#tab${tab}`);
+    if (tab === 'Tabel') await page.click('#stepTable [data-row="30"]');
+    await page.click(button);
+    assert.match(await page.locator('.lp-page-dialog .lp-message').textContent(), said);
+    await page.click('.lp-page-dialog .lp-buttons button');
+  }
 });
 
 test('the panel: beside a wide window, never over it, alone on a phone; usable while About is open, the table kept in place', async () => {
@@ -251,34 +269,6 @@ test('a viewport too small for two: the panel alone, its close button in sight, 
     await page.keyboard.press('Escape');
     assert.ok(!(await page.locator('#notebook').isVisible()), where);
   }
-});
-
-test('a refused clipboard and a chart without a PNG are told in Romanian', async () => {
-  const page = await open({ viewport: { width: 1100, height: 900 } });
-  await fly(page);
-  await page.evaluate(() => { window.denied = true; HTMLCanvasElement.prototype.toBlob = (done) => done(null); });
-  for (const [tab, button, said] of [['Tabel', '#copySteps', /^Randurile alese nu au putut fi copiate/],
-    ['Grafice', '#saveImage', /^Imaginea graficului nu a putut fi creata/]]) {
-    await page.click(`#tab${tab}`);
-    if (tab === 'Tabel') await page.click('#stepTable [data-row="30"]');
-    await page.click(button);
-    assert.match(await page.locator('.lp-page-dialog .lp-message').textContent(), said);
-    await page.click('.lp-page-dialog .lp-buttons button');
-  }
-});
-
-// axe's scans of each tab after a flight: tests/web/engines/checks.test.mjs, in every engine.
-test('arrows move between the tabs', async () => {
-  const page = await open();
-  await fly(page);
-  await page.click('#tabRezolvare');
-  const chosen = [];
-  for (const key of ['ArrowRight', 'ArrowRight', 'Home', 'ArrowLeft', 'End']) {
-    await page.keyboard.press(key);
-    chosen.push(await page.evaluate(() => [document.activeElement.id, document.querySelector('[role=tabpanel]:not([hidden])').id].join()));
-  }
-  assert.deepEqual(chosen, ['tabTabel,paneTabel', 'tabGrafice,paneGrafice', 'tabTabel,paneTabel', 'tabRezolvare,paneRezolvare',
-    'tabRezolvare,paneRezolvare']);
 });
 
 await run();

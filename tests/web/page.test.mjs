@@ -214,11 +214,6 @@ test('a small viewport scales the window as a whole; touch launches; the scene d
   assert.equal(await text(page, 'Label3'), defaults[0]);
 });
 
-// A new size of the viewport, taken at the browser's next real frame (a screenshot waits for one).
-const resize = async (page, [width, height]) => {
-  await page.setViewportSize({ width, height });
-  await page.screenshot({ clip: { x: 0, y: 0, width: 1, height: 1 } });
-};
 // Inside the viewport as the pupil sees it, whole.
 const inside = (page, id) => page.evaluate((id) => {
   const r = document.getElementById(id).getBoundingClientRect(), v = document.documentElement;
@@ -229,7 +224,10 @@ test('phones either way up, a rotation, a narrowing: the window and About fit th
   for (const [width, height, then] of [[390, 844], [844, 390], [800, 500], [390, 844, [844, 390]], [1100, 560, [320, 240]]]) {
     const page = await open({ viewport: { width, height }, isMobile: width < 1000, hasTouch: true });
     await page.keyboard.press('Control+D'); // About laid out at the first size
-    if (then) await resize(page, then);
+    if (then) { // a new size, taken at the browser's next real frame (a screenshot waits for one)
+      await page.setViewportSize({ width: then[0], height: then[1] });
+      await page.screenshot({ clip: { x: 0, y: 0, width: 1, height: 1 } });
+    }
     const where = `${width}x${height} ${then || ''}`;
     for (const id of ['frmmain', 'mnufile', 'Label6', 'Frame4', 'frmAbout', 'cmdOK']) assert.ok(await inside(page, id), `${where} ${id}`);
     await page.tap('#cmdOK');
