@@ -13,8 +13,7 @@
 
 namespace {
 
-using lopena::testing::Row;
-using lopena::testing::rowName;
+using namespace lopena::testing;
 using tk::Locale;
 
 // The leading number of a text, and whether the whole text is a number a double can hold.
