@@ -16,7 +16,6 @@ const pixels = (page, points) => page.evaluate((pts) => {
   return pts.map(([x, y]) => c.getImageData(x, y, 1, 1).data.join());
 }, points);
 const landed = (page) => page.locator('#Command1').isDisabled();
-const launch = async (page) => { await page.click('#cmdFire'); };
 
 test('start-up: title, layout at its pixels, idle state, grid and border drawn', async () => {
   const page = await open();
@@ -44,7 +43,7 @@ test('start-up: title, layout at its pixels, idle state, grid and border drawn',
 
 test('a launch: four results at once, the live coordinates and the clock in the desktop sequence, pause and resume, landing on tick 30 with 30 dots where the desktop draws them', async () => {
   const page = await open();
-  await launch(page);
+  await page.click('#cmdFire');
   assert.deepEqual(await texts(page, results), defaults);
   const seen = [];
   for (let i = 0; i < 3; ++i) {
@@ -90,7 +89,7 @@ test('inputs: corrections nest as on the desktop, the angle takes 3 characters, 
   await page.click('#HSBRaza .lp-arrow.lp-up');
   assert.equal(await page.inputValue('#txtRaza'), ' 10');
   await page.fill('#txtgrav', '0');
-  await launch(page);
+  await page.click('#cmdFire');
   assert.equal(await page.evaluate(() => window.beeps), 1);
   assert.equal(await page.evaluate(() => [document.activeElement.id, document.activeElement.selectionStart,
     document.activeElement.selectionEnd].join()), 'txtgrav,0,1');
@@ -115,7 +114,7 @@ test('a Romanian browser shows a decimal comma; ?lang=en overrides it; any other
     ['en-US', '', 'Timp total: 7.21 s', saysC], ['ro-RO', '?lang=C', 'Timp total: 7.21 s'],
     ['ro-RO', '?lang=!!', 'Timp total: 7.21 s'], ['ro-RO', '?lang=xx-Zzzz', 'Timp total: 7.21 s']]) {
     const page = await open({ locale, query, init }).catch((e) => assert.fail(`${locale}${query} ${e.message}`));
-    await launch(page);
+    await page.click('#cmdFire');
     assert.equal(await text(page, 'Label5'), time, `${locale}${query}`);
     assert.match(await page.evaluate(() => window.lopena.tk.generalDate()), /2026/);
   }
@@ -132,7 +131,7 @@ test("the report's bytes through the save picker, through a download, and nothin
   }; };
   const save = async (page) => { await page.click('#mnufile'); await page.click('#mnusave'); };
   let page = await open({ locale: 'ro-RO', init: picker });
-  await launch(page);
+  await page.click('#cmdFire');
   await page.clock.runFor(3000);
   await page.evaluate(() => { window.cancel = true; });
   await save(page);
@@ -148,7 +147,7 @@ test("the report's bytes through the save picker, through a download, and nothin
   await page.click('.lp-page-dialog button');
 
   page = await open({ locale: 'ro-RO', init: () => { window.showSaveFilePicker = undefined; } });
-  await launch(page);
+  await page.click('#cmdFire');
   await save(page);
   assert.equal(await page.inputValue('#fileName'), 'raport.txt');
   await page.fill('#fileName', 'lansare');
@@ -159,7 +158,7 @@ test("the report's bytes through the save picker, through a download, and nothin
 
 test("About is modal: the window takes no input while the flight goes on; Enter and Esc close it", async () => {
   const page = await open();
-  await launch(page);
+  await page.click('#cmdFire');
   await page.keyboard.press('Control+D');
   assert.equal(await text(page, 'lblVersion'), `Versiunea ${version}`);
   await page.evaluate(() => { document.getElementById('cmdClear').click(); document.getElementById('mnugrid').click(); });
