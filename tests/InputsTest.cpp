@@ -11,10 +11,8 @@ TEST_F(StartUpTest, WindowRestsIdle) {
     EXPECT_EQ(w.Command1.Caption(), "Stop");
     EXPECT_TRUE(w.Timer3.Enabled() && w.cmdFire.Enabled());
     EXPECT_FALSE(w.shpBall.Visible());
-    for (const tk::Shape* s : {&w.shpBall, &w.shpTrail(0)}) {
-        EXPECT_EQ(s->Width(), 9.0F);
-        EXPECT_EQ(s->Height(), 9.0F);
-    }
+    for (const tk::Shape* s : {&w.shpBall, &w.shpTrail(0)})
+        EXPECT_EQ(std::pair(s->Width(), s->Height()), std::pair(9.0F, 9.0F));
     platform.clock.advance(1000); // no coordinate tick before a flight
     EXPECT_EQ(w.Label7.Caption(), "Coordonata X : 0,00");
     EXPECT_EQ(w.Label8.Caption(), "Coordonata Y : 0,00");
@@ -56,10 +54,8 @@ TEST_F(StartUpTest, RadiusResizesBallAndPatternAtOnceUnlessTheBallCannotTakeIt) 
     EXPECT_EQ(w.txtRaza.Text(), " 12");
     for (const char* text : {" 12", "-5", "400", "1e39", "1e400"}) {
         w.txtRaza.setText(text);
-        for (const tk::Shape* s : {&w.shpBall, &w.shpTrail(0)}) {
-            EXPECT_EQ(s->Width(), 12.0F) << text;
-            EXPECT_EQ(s->Height(), 12.0F) << text;
-        }
+        for (const tk::Shape* s : {&w.shpBall, &w.shpTrail(0)})
+            EXPECT_EQ(std::pair(s->Width(), s->Height()), std::pair(12.0F, 12.0F)) << text;
     }
     w.txtRaza.setText("abc"); // no number: a 0 by 0 ball, as the text says
     EXPECT_EQ(w.shpBall.Width(), 0.0F);

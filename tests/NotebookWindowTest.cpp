@@ -15,15 +15,15 @@ class NotebookWindowTest : public ::testing::Test {
 protected:
     NotebookWindowTest() { window.show(); }
     // Flies a launch (its results those of 50 m/s) as the flight reports it: a step every
-    // 0.25 s, then the landing.
-    void fly(int angle, int steps, double v0 = 50) {
+    // 0.25 s, then the landing, or the flight cut short.
+    void fly(int angle, int steps, double v0 = 50, bool lands = true) {
         const double g = 9.806, vx = v0 * std::cos(angle * M_PI / 180),
                      vy = v0 * std::sin(angle * M_PI / 180);
         notebook.launched({"50", std::to_string(angle), "9.806", "7,21", "254,946", "63,737", "50",
                            50, double(angle), g, vx, vy, 7.21, 254.946, 63.737, 50, 0x3020c0});
         for (int i = 0; i < steps; ++i)
             notebook.stepComputed(0.25 * i, vx * 0.25 * i, (vy - g * 0.125 * i) * 0.25 * i, g);
-        notebook.landed();
+        lands ? notebook.landed() : notebook.interrupted();
     }
     template <class T = QWidget> T* child(const char* name) { return window.findChild<T*>(name); }
     QAbstractItemModel* steps() { return child<QTableView>("stepTable")->model(); }
@@ -125,11 +125,7 @@ TEST_F(NotebookWindowTest, NoLandingEntryWithoutALanding) {
     };
     fly(45, 30);
     EXPECT_TRUE(landingShown());
-    notebook.launched({"1E38", "45", "9.806", "", "", "", "", 1e38, 45, 9.806, 7e37, 7e37, 1.4e37,
-                       1e75, 2.5e74, 1e38, 0x3020c0});
-    for (int i = 0; i < 20; ++i)
-        notebook.stepComputed(0.25 * i, 7e37 * 0.25 * i, 7e37 * 0.25 * i, 9.806);
-    notebook.interrupted();
+    fly(45, 20, 1e38, false);
     QCoreApplication::sendPostedEvents();
     EXPECT_FALSE(landingShown());
     // x to the 20th step (3.3E+38 m), not to a full log's 5.7E+41 m
@@ -207,10 +203,19 @@ TEST_F(NotebookWindowTest, HistoryRepeatsTheChosenRowWhileTheMainWindowShowsADia
     EXPECT_EQ(chart()->series().size(), alone + 2) << "earlier throws beside the current one";
 }
 
-// The Laborator's columns join the history at its first throw, empty in the main window's rows.
-TEST_F(NotebookWindowTest, HistoryGainsTheLaboratorsColumnsAtItsFirstThrow) {
-    fly(45, 3);
-    QAbstractItemModel* history = child<QTableView>("historyTable")->model();
+// Each row's "Culoare" cell shows its trail's colour, so that a row can be matched to its trail;
+// the Laborator's columns join the history at its first throw, empty in the main window's rows.
+TEST_F(NotebookWindowTest, HistoryPaintsTheTrailColourOfEachRowAndGainsTheLaboratorsColumns) {
+    fly(45, 3); // the colour 0x3020c0: red c0, green 20, blue 30
+    child<QTabWidget>("notebookTabs")->setCurrentIndex(2);
+    auto* view = child<QTableView>("historyTable");
+    QAbstractItemModel* history = view->model();
+    const QImage image = view->viewport()->grab(view->visualRect(history->index(0, 0))).toImage();
+    int painted = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            painted += image.pixelColor(x, y) == QColor(0xc0, 0x20, 0x30);
+    EXPECT_GE(painted, 100) << "of " << image.width() << " x " << image.height();
     EXPECT_EQ(history->columnCount(), 8);
     physics::Launch in;
     in.v0 = 10;
@@ -230,20 +235,6 @@ TEST_F(NotebookWindowTest, HistoryGainsTheLaboratorsColumnsAtItsFirstThrow) {
         const double sorted = cell.data(lopena::HistoryModel::SortRole).toDouble();
         EXPECT_TRUE(sorted == key || std::fabs(sorted - key) < 1e-9) << row << " " << column;
     }
-}
-
-// Each row's "Culoare" cell shows its trail's colour, so that a row can be matched to its trail.
-TEST_F(NotebookWindowTest, HistoryPaintsTheTrailColourOfEachRow) {
-    fly(45, 3); // the colour 0x3020c0: red c0, green 20, blue 30
-    child<QTabWidget>("notebookTabs")->setCurrentIndex(2);
-    auto* view = child<QTableView>("historyTable");
-    const QRect cell = view->visualRect(view->model()->index(0, 0));
-    const QImage image = view->viewport()->grab(cell).toImage();
-    int painted = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            painted += image.pixelColor(x, y) == QColor(0xc0, 0x20, 0x30);
-    EXPECT_GE(painted, 100) << "of " << image.width() << " x " << image.height();
 }
 
 } // namespace

@@ -9,11 +9,11 @@
 #include <cfloat>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace {
 
-using lopena::testing::Row;
-using lopena::testing::rowName;
+using namespace lopena::testing;
 using tk::Locale;
 
 // The leading number of a text, and whether the whole text is a number a double can hold.
@@ -133,34 +133,26 @@ TEST(PatternTest, UsesTheLocaleSeparator) {
 }
 
 TEST(ScrollBarTextTest, BlankBeforeZeroAndPositive) {
-    EXPECT_EQ(tk::ScrollBarText(45), " 45");
-    EXPECT_EQ(tk::ScrollBarText(0), " 0");
-    EXPECT_EQ(tk::ScrollBarText(-3), "-3");
-    EXPECT_EQ(tk::ScrollBarText(32767), " 32767");
-    EXPECT_EQ(tk::ScrollBarText(-32768), "-32768");
+    for (auto [value, text] :
+         {std::pair{45, " 45"}, {0, " 0"}, {-3, "-3"}, {32767, " 32767"}, {-32768, "-32768"}})
+        EXPECT_EQ(tk::ScrollBarText(static_cast<tk::Integer>(value)), text);
 }
 
 TEST(PrecisionTest, IntegerRoundsHalfToEven) {
-    EXPECT_EQ(tk::ToInteger(12.5), 12);
-    EXPECT_EQ(tk::ToInteger(13.5), 14);
-    EXPECT_EQ(tk::ToInteger(-2.5), -2);
-    EXPECT_EQ(tk::ToInteger(254.99998), 255);
-    EXPECT_EQ(tk::ToInteger(32767.4), 32767);
-    EXPECT_FALSE(tk::ToInteger(32767.5));
-    EXPECT_EQ(tk::ToInteger(-32768.5), -32768);
-    EXPECT_FALSE(tk::ToInteger(-32768.6));
-    EXPECT_FALSE(tk::ToInteger(NAN));
+    const std::optional<int> none;
+    for (auto [value, integer] : {std::pair{12.5, std::optional(12)}, {13.5, 14}, {-2.5, -2},
+                                  {254.99998, 255}, {32767.4, 32767}, {32767.5, none},
+                                  {-32768.5, -32768}, {-32768.6, none}, {NAN, none}})
+        EXPECT_EQ(tk::ToInteger(value), integer) << value;
 }
 
 TEST(PrecisionTest, SingleOverflowsOnlyWhereRoundingGivesInfinity) {
-    EXPECT_EQ(tk::ToSingle(7.210960388183594), 7.210960388183594F);
-    EXPECT_EQ(tk::ToSingle(FLT_MAX), FLT_MAX);
-    EXPECT_EQ(tk::ToSingle(0x1.fffffefp127), FLT_MAX); // just under the halfway point
-    EXPECT_FALSE(tk::ToSingle(0x1.ffffffp127));
-    EXPECT_FALSE(tk::ToSingle(-1e39));
-    EXPECT_FALSE(tk::ToSingle(INFINITY));
-    EXPECT_FALSE(tk::ToSingle(NAN));
-    EXPECT_EQ(tk::ToSingle(1e-50), 0.0F);
+    const std::optional<float> none;
+    for (auto [value, single] :
+         {std::pair{7.210960388183594, std::optional(7.210960388183594F)}, {FLT_MAX, FLT_MAX},
+          {0x1.fffffefp127, FLT_MAX}, // just under the halfway point
+          {0x1.ffffffp127, none}, {-1e39, none}, {INFINITY, none}, {NAN, none}, {1e-50, 0.0F}})
+        EXPECT_EQ(tk::ToSingle(value), single) << value;
 }
 
 struct RoundCase : Row {

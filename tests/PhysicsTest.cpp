@@ -214,39 +214,67 @@ TEST(Physics, RefusalsNameTheInput) {
 }
 
 // The worked solution writes the pupil's numbers in the locale's notation and the model's
-// results, each case in its textbook form.
+// results, each case in its textbook form, and says how T was found; a vertical impact is 90
+// degrees.
 TEST(Physics, WorkedSolutions) {
     const tk::Locale ro = tk::Locale::romanian();
     struct Case {
         Launch launch;
-        std::vector<const char*> says;
+        Method method;
+        std::vector<const char*> says, never = {};
     };
     const Case cases[] = {
         {{25, 35, 20, 9.8},
+         Method::Formula,
          {"h<sub>0</sub> = 20 m", "&Delta; = ", "597,618705210729", "Radacina negativa",
           "= 3,95771959542747 s", "= 81,0493524329253 m", "50,0468369278886&deg; sub orizontala"}},
-        {{10, 0, 20}, {"Aruncarea orizontala", "2 &middot; h<sub>0</sub>", "D = v<sub>0</sub> &middot; t"}},
-        {{10, 90}, {"Aruncarea verticala in sus", "t<sub>urcare</sub>", "O radacina este T = 0"}},
-        {{10, -90, 5}, {"Aruncarea verticala in jos", "H = 5 m"}},
+        {{10, 0, 20},
+         Method::Formula,
+         {"Aruncarea orizontala", "2 &middot; h<sub>0</sub>", "D = v<sub>0</sub> &middot; t"}},
+        {{10, 90},
+         Method::Formula,
+         {"Aruncarea verticala in sus", "t<sub>urcare</sub>", "O radacina este T = 0"}},
+        {{10, -90, 5},
+         Method::Formula,
+         {"Aruncarea verticala in jos", "H = 5 m", "&beta; = 90&deg;"},
+         {"tg &beta;"}},
         {linear(20, 45),
+         Method::LambertW,
          {"w = g/k = 9,81/0,1 = 98,1 m/s", "Lambert", "W(z) = -0,868489338933378",
           "= 2,75671064978252 s"}},
-        {linear(1e5, -60, 10, 1), {"cautand numeric radacina"}}, // W0's argument overflows
+        {linear(10, 90, 0), Method::LambertW, {"&beta; = 90&deg;"}, {"tg &beta;"}},
+        {linear(1e5, -60, 10, 1), Method::RootSearch, {"cautand numeric radacina"}}, // W0 overflows
         {ball(25, 45),
+         Method::Steps,
          {"nu se pot rezolva separat", "Dormand-Prince", " de pasi", "3,373493453 s",
-          "3,60401009779076 s", "&asymp; 20,17707587 m/s"}},
+          "3,60401009779076 s", "&asymp; 20,17707587 m/s", "pas cu pas", "zeroul intre doi pasi"},
+         {"formula exacta"}},
+        {tennis(15, -90, 20),
+         Method::Fall,
+         {"formula exacta", "&beta; = 90&deg;"},
+         {"pas cu pas", "tg &beta;"}},
+        {tennis(20, 0, 1e4), Method::StepsThenFall, {"pas cu pas", "formula exacta"}},
     };
     for (const Case& c : cases) {
+        const auto r = solve(c.launch);
+        ASSERT_TRUE(r);
+        EXPECT_EQ(r->method, c.method) << c.says[0];
+        EXPECT_EQ(r->steps == 0,
+                  c.method == Method::Fall || c.launch.medium != Medium::QuadraticDrag);
         const std::string html = solutionHtml(c.launch, ro);
+        EXPECT_EQ(solutionHtml(*r, ro), html);
         for (const char* text : c.says)
             EXPECT_NE(html.find(text), std::string::npos) << text;
+        for (const char* text : c.never)
+            EXPECT_EQ(html.find(text), std::string::npos) << text;
         EXPECT_EQ(html.find("NaN"), std::string::npos);
         EXPECT_EQ(html.find("Infinity"), std::string::npos);
-        if (c.launch.medium == Medium::QuadraticDrag)
-            continue;
-        for (double v : {solve(c.launch)->T, solve(c.launch)->D, solve(c.launch)->V}) // in full
-            EXPECT_NE(html.find(tk::GeneralNumber(v, ro)), std::string::npos) << v;
+        if (c.launch.medium != Medium::QuadraticDrag)
+            for (double v : {r->T, r->D, r->V}) // in full
+                EXPECT_NE(html.find(tk::GeneralNumber(v, ro)), std::string::npos) << v;
     }
+    // The exact fall: v = w·tanh(u0 + g·t/w), tanh u0 = v0/w; T to 40 digits (mpmath).
+    EXPECT_NEAR(solve(tennis(15, -90, 20))->T, 1.1548397082712987884, 1e-14);
 }
 
 // Linear drag: the solution names the method the model used, and a pupil who takes the written
@@ -287,40 +315,6 @@ INSTANTIATE_TEST_SUITE_P(
         LinearCase{{"ShortFastDown"}, linear(6769, -90, 6.8e-6, 1), Method::RootSearch},
         LinearCase{{"ArgumentOverflows"}, linear(1e5, -60, 10, 1), Method::RootSearch}),
     lopena::testing::rowName);
-
-// Quadratic drag: the solution says how T was found, and a vertical impact is 90 degrees.
-TEST(Physics, QuadraticSolutionsSayWhatWasDone) {
-    const tk::Locale ro = tk::Locale::romanian();
-    struct Case {
-        Launch launch;
-        Method method;
-        std::vector<const char*> says, never;
-    };
-    const Case cases[] = {
-        {tennis(15, -90, 20),
-         Method::Fall,
-         {"formula exacta", "&beta; = 90&deg;"},
-         {"pas cu pas", "tg &beta;"}},
-        {tennis(20, 0, 1e4), Method::StepsThenFall, {"pas cu pas", "formula exacta"}, {}},
-        {ball(25, 45), Method::Steps, {"pas cu pas", "zeroul intre doi pasi"}, {"formula exacta"}},
-        {{10, -90, 5}, Method::Formula, {"&beta; = 90&deg;"}, {"tg &beta;"}},
-        {linear(10, 90, 0), Method::LambertW, {"&beta; = 90&deg;"}, {"tg &beta;"}},
-    };
-    for (const Case& c : cases) {
-        const auto r = solve(c.launch);
-        ASSERT_TRUE(r);
-        EXPECT_EQ(r->method, c.method) << c.says[0];
-        EXPECT_EQ(r->steps == 0,
-                  c.method == Method::Fall || c.launch.medium != Medium::QuadraticDrag);
-        const std::string html = solutionHtml(*r, ro);
-        for (const char* text : c.says)
-            EXPECT_NE(html.find(text), std::string::npos) << text;
-        for (const char* text : c.never)
-            EXPECT_EQ(html.find(text), std::string::npos) << text;
-    }
-    // The exact fall: v = w·tanh(u0 + g·t/w), tanh u0 = v0/w; T to 40 digits (mpmath).
-    EXPECT_NEAR(solve(tennis(15, -90, 20))->T, 1.1548397082712987884, 1e-14);
-}
 
 // Far from a lesson, each throw gets its right time of flight (40-digit references, mpmath), or a
 // refusal that says why, from check() as from solve().

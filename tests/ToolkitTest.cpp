@@ -15,8 +15,7 @@
 
 namespace {
 
-using lopena::testing::Row;
-using lopena::testing::rowName;
+using namespace lopena::testing;
 
 TEST(TextBoxTest, ChangeRunsInsideEveryRealWriteAndACorrectionNestsInIt) {
     tk::TextBox box("txt", "45");

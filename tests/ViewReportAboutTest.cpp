@@ -18,14 +18,11 @@ TEST_F(ViewTest, GridTwiceHidesThenShowsEveryLine) {
 class ReportTest : public WindowTest {
 protected:
     std::vector<std::string> savedLines(const std::string& path) {
-        std::vector<std::string> lines;
         const std::string& text = platform.files.at(path);
-        std::size_t start = 0, end;
-        while ((end = text.find("\r\n", start)) != std::string::npos) {
-            lines.push_back(text.substr(start, end - start));
-            start = end + 2;
-        }
-        EXPECT_EQ(start, text.size()) << "text after the last line end";
+        EXPECT_TRUE(text.ends_with("\r\n")) << "text after the last line end";
+        std::vector<std::string> lines;
+        for (std::size_t at = 0, end; (end = text.find("\r\n", at)) != text.npos; at = end + 2)
+            lines.push_back(text.substr(at, end - at));
         return lines;
     }
 };

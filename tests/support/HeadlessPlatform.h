@@ -35,13 +35,8 @@ public:
         raised += form.loaded();
         form.Load(clock);
     }
-    void closeWindow(tk::Form& form) override {
-        closed.push_back(&form);
-        form.Unload();
-    }
-    std::optional<std::string> askSaveFileName(tk::Form&,
-                                               const tk::SaveFileRequest& request) override {
-        saveRequests.push_back(request);
+    void closeWindow(tk::Form& form) override { form.Unload(); }
+    std::optional<std::string> askSaveFileName(tk::Form&, const tk::SaveFileRequest&) override {
         return saveAnswer;
     }
     std::optional<std::string> writeFileAtomically(const std::string& path,
@@ -64,7 +59,6 @@ public:
     };
     std::vector<Refusal> refusals;
     std::vector<std::string> errors;
-    std::vector<const tk::Form*> closed;
     int raised = 0; // windows shown again while open
 
     // Plays the user while a modal form is open; unloads the form if it did not.
@@ -72,7 +66,6 @@ public:
 
     // The Save dialog's answer; nothing means Cancel.
     std::optional<std::string> saveAnswer;
-    std::vector<tk::SaveFileRequest> saveRequests;
     // Written files; a path listed in failingPaths fails with the reason given.
     std::map<std::string, std::string> files;
     std::map<std::string, std::string> failingPaths;

@@ -3,21 +3,14 @@
 // the main window flies or shows About.
 //   node tests/web/lab.test.mjs build/web/lopena.html
 import assert from 'node:assert/strict';
-import { browser, url, test, run } from './harness.mjs';
+import { barButton, open as openPage, test, text, run } from './harness.mjs';
 
 async function open(width = 2000, height = 700) {
-  const context = await browser.newContext({ viewport: { width, height }, locale: 'en-US', timezoneId: 'UTC' });
-  const page = await context.newPage();
-  await page.clock.install({ time: Date.UTC(2026, 11, 7, 22, 30, 0) });
-  await page.clock.pauseAt(Date.UTC(2026, 11, 7, 22, 31, 0));
-  await page.goto(url);
-  await page.waitForSelector('#cmdFire');
-  await page.clock.runFor(1000);
+  const page = await openPage({ viewport: { width, height } });
   await page.keyboard.press('Control+Y');
   await page.waitForSelector('#frmLab');
   return page;
 }
-const text = (page, id) => page.locator(`#${id}`).textContent();
 const results = (page) => Promise.all(['lblLabT', 'lblLabD', 'lblLabH', 'lblLabV', 'lblLabImpact'].map((id) => text(page, id)));
 async function throwIt(page, boxes, { fly = true } = {}) {
   for (const [id, value] of Object.entries(boxes)) await page.fill(`#${id}`, value);
@@ -111,7 +104,7 @@ test('Tab and Shift+Tab go round the visible controls of the Laborator only; Esc
 test('on a narrow page it shows alone, the bar leads to the main window and back, its close button gives the room back; usable while About is open', async () => {
   const page = await open(1100, 560);
   const shown = () => page.$$eval('.lp-tile:not([hidden]) .lp-window', (w) => w.map((e) => e.id));
-  const bar = (label) => page.getByRole('navigation', { name: 'Ferestre' }).getByRole('button', { name: label, exact: true });
+  const bar = (label) => barButton(page, label);
   assert.deepEqual(await shown(), ['frmLab']);
   await bar('Principala').click();
   assert.deepEqual([await shown(), await bar('Principala').getAttribute('aria-pressed')], [['frmmain'], 'true']);

@@ -5,7 +5,8 @@
 import assert from 'node:assert/strict';
 import { pathToFileURL } from 'node:url';
 import { axeScan } from '../axe.mjs';
-import { launch } from './driver.mjs';
+import { launch, until } from './driver.mjs';
+import { clear, black, defaults, dots, report, results } from '../expected.mjs';
 import { version } from '../version.mjs';
 import { WINDOWS, coveredIn, shownIn } from '../windows.mjs';
 
@@ -28,24 +29,13 @@ async function open({ query = '?lang=en', width = 1100, height = 560, ...options
   await page.waitFor("!!window.lopena && !!document.getElementById('cmdFire')");
   return page;
 }
+// The notebook's panel by its shortcut, its module loaded at the first opening.
+const openNotebook = async (page) => { await page.press('Control+L'); await page.waitFor("document.getElementById('notebook')?.hidden === false"); };
 const texts = (page, ids) => Promise.all(ids.map((id) => page.text(id)));
 const landed = (page) => page.waitFor("document.getElementById('Command1').disabled && document.getElementById('Label7').textContent.endsWith(' m')");
-const results = ['Label3', 'Label4', 'Label5', 'Label6'];
-const defaults = ['Distanta parcursa : 254.946 m', 'Inaltime maxima: 63.736 m', 'Timp total: 7.21 s', 'Viteza la impact 50'];
 // The scene's backing store as "r,g,b,a" at model coordinates.
 const scene = (page, points) => page.evaluate(`(() => { const c = document.getElementById('scene'), r = c.width / c.clientWidth;
   return ${JSON.stringify(points)}.map(([x, y]) => c.getContext('2d').getImageData(Math.floor((x + 0.5) * r), Math.floor((y + 0.5) * r), 1, 1).data.join()); })()`);
-const [clear, black] = ['0,0,0,0', '0,0,0,255'];
-const dots = [[8, 336], [17, 327], [26, 320], [35, 312], [43, 306], [52, 299], [61, 294], [70, 289], [79, 285],
-  [88, 281], [96, 278], [105, 276], [114, 274], [123, 273], [132, 272], [141, 272], [149, 273], [158, 274],
-  [167, 276], [176, 279], [185, 282], [194, 286], [202, 290], [211, 295], [220, 300], [229, 307], [238, 313],
-  [247, 321], [255, 329], [264, 337]].map(([x, y]) => [x + 4, y + 4]);
-const report = (date) => [`Raport creat de Morvak Aplicatie Lopena-Aruncarea oblica la ${date}`, '',
-  'Acceleratia gravitationala : 9.806',
-  'Corpul de raza 9 u avea o viteza initiala de 50 m/s si a fost lansat sub unghiul de 45 grade',
-  'Distanta parcursa : 254,946 m', 'Inaltime maxima: 63,736 m', 'Timp total: 7,21 s', 'Viteza la impact 50']
-  .map((l) => `${l}\r\n`).join('');
-
 // `covered` names the Playwright test file that already makes the same check in Chromium on a
 // virtual clock; Chromium then skips it here.
 const checks = [];
@@ -53,79 +43,17 @@ const check = (name, fn, covered) => checks.push({ name, fn, covered });
 
 // Waits until the scene shows `expected` at `points` (a frame may be due), then compares.
 async function sceneIs(page, points, expected, message) {
-  let seen;
-  for (const end = Date.now() + 5000; ;) {
-    seen = await scene(page, points);
-    if (JSON.stringify(seen) === JSON.stringify(expected) || Date.now() > end) break;
-  }
-  assert.deepEqual(seen, expected, message);
+  await until('the scene', async () => JSON.stringify(await scene(page, points)) === JSON.stringify(expected), 5000).catch(() => {});
+  assert.deepEqual(await scene(page, points), expected, message);
 }
 
-check('start-up: title, language, idle state, the grid and the border drawn, no error', async () => {
+check('start-up: title, language, idle state, the grid and the border drawn; the menus by keyboard: Alt+V opens at its first item, arrows move, a letter chooses, Esc closes; no error', async () => {
   const page = await open();
   assert.deepEqual(await page.evaluate("[document.title, document.documentElement.lang, document.getElementById('Command1').disabled]"),
     ['Morvak Lopena - Aruncare pe oblica', 'ro', true]);
   assert.deepEqual(await texts(page, results), ['Distanta parcursa', 'Inaltime maxima', 'Timp total', 'Viteza la impact']);
   // Grid line x = 64, border x = 8, background between them.
   await sceneIs(page, [[64, 100], [8, 200], [30, 100], [12, 340]], [black, black, clear, clear]);
-  assert.deepEqual(await page.errors(), []);
-}, 'page.test.mjs');
-
-check('the default flight: four results at once, the landing, 30 dots where the desktop draws them', async () => {
-  const page = await open();
-  await page.click('#cmdFire');
-  assert.deepEqual(await texts(page, results), defaults);
-  await landed(page);
-  assert.deepEqual(await texts(page, ['Label7', 'Label8']), ['Coordonata X : 254.946 m', 'Coordonata Y : 0,00']);
-  const colour = (await scene(page, [dots[0]]))[0];
-  assert.ok(/,255$/.test(colour) && colour !== black, colour);
-  await sceneIs(page, [...dots, [277, 341], [150, 250]], [...dots.map(() => colour), clear, clear]);
-}, 'page.test.mjs');
-
-check('pause and resume: no step while paused, the flight then lands where it would have', async () => {
-  const page = await open();
-  await page.click('#cmdFire');
-  await page.waitFor("document.getElementById('Label7').textContent !== 'Coordonata X : 00.00'");
-  await page.click('#Command1');
-  assert.equal(await page.text('Command1'), 'Reia');
-  const paused = await texts(page, ['Label7', 'Label11']);
-  // The page's timers go on (ten ticks of any of them) and the ball does not move.
-  await page.evaluate(`(() => { window.ticks = 0; const tick = lopena._lopena_timer;
-    lopena._lopena_timer = (...a) => { ++window.ticks; return tick(...a); }; return true; })()`);
-  await page.waitFor('window.ticks >= 10');
-  assert.deepEqual(await texts(page, ['Label7', 'Label11']), paused);
-  await page.click('#Command1');
-  await landed(page);
-  assert.equal(await page.text('Label7'), 'Coordonata X : 254.946 m');
-}, 'page.test.mjs');
-
-check('a refusal: gravity 0 is refused, the box selected and explained, nothing launched', async () => {
-  const page = await open();
-  await page.fill('#txtgrav', '0');
-  await page.click('#cmdFire');
-  await page.waitFor("!!document.getElementById('txtgrav_tip')");
-  assert.deepEqual(await page.evaluate(`[document.activeElement.id, document.activeElement.selectionStart,
-    document.activeElement.selectionEnd, document.getElementById('txtgrav_tip').textContent.length > 10]`), ['txtgrav', 0, 1, true]);
-  assert.equal(await page.text('Label3'), 'Distanta parcursa');
-}, 'page.test.mjs');
-
-check('About: Ctrl+D and Esc, the Help menu and OK by mouse, modal while the flight goes on', async () => {
-  const page = await open();
-  await page.click('#cmdFire');
-  await page.press('Control+D');
-  assert.equal(await page.waitFor("document.getElementById('lblVersion')?.textContent"), `Versiunea ${version}`);
-  await landed(page);
-  await page.press('Escape');
-  await page.waitFor("!document.getElementById('frmAbout')");
-  await page.click('#mnuhelp');
-  await page.click('#mnuabout');
-  assert.equal(await page.waitFor("document.getElementById('lblVersion')?.textContent"), `Versiunea ${version}`);
-  await page.click('#cmdOK');
-  await page.waitFor("!document.getElementById('frmAbout')");
-}, 'page.test.mjs');
-
-check('the menus by keyboard: Alt+V opens at its first item, arrows move, a letter chooses, Esc closes', async () => {
-  const page = await open();
   const focused = () => page.evaluate('document.activeElement.id');
   await page.press('Alt+V');
   assert.equal(await focused(), 'mnutraiect');
@@ -141,7 +69,51 @@ check('the menus by keyboard: Alt+V opens at its first item, arrows move, a lett
   assert.equal(await focused(), 'mnusave');
   await page.press('Escape');
   assert.equal(await page.evaluate("document.getElementById('mnufile').getAttribute('aria-expanded')"), 'false');
+  assert.deepEqual(await page.errors(), []);
 });
+
+check('a flight: four results at once; paused, no step; resumed, the landing where it would have been, 30 dots where the desktop draws them', async () => {
+  const page = await open();
+  await page.click('#cmdFire');
+  assert.deepEqual(await texts(page, results), defaults);
+  await page.waitFor("document.getElementById('Label7').textContent !== 'Coordonata X : 00.00'");
+  await page.click('#Command1');
+  assert.equal(await page.text('Command1'), 'Reia');
+  const paused = await texts(page, ['Label7', 'Label11']);
+  // The page's timers go on (ten ticks of any of them) and the ball does not move.
+  await page.evaluate(`(() => { window.ticks = 0; const tick = lopena._lopena_timer;
+    lopena._lopena_timer = (...a) => { ++window.ticks; return tick(...a); }; return true; })()`);
+  await page.waitFor('window.ticks >= 10');
+  assert.deepEqual(await texts(page, ['Label7', 'Label11']), paused);
+  await page.click('#Command1');
+  await landed(page);
+  assert.deepEqual(await texts(page, ['Label7', 'Label8']), ['Coordonata X : 254.946 m', 'Coordonata Y : 0,00']);
+  const colour = (await scene(page, [dots[0]]))[0];
+  assert.ok(/,255$/.test(colour) && colour !== black, colour);
+  await sceneIs(page, [...dots, [277, 341], [150, 250]], [...dots.map(() => colour), clear, clear]);
+}, 'page.test.mjs');
+
+check('a refusal: gravity 0 is refused, the box selected and explained, nothing launched; About: Ctrl+D and Esc, the Help menu and OK by mouse, modal while the flight goes on', async () => {
+  const page = await open();
+  await page.fill('#txtgrav', '0');
+  await page.click('#cmdFire');
+  await page.waitFor("!!document.getElementById('txtgrav_tip')");
+  assert.deepEqual(await page.evaluate(`[document.activeElement.id, document.activeElement.selectionStart,
+    document.activeElement.selectionEnd, document.getElementById('txtgrav_tip').textContent.length > 10]`), ['txtgrav', 0, 1, true]);
+  assert.equal(await page.text('Label3'), 'Distanta parcursa');
+  await page.fill('#txtgrav', '9.806');
+  await page.click('#cmdFire');
+  await page.press('Control+D');
+  assert.equal(await page.waitFor("document.getElementById('lblVersion')?.textContent"), `Versiunea ${version}`);
+  await landed(page);
+  await page.press('Escape');
+  await page.waitFor("!document.getElementById('frmAbout')");
+  await page.click('#mnuhelp');
+  await page.click('#mnuabout');
+  assert.equal(await page.waitFor("document.getElementById('lblVersion')?.textContent"), `Versiunea ${version}`);
+  await page.click('#cmdOK');
+  await page.waitFor("!document.getElementById('frmAbout')");
+}, 'page.test.mjs');
 
 check("the report through the page's save prompt: the desktop's bytes downloaded", async () => {
   const page = await open({ query: '?lang=ro' });
@@ -157,11 +129,16 @@ check("the report through the page's save prompt: the desktop's bytes downloaded
   assert.equal(text, report(date));
 }, 'page.test.mjs');
 
-check("the notebook's four tabs after a flight", async () => {
+check("a dialog with the notebook open: the panel usable in it, back in place after; the notebook's four tabs after the flight", async () => {
   const page = await open({ width: 1920, height: 1000 });
-  await page.press('Control+L');
-  await page.waitFor("!!document.getElementById('notebook') && !document.getElementById('notebook').hidden");
+  await openNotebook(page);
   await page.click('#cmdFire');
+  await page.press('Control+D');
+  await page.waitFor("!!document.getElementById('lblVersion')");
+  await page.click('#tabIstoric');
+  assert.equal(await page.evaluate("document.getElementById('tabIstoric').getAttribute('aria-selected')"), 'true');
+  await page.click('#cmdOK');
+  await page.waitFor("!document.getElementById('frmAbout') && document.getElementById('notebook').parentNode === document.body");
   await landed(page);
   const expected = {
     Tabel: ["[...document.querySelectorAll('#stepTable .lp-nb-row:not(.lp-nb-head)')].find((r) => r.dataset.row === '30')?.textContent",
@@ -182,7 +159,6 @@ check("the notebook's four tabs after a flight", async () => {
       assert.equal(await page.evaluate(source), value, tab));
   }
 }, 'notebook.test.mjs');
-
 
 check('the "C" language: the page starts and the results show', async () => {
   const page = await open({ query: '', lang: 'C' });
@@ -207,22 +183,6 @@ check('a phone upright and sideways: the window fits and scales, a tap launches'
   }
 });
 
-check('a dialog with the notebook open: the panel usable in it, back in place after', async () => {
-  const page = await open({ width: 1920, height: 1000 });
-  await page.press('Control+L');
-  await page.waitFor("!!document.getElementById('notebook') && !document.getElementById('notebook').hidden");
-  await page.click('#cmdFire');
-  await page.press('Control+D');
-  await page.waitFor("!!document.getElementById('lblVersion')");
-  await page.click('#tabIstoric');
-  assert.equal(await page.evaluate("document.getElementById('tabIstoric').getAttribute('aria-selected')"), 'true');
-  await page.click('#cmdOK');
-  await page.waitFor("!document.getElementById('frmAbout') && document.getElementById('notebook').parentNode === document.body");
-  await landed(page);
-  await page.click('#tabTabel');
-  assert.equal(await page.evaluate("document.getElementById('tabTabel').getAttribute('aria-selected')"), 'true');
-}, 'notebook.test.mjs');
-
 check('a scaled-down window: it fits, and every grid line shows on the screen', async () => {
   const [width, height] = [683, 384];
   const page = await open({ width, height });
@@ -238,16 +198,11 @@ check('a scaled-down window: it fits, and every grid line shows on the screen', 
   const shot = await page.pixels();
   const k = shot.width / width;
   const grey = (x, y) => shot.at(Math.round(x), Math.round(y)).reduce((a, b) => a + b) / 3;
-  // The darkest screen pixel across a line (±1 px of where it falls) and the background midway.
-  const across = (at) => Math.min(...[-1, 0, 1].map((d) => at(d)));
+  // The darkest screen pixel across each line (±1 px of where it falls), then the background midway.
   const faint = [];
-  for (const x of grid.xs) {
-    const sx = (grid.left + (x + 0.5) * grid.scale) * k, sy = (grid.top + 100.5 * grid.scale) * k;
-    if (across((d) => grey(sx + d, sy)) > 160) faint.push(`x ${x}`);
-  }
-  for (const y of grid.ys) {
-    const sx = (grid.left + 30.5 * grid.scale) * k, sy = (grid.top + (y + 0.5) * grid.scale) * k;
-    if (across((d) => grey(sx, sy + d)) > 160) faint.push(`y ${y}`);
+  for (const [line, x, y, dx, dy] of [...grid.xs.map((x) => [`x ${x}`, x + 0.5, 100.5, 1, 0]), ...grid.ys.map((y) => [`y ${y}`, 30.5, y + 0.5, 0, 1])]) {
+    const sx = (grid.left + x * grid.scale) * k, sy = (grid.top + y * grid.scale) * k;
+    if (Math.min(...[-1, 0, 1].map((d) => grey(sx + d * dx, sy + d * dy))) > 160) faint.push(line);
   }
   assert.ok(grey((grid.left + 30 * grid.scale) * k, (grid.top + 128 * grid.scale) * k) > 200, 'the background is light');
   assert.deepEqual(faint, [], `grid lines too faint at ${grid.scale.toFixed(3)}`);
@@ -271,8 +226,7 @@ check('axe: at start-up, in a flight, with About open, with the save prompt open
   await scan('the save prompt open');
   await page.press('Escape');
   await landed(page);
-  await page.press('Control+L');
-  await page.waitFor("!!document.getElementById('notebook') && !document.getElementById('notebook').hidden");
+  await openNotebook(page);
   for (const tab of ['Tabel', 'Grafice', 'Istoric', 'Rezolvare']) {
     await page.click(`#tab${tab}`);
     await scan(`the notebook on ${tab}`);

@@ -7,7 +7,7 @@ import { spawn } from 'node:child_process';
 import { mkdtempSync, readdirSync, readFileSync, rmSync, statSync } from 'node:fs';
 import { createServer } from 'node:net';
 import { tmpdir } from 'node:os';
-import { join } from 'node:path';
+import { basename, join } from 'node:path';
 import { inflateSync } from 'node:zlib';
 
 const modules = new URL('../../../node_modules/', import.meta.url);
@@ -27,7 +27,7 @@ const freePort = () => new Promise((resolve, reject) => {
   const s = createServer().listen(0, '127.0.0.1', () => { const { port } = s.address(); s.close(() => resolve(port)); });
   s.on('error', reject);
 });
-const until = async (what, test, ms = 15000) => {
+export const until = async (what, test, ms = 15000) => {
   for (const end = Date.now() + ms; ;) {
     const v = await test();
     if (v) return v;
@@ -35,19 +35,9 @@ const until = async (what, test, ms = 15000) => {
     await new Promise((r) => setTimeout(r, 50));
   }
 };
-// The newest finished file under dir (a browser writes a partial file first).
-const finished = (dir, name) => {
-  const found = [];
-  const walk = (d, depth) => {
-    for (const e of readdirSync(d, { withFileTypes: true })) {
-      const p = join(d, e.name);
-      if (e.isDirectory() && depth < 2) walk(p, depth + 1);
-      else if (e.isFile() && e.name === name && statSync(p).size > 0) found.push(p);
-    }
-  };
-  walk(dir, 0);
-  return found[0];
-};
+// A finished file under dir (a browser writes a partial file first, under another name).
+const finished = (dir, name) => readdirSync(dir, { recursive: true }).map((p) => join(dir, p))
+  .find((p) => basename(p) === name && statSync(p).isFile() && statSync(p).size > 0);
 
 // The engine-neutral page: every action goes through the few primitives each engine supplies.
 class Page {
@@ -81,6 +71,20 @@ class Page {
   async pixels() { return decodePng(await this.screenshot()); }
 }
 
+// A page of Playwright or puppeteer, which share the calls but for the keys, opened at `url`.
+async function pageOf(page, context, downloads, url, press) {
+  const errors = [];
+  page.on('pageerror', (e) => errors.push(e.message));
+  await page.goto(url);
+  return new Page({ downloads, errors: async () => errors, press,
+    evaluate: (s) => page.evaluate(s),
+    clickAt: (x, y) => page.mouse.click(x, y),
+    tapAt: (x, y) => page.touchscreen.tap(x, y),
+    type: (text) => page.keyboard.type(text),
+    screenshot: async () => Buffer.from(await page.screenshot()),
+    close: async () => { await context.close(); rmSync(downloads, { recursive: true, force: true }); } });
+}
+
 async function chromium() {
   const { chromium: engine } = await load('playwright-core/index.mjs');
   const browser = await engine.launch({ executablePath: '/usr/bin/chromium',
@@ -95,18 +99,8 @@ async function chromium() {
       if (lang === 'C') await context.addInitScript(languageScript(lang));
       if (init) await context.addInitScript(init);
       const page = await context.newPage();
-      const errors = [];
-      page.on('pageerror', (e) => errors.push(e.message));
       page.on('download', async (d) => d.saveAs(join(downloads, d.suggestedFilename())));
-      await page.goto(url);
-      return new Page({ downloads, errors: async () => errors,
-        evaluate: (s) => page.evaluate(s),
-        clickAt: (x, y) => page.mouse.click(x, y),
-        tapAt: (x, y) => page.touchscreen.tap(x, y),
-        press: (keys) => page.keyboard.press(keys),
-        type: (text) => page.keyboard.type(text),
-        screenshot: () => page.screenshot(),
-        close: async () => { await context.close(); rmSync(downloads, { recursive: true, force: true }); } });
+      return pageOf(page, context, downloads, url, (keys) => page.keyboard.press(keys));
     },
     close: () => browser.close(),
   };
@@ -133,17 +127,7 @@ async function firefox() {
       await page.setViewport({ width, height, deviceScaleFactor: mobile || 1, hasTouch: !!mobile });
       if (lang) await page.evaluateOnNewDocument(languageScript(lang));
       if (init) await page.evaluateOnNewDocument(init);
-      const errors = [];
-      page.on('pageerror', (e) => errors.push(e.message));
-      await page.goto(url);
-      return new Page({ downloads, errors: async () => errors,
-        evaluate: (s) => page.evaluate(s),
-        clickAt: (x, y) => page.mouse.click(x, y),
-        tapAt: (x, y) => page.touchscreen.tap(x, y),
-        press: (keys) => press(page, keys),
-        type: (text) => page.keyboard.type(text),
-        screenshot: async () => Buffer.from(await page.screenshot()),
-        close: async () => { await context.close(); rmSync(downloads, { recursive: true, force: true }); } });
+      return pageOf(page, context, downloads, url, (keys) => press(page, keys));
     },
     close: () => browser.close(),
   };
