@@ -1,11 +1,8 @@
 #include "problems/Draws.h"
-#include "problems/Problem.h"
 #include "problems/ProblemSolution.h"
 #include "problems/Verdict.h"
-#include "support/Table.h"
+#include "support/WindowFixture.h"
 #include "toolkit/NumberText.h"
-
-#include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
@@ -244,6 +241,92 @@ TEST(Problems, ResultsAreWrittenToThreeSignificantDigits) {
     EXPECT_EQ(threeDigits(9.996, ro), "10,0");
     EXPECT_EQ(threeDigits(0.012345, ro), "0,0123");
     EXPECT_EQ(threeDigits(1234.5, ro), "1230");
+}
+
+// The window opened from the main window's menu, in a Romanian locale: pupil 7 of class 9B.
+class ProblemsWindow : public WindowTest {
+protected:
+    ProblemsWindow() : WindowTest(tk::Locale::romanian()) {
+        w.mnuprob.click();
+        win().txtProbElev.setText("7");
+    }
+    frmProbleme& win() { return *w.problemsWindow; }
+    const Problem& problem() { return *win().problem(); }
+    std::string answerText(std::size_t i, double factor = 1) {
+        return threeDigits(problem().answers[i].value * factor, platform.locale());
+    }
+    std::vector<std::string> verdicts() {
+        std::vector<std::string> out;
+        for (std::size_t i = 0; i < problem().answers.size(); ++i)
+            out.push_back(win().lblProbVerdict(static_cast<tk::Integer>(i)).Caption());
+        return out;
+    }
+};
+
+TEST_F(ProblemsWindow, OpensFromTheViewMenuWithTheFirstExerciseOfThePupil) {
+    EXPECT_EQ(w.mnuprob.shortcut(), "Ctrl+E");
+    EXPECT_EQ(win().Caption().substr(0, win().Caption().find(" - ")), "Probleme");
+    EXPECT_EQ(win().lstProbleme.Count(), static_cast<tk::Integer>(problemBank().size()));
+    EXPECT_EQ(win().lblProbEnunt.Caption(), drawn(exercise("1a"), "9B", 7).statement);
+    EXPECT_TRUE(win().txtProbRaspuns(3).Visible());
+    EXPECT_FALSE(win().txtProbRaspuns(4).Visible());
+    for (tk::Control* c : win().tabOrder())
+        EXPECT_GE(c->Height(), 24) << c->name() << c->index();
+}
+
+TEST_F(ProblemsWindow, VerificaJudgesEachBoxAndIndiciuNamesTheLawOfTheMissedOnes) {
+    win().txtProbRaspuns(0).setText(answerText(0));
+    win().txtProbRaspuns(1).setText(answerText(1, 1.03));
+    win().txtProbRaspuns(2).setText("x");
+    EXPECT_FALSE(win().cmdProbIndiciu.Enabled());
+    win().cmdProbVerifica.click();
+    EXPECT_EQ(verdicts(), (std::vector<std::string>{"Corect", "Aproape: 3,0 %", "", ""}));
+    ASSERT_EQ(platform.refusals.size(), 1U);
+    EXPECT_EQ(platform.refusals[0].box, &win().txtProbRaspuns(2));
+    ASSERT_TRUE(win().cmdProbIndiciu.Enabled());
+    win().cmdProbIndiciu.click();
+    const std::string hint = win().lblProbIndiciu.Caption();
+    EXPECT_EQ(hint.find(problem().answers[0].hint), std::string::npos);
+    EXPECT_NE(hint.find(problem().answers[1].hint), std::string::npos);
+}
+
+TEST_F(ProblemsWindow, RezolvareWritesTheSolutionBesideThePupilsAnswers) {
+    win().txtProbRaspuns(1).setText("1,5");
+    win().cmdProbRezolvare.click();
+    const std::string given = win().lblProbRezolvare(0).Caption();
+    EXPECT_EQ(given.substr(0, 5), "Date:");
+    std::string all;
+    for (const auto& [index, line] : win().lblProbRezolvare)
+        all += line->Caption() + "\n";
+    EXPECT_NE(all.find("= " + answerText(1) + " m      (raspunsul tau: 1,5)"), std::string::npos)
+        << all;
+    EXPECT_NE(all.find("= " + answerText(3) + "°"), std::string::npos) << all;
+}
+
+TEST_F(ProblemsWindow, AnotherPupilOrVariantDrawsOtherNumbersAndABadNumberDrawsNone) {
+    const std::string first = win().lblProbEnunt.Caption();
+    win().cmdProbAlta.click();
+    EXPECT_NE(win().lblProbEnunt.Caption(), first);
+    EXPECT_EQ(win().lblProbEnunt.Caption(), drawn(exercise("1a"), "9B", 7, 1).statement);
+    win().txtProbElev.setText("41");
+    EXPECT_EQ(win().problem(), nullptr);
+    win().cmdProbVerifica.click();
+    ASSERT_EQ(platform.refusals.size(), 1U);
+    EXPECT_EQ(platform.refusals[0].box, &win().txtProbElev);
+}
+
+TEST_F(ProblemsWindow, VeziInLaboratorFliesTheExerciseAtItsTarget) {
+    const auto at = static_cast<tk::Integer>(&exercise("8a") - problemBank().data());
+    win().lstProbleme(at).click();
+    win().cmdProbLaborator.click();
+    ASSERT_TRUE(w.labWindow && w.labWindow->flying());
+    const frmLab& lab = *w.labWindow;
+    EXPECT_EQ(lab.txtLabUnghi.Text(), tk::GeneralNumber(problem().givens.angle, platform.locale()));
+    EXPECT_EQ(lab.chkLabTinta.Value(), 1);
+    EXPECT_EQ(lab.txtLabTintaD.Text(),
+              tk::GeneralNumber(problem().givens.distance, platform.locale()));
+    EXPECT_NEAR(lab.current()->flight.D, problem().givens.distance, 1e-9);
+    EXPECT_EQ(w.notebook.history().size(), 1U);
 }
 
 } // namespace
