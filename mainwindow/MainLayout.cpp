@@ -118,6 +118,7 @@ void MainLayout::buildMenus() {
     mnuview.addChild(l2);
     mnuview.addChild(mnucaiet);
     mnuview.addChild(mnulab);
+    mnuview.addChild(mnuprob);
     mnuhelp.addChild(mnuabout);
     mnutraiect.setChecked(true);
     mnugrid.setChecked(true);

@@ -72,8 +72,9 @@ public:
     // Below the view options, the way to the lab notebook.
     tk::MenuItem l2{"l2", "-"};
     tk::MenuItem mnucaiet{"mnucaiet", "&Caiet de laborator", "Ctrl+L"};
-    // Last of the view menu: the Laborator, a window of its own.
+    // The Laborator and the exercises, each a window of its own.
     tk::MenuItem mnulab{"mnulab", "&Laborator...", "Ctrl+Y"};
+    tk::MenuItem mnuprob{"mnuprob", "&Probleme...", "Ctrl+E"};
     tk::MenuItem mnuhelp{"mnuhelp", "&Ajutor"};
     tk::MenuItem mnuabout{"mnuabout", "Despre", "Ctrl+D"};
 

@@ -70,6 +70,7 @@ void frmmain::wireEvents() {
     mnuexit.onClick = [this] { mnuexit_Click(); };
     mnucaiet.onClick = [this] { mnucaiet_Click(); };
     mnulab.onClick = [this] { mnulab_Click(); };
+    mnuprob.onClick = [this] { mnuprob_Click(); };
 }
 
 void frmmain::Form_Load() {
@@ -113,6 +114,17 @@ void frmmain::mnulab_Click() {
         labWindow->setRecorder(&notebook);
     }
     platform_.showWindow(*labWindow, *this);
+}
+
+void frmmain::mnuprob_Click() {
+    if (!problemsWindow) {
+        problemsWindow = std::make_unique<frmProbleme>(platform_);
+        problemsWindow->openLab = [this]() -> frmLab& {
+            mnulab_Click();
+            return *labWindow;
+        };
+    }
+    platform_.showWindow(*problemsWindow, *this);
 }
 
 void frmmain::mnucaiet_Click() {

@@ -6,6 +6,7 @@
 #include "mainwindow/Flight.h"
 #include "mainwindow/MainLayout.h"
 #include "notebook/Notebook.h"
+#include "problems/frmProbleme.h"
 #include "toolkit/Types.h"
 
 #include <functional>
@@ -50,6 +51,8 @@ public:
     void mnucaiet_Click();
     // Opens the Laborator beside the main window, or raises the one open.
     void mnulab_Click();
+    // Opens the exercises beside the main window, or raises them.
+    void mnuprob_Click();
 
     // Every throw of this run, step by step; fed by the flight and the Laborator.
     Notebook notebook;
@@ -65,6 +68,8 @@ public:
     std::unique_ptr<frmAbout> aboutWindow;
     // Created on first use; keeps its throws while closed.
     std::unique_ptr<frmLab> labWindow;
+    // Created on first use; keeps the exercise and the answers while closed.
+    std::unique_ptr<frmProbleme> problemsWindow;
 
     // The largest ball the scene can hold, in pixels.
     static constexpr tk::Single maxBallSize = 345;

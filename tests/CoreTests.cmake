@@ -10,4 +10,5 @@ set(lopena_core_test_sources
   PhysicsTest.cpp
   LabTest.cpp
   LabSceneTest.cpp
+  ProblemsTest.cpp
 )

@@ -390,6 +390,29 @@ TEST_F(QtWindowTest, LaboratorOpensBesideOnceFliesAndClosesWithTheMainWindow) {
     EXPECT_FALSE(w->labWindow->loaded());
 }
 
+// "Probleme" opens by its shortcut as a window of its own; typed answers are judged beside
+// their boxes, and "Vezi in Laborator" flies the exercise there.
+TEST_F(QtWindowTest, ProblemeOpensJudgesTypedAnswersAndFliesTheExercise) {
+    EXPECT_EQ(action("mnuprob")->shortcut(), QKeySequence("Ctrl+E"));
+    action("mnuprob")->trigger();
+    QWidget* window = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top->windowTitle() == "Probleme - exercitii de aruncare")
+            window = top;
+    ASSERT_TRUE(window);
+    auto* pupil = widget<QLineEdit>("txtProbElev", window);
+    pupil->clear();
+    QTest::keyClicks(pupil, "7");
+    const std::string sep = platform.locale().decimalSeparator;
+    QTest::keyClicks(widget<QLineEdit>("txtProbRaspuns_0", window),
+                     QString::fromStdString("0" + sep + "391"));
+    QTest::mouseClick(widget<QPushButton>("cmdProbVerifica", window), Qt::LeftButton);
+    EXPECT_EQ(text("lblProbVerdict_0", window), "Corect");
+    QTest::mouseClick(widget<QPushButton>("cmdProbLaborator", window), Qt::LeftButton);
+    ASSERT_TRUE(w->labWindow && w->labWindow->flying());
+    EXPECT_EQ(w->labWindow->lblLabT.Caption(), "T = 0" + sep + "391 s");
+}
+
 // The Laborator's axis numbers leave the platform whole; Enter in a prediction box throws; a
 // refusal's tip stands over no control, so the first click on the box it names reaches the box.
 TEST_F(QtWindowTest, LaboratorKeepsItsPlatformWholeThrowsOnEnterAndTipsAside) {

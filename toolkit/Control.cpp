@@ -118,6 +118,10 @@ void OptionButton::setValue(bool selected) {
 }
 
 void OptionButton::makeGroup(std::initializer_list<OptionButton*> buttons) {
+    makeGroup(std::vector<OptionButton*>(buttons));
+}
+
+void OptionButton::makeGroup(const std::vector<OptionButton*>& buttons) {
     auto group = std::make_shared<std::vector<OptionButton*>>(buttons);
     for (OptionButton* button : buttons)
         button->group_ = group;

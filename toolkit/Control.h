@@ -212,6 +212,7 @@ public:
     void setValue(bool selected);
     // Makes the buttons one group in which at most one is selected.
     static void makeGroup(std::initializer_list<OptionButton*> buttons);
+    static void makeGroup(const std::vector<OptionButton*>& buttons);
     const std::vector<OptionButton*>& group() const;
     // Receives the element's index, as an array's click handler does.
     std::function<void(Integer)> onClick;

@@ -36,7 +36,7 @@ test('start-up: title, layout at its pixels, idle state, grid and border drawn',
     ['Distanta parcursa', 'Inaltime maxima', 'Timp total', 'Viteza la impact', '0.00 sec']);
   await page.click('#mnuview');
   assert.deepEqual(await page.$$eval('#mnuview + .lp-menulist [role^=menuitem]', (items) =>
-    items.map((i) => [i.id, i.getAttribute('aria-checked')])), [['mnutraiect', 'true'], ['mnugrid', 'true'], ['mnucaiet', null], ['mnulab', null]]);
+    items.map((i) => [i.id, i.getAttribute('aria-checked')])), [['mnutraiect', 'true'], ['mnugrid', 'true'], ['mnucaiet', null], ['mnulab', null], ['mnuprob', null]]);
   // Grid line x = 64, border x = 8, background between them; no ball.
   assert.deepEqual(await pixels(page, [[64, 100], [8, 200], [30, 100], [12, 340]]), [black, black, clear, clear]);
 });

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "problems/Problem.h"
+#include "problems/Verdict.h"
+#include "toolkit/Control.h"
+#include "toolkit/ControlArray.h"
+#include "toolkit/Form.h"
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace tk {
+class Platform;
+}
+
+namespace lopena {
+
+class frmLab;
+
+// "Probleme": the chapter's exercises with numbers of each pupil's own, drawn from the class
+// code, the pupil's number and the exercise; the answers checked against the physics model, a
+// hint, the worked solution, and the throw flown in the Laborator.
+class frmProbleme : public tk::Form {
+public:
+    explicit frmProbleme(tk::Platform& platform);
+
+    // The bank's exercises, one option button each ("1a Bila de pe masa"): the object model has
+    // no list box, and a group of option buttons is one with the arrow keys.
+    tk::Frame fraProbLista{"fraProbLista", "Exercitii"};
+    tk::ControlArray<tk::OptionButton> lstProbleme{"lstProbleme"};
+
+    tk::Label lblProbClasa{"lblProbClasa", "Clasa"};
+    tk::TextBox txtProbClasa{"txtProbClasa", "9B"};
+    tk::Label lblProbElev{"lblProbElev", "Elevul (1-40)"};
+    tk::TextBox txtProbElev{"txtProbElev", "1"};
+    tk::CommandButton cmdProbAlta{"cmdProbAlta", "Alta varianta"};
+    tk::Label lblProbTitlu{"lblProbTitlu", ""};
+    tk::Label lblProbEnunt{"lblProbEnunt", ""};
+
+    // One row per asked quantity: the question, the box, the unit, the verdict.
+    tk::ControlArray<tk::Label> lblProbIntrebare{"lblProbIntrebare"};
+    tk::ControlArray<tk::TextBox> txtProbRaspuns{"txtProbRaspuns"};
+    tk::ControlArray<tk::Label> lblProbUnitate{"lblProbUnitate"};
+    tk::ControlArray<tk::Label> lblProbVerdict{"lblProbVerdict"};
+
+    tk::CommandButton cmdProbVerifica{"cmdProbVerifica", "Verifica"};
+    tk::CommandButton cmdProbIndiciu{"cmdProbIndiciu", "Indiciu"};
+    tk::CommandButton cmdProbRezolvare{"cmdProbRezolvare", "Rezolvare"};
+    tk::CommandButton cmdProbLaborator{"cmdProbLaborator", "Vezi in Laborator"};
+    tk::Label lblProbIndiciu{"lblProbIndiciu", ""};
+
+    tk::Frame fraProbRezolvare{"fraProbRezolvare", "Rezolvare"};
+    tk::ControlArray<tk::Label> lblProbRezolvare{"lblProbRezolvare"};
+
+    static constexpr int mostAnswers = 5;
+    static constexpr int solutionRows = 12;
+
+    void Form_Load();
+    void lstProbleme_Click(tk::Integer index);
+    // The class code or the pupil's number changed: the pupil's numbers are drawn again.
+    void txtProbElev_Change();
+    void cmdProbAlta_Click();
+    void cmdProbVerifica_Click();
+    void cmdProbIndiciu_Click();
+    void cmdProbRezolvare_Click();
+    void cmdProbLaborator_Click();
+
+    // Opens the Laborator and gives it to this window; set by the main window.
+    std::function<frmLab&()> openLab;
+
+    // The exercise shown, or nothing while the pupil's number cannot be used.
+    const Problem* problem() const { return problem_ ? &*problem_ : nullptr; }
+    const std::vector<Verdict>& verdicts() const { return verdicts_; }
+
+private:
+    void buildControls();
+    void wireEvents();
+    // Draws the exercise for the class, the pupil and the variant, and clears the answers.
+    void showProblem();
+    void clearAnswers();
+
+    tk::Platform& platform_;
+    std::optional<Problem> problem_;
+    std::vector<Verdict> verdicts_;
+    std::size_t current_ = 0;
+    std::vector<int> variants_; // "Alta varianta" presses, by exercise
+};
+
+} // namespace lopena
