@@ -73,8 +73,21 @@ public:
     const Problem* problem() const { return problem_ ? &*problem_ : nullptr; }
     const std::vector<Verdict>& verdicts() const { return verdicts_; }
 
+    // Wide: the window's own, 900 x 664. Tall, for a room taller than wide (a phone upright): one
+    // column in the tab order, the solution's lines wrapped.
+    bool hasTallLayout() const override { return true; }
+
+protected:
+    std::pair<int, int> arrangeFor(tk::Layout layout, int roomWidth) override;
+
 private:
     void buildControls();
+    int arrangeTall(int width);
+    struct Bounds {
+        tk::Single left, top, width, height;
+    };
+    // Every control's place in the wide layout, taken as it is built.
+    std::vector<std::pair<tk::Control*, Bounds>> wide_;
     void wireEvents();
     // Draws the exercise for the class, the pupil and the variant, and clears the answers.
     void showProblem();

@@ -1,5 +1,7 @@
 #include "problems/frmProbleme.h"
 
+#include <algorithm>
+
 namespace lopena {
 
 frmProbleme::frmProbleme(tk::Platform& platform)
@@ -7,6 +9,56 @@ frmProbleme::frmProbleme(tk::Platform& platform)
     variants_.assign(problemBank().size(), 0);
     buildControls();
     wireEvents();
+    for (tk::Control* c : controls())
+        wide_.push_back({c, {c->Left(), c->Top(), c->Width(), c->Height()}});
+}
+
+std::pair<int, int> frmProbleme::arrangeFor(tk::Layout layout, int roomWidth) {
+    if (layout == tk::Layout::Tall) {
+        const int width = std::max(roomWidth, 360);
+        return {width, arrangeTall(width)};
+    }
+    for (const auto& [control, b] : wide_)
+        control->setBounds(b.left, b.top, b.width, b.height);
+    return {900, 664};
+}
+
+int frmProbleme::arrangeTall(int width) {
+    const auto w = static_cast<tk::Single>(width - 16); // a full row's width
+    lblProbClasa.setBounds(8, 13, 40, 13);
+    txtProbClasa.setBounds(50, 8, 70, 24);
+    lblProbElev.setBounds(132, 13, 76, 13);
+    txtProbElev.setBounds(210, 8, 44, 24);
+    const auto rows = static_cast<tk::Single>((lstProbleme.Count() + 1) / 2);
+    fraProbLista.setBounds(8, 40, w, 26 + 24 * rows);
+    const tk::Single column = (w - 16) / 2;
+    for (const auto& [k, option] : lstProbleme)
+        option->setBounds(8 + column * static_cast<tk::Single>(k / static_cast<int>(rows)),
+                          18 + 24 * static_cast<tk::Single>(k % static_cast<int>(rows)), column - 2, 24);
+    tk::Single y = fraProbLista.Top() + fraProbLista.Height() + 8;
+    cmdProbAlta.setBounds(8, y, 140, 28);
+    lblProbTitlu.setBounds(8, y += 36, w, 13);
+    lblProbEnunt.setBounds(8, y += 18, w, 120);
+    y += 126;
+    // A question on its line with its box and unit, the verdict under them.
+    for (tk::Integer i = 0; i < mostAnswers; ++i, y += 48) {
+        lblProbIntrebare(i).setBounds(8, y + 5, w - 130, 13);
+        txtProbRaspuns(i).setBounds(w - 116, y, 80, 24);
+        lblProbUnitate(i).setBounds(w - 32, y + 5, 40, 13);
+        lblProbVerdict(i).setBounds(8, y + 28, w, 13);
+    }
+    const tk::Single button = (w - 12) / 3;
+    tk::CommandButton* buttons[] = {&cmdProbVerifica, &cmdProbIndiciu, &cmdProbRezolvare};
+    for (int i = 0; i < 3; ++i)
+        buttons[i]->setBounds(8 + static_cast<tk::Single>(i) * (button + 6), y, button, 32);
+    cmdProbLaborator.setBounds(8, y += 38, w, 32);
+    lblProbIndiciu.setBounds(8, y += 40, w, 80);
+    // Two lines for each of the solution's, wrapped.
+    const auto lines = static_cast<tk::Single>(solutionRows);
+    fraProbRezolvare.setBounds(8, y += 86, w, 26 + 28 * lines);
+    for (const auto& [i, line] : lblProbRezolvare)
+        line->setBounds(8, 18 + 28 * static_cast<tk::Single>(i), w - 16, 26);
+    return static_cast<int>(y + fraProbRezolvare.Height() + 8);
 }
 
 void frmProbleme::buildControls() {
@@ -58,9 +110,12 @@ void frmProbleme::buildControls() {
     for (const Placement& p : buttons)
         put(p);
     lblProbIndiciu.WordWrap = true;
-    for (tk::Integer i = 0; i < solutionRows; ++i)
-        put({lblProbRezolvare.add(i, ""), &fraProbRezolvare, 8, 18.0F + 14 * static_cast<float>(i),
-             868, 13, ""});
+    // Wrapped where the tall layout gives a line two rows; one row is room enough here.
+    for (tk::Integer i = 0; i < solutionRows; ++i) {
+        tk::Label& line = lblProbRezolvare.add(i, "");
+        line.WordWrap = true;
+        put({line, &fraProbRezolvare, 8, 18.0F + 14 * static_cast<float>(i), 868, 13, ""});
+    }
     cmdProbVerifica.Default = true;
     cmdProbIndiciu.setEnabled(false);
     std::vector<tk::OptionButton*> group;

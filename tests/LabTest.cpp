@@ -4,6 +4,7 @@
 #include "notebook/StepTable.h"
 #include "notebook/WorkedSolution.h"
 #include "physics/LaunchSolution.h"
+#include "support/TallLayout.h"
 #include "support/WindowFixture.h"
 #include "toolkit/NumberParsing.h"
 #include "toolkit/NumberText.h"
@@ -321,51 +322,17 @@ INSTANTIATE_TEST_SUITE_P(
         Scene{{"InAerPeTabletaIngusta"}, 2, {{"20", "45", "0"}, {"30", "-60", "20"}}, 510}),
     rowName);
 
-// Where a control stands on the form, its frames' places added.
-LabScene::Area onForm(const tk::Form& form, const tk::Control& c) {
-    LabScene::Area a{c.Left(), c.Top(), c.Left() + c.Width(), c.Top() + c.Height()};
-    for (const tk::Control* f = form.containerOf(c); f; f = form.containerOf(*f))
-        a = {a.left + f->Left(), a.top + f->Top(), a.right + f->Left(), a.bottom + f->Top()};
-    return a;
-}
-
 TEST_F(LabTest, TallLayoutFitsThePhoneWithFingerSizedTargetsAndGivesTheWideOneBack) {
-    std::vector<LabScene::Area> wide;
-    for (const tk::Control* c : lab().controls())
-        wide.push_back(onForm(lab(), *c));
+    const std::vector<Box> wide = placesOf(lab());
     for (const auto& [room, width] : {std::pair{300, 360}, {388, 388}, {510, 510}}) {
-        lab().arrange(tk::Layout::Tall, room);
-        ASSERT_EQ(lab().clientWidth(), width);
+        expectFitsTall(lab(), room, width);
         EXPECT_LE(lab().scene().grid().frame.right, width - 4);
         const int height = lab().clientHeight();
-        std::vector<std::pair<const tk::Control*, LabScene::Area>> shown;
-        for (const tk::Control* c : lab().controls()) {
-            const LabScene::Area a = onForm(lab(), *c);
-            if (!c->Visible())
-                continue;
-            EXPECT_TRUE(a.left >= 0 && a.right <= width - 4 && a.bottom <= height) << c->name() << c->index();
-            const bool small = tk::takesKeys(c->kind()) && (c->Width() < 24 || c->Height() < 24);
-            EXPECT_FALSE(small) << c->name() << c->index();
-            if (c->Width() > 0)
-                shown.emplace_back(c, a);
-        }
-        for (const auto& [c, a] : shown) { // no two controls of a frame over one another
-            for (const auto& [d, b] : shown)
-                EXPECT_FALSE(c < d && lab().containerOf(*c) == lab().containerOf(*d) && a.left < b.right &&
-                             b.left < a.right && a.top < b.bottom && b.top < a.bottom)
-                    << width << ": " << c->name() << c->index() << " over " << d->name() << d->index();
-        }
         lab().chkLabPrezice.setValue(1); // the prediction's frame opens its room in the column
         EXPECT_EQ(lab().clientHeight(), height + 154);
         lab().chkLabPrezice.setValue(0);
     }
-    lab().arrange(tk::Layout::Wide, 0);
-    EXPECT_EQ(std::make_pair(lab().clientWidth(), lab().clientHeight()), std::make_pair(900, 604));
-    for (std::size_t i = 0; i < wide.size(); ++i) {
-        const LabScene::Area a = onForm(lab(), *lab().controls()[i]);
-        EXPECT_TRUE(a.left == wide[i].left && a.top == wide[i].top && a.right == wide[i].right &&
-                    a.bottom == wide[i].bottom) << lab().controls()[i]->name();
-    }
+    expectWideAgain(lab(), wide, 900, 604);
 }
 
 TEST_F(LabTest, TargetCountsTheThrowsToTheFirstHitWithStarsByNearness) {

@@ -1,6 +1,7 @@
 #include "problems/Draws.h"
 #include "problems/ProblemSolution.h"
 #include "problems/Verdict.h"
+#include "support/TallLayout.h"
 #include "support/WindowFixture.h"
 #include "toolkit/NumberText.h"
 
@@ -313,6 +314,13 @@ TEST_F(ProblemsWindow, AnotherPupilOrVariantDrawsOtherNumbersAndABadNumberDrawsN
     win().cmdProbVerifica.click();
     ASSERT_EQ(platform.refusals.size(), 1U);
     EXPECT_EQ(platform.refusals[0].box, &win().txtProbElev);
+}
+
+TEST_F(ProblemsWindow, TallLayoutFitsThePhoneAndGivesTheWideOneBack) {
+    const std::vector<Box> wide = placesOf(win());
+    for (const auto& [room, width] : {std::pair{300, 360}, {388, 388}})
+        expectFitsTall(win(), room, width);
+    expectWideAgain(win(), wide, 900, 664);
 }
 
 TEST_F(ProblemsWindow, VeziInLaboratorFliesTheExerciseAtItsTarget) {
