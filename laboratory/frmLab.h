@@ -229,10 +229,7 @@ private:
     LabScene scene_;
     TargetGame target_;
     // Every control's place in the wide layout, taken as it is built: the layout to go back to.
-    struct Bounds {
-        tk::Single left, top, width, height;
-    };
-    std::vector<std::pair<tk::Control*, Bounds>> wide_;
+
     std::int64_t elapsed_ = 0;  // flight time shown, microseconds
     std::int64_t nextDot_ = 0;  // the flight time of the next dot, microseconds
     std::int64_t tickStep_ = tickMicros;

@@ -26,8 +26,6 @@ frmLab::frmLab(tk::Platform& platform)
     addTimer(tmrLab);
     wireEvents();
     placeGrid();
-    for (tk::Control* c : controls())
-        wide_.push_back({c, {c->Left(), c->Top(), c->Width(), c->Height()}});
 }
 
 void frmLab::buildScene() {

@@ -5,20 +5,17 @@
 namespace lopena {
 
 namespace {
-constexpr int wideWidth = 900, wideHeight = 604; // the window's own client area, pixels
 constexpr int narrowest = 360; // the tall layout's least width, pixels
 } // namespace
 
 std::pair<int, int> frmLab::arrangeFor(tk::Layout layout, int roomWidth) {
-    std::pair<int, int> size{wideWidth, wideHeight};
+    std::pair<int, int> size = wideSize();
     if (layout == tk::Layout::Tall) {
         const int width = std::max(roomWidth, narrowest);
         scene_.setGrid(LabScene::tall(width));
         size = {width, arrangeTall(width)};
     } else {
         scene_.setGrid(LabScene::wide());
-        for (const auto& [control, b] : wide_)
-            control->setBounds(b.left, b.top, b.width, b.height);
     }
     placeGrid();
     redrawThrow();

@@ -83,11 +83,7 @@ protected:
 private:
     void buildControls();
     int arrangeTall(int width);
-    struct Bounds {
-        tk::Single left, top, width, height;
-    };
-    // Every control's place in the wide layout, taken as it is built.
-    std::vector<std::pair<tk::Control*, Bounds>> wide_;
+
     void wireEvents();
     // Draws the exercise for the class, the pupil and the variant, and clears the answers.
     void showProblem();

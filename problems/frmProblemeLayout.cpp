@@ -9,8 +9,6 @@ frmProbleme::frmProbleme(tk::Platform& platform)
     variants_.assign(problemBank().size(), 0);
     buildControls();
     wireEvents();
-    for (tk::Control* c : controls())
-        wide_.push_back({c, {c->Left(), c->Top(), c->Width(), c->Height()}});
 }
 
 std::pair<int, int> frmProbleme::arrangeFor(tk::Layout layout, int roomWidth) {
@@ -18,9 +16,7 @@ std::pair<int, int> frmProbleme::arrangeFor(tk::Layout layout, int roomWidth) {
         const int width = std::max(roomWidth, 360);
         return {width, arrangeTall(width)};
     }
-    for (const auto& [control, b] : wide_)
-        control->setBounds(b.left, b.top, b.width, b.height);
-    return {900, 664};
+    return wideSize();
 }
 
 int frmProbleme::arrangeTall(int width) {

@@ -6,7 +6,7 @@ namespace tk {
 
 Form::Form(std::string name, std::string caption, int clientWidth, int clientHeight)
     : name_(std::move(name)), caption_(std::move(caption)), clientWidth_(clientWidth),
-      clientHeight_(clientHeight) {}
+      clientHeight_(clientHeight), wideSize_(clientWidth, clientHeight) {}
 
 Form::~Form() {
     for (Timer* timer : timers_)
@@ -37,12 +37,18 @@ void Form::arrange(Layout layout, int roomWidth) {
         layout = Layout::Wide;
     if (layout == layout_ && (layout == Layout::Wide || roomWidth == roomWidth_))
         return;
+    if (wide_.empty())
+        for (Control* c : controls_)
+            wide_.push_back({c, {c->Left(), c->Top(), c->Width(), c->Height()}});
     layout_ = layout;
     roomWidth_ = roomWidth;
     rearrange();
 }
 
 void Form::rearrange() {
+    if (layout_ == Layout::Wide)
+        for (const auto& [control, b] : wide_)
+            control->setBounds(b.left, b.top, b.width, b.height);
     const auto [width, height] = arrangeFor(layout_, roomWidth_);
     if (width == clientWidth_ && height == clientHeight_)
         return;
@@ -53,7 +59,7 @@ void Form::rearrange() {
 }
 
 std::pair<int, int> Form::arrangeFor(Layout, int) {
-    return {clientWidth_, clientHeight_};
+    return wideSize_;
 }
 
 std::string Form::toolTipOf(const Control&) const {

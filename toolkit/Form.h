@@ -126,8 +126,11 @@ protected:
         if (formObserver_)
             formObserver_->formReveal(left, top, width, height);
     }
-    // Places every control for the layout and returns the client size it needs.
+    // Places every control for the tall layout and returns the client size it needs; in the wide
+    // one every control is already back where it was built, the form adds what it draws.
     virtual std::pair<int, int> arrangeFor(Layout layout, int roomWidth);
+    // The client size the form was built with.
+    std::pair<int, int> wideSize() const { return wideSize_; }
 
 private:
     std::string name_;
@@ -145,6 +148,12 @@ private:
     bool loaded_ = false;
     Layout layout_ = Layout::Wide;
     int roomWidth_ = 0;
+    struct Bounds {
+        Single left, top, width, height;
+    };
+    // Every control's place as built, taken when the form first leaves its own layout.
+    std::vector<std::pair<Control*, Bounds>> wide_;
+    std::pair<int, int> wideSize_;
     FormObserver* formObserver_ = nullptr;
 };
 
