@@ -85,6 +85,9 @@ void frmLab::buildControls() {
         put({lblLabAxaX.add(k, ""), nullptr, 0, 0, 0, 0, ""});
     for (tk::Integer j = 1; j <= LabScene::mostUp; ++j)
         put({lblLabAxaY.add(j, ""), nullptr, 0, 0, 0, 0, ""});
+    for (auto* axis : {&lblLabAxaX, &lblLabAxaY})
+        for (const auto& [i, number] : *axis)
+            number->Centred = true;
     put({lblLabScara, nullptr, 0, 0, 0, 0, ""});
 
     const Placement data[] = {
@@ -229,12 +232,10 @@ void frmLab::placeGrid() {
     // The numbers centred under their lines; the y numbers left of the plot, where the platform
     // of a high launch stands between them and the grid.
     for (const auto& [k, number] : lblLabAxaX) {
-        number->Centred = true;
         number->setBounds(g.originX + (static_cast<tk::Single>(k) - 0.5F) * sq, g.plot.bottom, sq, 13);
         number->setVisible(k <= g.squaresAcross);
     }
     for (const auto& [j, number] : lblLabAxaY) {
-        number->Centred = true;
         number->setBounds(f.left + 2, g.groundY - static_cast<tk::Single>(j) * sq - 6,
                           g.plot.left - f.left - 4, 13);
         number->setVisible(j <= g.squaresUp);
