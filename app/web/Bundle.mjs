@@ -1,7 +1,8 @@
 // Joins ES modules of the page into one module's text, so that the page starts without fetching
 // module after module: each module becomes a function's scope, run once, after the modules it
-// imports, its exports the function's result; the entry's exports are the bundle's.
-//   node Bundle.mjs out.js entry.js module.js ... [name=path ...] [name=script.js:variable ...]
+// imports, its exports the function's result; the entry's exports are the bundle's, or, with
+// --global=NAME, the members of one constant of a classic script (which runs as it is parsed).
+//   node Bundle.mjs [--global=NAME] out.js entry.js module.js ... [name=path ...] [name=script.js:variable ...]
 // A module is known by its file's name (or the name given), whatever folder an import names it
 // in; a plain script given as script.js:variable is a module whose default export is that
 // variable. An import or export of a form not read here stops the build.
@@ -35,7 +36,7 @@ export function wrap(name, text) {
 }
 
 // The modules in an order where each comes after those it imports; the entry's exports last.
-export function bundle(entry, sources) {
+export function bundle(entry, sources, global = null) {
   const done = new Set(), parts = [];
   const visit = (name, path) => {
     if (done.has(name)) return;
@@ -48,17 +49,20 @@ export function bundle(entry, sources) {
   };
   visit(entry, []);
   const { code } = wrap(entry, sources.get(entry));
+  if (global) return `const ${global} = (() => {\n'use strict';\n${parts.join('')}return ${scope(entry)};\n})();\n`;
   const names = [...code.matchAll(/^return \{ (.*) \};$/gm)].at(-1)[1];
   return `${parts.join('')}export const { ${names} } = ${scope(entry)};\n`;
 }
 
-const [out, entry, ...files] = process.argv.slice(2);
+const args = process.argv.slice(2);
+const global = args[0]?.startsWith('--global=') ? args.shift().slice('--global='.length) : null;
+const [out, entry, ...files] = args;
 if (out) {
   const sources = new Map(files.map((f) => {
     const [, name, path, variable] = f.match(/^(?:([^=/]+)=)?([^:]+)(?::(\w+))?$/);
     const text = readFileSync(path, 'utf8');
     return [name || basename(path), variable ? `${text}\nexport default ${variable};\n` : text];
   }));
-  writeFileSync(`${out}.tmp`, bundle(basename(entry), sources));
+  writeFileSync(`${out}.tmp`, bundle(basename(entry), sources, global));
   renameSync(`${out}.tmp`, out);
 }

@@ -17,7 +17,7 @@ export async function open({ query = '', init, ...options } = {}) {
   await page.clock.install({ time: Date.UTC(2026, 11, 7, 22, 29) });
   await page.clock.pauseAt(Date.UTC(2026, 11, 7, 22, 30));
   await page.goto(url + query);
-  await page.waitForSelector('#cmdFire');
+  await page.waitForFunction(() => window.lopena); // the window shows before the program runs
   await page.clock.runFor(1000);
   return page;
 }

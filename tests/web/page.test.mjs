@@ -325,6 +325,45 @@ test('Iesire closes every window: the Laborator and the notebook too; only the e
   assert.equal(await page.locator('#frmLab, #notebook').count(), 0);
 });
 
+// The program's WebAssembly held until release(): the page shows only the window drawn before it.
+const held = (tamper = '') => async () => {
+  const context = await browser.newContext({ viewport: { width: 1100, height: 560 } });
+  await context.addInitScript(`(() => { const compile = WebAssembly.compile, parse = JSON.parse;
+    let go; const gate = new Promise((r) => (go = r)); window.release = go;
+    WebAssembly.compile = (b) => gate.then(() => compile(b));
+    JSON.parse = (t) => { const calls = parse(t); JSON.parse = parse; ${tamper}; return calls; }; })()`);
+  const page = await context.newPage();
+  await page.clock.install({ time: Date.UTC(2026, 11, 7, 22, 29) });
+  await page.goto(url);
+  const scene = () => page.evaluate(() => document.getElementById('scene').toDataURL());
+  return { page, scene, ready: async () => { await page.evaluate(() => window.release());
+    await page.waitForFunction(() => window.lopena); await page.clock.runFor(100); } };
+};
+
+test('the window shows before the program runs: the same pixels after, and what the pupil typed and clicked meanwhile done', async () => {
+  const first = await held()();
+  const drawn = await first.scene();
+  await first.ready();
+  assert.equal(await first.scene(), drawn);
+  const { page, ready } = await held()();
+  await page.fill('#txtViteza', '30');
+  await page.click('#cmdFire');
+  assert.equal(await page.evaluate(() => window.lopena), undefined);
+  await ready();
+  await page.clock.runFor(5000);
+  assert.equal(await text(page, 'Label3'), `Distanta parcursa : ${(900 / 9.806).toFixed(3)} m`);
+});
+
+test('a start unlike the one drawn before builds the window anew, whole and working', async () => {
+  const { page, ready } = await held("calls.find((c) => c[1]?.name === 'cmdFire')[1].text = 'X'")();
+  assert.equal(await text(page, 'cmdFire'), 'X');
+  await ready();
+  assert.deepEqual(await page.evaluate(() => [document.querySelectorAll('#cmdFire, .lp-window, canvas#scene').length,
+    document.getElementById('cmdFire').textContent]), [3, 'Start']);
+  await page.keyboard.press('Control+L');
+  await page.waitForSelector('#notebook');
+});
+
 test('a program that cannot start says so in Romanian', async () => {
   const context = await browser.newContext();
   await context.addInitScript(() => { WebAssembly.compile = () => Promise.reject(new TypeError('out of memory')); });

@@ -2,12 +2,14 @@
 // and a canvas, and forwards the page's events and the browser's timers to the model. It holds no
 // rule of the program: every number, text and decision comes from the C++ side. Module.tk is
 // what the C++ side calls (toolkit/web/*.cpp, EM_JS); the page's modules each do one job.
+// The page is prepared first and can show the main window before the program runs (prerender.js).
 import { entryPoints } from './calls.js';
 import { addControl, applyFlags, setGeometry, setRange, setText } from './controls.js';
 import { message } from './dialogs.js';
 import { el } from './dom.js';
 import { closeForm, draw, formReady, openForm, raiseForm, resizeForm, revealArea } from './forms.js';
 import { liveRegion } from './live.js';
+import { adopt, prerender } from './prerender.js';
 import { addWindow, bringForward, layout, removeWindow } from './windows.js';
 import { addMenu, setMenu } from './menus.js';
 import { askSave, writeFile } from './save.js';
@@ -25,7 +27,9 @@ function knownLanguage(tag) {
   }
 }
 
-export function startLopena(createModule, host = document.body) {
+// The page and what the C++ side calls, before the program runs; with the calls of the program's
+// start recorded at build time, the main window drawn at once.
+export function preparePage(host = document.body, recorded = null) {
   const M = {};
   const query = new URLSearchParams(location.search);
   const language = knownLanguage(query.get('lang') || navigator.language || 'ro');
@@ -34,9 +38,15 @@ export function startLopena(createModule, host = document.body) {
   let ended = false;
   // What the page's modules share: the program, its entry points, where the page is, the forms
   // by id, the live labels' region, the layer of the window last raised.
-  const page = { M, calls: entryPoints(M), host, forms: [], live: liveRegion(), layer: 30,
+  const held = { waiting: false, calls: [] };
+  const page = { M, held, calls: entryPoints(M, held), host, forms: [], live: liveRegion(), layer: 30,
+    gone: new AbortController(), // the page's own listeners, taken away with a window drawn in vain
     // Calls into C++ with a string argument.
     withString(s, call) {
+      if (held.waiting) {
+        held.calls.push(() => page.withString(s, call));
+        return;
+      }
       const p = tk.cstr(s);
       try { call(p); } finally { M._free(p); }
     } };
@@ -108,6 +118,17 @@ export function startLopena(createModule, host = document.body) {
       layout: () => layout(page),
     },
   };
-  M.tk = tk;
-  return createModule(M);
+  M.tk = page.tk = tk;
+  if (recorded) prerender(page, recorded);
+  return page;
+}
+
+// Runs the program on the prepared page; the calls the page held meanwhile run once it is ready.
+export function startLopena(page, createModule) {
+  return createModule(page.M).then((module) => {
+    adopt(page);
+    page.held.waiting = false;
+    for (const call of page.held.calls.splice(0)) call();
+    return module;
+  });
 }

@@ -41,5 +41,5 @@ export function watchRatio(page, f) {
   query.addEventListener('change', () => {
     resizeCanvas(page, f);
     watchRatio(page, f);
-  }, { once: true });
+  }, { once: true, signal: page.gone.signal });
 }

@@ -84,4 +84,4 @@ export const keyboard = (page, f) => f.root.addEventListener('keydown', (e) => o
 // Keys outside every form (the notebook, the bar, the page) reach the main window's menus.
 export const pageKeys = (page) => document.addEventListener('keydown', (e) => {
   if (!taken.has(e) && !e.defaultPrevented) toMain(page, e);
-});
+}, { signal: page.gone.signal });

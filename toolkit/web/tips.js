@@ -9,6 +9,7 @@ export function probe(page, f) {
   const tip = el('div', { className: 'lp-tip', id: 'probe', hidden: true });
   tip.setAttribute('role', 'tooltip');
   const look = () => {
+    if (page.held.waiting) return void (due = null); // nothing to ask before the program runs
     const r = f.canvas.getBoundingClientRect();
     const x = (due.clientX - r.left) / scaleOf(f), y = (due.clientY - r.top) / scaleOf(f);
     due = null;
