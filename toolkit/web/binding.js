@@ -32,7 +32,10 @@ function knownLanguage(tag) {
 export function preparePage(host = document.body, recorded = null) {
   const M = {};
   const query = new URLSearchParams(location.search);
-  const language = knownLanguage(query.get('lang') || navigator.language || 'ro');
+  // Asked for when the program first writes a number or a date: the browser's locale data is
+  // slow to load, and the window's first frame needs none.
+  let known = null;
+  const language = () => (known ||= knownLanguage(query.get('lang') || navigator.language || 'ro'));
   const timers = new Map();
   const endings = []; // what the page's other parts (the notebook's panel) take down at the end
   let ended = false;
@@ -59,11 +62,11 @@ export function preparePage(host = document.body, recorded = null) {
       return p;
     },
     decimalSeparator() {
-      return new Intl.NumberFormat(language).formatToParts(1.5).find((p) => p.type === 'decimal')?.value || '.';
+      return new Intl.NumberFormat(language()).formatToParts(1.5).find((p) => p.type === 'decimal')?.value || '.';
     },
     generalDate() {
       const now = new Date();
-      return `${now.toLocaleDateString(language)} ${now.toLocaleTimeString(language)}`;
+      return `${now.toLocaleDateString(language())} ${now.toLocaleTimeString(language())}`;
     },
     startTimer(id, ms) {
       clearInterval(timers.get(id));

@@ -139,14 +139,16 @@ export function setRange(f, id, min, max, value) {
 }
 
 // A frame's controls stand relative to its outer corner, whatever its legend does.
+// All are measured before any moves, so that the browser lays the page out once.
 export function alignFrames(f) {
+  const moves = [];
   for (const node of f.controls) {
     const holder = node && controlOf(node).holder;
     if (!holder) continue;
     const a = node.getBoundingClientRect(), b = holder.getBoundingClientRect();
-    holder.style.left = `${(a.left - b.left) / scaleOf(f)}px`;
-    holder.style.top = `${(a.top - b.top) / scaleOf(f)}px`;
+    moves.push([holder, (a.left - b.left) / scaleOf(f), (a.top - b.top) / scaleOf(f)]);
   }
+  for (const [holder, left, top] of moves) Object.assign(holder.style, { left: `${left}px`, top: `${top}px` });
 }
 
 // What of a control takes the focus.

@@ -15,8 +15,17 @@ export const rgb = (c) => `rgb(${c & 255},${(c >> 8) & 255},${(c >> 16) & 255})`
 // content's width, this does not.
 export const viewport = () => [document.documentElement.clientWidth, document.documentElement.clientHeight];
 
-// A length the style sheets set on the root, px.
-export const cssPx = (name) => parseFloat(getComputedStyle(document.documentElement).getPropertyValue(name));
+// A length the style sheets set on the root, px: read from their rules, so that asking for it
+// makes the browser compute no style while the page is being built.
+export const cssPx = (name) => {
+  for (const sheet of document.styleSheets) {
+    for (const rule of sheet.cssRules) {
+      const value = rule.selectorText === ':root' && rule.style.getPropertyValue(name);
+      if (value) return parseFloat(value);
+    }
+  }
+  return parseFloat(getComputedStyle(document.documentElement).getPropertyValue(name));
+};
 
 // The item Right, Left, Home or End moves to from item `at` of `n` in a row (menus, tabs),
 // round at the ends; undefined for another key.
