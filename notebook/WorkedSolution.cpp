@@ -5,8 +5,6 @@
 #include "toolkit/NumberText.h"
 
 #include <cmath>
-#include <locale>
-#include <sstream>
 #include <cstdlib>
 #include <numbers>
 #include <vector>
@@ -67,14 +65,29 @@ std::string formula(const std::vector<Piece>& pieces) {
            "</tr></table>\n";
 }
 
-// A number as the solution writes it, read back: what the pupil would compute with. Read in the
-// classic locale, whatever the C library's own locale says a decimal point is.
+// A number as the solution writes it (C locale: digits, a point, E and a signed exponent), read
+// back: what the pupil would compute with. Its digits and the power of ten are exact in a long
+// double, so the one rounding is the quotient's or the product's.
 long double written(double value) {
-    std::istringstream text(tk::GeneralNumber(value, tk::Locale::c()));
-    text.imbue(std::locale::classic());
-    long double number = 0;
-    text >> number;
-    return number;
+    const std::string text = tk::GeneralNumber(value, tk::Locale::c());
+    long double digits = 0;
+    int exponent = 0;
+    std::size_t i = text[0] == '-' ? 1 : 0;
+    for (bool fraction = false; i < text.size() && text[i] != 'E'; ++i) {
+        if (text[i] == '.') {
+            fraction = true;
+            continue;
+        }
+        digits = 10 * digits + (text[i] - '0');
+        exponent -= fraction ? 1 : 0;
+    }
+    if (i < text.size())
+        exponent += std::atoi(text.c_str() + i + 1);
+    long double power = 1;
+    for (int k = 0; k < std::abs(exponent); ++k)
+        power *= 10;
+    const long double number = exponent < 0 ? digits / power : digits * power;
+    return text[0] == '-' ? -number : number;
 }
 
 // " = " when v0 times the cosine (or sine) of the angle, both as written, rounds to the component
