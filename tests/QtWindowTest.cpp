@@ -217,6 +217,35 @@ TEST_F(QtWindowTest, ATickRepaintsOnlyTheBallAndTheNewDotAndACaptionNothingOfThe
     EXPECT_EQ(surface->itemsPainted(), full + tick);
 }
 
+// A caption whose number is set from the font's digit glyphs shows the pixels of the whole text
+// shaped at once, at every number a flight writes, and after the words around it change.
+TEST(LabelWidgetTest, NumbersFromDigitGlyphsShowTheShapedTextsPixels) {
+    tkqt::LabelWidget label;
+    label.resize(300, 17);
+    const auto shown = [&label] {
+        QImage image(label.size(), QImage::Format_ARGB32);
+        label.render(&image);
+        return image;
+    };
+    const auto shaped = [&label](const QString& text) {
+        QImage image(label.size(), QImage::Format_ARGB32);
+        image.fill(label.palette().color(label.backgroundRole()));
+        QPainter painter(&image);
+        painter.setFont(label.font());
+        painter.setPen(label.palette().color(QPalette::Active, QPalette::WindowText));
+        QStaticText whole(text);
+        whole.setTextFormat(Qt::PlainText);
+        painter.drawStaticText(QPointF(0, 0), whole);
+        return image;
+    };
+    for (const char* text : {"Coordonata X : 132.58", "Coordonata Y : -0.07", "Momentul 3.21096038818359 sec",
+                             "x = 49,780 m", "vy = -14,142 m/s", "t = 1,5E-05 s", "6.71", "Timp total: 7.21 s",
+                             "Viteza: 50 m/s, Unghi: 45", "fara numar"}) {
+        label.setText(QString::fromUtf8(text));
+        EXPECT_EQ(shown(), shaped(label.text())) << text;
+    }
+}
+
 // About shows the version with OK focused and blocks the main window alone, whichever window is
 // active: the notebook, a window of its own beside it, stays usable. A second request leaves the
 // open one; Enter, Esc and the title bar each close it.

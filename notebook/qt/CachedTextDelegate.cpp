@@ -1,7 +1,6 @@
 #include "notebook/qt/CachedTextDelegate.h"
 
 #include <QApplication>
-#include <QGlyphRun>
 #include <QIcon>
 #include <QPainter>
 
@@ -29,53 +28,24 @@ const QStaticText& CachedTextDelegate::layout(const QString& text, const QFont& 
     return *cache.insert(text, laidOut);
 }
 
-const CachedTextDelegate::Digits& CachedTextDelegate::digits(const QFont& font) const {
-    std::optional<Digits>& found = digits_[style(font)];
-    if (found)
-        return *found;
-    Digits& made = found.emplace();
-    made.font = QRawFont::fromFont(font);
-    const QString characters = QStringLiteral("0123456789,.-+E");
-    const QList<quint32> glyphs = made.font.glyphIndexesForString(characters);
-    const QList<QPointF> advances = made.font.advancesForGlyphIndexes(glyphs);
-    for (qsizetype i = 0; i < characters.size() && i < glyphs.size() && i < advances.size(); ++i) {
-        made.glyph[characters[i].unicode()] = glyphs[i];
-        made.advance[characters[i].unicode()] = advances[i].x();
-    }
-    made.ascent = made.font.ascent();
-    made.height = made.font.ascent() + made.font.descent();
-    return made;
+const tkqt::DigitGlyphs& CachedTextDelegate::digits(const QFont& font) const {
+    std::optional<tkqt::DigitGlyphs>& found = digits_[style(font)];
+    if (!found)
+        found.emplace(font);
+    return *found;
 }
 
 bool CachedTextDelegate::drawNumber(QPainter& painter, const QString& text, const QFont& font,
                                     const QRect& area, bool right) const {
-    const Digits& set = digits(font);
-    if (!set.font.isValid())
+    const tkqt::DigitGlyphs& set = digits(font);
+    if (!set.covers(text))
         return false;
-    qreal width = 0;
-    for (QChar c : text) {
-        if (c.unicode() >= set.glyph.size() || set.glyph[c.unicode()] == 0)
-            return false;
-        width += set.advance[c.unicode()];
-    }
+    const qreal width = set.width(text);
     if (width > area.width())
         return false;
-    QList<quint32> glyphs;
-    QList<QPointF> positions;
-    glyphs.reserve(text.size());
-    positions.reserve(text.size());
-    qreal x = right ? area.right() + 1 - width : area.left();
-    for (QChar c : text) {
-        glyphs.append(set.glyph[c.unicode()]);
-        positions.append(QPointF(x, 0));
-        x += set.advance[c.unicode()];
-    }
-    QGlyphRun run;
-    run.setRawFont(set.font);
-    run.setGlyphIndexes(glyphs);
-    run.setPositions(positions);
     painter.drawGlyphRun(
-        QPointF(0, std::round(area.top() + (area.height() - set.height) / 2 + set.ascent)), run);
+        QPointF(0, std::round(area.top() + (area.height() - set.height()) / 2 + set.ascent())),
+        set.run(text, right ? area.right() + 1 - width : area.left()));
     return true;
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "toolkit/qt/DigitGlyphs.h"
+
 #include <QHash>
-#include <QRawFont>
 #include <QStaticText>
 #include <QStyledItemDelegate>
 
-#include <array>
 #include <optional>
 
 namespace lopena {
@@ -23,24 +23,17 @@ public:
                const QModelIndex& index) const override;
 
 private:
-    // The glyphs and advances of the characters numbers are written with, in one font.
-    struct Digits {
-        QRawFont font;
-        std::array<quint32, 128> glyph{}; // 0 for a character that is not one of them
-        std::array<qreal, 128> advance{};
-        qreal ascent = 0, height = 0;
-    };
     static void paintSwatch(QPainter& painter, const QRect& cell, const QColor& colour, bool right);
     static int style(const QFont& font) { return (font.bold() ? 1 : 0) + (font.italic() ? 2 : 0); }
     const QStaticText& layout(const QString& text, const QFont& font) const;
-    const Digits& digits(const QFont& font) const;
+    const tkqt::DigitGlyphs& digits(const QFont& font) const;
     // Draws `text` from the glyphs of its digits if it is a number that fits `area`.
     bool drawNumber(QPainter& painter, const QString& text, const QFont& font, const QRect& area,
                     bool right) const;
 
     // Texts by font (bold, italic) and content; dropped whole when it grows large.
     mutable QHash<QString, QStaticText> cache_[4];
-    mutable std::optional<Digits> digits_[4]; // by font, as the texts
+    mutable std::optional<tkqt::DigitGlyphs> digits_[4]; // by font, as the texts
 };
 
 } // namespace lopena

@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -11,8 +12,10 @@ namespace tkqt {
 
 LabelWidget::LabelWidget(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    layout_.setTextFormat(Qt::PlainText);
-    layout_.setPerformanceHint(QStaticText::AggressiveCaching);
+    for (QStaticText* layout : {&beforeLayout_, &afterLayout_}) {
+        layout->setTextFormat(Qt::PlainText);
+        layout->setPerformanceHint(QStaticText::AggressiveCaching);
+    }
     announce_.setSingleShot(true);
     connect(&announce_, &QTimer::timeout, this, [this] { announce(); });
 }
@@ -34,30 +37,76 @@ void LabelWidget::noteChange() {
         announce_.start(static_cast<int>(announceGapMs - since));
 }
 
-void LabelWidget::relayout() {
-    layout_.setText(text_);
-    layout_.setTextWidth(wrap_ ? width() : -1);
-    layout_.prepare(QTransform(), font());
+const DigitGlyphs& LabelWidget::digits() {
+    if (!digits_)
+        digits_.emplace(font());
+    return *digits_;
+}
+
+std::pair<qsizetype, qsizetype> LabelWidget::numberIn(const QString& text) {
+    qsizetype first = 0, last = text.size();
+    while (first < last && !text[first].isDigit())
+        ++first;
+    while (last > first && !text[last - 1].isDigit())
+        --last;
+    if (first > 0 && (text[first - 1] == u'-' || text[first - 1] == u'+'))
+        --first;
+    if (wrap_ || first == last || !digits().covers(QStringView(text).sliced(first, last - first)))
+        return {text.size(), text.size()};
+    return {first, last};
+}
+
+void LabelWidget::relayout(bool reshape) {
+    const auto [first, last] = numberIn(text_);
+    const QString before = text_.first(first), after = text_.sliced(last);
+    number_ = text_.sliced(first, last - first);
+    // The words are shaped again only when they change; the number's place follows them.
+    if (reshape || before != before_) {
+        before_ = before;
+        beforeLayout_.setText(before_);
+        beforeLayout_.setTextWidth(wrap_ ? width() : -1);
+        beforeLayout_.prepare(QTransform(), font());
+        numberX_ = QFontMetricsF(font()).horizontalAdvance(before_);
+    }
+    if (reshape || after != after_) {
+        after_ = after;
+        afterLayout_.setText(after_);
+        afterLayout_.prepare(QTransform(), font());
+    }
+    afterX_ = numberX_ + digits().width(number_);
+}
+
+qreal LabelWidget::naturalWidth() const {
+    if (number_.isEmpty() && after_.isEmpty())
+        return beforeLayout_.size().width();
+    return afterX_ + (after_.isEmpty() ? 0 : afterLayout_.size().width());
 }
 
 int LabelWidget::textWidth() const {
-    return static_cast<int>(std::ceil(layout_.size().width())) + 1;
+    return static_cast<int>(std::ceil(naturalWidth())) + 1;
 }
 
 void LabelWidget::setText(const QString& text) {
     if (text == text_)
         return;
+    const QString before = before_, after = after_;
     text_ = text;
     relayout();
     noteChange();
     if (autoSize_ && textWidth() != width())
         resize(textWidth(), height());
+    // Only the number changed: the words before it stay painted.
+    if (!centred_ && before == before_ && after == after_ && !number_.isEmpty()) {
+        const int from = static_cast<int>(std::floor(numberX_));
+        update(from, 0, width() - from, height());
+        return;
+    }
     update();
 }
 
 void LabelWidget::setWordWrap(bool wrap) {
     wrap_ = wrap;
-    relayout();
+    relayout(true);
     update();
 }
 
@@ -68,12 +117,13 @@ void LabelWidget::setCentred(bool centred) {
 
 void LabelWidget::resizeEvent(QResizeEvent*) {
     if (wrap_)
-        relayout();
+        relayout(true);
 }
 
 void LabelWidget::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) {
-        relayout();
+        digits_.reset();
+        relayout(true);
         if (autoSize_)
             resize(textWidth(), height());
     }
@@ -85,8 +135,13 @@ void LabelWidget::paintEvent(QPaintEvent* event) {
     painter.fillRect(event->rect(), palette().color(backgroundRole()));
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-    const qreal x = centred_ ? (width() - layout_.size().width()) / 2 : 0;
-    painter.drawStaticText(QPointF(x, 0), layout_);
+    const qreal x = centred_ ? (width() - naturalWidth()) / 2 : 0;
+    if (number_.isEmpty() || event->rect().left() < x + numberX_)
+        painter.drawStaticText(QPointF(x, 0), beforeLayout_);
+    if (!number_.isEmpty())
+        painter.drawGlyphRun(QPointF(0, QFontMetricsF(font()).ascent()), digits().run(number_, x + numberX_));
+    if (!after_.isEmpty())
+        painter.drawStaticText(QPointF(x + afterX_, 0), afterLayout_);
 }
 
 } // namespace tkqt

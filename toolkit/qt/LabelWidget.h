@@ -1,14 +1,20 @@
 #pragma once
 
+#include "toolkit/qt/DigitGlyphs.h"
+
 #include <QElapsedTimer>
 #include <QStaticText>
 #include <QTimer>
 #include <QWidget>
 
+#include <optional>
+
 namespace tkqt {
 
 // A label for captions that change many times a second: the text is laid out once per change
 // and painted from that layout, on an opaque background, so an update repaints nothing else.
+// A caption with one number ("Coordonata X : 132.58") keeps the words around it shaped once and
+// sets the number from the font's digit glyphs; a new number repaints from where it starts.
 class LabelWidget : public QWidget {
     Q_OBJECT
 
@@ -31,7 +37,12 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void relayout();
+    // reshape: the words too, for a new font or width, though their text is the same.
+    void relayout(bool reshape = false);
+    qreal naturalWidth() const;
+    // Where the number of `text` starts and ends (equal when it has none to set from glyphs).
+    std::pair<qsizetype, qsizetype> numberIn(const QString& text);
+    const DigitGlyphs& digits();
     // Tells assistive technology the caption changed, at most once per announceGapMs.
     void noteChange();
     void announce();
@@ -40,7 +51,11 @@ private:
     QElapsedTimer announced_;
 
     QString text_;
-    QStaticText layout_;
+    // The words before the number (the whole text when it has none), the number, the words after.
+    QString before_, number_, after_;
+    QStaticText beforeLayout_, afterLayout_;
+    qreal numberX_ = 0, afterX_ = 0; // px from the text's left
+    std::optional<DigitGlyphs> digits_;
     bool wrap_ = false;
     bool centred_ = false;
     bool autoSize_ = false;

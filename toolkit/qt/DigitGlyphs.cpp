@@ -1,0 +1,50 @@
+#include "toolkit/qt/DigitGlyphs.h"
+
+namespace tkqt {
+
+DigitGlyphs::DigitGlyphs(const QFont& font) : font_(QRawFont::fromFont(font)) {
+    if (!font_.isValid())
+        return;
+    const QString characters = QStringLiteral("0123456789,.-+E");
+    const QList<quint32> glyphs = font_.glyphIndexesForString(characters);
+    const QList<QPointF> advances = font_.advancesForGlyphIndexes(glyphs);
+    for (qsizetype i = 0; i < characters.size() && i < glyphs.size() && i < advances.size(); ++i) {
+        glyph_[characters[i].unicode()] = glyphs[i];
+        advance_[characters[i].unicode()] = advances[i].x();
+    }
+    ascent_ = font_.ascent();
+    height_ = font_.ascent() + font_.descent();
+}
+
+bool DigitGlyphs::covers(QStringView text) const {
+    for (QChar c : text)
+        if (c.unicode() >= glyph_.size() || glyph_[c.unicode()] == 0)
+            return false;
+    return font_.isValid();
+}
+
+qreal DigitGlyphs::width(QStringView text) const {
+    qreal width = 0;
+    for (QChar c : text)
+        width += advance_[c.unicode()];
+    return width;
+}
+
+QGlyphRun DigitGlyphs::run(QStringView text, qreal x) const {
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
+    glyphs.reserve(text.size());
+    positions.reserve(text.size());
+    for (QChar c : text) {
+        glyphs.append(glyph_[c.unicode()]);
+        positions.append(QPointF(x, 0));
+        x += advance_[c.unicode()];
+    }
+    QGlyphRun run;
+    run.setRawFont(font_);
+    run.setGlyphIndexes(glyphs);
+    run.setPositions(positions);
+    return run;
+}
+
+} // namespace tkqt
