@@ -217,6 +217,22 @@ TEST_F(QtWindowTest, ATickRepaintsOnlyTheBallAndTheNewDotAndACaptionNothingOfThe
     EXPECT_EQ(surface->itemsPainted(), full + tick);
 }
 
+// The scene painted a small place at a time (grid lines drawn across each place only) shows the
+// pixels of the scene painted whole, mid-flight.
+TEST_F(QtWindowTest, TheScenePaintedInSmallPlacesIsTheScenePaintedWhole) {
+    w->cmdFire.click();
+    for (int i = 0; i < 12; ++i)
+        w->Timer1_Timer();
+    tkqt::FormSurface* surface = host->view().surface();
+    const QImage whole = surface->grab().toImage();
+    QImage pieces(whole.size(), whole.format());
+    pieces.fill(Qt::white);
+    for (int y = 0; y < whole.height(); y += 29)
+        for (int x = 0; x < whole.width(); x += 37)
+            surface->render(&pieces, QPoint(x, y), QRegion(x, y, 37, 29));
+    EXPECT_EQ(pieces, whole);
+}
+
 // A caption whose number is set from the font's digit glyphs shows the pixels of the whole text
 // shaped at once, at every number a flight writes, and after the words around it change.
 TEST(LabelWidgetTest, NumbersFromDigitGlyphsShowTheShapedTextsPixels) {

@@ -55,7 +55,7 @@ void FormSurface::paintEvent(QPaintEvent* event) {
         [&](const tk::Control& c) {
             ++itemsPainted_;
             if (c.kind() == tk::Kind::Line)
-                paintLine(painter, static_cast<const tk::Line&>(c));
+                paintLine(painter, static_cast<const tk::Line&>(c), bounds);
             else
                 paintShape(painter, static_cast<const tk::Shape&>(c));
         },
@@ -192,14 +192,38 @@ void FormSurface::paintShapeIn(QPainter& painter, const tk::Shape& shape, const 
     }
 }
 
-void FormSurface::paintLine(QPainter& painter, const tk::Line& line) {
-    QColor colour =
+void FormSurface::paintLine(QPainter& painter, const tk::Line& line, const QRect& bounds) {
+    const QColor colour =
         line.BorderColor < 0 ? palette().color(QPalette::WindowText) : toQColor(line.BorderColor);
-    QPen pen(colour, std::max(1, line.BorderWidth));
-    pen.setCapStyle(Qt::FlatCap);
-    painter.setPen(pen);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.drawLine(QPointF(line.X1, line.Y1), QPointF(line.X2, line.Y2));
+    const int width = std::max(1, line.BorderWidth);
+    // Lines of a grid share one pen: a new one only where the last line's differs.
+    const QPen& last = painter.pen();
+    if (last.color() != colour || last.width() != width || last.capStyle() != Qt::FlatCap ||
+        last.style() != Qt::SolidLine) {
+        QPen pen(colour, width);
+        pen.setCapStyle(Qt::FlatCap);
+        painter.setPen(pen);
+    }
+    if (painter.testRenderHint(QPainter::Antialiasing))
+        painter.setRenderHint(QPainter::Antialiasing, false);
+    QPointF from(line.X1, line.Y1), to(line.X2, line.Y2);
+    // A grid line crossing a small repaint is drawn across it only (with a margin beyond its
+    // width): the same pixels there, without walking the whole line.
+    const qreal margin = width + 2;
+    const auto cut = [](qreal& a, qreal& b, qreal low, qreal high) {
+        qreal& start = a <= b ? a : b;
+        qreal& end = a <= b ? b : a;
+        start = std::max(start, low);
+        end = std::min(end, high);
+        return start < end;
+    };
+    if (from.y() == to.y() && from.x() != to.x() &&
+        !cut(from.rx(), to.rx(), bounds.left() - margin, bounds.right() + 1 + margin))
+        return;
+    if (from.x() == to.x() && from.y() != to.y() &&
+        !cut(from.ry(), to.ry(), bounds.top() - margin, bounds.bottom() + 1 + margin))
+        return;
+    painter.drawLine(from, to);
 }
 
 } // namespace tkqt
