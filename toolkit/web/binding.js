@@ -4,13 +4,15 @@
 // what the C++ side calls (toolkit/web/*.cpp, EM_JS); the page's modules each do one job.
 import { entryPoints } from './calls.js';
 import { addControl, applyFlags, setGeometry, setRange, setText } from './controls.js';
-import { message } from './dialogs.js';
+import { ask, message } from './dialogs.js';
 import { el } from './dom.js';
 import { closeForm, draw, formReady, openForm, raiseForm, resizeForm, revealArea } from './forms.js';
 import { liveRegion } from './live.js';
 import { addWindow, bringForward, layout, removeWindow } from './windows.js';
 import { addMenu, setMenu } from './menus.js';
+import { printHtml } from './print.js';
 import { askSave, writeFile } from './save.js';
+import { pageStorage } from './storage.js';
 import { refuse } from './tips.js';
 
 const FALLBACK_LANGUAGE = 'en-US';
@@ -100,6 +102,9 @@ export function startLopena(createModule, host = document.body) {
     askSave: (...args) => askSave(page, ...args),
     writeFile,
     message: (title, text, ok) => message(page, title, text, ok),
+    ask: (title, text, yes, no) => ask(page, title, text, yes, no),
+    print: printHtml,
+    storage: pageStorage(),
     // The page's other windows (the notebook's panel) among the forms' (windows.js, addWindow).
     windows: {
       add: (spec) => addWindow(page, spec),
