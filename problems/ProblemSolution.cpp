@@ -27,7 +27,7 @@ struct Writer {
     void result(std::size_t i, const std::string& formula) {
         std::string text = formula + " = " + withUnit(r(value(i)), p.answers[i].unit);
         if (i < pupil.size() && pupil[i].find_first_not_of(" \t") != std::string::npos)
-            text += "      (raspunsul tau: " + pupil[i] + ")";
+            text += "      (raspunsul tau: " + withUnit(pupil[i], p.answers[i].unit) + ")";
         line(text);
     }
     void givens();

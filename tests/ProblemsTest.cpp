@@ -304,7 +304,7 @@ TEST_F(ProblemsWindow, RezolvareWritesTheSolutionBesideThePupilsAnswers) {
     std::string all;
     for (const auto& [index, line] : win().lblProbRezolvare)
         all += line->Caption() + "\n";
-    EXPECT_NE(all.find("= " + answerText(1) + " m      (raspunsul tau: 1,5)"), std::string::npos)
+    EXPECT_NE(all.find("= " + answerText(1) + " m      (raspunsul tau: 1,5 m)"), std::string::npos)
         << all;
     EXPECT_NE(all.find("= " + answerText(3) + "°"), std::string::npos) << all;
 }
