@@ -3,8 +3,10 @@
 // With "about" as the second argument it saves the About window instead; with "lab" the whole
 // screen with the Laborator beside the main window, 1.4 s into a tennis ball's throw in air with
 // its vectors and vacuum ghost, over a throw from 20 m; "lab tall" the Laborator alone, its
-// window made 420 x 880 (its tall layout).
+// window made 420 x 880 (its tall layout); "probleme" the Probleme window alone, pupil 7 of 9B
+// on exercise 2a with three answers judged, the hint and the solution shown.
 #include "mainwindow/frmmain.h"
+#include "problems/Verdict.h"
 #include "toolkit/qt/FormView.h"
 #include "toolkit/qt/MainWindowHost.h"
 #include "toolkit/qt/QtPlatform.h"
@@ -20,7 +22,7 @@
 #include <cstdio>
 #include <cstring>
 
-// The Laborator's window, once open.
+// The Laborator's window (or the Probleme's), once open.
 static QWidget* labHost() {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (dynamic_cast<tkqt::WindowHost*>(w) && w->isVisible())
@@ -38,7 +40,8 @@ int main(int argc, char* argv[]) {
     const bool about = argc > 2 && std::strcmp(argv[2], "about") == 0;
     const bool lab = argc > 2 && std::strcmp(argv[2], "lab") == 0;
     const bool tall = lab && argc > 3 && std::strcmp(argv[3], "tall") == 0;
-    const int after = argc > 2 && !about && !lab ? std::atoi(argv[2]) : lab ? 1400 : 2000;
+    const bool problems = argc > 2 && std::strcmp(argv[2], "probleme") == 0;
+    const int after = argc > 2 && !about && !lab && !problems ? std::atoi(argv[2]) : lab ? 1400 : 2000;
     QApplication::setWindowIcon(tkqt::windowIcon());
 
     tkqt::QtScheduler scheduler;
@@ -60,6 +63,31 @@ int main(int argc, char* argv[]) {
             });
         };
         QTimer::singleShot(300, &host, [&] { window.mnuabout.click(); });
+        QApplication::exec();
+        return status;
+    }
+    if (problems) {
+        QTimer::singleShot(300, &host, [&] {
+            window.mnuprob.click();
+            lopena::frmProbleme& p = *window.problemsWindow;
+            p.txtProbClasa.setText("9B");
+            p.txtProbElev.setText("7");
+            p.lstProbleme(4).click(); // 2a, the kick: five answers
+            // Right, 3 % over, wrong; the last two left empty.
+            const double factors[] = {1, 1.03, 0.8};
+            for (tk::Integer i = 0; i < 3; ++i)
+                p.txtProbRaspuns(i).setText(lopena::threeDigits(
+                    p.problem()->answers[static_cast<std::size_t>(i)].value * factors[i],
+                    platform.locale()));
+            p.cmdProbVerifica.click();
+            p.cmdProbIndiciu.click();
+            p.cmdProbRezolvare.click();
+        });
+        QTimer::singleShot(1500, &host, [&] {
+            if (!labHost() || !labHost()->grab().save(output))
+                status = 1;
+            QApplication::quit();
+        });
         QApplication::exec();
         return status;
     }

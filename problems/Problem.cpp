@@ -2,7 +2,10 @@
 
 #include "laboratory/frmLab.h"
 #include "problems/ProblemAnswers.h"
+#include "toolkit/NumberParsing.h"
 #include "toolkit/NumberText.h"
+
+#include <cmath>
 
 namespace lopena {
 
@@ -60,6 +63,13 @@ std::string closing(const Problem& p, const tk::Locale& locale) {
 }
 
 } // namespace
+
+int pupilNumber(const std::string& text) {
+    if (!tk::IsNumeric(text) || tk::IsTooLarge(text))
+        return 0;
+    const double n = tk::Val(text);
+    return n >= 1 && n <= 40 && n == std::floor(n) ? static_cast<int>(n) : 0;
+}
 
 Problem makeProblem(const ProblemTemplate& from, Draws& draws, const tk::Locale& locale) {
     Problem p;

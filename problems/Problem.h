@@ -39,6 +39,10 @@ struct Problem {
 // The exercise `from` with the numbers of these draws, written in the locale's notation.
 Problem makeProblem(const ProblemTemplate& from, Draws& draws, const tk::Locale& locale);
 
+// A pupil's number in the class list (or a count of pupils), 1 to 40, or 0 for a text that is
+// none.
+int pupilNumber(const std::string& text);
+
 // The bank of exercises, in the order of the list.
 const std::vector<ProblemTemplate>& problemBank();
 

@@ -25,13 +25,9 @@ struct Writer {
     void line(const std::string& text) { lines.push_back(text); }
     // The formula with its numbers, then " = " the answer with its unit and the pupil's.
     void result(std::size_t i, const std::string& formula) {
-        const Answer& a = p.answers[i];
-        const std::string unit = *a.unit == '\0'              ? ""
-                                 : a.unit == std::string("°") ? "°"
-                                                              : std::string(" ") + a.unit;
-        std::string text = formula + " = " + r(a.value) + unit;
+        std::string text = formula + " = " + withUnit(r(value(i)), p.answers[i].unit);
         if (i < pupil.size() && pupil[i].find_first_not_of(" \t") != std::string::npos)
-            text += "      (raspunsul tau: " + pupil[i] + ")";
+            text += "      (raspunsul tau: " + withUnit(pupil[i], p.answers[i].unit) + ")";
         line(text);
     }
     void givens();
@@ -197,6 +193,12 @@ void Writer::write() {
 }
 
 } // namespace
+
+std::string withUnit(const std::string& number, const char* unit) {
+    if (*unit == '\0' || unit == std::string("°"))
+        return number + unit;
+    return number + " " + unit;
+}
 
 std::vector<std::string> solutionLines(const Problem& problem,
                                        const std::vector<std::string>& pupil,

@@ -14,4 +14,7 @@ std::vector<std::string> solutionLines(const Problem& problem,
                                        const std::vector<std::string>& pupil,
                                        const tk::Locale& locale);
 
+// A number (or a blank to fill in) with an answer's unit: "2,88 s", "45,0°", "1,62" for a ratio.
+std::string withUnit(const std::string& number, const char* unit);
+
 } // namespace lopena

@@ -1,11 +1,14 @@
 #include "problems/frmProbleme.h"
 
+#include "toolkit/Platform.h"
+
 #include <algorithm>
 
 namespace lopena {
 
 frmProbleme::frmProbleme(tk::Platform& platform)
-    : tk::Form("frmProbleme", "Probleme - exercitii de aruncare", 900, 664), platform_(platform) {
+    : tk::Form("frmProbleme", "Probleme - exercitii de aruncare", 900, 664), platform_(platform),
+      progress_(platform.settings()) {
     variants_.assign(problemBank().size(), 0);
     buildControls();
     wireEvents();
@@ -48,6 +51,10 @@ int frmProbleme::arrangeTall(int width) {
     for (int i = 0; i < 3; ++i)
         buttons[i]->setBounds(8 + static_cast<tk::Single>(i) * (button + 6), y, button, 32);
     cmdProbLaborator.setBounds(8, y += 38, w, 32);
+    tk::CommandButton* teacher[] = {&cmdProbFisa, &cmdProbBarem, &cmdProbSterge};
+    y += 38;
+    for (int i = 0; i < 3; ++i)
+        teacher[i]->setBounds(8 + static_cast<tk::Single>(i) * (button + 6), y, button, 32);
     lblProbIndiciu.setBounds(8, y += 40, w, 80);
     // Two lines for each of the solution's, wrapped.
     const auto lines = static_cast<tk::Single>(solutionRows);
@@ -91,6 +98,7 @@ void frmProbleme::buildControls() {
         const float y = 144.0F + 28 * static_cast<float>(i);
         put({lblProbIntrebare.add(i, ""), nullptr, 368, y + 5, 230, 13, ""});
         put({txtProbRaspuns.add(i, ""), nullptr, 602, y, 80, 24, answerNames[i]});
+        txtProbRaspuns(i).MaxLength = 20;
         put({lblProbUnitate.add(i, ""), nullptr, 686, y + 5, 36, 13, ""});
         put({lblProbVerdict.add(i, ""), nullptr, 726, y + 5, 166, 13, ""});
         markLive(lblProbVerdict(i));
@@ -100,7 +108,13 @@ void frmProbleme::buildControls() {
         {cmdProbIndiciu, nullptr, 456, 290, 84, 26, "Legea sau formula de folosit"},
         {cmdProbRezolvare, nullptr, 544, 290, 84, 26, "Rezolvarea pas cu pas"},
         {cmdProbLaborator, nullptr, 632, 290, 132, 26, "Arunca exercitiul in Laborator"},
-        {lblProbIndiciu, nullptr, 368, 326, 524, 132, "Indiciul"},
+        {lblProbIndiciu, nullptr, 368, 326, 524, 96, "Indiciul"},
+        {cmdProbFisa, nullptr, 368, 432, 120, 26,
+         "Fisele de lucru ale elevilor unei clase, de tiparit"},
+        {cmdProbBarem, nullptr, 492, 432, 84, 26,
+         "Raspunsurile si rezolvarile pentru profesor, de tiparit"},
+        {cmdProbSterge, nullptr, 772, 432, 120, 26,
+         "Sterge raspunsurile pastrate, dupa o intrebare"},
         {fraProbRezolvare, nullptr, 8, 468, 884, 190, "Rezolvarea"},
     };
     for (const Placement& p : buttons)
@@ -112,6 +126,7 @@ void frmProbleme::buildControls() {
         line.WordWrap = true;
         put({line, &fraProbRezolvare, 8, 18.0F + 14 * static_cast<float>(i), 868, 13, ""});
     }
+    txtProbClasa.MaxLength = 20;
     cmdProbVerifica.Default = true;
     cmdProbIndiciu.setEnabled(false);
     std::vector<tk::OptionButton*> group;

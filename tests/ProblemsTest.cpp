@@ -1,4 +1,5 @@
 #include "problems/Draws.h"
+#include "problems/ProblemSheets.h"
 #include "problems/ProblemSolution.h"
 #include "problems/Verdict.h"
 #include "support/TallLayout.h"
@@ -21,6 +22,10 @@ const ProblemTemplate& exercise(const std::string& id) {
         if (id == t.id)
             return t;
     throw std::invalid_argument(id);
+}
+
+std::size_t indexOf(const std::string& id) {
+    return static_cast<std::size_t>(&exercise(id) - problemBank().data());
 }
 
 Problem drawn(const ProblemTemplate& t, const std::string& code, int pupil, int variant = 0,
@@ -299,7 +304,7 @@ TEST_F(ProblemsWindow, RezolvareWritesTheSolutionBesideThePupilsAnswers) {
     std::string all;
     for (const auto& [index, line] : win().lblProbRezolvare)
         all += line->Caption() + "\n";
-    EXPECT_NE(all.find("= " + answerText(1) + " m      (raspunsul tau: 1,5)"), std::string::npos)
+    EXPECT_NE(all.find("= " + answerText(1) + " m      (raspunsul tau: 1,5 m)"), std::string::npos)
         << all;
     EXPECT_NE(all.find("= " + answerText(3) + "°"), std::string::npos) << all;
 }
@@ -324,7 +329,7 @@ TEST_F(ProblemsWindow, TallLayoutFitsThePhoneAndGivesTheWideOneBack) {
 }
 
 TEST_F(ProblemsWindow, VeziInLaboratorFliesTheExerciseAtItsTarget) {
-    const auto at = static_cast<tk::Integer>(&exercise("8a") - problemBank().data());
+    const auto at = static_cast<tk::Integer>(indexOf("8a"));
     win().lstProbleme(at).click();
     win().cmdProbLaborator.click();
     ASSERT_TRUE(w.labWindow && w.labWindow->flying());
@@ -336,6 +341,158 @@ TEST_F(ProblemsWindow, VeziInLaboratorFliesTheExerciseAtItsTarget) {
     EXPECT_NEAR(lab.current()->flight.D, problem().givens.distance, 1e-9);
     EXPECT_EQ(w.notebook.history().size(), 1U);
 }
+
+// The worksheet and the key of exercises 1a, 1b and 2a for pupils 1 to 3 of 9B, by their text:
+// each pupil's own numbers, a blank with its unit for each answer, the answers from the textbook's
+// formulas, one worked solution per kind.
+TEST(ProblemSheets, ThreePupilsGetASheetEachAndTheKeyTheirAnswers) {
+    const tk::Locale ro = tk::Locale::romanian();
+    const SheetRequest request{"9B", 3, {indexOf("1a"), indexOf("1b"), indexOf("2a")}};
+    const tk::PrintedDocument sheets = worksheet(request, ro);
+    ASSERT_EQ(sheets.pages.size(), 3U);
+    EXPECT_EQ(sheets.fileName, "fisa-9B.pdf");
+    for (int pupil = 1; pupil <= 3; ++pupil) {
+        const auto& page = sheets.pages[static_cast<std::size_t>(pupil - 1)];
+        ASSERT_EQ(page.size(), 2U + 3 * 2 + 4 + 4 + 5);
+        EXPECT_EQ(page[0].text, "Fisa de lucru - clasa 9B, elevul " + std::to_string(pupil));
+        EXPECT_EQ(page[2].text, "Exercitiul 1a: Bila de pe masa");
+        EXPECT_EQ(page[3].text, drawn(exercise("1a"), "9B", pupil).statement);
+        EXPECT_EQ(page[4].text, "Timpul de cadere: t = ________________ s");
+        EXPECT_EQ(page[7].text, "Unghiul vitezei cu solul: β = ________________°");
+    }
+    const std::string html = tk::printedHtml(sheets);
+    EXPECT_EQ(html.find("<h2>Fisa de lucru - clasa 9B, elevul 1</h2>"), 0U);
+    EXPECT_NE(html.find("<h2 style=\"page-break-before: always\">Fisa de lucru - clasa 9B, elevul 3"),
+              std::string::npos);
+
+    const tk::PrintedDocument key = answerKey(request, ro);
+    ASSERT_EQ(key.pages.size(), 2U);
+    const auto& answers = key.pages[0];
+    EXPECT_EQ(answers[0].text, "Barem - clasa 9B, elevii 1-3");
+    ASSERT_EQ(answers.size(), 2U + 3 * 4);
+    const Problem second = drawn(exercise("2a"), "9B", 2);
+    const std::vector<double> h = byHand(second);
+    auto r = [&](double v) { return threeDigits(v, ro); };
+    EXPECT_EQ(answers[6].text, "Elevul 2");
+    EXPECT_EQ(answers[9].text, "2a: tu = " + r(h[0]) + " s; T = " + r(h[1]) + " s; H = " + r(h[2]) +
+                                   " m; D = " + r(h[3]) + " m; vv = " + r(h[4]) + " m/s");
+    // One solution of each kind, pupil 1's: 1a's and 2a's, not 1b's.
+    std::vector<std::string> headings, lines;
+    for (const auto& [style, text] : key.pages[1])
+        (style == tk::PrintedDocument::Style::Heading ? headings : lines).push_back(text);
+    EXPECT_EQ(headings, (std::vector<std::string>{"Exercitiul 1a: Bila de pe masa, elevul 1",
+                                                  "Exercitiul 2a: Sutul la poarta, elevul 1"}));
+    const auto solved = solutionLines(drawn(exercise("2a"), "9B", 1), {}, ro);
+    EXPECT_EQ(lines.back(), solved.back());
+}
+
+// "Fisa de lucru..." asks the class, the pupils and the exercises: the current one ticked, a
+// count outside 1 to 40 refused, OK held back while none is ticked; Anuleaza prints nothing.
+TEST_F(ProblemsWindow, FisaDeLucruAsksWhatToPrintAndPrintsOneSheetPerPupil) {
+    win().lstProbleme(static_cast<tk::Integer>(indexOf("2a"))).click();
+    int shown = 0;
+    platform.whileModal = [&](tk::Form& form) {
+        auto& choice = static_cast<frmFisa&>(form);
+        std::vector<tk::Integer> ticked;
+        for (const auto& [index, box] : choice.chkFisaExercitiu)
+            if (box->Value())
+                ticked.push_back(index);
+        EXPECT_EQ(ticked, std::vector<tk::Integer>{static_cast<tk::Integer>(indexOf("2a"))});
+        EXPECT_EQ(choice.txtFisaClasa.Text(), "9B");
+        if (++shown == 2)
+            return choice.cmdFisaAnuleaza.click();
+        choice.txtFisaElevi.setText("41");
+        choice.cmdFisaOK.click();
+        EXPECT_EQ(platform.refusals.back().box, &choice.txtFisaElevi);
+        choice.txtFisaElevi.setText("3");
+        choice.cmdFisaNiciunul.click();
+        EXPECT_FALSE(choice.cmdFisaOK.Enabled());
+        choice.chkFisaExercitiu(static_cast<tk::Integer>(indexOf("1a"))).setValue(1);
+        choice.cmdFisaOK.click();
+    };
+    win().cmdProbFisa.click();
+    ASSERT_EQ(platform.printed.size(), 1U);
+    EXPECT_EQ(platform.printed[0].pages.size(), 3U);
+    EXPECT_EQ(platform.printed[0].pages[2][2].text, "Exercitiul 1a: Bila de pe masa");
+    win().cmdProbBarem.click();
+    EXPECT_EQ(shown, 2);
+    EXPECT_EQ(platform.printed.size(), 1U);
+}
+
+// The pupil's answers, judged or not, and the variant chosen come back in a window made anew on
+// the same settings, as after a restart; an answer written again loses its verdict; "Sterge
+// progresul" forgets them once the question is answered "Da".
+TEST_F(ProblemsWindow, AnswersAndVerdictsComeBackAfterARestartUntilTheProgressIsCleared) {
+    win().txtProbRaspuns(0).setText(answerText(0));
+    win().txtProbRaspuns(1).setText(answerText(1, 1.03));
+    win().cmdProbVerifica.click();
+    win().txtProbRaspuns(2).setText("1|2%"); // not judged, kept as written
+    win().lstProbleme(static_cast<tk::Integer>(indexOf("3a"))).click();
+    win().cmdProbAlta.click();
+    const std::string variant = win().lblProbEnunt.Caption();
+    win().txtProbRaspuns(0).setText("5");
+
+    auto reopened = [&] {
+        auto again = std::make_unique<frmmain>(platform);
+        again->Load(platform.clock);
+        again->mnuprob.click();
+        return again;
+    };
+    auto again = reopened();
+    frmProbleme& back = *again->problemsWindow;
+    EXPECT_EQ(back.txtProbElev.Text(), "7");
+    EXPECT_EQ(back.lblProbEnunt.Caption(), variant);
+    EXPECT_EQ(back.txtProbRaspuns(0).Text(), "5");
+    back.lstProbleme(0).click();
+    EXPECT_EQ(back.txtProbRaspuns(2).Text(), "1|2%");
+    EXPECT_EQ(back.lblProbVerdict(0).Caption(), "Corect");
+    EXPECT_EQ(back.lblProbVerdict(1).Caption(), "Aproape: 3,0 %");
+    EXPECT_TRUE(back.cmdProbIndiciu.Enabled());
+    back.txtProbRaspuns(1).setText(answerText(1));
+    EXPECT_EQ(back.lblProbVerdict(1).Caption(), "");
+
+    back.cmdProbSterge.click(); // "Nu"
+    platform.yes = true;
+    back.cmdProbSterge.click();
+    EXPECT_EQ(platform.questions.size(), 2U);
+    EXPECT_EQ(back.txtProbRaspuns(0).Text(), "");
+    again = reopened();
+    EXPECT_EQ(again->problemsWindow->txtProbRaspuns(0).Text(), "");
+    again->problemsWindow->lstProbleme(static_cast<tk::Integer>(indexOf("3a"))).click();
+    EXPECT_EQ(again->problemsWindow->lblProbEnunt.Caption(), drawn(exercise("3a"), "9B", 7).statement);
+}
+
+struct KeptCase : Row {
+    const char* key;
+    const char* value;
+};
+
+class DamagedProgress : public WindowTest, public ::testing::WithParamInterface<KeptCase> {};
+
+// A value damaged or written by something else is taken as none: pupil 1 of 9B, exercise 1a,
+// its first variant, no answers.
+TEST_P(DamagedProgress, IsIgnored) {
+    platform.kept.setValue(GetParam().key, GetParam().value);
+    w.mnuprob.click();
+    const frmProbleme& win = *w.problemsWindow;
+    EXPECT_EQ(win.lblProbEnunt.Caption(), drawn(exercise("1a"), "9B", 1, 0, tk::Locale::c()).statement);
+    for (tk::Integer i = 0; i < frmProbleme::mostAnswers; ++i)
+        EXPECT_EQ(win.txtProbRaspuns(i).Text() + win.lblProbVerdict(i).Caption(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    , DamagedProgress,
+    ::testing::Values(KeptCase{{"PupilPastForty"}, "probleme/elev", "41"},
+                      KeptCase{{"PupilNotANumber"}, "probleme/elev", "7x"},
+                      KeptCase{{"ClassWithAControlCharacter"}, "probleme/clasa", "9\x01"},
+                      KeptCase{{"AnExerciseNotInTheBank"}, "probleme/exercitiu", "11a"},
+                      KeptCase{{"ANegativeVariant"}, "probleme/varianta/1a", "-1"},
+                      KeptCase{{"AVariantTooLarge"}, "probleme/varianta/1a", "1000"},
+                      KeptCase{{"AnotherFormat"}, "probleme/raspunsuri/9B/1/1a/0", "2|1111|1|2|3|4"},
+                      KeptCase{{"TooFewAnswers"}, "probleme/raspunsuri/9B/1/1a/0", "1|11|1|2"},
+                      KeptCase{{"AMarkNotZeroOrOne"}, "probleme/raspunsuri/9B/1/1a/0", "1|1x11|1|2|3|4"},
+                      KeptCase{{"ABadEscape"}, "probleme/raspunsuri/9B/1/1a/0", "1|1111|%zz|2|3|4"}),
+    rowName);
 
 } // namespace
 } // namespace lopena::testing

@@ -7,6 +7,7 @@
 #include "toolkit/qt/LabelWidget.h"
 #include "toolkit/qt/MainWindowHost.h"
 #include "toolkit/qt/QtPlatform.h"
+#include "toolkit/qt/QtSettings.h"
 #include "toolkit/qt/WindowHost.h"
 
 #include <QTest>
@@ -456,6 +457,51 @@ TEST_F(QtWindowTest, ProblemeOpensJudgesTypedAnswersAndFliesTheExercise) {
     QTest::mouseClick(widget<QPushButton>("cmdProbLaborator", window), Qt::LeftButton);
     ASSERT_TRUE(w->labWindow && w->labWindow->flying());
     EXPECT_EQ(w->labWindow->lblLabT.Caption(), "T = 0" + sep + "391 s");
+}
+
+// The answers go to the user's settings file at once, where a value that is not a text is read
+// as none; "Fisa de lucru..." for pupils 1 to 3 asks a file name and writes a PDF of three
+// pages, one per pupil, whose text pdftotext (poppler-utils) reads back.
+TEST_F(QtWindowTest, ProblemeKeepsAnswersInTheUsersSettingsAndWritesTheWorksheetAsPdf) {
+    action("mnuprob")->trigger();
+    lopena::frmProbleme& problems = *w->problemsWindow;
+    problems.txtProbElev.setText("2");
+    problems.txtProbRaspuns(0).setText("0,4");
+    tkqt::QtSettings settings;
+    EXPECT_EQ(settings.value("probleme/elev"), "2");
+    QFile file(QSettings(QStringLiteral("Morvak"), QStringLiteral("Lopena")).fileName());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("0,4")) << file.fileName().toStdString();
+    QSettings(QStringLiteral("Morvak"), QStringLiteral("Lopena"))
+        .setValue(QStringLiteral("probleme/clasa"), QStringList{"9B", "9C"});
+    EXPECT_EQ(settings.value("probleme/clasa"), std::nullopt);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("fise.pdf"));
+    platform.onModalShown = [&](QWidget* dialog) {
+        if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) {
+            name->setText(path);
+            return static_cast<QDialog*>(dialog)->accept();
+        }
+        auto* pupils = widget<QLineEdit>("txtFisaElevi", dialog);
+        pupils->clear();
+        QTest::keyClicks(pupils, "3");
+        QTest::mouseClick(widget<QPushButton>("cmdFisaOK", dialog), Qt::LeftButton);
+    };
+    problems.cmdProbFisa.click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(path).size() > 0; }));
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "no pdftotext to read the PDF (Debian: poppler-utils)";
+    QProcess reader;
+    reader.start(pdftotext, {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    ASSERT_TRUE(reader.waitForFinished());
+    const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+    EXPECT_EQ(text.count(QLatin1Char('\f')), 3) << "a page per pupil";
+    for (int pupil = 1; pupil <= 3; ++pupil)
+        EXPECT_TRUE(text.contains(QStringLiteral("Fisa de lucru - clasa 9B, elevul %1").arg(pupil)))
+            << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Timpul de cadere: t = ________________ s")));
 }
 
 // The Laborator's axis numbers leave the platform whole; Enter in a prediction box throws; a

@@ -9,7 +9,9 @@ namespace tk {
 
 class Form;
 class Scheduler;
+class Settings;
 class TextBox;
+struct PrintedDocument;
 
 // What the Save dialog is asked for.
 struct SaveFileRequest {
@@ -49,6 +51,17 @@ public:
     virtual std::optional<std::string> writeFileAtomically(const std::string& path,
                                                            const std::string& bytes) = 0;
     virtual void showError(Form& owner, const std::string& title, const std::string& text) = 0;
+    // A question answered "Da" or "Nu", modal over the owner's window; "Nu" is the default
+    // answer, and closing the question answers it.
+    virtual bool askYesNo(Form& owner, const std::string& title, const std::string& question) = 0;
+
+    // Prints the document: the desktop asks where to save it as PDF and writes the file
+    // atomically (a failure explained in a message box), the page opens the browser's print
+    // dialog on A4, which also saves PDF. May return before the user has answered.
+    virtual void print(Form& owner, const PrintedDocument& document) = 0;
+
+    // What the program keeps between runs; the same object for as long as the platform lives.
+    virtual Settings& settings() = 0;
 };
 
 } // namespace tk

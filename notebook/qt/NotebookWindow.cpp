@@ -9,16 +9,15 @@
 #include "notebook/qt/HistoryModel.h"
 #include "notebook/qt/NotebookSignals.h"
 #include "notebook/qt/StepTableModel.h"
+#include "toolkit/qt/PdfDocument.h"
 #include "toolkit/qt/PlaceBeside.h"
 
 #include <QAction>
 #include <QBoxLayout>
-#include <QBuffer>
 #include <QClipboard>
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QHeaderView>
-#include <QPdfWriter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -27,7 +26,6 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTextBrowser>
-#include <QTextDocument>
 #include <QWindow>
 
 #include <algorithm>
@@ -400,20 +398,8 @@ void NotebookWindow::savePdf() {
 }
 
 QByteArray NotebookWindow::solutionPdf(const Throw& current) const {
-    QTextDocument document;
-    document.setHtml(QString::fromStdString(printHtml(current, locale_, std::time(nullptr))));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter pdf(&buffer);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
-        pdf.setTitle(QString::fromUtf8(printTitle));
-        pdf.setCreator(QStringLiteral("Morvak Lopena"));
-        document.print(&pdf);
-    } // the writer finishes the file as it goes
-    return bytes;
+    return tkqt::pdfOfHtml(QString::fromStdString(printHtml(current, locale_, std::time(nullptr))),
+                           QString::fromUtf8(printTitle));
 }
 
 void NotebookWindow::showBeside() {

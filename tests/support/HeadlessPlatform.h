@@ -4,6 +4,8 @@
 #include "toolkit/Control.h"
 #include "toolkit/Form.h"
 #include "toolkit/Platform.h"
+#include "toolkit/PrintedDocument.h"
+#include "toolkit/Settings.h"
 
 #include <functional>
 #include <map>
@@ -13,8 +15,8 @@
 
 namespace lopena::testing {
 
-// A platform without a screen: a virtual clock, a fixed locale and date, a scripted Save dialog,
-// files kept in memory, and a record of everything shown to the user.
+// A platform without a screen: a virtual clock, a fixed locale and date, a scripted Save dialog
+// and questions, files and settings kept in memory, and a record of everything shown or printed.
 class HeadlessPlatform : public tk::Platform {
 public:
     explicit HeadlessPlatform(tk::Locale locale = tk::Locale::c()) : locale_(std::move(locale)) {}
@@ -49,6 +51,14 @@ public:
     void showError(tk::Form&, const std::string&, const std::string& text) override {
         errors.push_back(text);
     }
+    bool askYesNo(tk::Form&, const std::string&, const std::string& question) override {
+        questions.push_back(question);
+        return yes;
+    }
+    void print(tk::Form&, const tk::PrintedDocument& document) override {
+        printed.push_back(document);
+    }
+    tk::Settings& settings() override { return kept; }
 
     tk::VirtualClock clock;
     std::string dateText = "06.12.2026 22:30:00";
@@ -69,6 +79,13 @@ public:
     // Written files; a path listed in failingPaths fails with the reason given.
     std::map<std::string, std::string> files;
     std::map<std::string, std::string> failingPaths;
+
+    // The questions asked, and the answer given to each ("Nu" unless told).
+    std::vector<std::string> questions;
+    bool yes = false;
+    std::vector<tk::PrintedDocument> printed;
+    // Kept between the windows made on this platform, as between two runs of the program.
+    tk::MemorySettings kept;
 
 private:
     tk::Locale locale_;

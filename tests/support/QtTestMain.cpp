@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -60,6 +61,10 @@ int main(int argc, char** argv) {
                                                           QFileDevice::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", dir);
     }
+    // The user's settings in a folder of this run's own, gone with it: no test reads or writes
+    // the user's own, and no two runs each other's.
+    QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path()));
     QApplication app(argc, argv);
     tkqt::installRomanianQtTexts(app);
     if (qEnvironmentVariableIsSet("LOPENA_DUMP_LAYOUT"))

@@ -19,7 +19,7 @@ const stubs = () => {
     if (window.denied) throw new DOMException('Write permission denied.', 'NotAllowedError');
     window.copied = t;
   } } });
-  window.print = () => { window.printed = document.querySelector('.lp-nb-print').textContent; };
+  window.print = () => { window.printed = document.querySelector('.lp-print').textContent; };
 };
 
 // The notebook's module loads at its first opening, outside the page's clock.

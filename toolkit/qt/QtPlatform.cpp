@@ -2,11 +2,13 @@
 
 #include "toolkit/Control.h"
 #include "toolkit/Form.h"
+#include "toolkit/PrintedDocument.h"
 #include "toolkit/qt/AtomicFile.h"
 #include "toolkit/qt/DialogHost.h"
 #include "toolkit/qt/FormView.h"
 #include "toolkit/qt/MainWindowHost.h"
 #include "toolkit/qt/OwnerModal.h"
+#include "toolkit/qt/PdfDocument.h"
 #include "toolkit/qt/QtConversions.h"
 #include "toolkit/qt/RefusalTip.h"
 #include "toolkit/qt/SaveDialog.h"
@@ -123,6 +125,23 @@ void QtPlatform::showError(tk::Form& owner, const std::string& title, const std:
     if (onModalShown)
         QTimer::singleShot(0, &box, [this, &box] { onModalShown(&box); });
     box.exec();
+}
+
+bool QtPlatform::askYesNo(tk::Form& owner, const std::string& title, const std::string& question) {
+    QMessageBox box(windowOf(owner));
+    setUpQuestion(box, toQString(title), toQString(question));
+    box.setWindowModality(Qt::WindowModal);
+    if (onModalShown)
+        QTimer::singleShot(0, &box, [this, &box] { onModalShown(&box); });
+    return box.exec() == QMessageBox::Yes;
+}
+
+void QtPlatform::print(tk::Form& owner, const tk::PrintedDocument& document) {
+    const QString html = toQString(tk::printedHtml(document)), title = toQString(document.title);
+    saveThroughDialogLater(
+        windowOf(owner), QStringLiteral("Salveaza PDF"), QStringLiteral("Documente PDF (*.pdf)"),
+        toQString(document.fileName), [html, title] { return pdfOfHtml(html, title); },
+        onModalShown);
 }
 
 } // namespace tkqt

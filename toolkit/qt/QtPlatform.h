@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/Platform.h"
+#include "toolkit/qt/QtSettings.h"
 #include "toolkit/qt/SaveDialog.h"
 
 #include <QPointer>
@@ -13,7 +14,8 @@ namespace tkqt {
 
 class FormView;
 
-// The desktop services over Qt: the system locale, the given timers, dialogs, files.
+// The desktop services over Qt: the system locale, the given timers, dialogs, files, PDF, the
+// user's settings.
 class QtPlatform : public tk::Platform {
 public:
     // The program runs on precise Qt timers; tests pass a virtual clock.
@@ -31,6 +33,9 @@ public:
     std::optional<std::string> writeFileAtomically(const std::string& path,
                                                    const std::string& bytes) override;
     void showError(tk::Form& owner, const std::string& title, const std::string& text) override;
+    bool askYesNo(tk::Form& owner, const std::string& title, const std::string& question) override;
+    void print(tk::Form& owner, const tk::PrintedDocument& document) override;
+    tk::Settings& settings() override { return settings_; }
 
     // Makes a form's view known, so dialogs find their owner and refusals their box.
     void registerView(tk::Form& form, FormView* view, QWidget* window);
@@ -49,6 +54,7 @@ private:
     tk::Locale locale_;
     tk::Scheduler& scheduler_;
     std::unordered_map<const tk::Form*, Registered> views_;
+    QtSettings settings_;
 };
 
 // The locale's long time without a time zone: hours, minutes, seconds.

@@ -12,6 +12,16 @@
 
 namespace tkqt {
 
+void setUpQuestion(QMessageBox& box, const QString& title, const QString& question) {
+    box.setIcon(QMessageBox::Question);
+    box.setWindowTitle(title);
+    box.setText(question);
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::No);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Da"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&Nu"));
+}
+
 namespace {
 
 // Shows a modal dialog and lets a test drive it once it is on screen. Modal to its window
@@ -25,14 +35,9 @@ int execWithHook(QDialog& dialog, const ModalHook& onShown) {
 
 // Asks whether `path` may be replaced, "Nu" being the default answer.
 void askReplace(QMessageBox& box, const QString& path) {
-    box.setIcon(QMessageBox::Question);
-    box.setWindowTitle(QStringLiteral("Confirmare"));
-    box.setText(QStringLiteral("Fisierul\n%1\nexista deja. Il inlocuiti?")
-                    .arg(QDir::toNativeSeparators(path)));
-    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    box.setDefaultButton(QMessageBox::No);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Da"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("&Nu"));
+    setUpQuestion(box, QStringLiteral("Confirmare"),
+                  QStringLiteral("Fisierul\n%1\nexista deja. Il inlocuiti?")
+                      .arg(QDir::toNativeSeparators(path)));
 }
 
 bool confirmReplace(QWidget* parent, const QString& path, const ModalHook& onShown) {

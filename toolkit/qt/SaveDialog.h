@@ -7,9 +7,13 @@
 #include <functional>
 #include <optional>
 
+class QMessageBox;
 class QWidget;
 
 namespace tkqt {
+
+// Makes the box a question answered "Da" or "Nu", "Nu" being the default answer.
+void setUpQuestion(QMessageBox& box, const QString& title, const QString& question);
 
 // Asks where to save, in the program's own (non-native) Save dialog. Choosing a file that
 // exists asks first whether to replace it, "Nu" being the default answer; "Nu" brings the

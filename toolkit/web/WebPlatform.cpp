@@ -1,6 +1,7 @@
 #include "toolkit/web/WebPlatform.h"
 
 #include "toolkit/Form.h"
+#include "toolkit/PrintedDocument.h"
 #include "toolkit/TipPlace.h"
 #include "toolkit/web/WebScheduler.h"
 #include "toolkit/web/WebView.h"
@@ -21,6 +22,8 @@ constexpr const char* proposedName = "raport.txt";
 constexpr const char* saveButton = "Salveaza";
 constexpr const char* cancelButton = "Anuleaza";
 constexpr const char* okButton = "OK";
+constexpr const char* yesButton = "Da";
+constexpr const char* noButton = "Nu";
 constexpr const char* endedText = "Programul s-a incheiat.";
 constexpr const char* restartButton = "Porneste din nou";
 
@@ -55,6 +58,21 @@ EM_ASYNC_JS(char*, js_write_file, (const char* path, const char* bytes, int leng
     const failure = await Module.tk.writeFile(UTF8ToString(path), HEAPU8.slice(bytes, bytes + length));
     return failure === null ? 0 : Module.tk.cstr(failure);
 });
+EM_ASYNC_JS(int, js_ask, (const char* title, const char* text, const char* yes, const char* no), {
+    const yes_ = await Module.tk.ask(UTF8ToString(title), UTF8ToString(text), UTF8ToString(yes), UTF8ToString(no));
+    return yes_ ? 1 : 0;
+});
+EM_JS(void, js_print, (const char* title, const char* html),
+      { Module.tk.print(UTF8ToString(title), UTF8ToString(html)); });
+// The page's storage (storage.js): a text, or 0 for none.
+EM_JS(char*, js_setting, (const char* key), {
+    const value = Module.tk.storage.get(UTF8ToString(key));
+    return value === null ? 0 : Module.tk.cstr(value);
+});
+EM_JS(void, js_set_setting, (const char* key, const char* value),
+      { Module.tk.storage.set(UTF8ToString(key), UTF8ToString(value)); });
+EM_JS(void, js_remove_settings, (const char* prefix),
+      { Module.tk.storage.removeAll(UTF8ToString(prefix)); });
 EM_ASYNC_JS(void, js_message, (const char* title, const char* text, const char* ok),
             { await Module.tk.message(UTF8ToString(title), UTF8ToString(text), UTF8ToString(ok)); });
 
@@ -191,6 +209,32 @@ void WebPlatform::showError(tk::Form&, const std::string& title, const std::stri
     modal_.push_back(pageDialog);
     js_message(title.c_str(), text.c_str(), okButton);
     modal_.pop_back();
+}
+
+bool WebPlatform::askYesNo(tk::Form&, const std::string& title, const std::string& question) {
+    modal_.push_back(pageDialog);
+    const bool yes = js_ask(title.c_str(), question.c_str(), yesButton, noButton) != 0;
+    modal_.pop_back();
+    return yes;
+}
+
+void WebPlatform::print(tk::Form&, const tk::PrintedDocument& document) {
+    js_print(document.title.c_str(), tk::printedHtml(document).c_str());
+}
+
+std::optional<std::string> WebPlatform::PageSettings::value(const std::string& key) const {
+    char* value = js_setting(key.c_str());
+    if (!value)
+        return std::nullopt;
+    return taken(value);
+}
+
+void WebPlatform::PageSettings::setValue(const std::string& key, const std::string& value) {
+    js_set_setting(key.c_str(), value.c_str());
+}
+
+void WebPlatform::PageSettings::removeAll(const std::string& prefix) {
+    js_remove_settings(prefix.c_str());
 }
 
 } // namespace tkweb

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/Platform.h"
+#include "toolkit/Settings.h"
 
 #include <memory>
 #include <string>
@@ -13,14 +14,16 @@ class WebView;
 
 // The browser's services: its language, its timers, the date, dialogs of the page (the modal
 // calls unwind the C++ stack while the page waits and return when the dialog closes), saving
-// through the File System Access API or a download, and a beep through Web Audio.
+// through the File System Access API or a download, printing through the browser's dialog, the
+// browser's storage, and a beep through Web Audio.
 class WebPlatform : public tk::Platform {
 public:
     explicit WebPlatform(WebScheduler& scheduler);
     // The page's platform, for its entry points; nullptr before it is made.
     static WebPlatform* instance();
 
-    // Asked of the browser on first use: its locale data loads slowly, so not before the first frame.
+    // Asked of the browser on first use: its locale data loads slowly, so not before the first
+    // frame.
     const tk::Locale& locale() const override;
     tk::Scheduler& scheduler() override;
     std::string nowGeneralDate() override;
@@ -33,6 +36,9 @@ public:
     std::optional<std::string> writeFileAtomically(const std::string& path,
                                                    const std::string& bytes) override;
     void showError(tk::Form& owner, const std::string& title, const std::string& text) override;
+    bool askYesNo(tk::Form& owner, const std::string& title, const std::string& question) override;
+    void print(tk::Form& owner, const tk::PrintedDocument& document) override;
+    tk::Settings& settings() override { return settings_; }
 
     // The views of the page's windows, by id.
     int add(WebView& view);
@@ -43,6 +49,15 @@ public:
     bool takesInput(int id) const;
 
 private:
+    // The browser's local storage for the page's file, or memory where the browser keeps nothing
+    // (storage.js).
+    class PageSettings : public tk::Settings {
+    public:
+        std::optional<std::string> value(const std::string& key) const override;
+        void setValue(const std::string& key, const std::string& value) override;
+        void removeAll(const std::string& prefix) override;
+    };
+
     WebView* viewOf(const tk::Form& form) const;
     WebScheduler& scheduler_;
     mutable std::optional<tk::Locale> locale_;
@@ -53,6 +68,7 @@ private:
     // itself (the Save prompt, a message).
     std::vector<int> modal_;
     bool ended_ = false;
+    PageSettings settings_;
 };
 
 } // namespace tkweb

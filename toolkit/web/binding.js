@@ -5,14 +5,16 @@
 // The page is prepared first and can show the main window before the program runs (prerender.js).
 import { entryPoints } from './calls.js';
 import { addControl, applyFlags, setGeometry, setRange, setText } from './controls.js';
-import { message } from './dialogs.js';
+import { ask, message } from './dialogs.js';
 import { el } from './dom.js';
 import { closeForm, draw, formReady, openForm, raiseForm, resizeForm, revealArea } from './forms.js';
 import { liveRegion } from './live.js';
 import { adopt, prerender } from './prerender.js';
 import { addWindow, bringForward, layout, removeWindow } from './windows.js';
 import { addMenu, setMenu } from './menus.js';
+import { printHtml } from './print.js';
 import { askSave, writeFile } from './save.js';
+import { pageStorage } from './storage.js';
 import { refuse } from './tips.js';
 
 const FALLBACK_LANGUAGE = 'en-US';
@@ -37,6 +39,7 @@ export function preparePage(host = document.body, recorded = null) {
   let known = null;
   const language = () => (known ||= knownLanguage(query.get('lang') || navigator.language || 'ro'));
   const timers = new Map();
+  let storage = null;
   const endings = []; // what the page's other parts (the notebook's panel) take down at the end
   let ended = false;
   // What the page's modules share: the program, its entry points, where the page is, the forms
@@ -113,6 +116,10 @@ export function preparePage(host = document.body, recorded = null) {
     askSave: (...args) => askSave(page, ...args),
     writeFile,
     message: (title, text, ok) => message(page, title, text, ok),
+    ask: (title, text, yes, no) => ask(page, title, text, yes, no),
+    print: printHtml,
+    // Opened when the program first reads or keeps something, not for the first frame.
+    get storage() { return (storage ||= pageStorage()); },
     // The page's other windows (the notebook's panel) among the forms' (windows.js, addWindow).
     windows: {
       add: (spec) => addWindow(page, spec),

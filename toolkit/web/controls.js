@@ -1,13 +1,14 @@
 // The controls of a form as HTML elements: made from the model's description, placed, flagged and
 // captioned as it says. What the page keeps of each is in a record beside its element.
 import { Flag, Kind } from './bridge.mjs';
-import { el } from './dom.js';
+import { el, mnemonic } from './dom.js';
 import { announce } from './live.js';
 import { placeThumb, scrollBar } from './scrollbar.js';
 import { scaleOf } from './windows.js';
 
 // An element -> its control's record: kind, tab position, what takes the focus, a frame's inner
-// box, a check's input, a bar's range, the width the model gave it, whether it is heard live.
+// box, a check's input, a bar's range, the width the model gave it, whether it is heard live, a
+// button's access key.
 const records = new WeakMap();
 export const controlOf = (node) => records.get(node);
 
@@ -47,7 +48,8 @@ function makeElement(page, f, c, record) {
       return node;
     }
     case Kind.CommandButton: {
-      const node = record.focusable = el('button', { type: 'button', textContent: text });
+      const node = record.focusable = el('button', { type: 'button' });
+      caption(node, record, text);
       node.classList.toggle('lp-default', !!(flags & Flag.Default));
       node.addEventListener('click', () => page.calls.click(f.id, id));
       return node;
@@ -126,10 +128,28 @@ export function setText(page, f, id, text) {
     node.firstChild.textContent = text;
   } else if (record.input) {
     node.lastChild.textContent = text;
+  } else if (record.kind === Kind.CommandButton) {
+    caption(node, record, text);
   } else {
     node.textContent = text;
     if (record.live) announce(page, f, id, text);
   }
+}
+
+// A button's caption, its access key ("&Barem...": Alt+B) underlined and told to screen readers.
+function caption(node, record, text) {
+  const { node: shown, key } = mnemonic(text);
+  node.replaceChildren(shown);
+  record.key = key;
+  if (key) node.setAttribute('aria-keyshortcuts', `Alt+${key.toUpperCase()}`);
+  else node.removeAttribute('aria-keyshortcuts');
+}
+
+// Alt and the access key of a button of form f that can be pressed now presses it; true if one did.
+export function pressAccessKey(f, key) {
+  const node = f.controls.find((n) => n && controlOf(n).key === key && !n.disabled && n.checkVisibility());
+  node?.click();
+  return !!node;
 }
 
 export function setRange(f, id, min, max, value) {

@@ -3,7 +3,8 @@
 import { el } from './dom.js';
 import { fitDialog, onTop } from './windows.js';
 
-// buttons: [caption, () => answer] each; focus: what takes the focus first, else the first button.
+// buttons: [caption, () => answer] each; focus: what takes the focus first (an element, or the
+// number of a button), else the first button.
 export function pageDialog(page, title, body, buttons, focus) {
   return new Promise((resolve) => {
     const done = (value) => { if (d.open) d.close(); d.remove(); resolve(value); };
@@ -18,13 +19,19 @@ export function pageDialog(page, title, body, buttons, focus) {
     onTop(page, d.firstChild);
     d.showModal();
     fitDialog(d);
-    (focus || row.firstChild).focus();
+    const first = typeof focus === 'number' ? row.children[focus] : focus || row.firstChild;
+    first.focus();
     focus?.select?.();
   });
 }
 
-export const message = (page, title, text, ok) =>
-  pageDialog(page, title, el('p', { className: 'lp-message', textContent: text }), [[ok, () => true]]);
+const said = (text) => el('p', { className: 'lp-message', textContent: text });
+
+export const message = (page, title, text, ok) => pageDialog(page, title, said(text), [[ok, () => true]]);
+
+// A question: true for `yes`; `no` has the focus first, and Esc answers it.
+export const ask = (page, title, text, yes, no) =>
+  pageDialog(page, title, said(text), [[yes, () => true], [no, () => false]], 1).then((answer) => answer === true);
 
 // A file's name asked on the page, `proposed` first; null when cancelled or left empty.
 export async function askFileName(page, title, prompt, proposed, save, cancel) {

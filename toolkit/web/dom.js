@@ -8,6 +8,14 @@ export const el = (tag, props = {}, ...children) => {
   return e;
 };
 
+// A caption's access key: the letter after "&", shown underlined; key '' for none.
+export function mnemonic(caption) {
+  const at = caption.indexOf('&');
+  if (at < 0 || at + 1 >= caption.length) return { node: document.createTextNode(caption), key: '' };
+  const span = el('span', {}, caption.slice(0, at), el('u', {}, caption[at + 1]), caption.slice(at + 2));
+  return { node: span, key: caption[at + 1].toLowerCase() };
+}
+
 // A colour of the core (red + 256 green + 65536 blue) as CSS.
 export const rgb = (c) => `rgb(${c & 255},${(c >> 8) & 255},${(c >> 16) & 255})`;
 

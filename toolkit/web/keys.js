@@ -1,7 +1,8 @@
-// A window's keys: the open menu's first, F10 to the menu bar, Alt and a menu's letter, Ctrl
+// A window's keys: the open menu's first, F10 to the menu bar, Alt and a button's or a menu's letter, Ctrl
 // shortcuts, Tab round a window of the page, Enter and Esc to the model. The main window's menu
 // keys work from every window, but while a modal dialog (About) waits.
 import { Key } from './bridge.mjs';
+import { pressAccessKey } from './controls.js';
 import { menuKeys, openMenu } from './menus.js';
 import { bringForward, mainForm } from './windows.js';
 
@@ -64,6 +65,7 @@ function onKey(page, f, e) {
     return;
   }
   if (e.altKey !== e.ctrlKey && letterOf(e).length === 1) {
+    if (e.altKey && pressAccessKey(f, letterOf(e))) return e.preventDefault();
     if (!menuLetters(page, f, e) && !f.main && !f.root.closest('dialog')) toMain(page, e);
     return;
   }

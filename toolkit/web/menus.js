@@ -2,18 +2,10 @@
 // access key; Ctrl shortcuts from anywhere in the window. A form's menus are its record `menu`:
 // the bar, its menus in order (tops), every menu and item by id, shortcuts, the menu open.
 import { MenuFlag } from './bridge.mjs';
-import { along, el } from './dom.js';
+import { along, el, mnemonic } from './dom.js';
 import { controlOf } from './controls.js';
 
 const letters = new WeakMap(); // an item -> its access key
-
-// A caption's access key: the letter after "&", shown underlined.
-function mnemonic(caption) {
-  const at = caption.indexOf('&');
-  if (at < 0 || at + 1 >= caption.length) return { node: document.createTextNode(caption), key: '' };
-  const span = el('span', {}, caption.slice(0, at), el('u', {}, caption[at + 1]), caption.slice(at + 2));
-  return { node: span, key: caption[at + 1].toLowerCase() };
-}
 
 export const menuState = (bar) => ({ bar, tops: [], items: [], shortcuts: new Map(), open: null, fromBar: false, returnTo: null });
 

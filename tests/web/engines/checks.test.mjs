@@ -256,6 +256,30 @@ check('the Laborator: Ctrl+Y, a throw from the ground, a horizontal one from 20 
   assert.deepEqual(found, [], found.join('\n'));
 });
 
+check('Probleme: Ctrl+E, pupil 7 of 9B judged as on the desktop, clean for axe, the answers back after a reload, the exercise flown in the Laborator', async () => {
+  const page = await open({ width: 1920, height: 1000 });
+  await page.press('Control+E');
+  await page.waitFor("!!document.getElementById('frmProbleme')");
+  await page.fill('#txtProbClasa', '9b');
+  await page.fill('#txtProbElev', '7');
+  assert.match(await page.text('lblProbEnunt'), /^O bila se rostogoleste pe o masa inalta de 0\.75 m /);
+  await page.fill('#txtProbRaspuns_0', '0.391');
+  await page.fill('#txtProbRaspuns_1', '0,5638');
+  await page.click('#cmdProbVerifica');
+  const judged = ['Corect', 'Aproape: 3.0 %'];
+  assert.deepEqual(await texts(page, ['lblProbVerdict_0', 'lblProbVerdict_1']), judged);
+  const found = await axeScan((src) => page.evaluate(src));
+  assert.deepEqual(found, [], found.join('\n'));
+  await page.evaluate('(setTimeout(() => location.reload()), true)');
+  await page.waitFor("!document.getElementById('frmProbleme') && !!document.getElementById('cmdFire')");
+  await page.press('Control+E');
+  await page.waitFor(`document.getElementById('txtProbRaspuns_1')?.value === '0,5638' &&
+    document.getElementById('lblProbVerdict_1').textContent === ${JSON.stringify(judged[1])}`);
+  await page.click('#cmdProbLaborator');
+  await page.waitFor("document.getElementById('lblLabT')?.textContent === 'T = 0.391 s'");
+  assert.deepEqual(await page.errors(), []);
+}, 'problems.test.mjs');
+
 check('a click at the left end of the speed box, under its caption, goes to the box; Esc closes the Laborator', async () => {
   const page = await open({ width: 1920, height: 1000 });
   await page.clickAt(...await page.evaluate("(() => { const r = document.getElementById('txtViteza').getBoundingClientRect(); return [Math.ceil(r.left) + 2, Math.round(r.top + r.height / 2)]; })()"));

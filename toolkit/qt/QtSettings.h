@@ -1,0 +1,25 @@
+#pragma once
+
+#include "toolkit/Settings.h"
+
+#include <QSettings>
+
+namespace tkqt {
+
+// The program's settings in the user's settings of the desktop (QSettings, organisation
+// "Morvak", application "Lopena": ~/.config/Morvak/Lopena.conf on Linux), written out at every
+// change so that nothing is lost if the program ends abruptly. A value that is not a text is
+// read as none.
+class QtSettings : public tk::Settings {
+public:
+    QtSettings();
+
+    std::optional<std::string> value(const std::string& key) const override;
+    void setValue(const std::string& key, const std::string& value) override;
+    void removeAll(const std::string& prefix) override;
+
+private:
+    mutable QSettings settings_;
+};
+
+} // namespace tkqt
