@@ -62,7 +62,8 @@ void frmLab::buildScene() {
         mark.quietHide();
         for (tk::Integer stroke = 0; stroke < 3; ++stroke) {
             tk::Line& line = linLabInghetat.add(3 * i + stroke, 0.0F, 0.0F, 0.0F, 0.0F);
-            line.BorderColor = tk::rgb(70, 70, 70);
+            line.BorderColor = tk::rgb(90, 90, 90);
+            line.BorderWidth = 2;
             line.quietHide();
         }
     }
@@ -256,7 +257,7 @@ void frmLab::buildControls() {
         markLive(value);
     }
     for (tk::Label* value : {&lblLabLiveCadere, &lblLabLiveVarf}) {
-        put({*value, &fraLabZbor, 8, value == &lblLabLiveCadere ? 128.0F : 146.0F, 200, 13, ""});
+        put({*value, &fraLabZbor, 8, value == &lblLabLiveVarf ? 128.0F : 146.0F, 200, 13, ""});
         markLive(*value);
     }
     const Placement target[] = {

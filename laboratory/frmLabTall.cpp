@@ -61,8 +61,8 @@ int frmLab::arrangeTall(int width) {
     for (const auto& [i, label] : lblLabLive)
         label->setBounds(8 + static_cast<tk::Single>(i / 3) * half, 20.0F + 18 * static_cast<tk::Single>(i % 3),
                          half - 12, 13);
-    lblLabLiveCadere.setBounds(8, 74, w - 16, 13);
-    lblLabLiveVarf.setBounds(8, 92, w - 16, 13);
+    lblLabLiveVarf.setBounds(8, 74, w - 16, 13);
+    lblLabLiveCadere.setBounds(8, 92, w - 16, 13);
 
     // The energy's frame only while it is asked for, its values beside the bars.
     const bool energy = chkLabEnergie.Value() == 1;
