@@ -479,8 +479,8 @@ void frmLab::showEnergy(const physics::State& s) {
 void frmLab::placeEnergyBars(tk::Single bottom) {
     energyBottom_ = bottom;
     for (const auto& [i, bar] : shpLabEnergie)
-        bar->setBounds(fraLabEnergie.Left() + 12 + 30 * static_cast<tk::Single>(i),
-                       fraLabEnergie.Top() + bottom, 22, 0);
+        bar->setBounds(fraLabEnergie.Left() + 9 + 24 * static_cast<tk::Single>(i),
+                       fraLabEnergie.Top() + bottom, 18, 0);
     if (current_ && chkLabEnergie.Value() == 1)
         showEnergyPanel();
 }

@@ -204,7 +204,7 @@ public:
     // angle's box not read when `withAngle` is false).
     physics::Result<physics::Launch> readLaunch(bool withAngle = true);
 
-    // Wide: the window's own layout, 1044 x 630. Tall, for a room taller than wide (a phone
+    // Wide: the window's own layout, 1016 x 630. Tall, for a room taller than wide (a phone
     // upright): the scene as wide as the room, then the results and the live values, then the
     // controls in their tab order, every target at least 24 px high.
     bool hasTallLayout() const override { return true; }

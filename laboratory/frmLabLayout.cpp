@@ -24,7 +24,7 @@ const std::array<frmLab::Body, 5> frmLab::bodies = {{
 const std::array<double, 4> frmLab::gravities = {9.81, 1.62, 3.71, 24.79};
 
 frmLab::frmLab(tk::Platform& platform)
-    : tk::Form("frmLab", "Laborator - aruncarea corpurilor", 1044, 630), platform_(platform) {
+    : tk::Form("frmLab", "Laborator - aruncarea corpurilor", 1016, 630), platform_(platform) {
     buildScene();
     buildControls();
     addTimer(tmrLab);
@@ -135,22 +135,22 @@ void frmLab::buildControls() {
     }
 
     // Beside the scene: its bars placed with the frame (placeEnergyBars).
-    put({fraLabEnergie, nullptr, 656, 8, 136, 440, "Energia corpului in zbor, in jouli"});
-    put({lblLabEnergieInfo, &fraLabEnergie, 8, 22, 120, 120, ""});
+    put({fraLabEnergie, nullptr, 656, 8, 108, 440, "Energia corpului in zbor, in jouli"});
+    put({lblLabEnergieInfo, &fraLabEnergie, 6, 22, 96, 160, ""});
     lblLabEnergieInfo.WordWrap = true;
     static const char* const energies[] = {"Ec", "Ep", "E", "aer"};
     for (tk::Integer i = 0; i < 4; ++i) {
         tk::Label& name = lblLabEnergieNume.add(i, energies[i]);
         name.Centred = true;
         name.quietHide();
-        put({name, &fraLabEnergie, 8.0F + 30 * i, 344, 30, 13, ""});
+        put({name, &fraLabEnergie, 6.0F + 24 * i, 344, 24, 13, ""});
         tk::Label& value = lblLabEnergie.add(i, "");
         value.quietHide();
-        put({value, &fraLabEnergie, 8, 364.0F + 18 * i, 124, 13, ""});
+        put({value, &fraLabEnergie, 4, 364.0F + 18 * i, 100, 13, ""});
     }
 
     const Placement data[] = {
-        {fraLabDate, nullptr, 800, 4, 236, 146, "Datele aruncarii"},
+        {fraLabDate, nullptr, 772, 4, 236, 146, "Datele aruncarii"},
         {lblLabViteza, &fraLabDate, 8, 19, 90, 13, ""},
         {txtLabViteza, &fraLabDate, 100, 16, 60, 19, "Viteza de lansare, m/s"},
         {lblLabUnghi, &fraLabDate, 8, 43, 90, 13, ""},
@@ -169,7 +169,7 @@ void frmLab::buildControls() {
         put({button, &fraLabDate, 8.0F + 55 * i, 114, 53, 23, "Acceleratia gravitationala de aici"});
     }
 
-    put({fraLabMediu, nullptr, 800, 154, 236, 196, "Mediul in care zboara corpul"});
+    put({fraLabMediu, nullptr, 772, 154, 236, 196, "Mediul in care zboara corpul"});
     static const char* const media[] = {"Vid", "Aer (liniar)", "Aer (patratic)"};
     static const float mediumTops[] = {16, 36, 56};
     for (tk::Integer i = 0; i < 3; ++i) {
@@ -190,7 +190,7 @@ void frmLab::buildControls() {
         {txtLabDiametru, &fraLabCorp, 78, 88, 64, 19, "Diametrul corpului, m"},
         {lblLabCd, &fraLabCorp, 148, 76, 64, 13, ""},
         {txtLabCd, &fraLabCorp, 148, 88, 64, 19, "Coeficientul de rezistenta Cd"},
-        {fraLabAfisare, nullptr, 800, 354, 236, 86, "Afisare"},
+        {fraLabAfisare, nullptr, 772, 354, 236, 86, "Afisare"},
         {chkLabVectori, &fraLabAfisare, 8, 16, 70, 17, "Sagetile vitezei si ale acceleratiei"},
         {chkLabFantoma, &fraLabAfisare, 96, 16, 120, 17, "Traiectoria in vid, cu aer"},
         {chkLabPrezice, &fraLabAfisare, 8, 38, 70, 17, "Cere o predictie inainte de aruncare"},
@@ -209,11 +209,11 @@ void frmLab::buildControls() {
          "O a doua bila, lasata sa cada de la aceeasi inaltime in acelasi moment"});
 
     const Placement rest[] = {
-        {cmdLabStart, nullptr, 800, 446, 56, 25, "Calculeaza si arunca"},
-        {cmdLabPauza, nullptr, 860, 446, 56, 25, "Opreste sau reia zborul"},
-        {cmdLabPas, nullptr, 920, 446, 56, 25, "Un pas, cu zborul oprit"},
-        {cmdLabSterge, nullptr, 980, 446, 56, 25, "Sterge traiectoriile"},
-        {fraLabPrezice, nullptr, 800, 478, 236, 144, "Predictia inainte de aruncare"},
+        {cmdLabStart, nullptr, 772, 446, 56, 25, "Calculeaza si arunca"},
+        {cmdLabPauza, nullptr, 832, 446, 56, 25, "Opreste sau reia zborul"},
+        {cmdLabPas, nullptr, 892, 446, 56, 25, "Un pas, cu zborul oprit"},
+        {cmdLabSterge, nullptr, 952, 446, 56, 25, "Sterge traiectoriile"},
+        {fraLabPrezice, nullptr, 772, 478, 236, 144, "Predictia inainte de aruncare"},
         {lblLabPrezD, &fraLabPrezice, 8, 19, 36, 13, ""},
         {txtLabPrezD, &fraLabPrezice, 46, 16, 54, 19, "Distanta prezisa, m"},
         {lblLabPrezH, &fraLabPrezice, 8, 43, 36, 13, ""},
@@ -230,26 +230,26 @@ void frmLab::buildControls() {
     }
 
     const Placement results[] = {
-        {fraLabRezultate, nullptr, 8, 452, 388, 174, "Rezultate"},
-        {lblLabT, &fraLabRezultate, 8, 20, 176, 13, ""},
-        {lblLabD, &fraLabRezultate, 8, 38, 176, 13, ""},
-        {lblLabH, &fraLabRezultate, 8, 56, 176, 13, ""},
-        {lblLabV, &fraLabRezultate, 8, 74, 176, 13, ""},
-        {lblLabImpact, &fraLabRezultate, 8, 92, 176, 13, ""},
-        {lblLabUrcare, &fraLabRezultate, 8, 110, 176, 13, ""},
-        {lblLabVx0, &fraLabRezultate, 192, 20, 188, 13, ""},
-        {lblLabVy0, &fraLabRezultate, 192, 38, 188, 13, ""},
-        {lblLabVarf, &fraLabRezultate, 8, 128, 372, 13, ""},
-        {lblLabOptim, &fraLabRezultate, 8, 146, 372, 13, ""},
+        {fraLabRezultate, nullptr, 8, 452, 364, 174, "Rezultate"},
+        {lblLabT, &fraLabRezultate, 8, 20, 172, 13, ""},
+        {lblLabD, &fraLabRezultate, 8, 38, 172, 13, ""},
+        {lblLabH, &fraLabRezultate, 8, 56, 172, 13, ""},
+        {lblLabV, &fraLabRezultate, 8, 74, 172, 13, ""},
+        {lblLabImpact, &fraLabRezultate, 8, 92, 172, 13, ""},
+        {lblLabUrcare, &fraLabRezultate, 8, 110, 172, 13, ""},
+        {lblLabVx0, &fraLabRezultate, 186, 20, 170, 13, ""},
+        {lblLabVy0, &fraLabRezultate, 186, 38, 170, 13, ""},
+        {lblLabVarf, &fraLabRezultate, 8, 128, 348, 13, ""},
+        {lblLabOptim, &fraLabRezultate, 8, 146, 348, 13, ""},
     };
     for (const Placement& p : results)
         put(p);
     for (tk::Integer i = 0; i < 4; ++i) {
         tk::Label& vacuum = lblLabVid.add(i, "");
         vacuum.quietHide();
-        put({vacuum, &fraLabRezultate, 192, 56.0F + 18 * i, 188, 13, ""});
+        put({vacuum, &fraLabRezultate, 186, 56.0F + 18 * i, 170, 13, ""});
     }
-    put({fraLabZbor, nullptr, 404, 452, 216, 174, "In zbor"});
+    put({fraLabZbor, nullptr, 380, 452, 216, 174, "In zbor"});
     static const char* const live[] = {"t", "x", "y", "vx", "vy", "v"};
     for (tk::Integer i = 0; i < 6; ++i) {
         tk::Label& value = lblLabLive.add(i, std::string(live[i]) + " =");
@@ -261,13 +261,13 @@ void frmLab::buildControls() {
         markLive(*value);
     }
     const Placement target[] = {
-        {fraLabTinta, nullptr, 628, 452, 164, 174, "Tinta"},
+        {fraLabTinta, nullptr, 604, 452, 160, 174, "Tinta"},
         {chkLabTinta, &fraLabTinta, 8, 16, 100, 17, "Arata tinta"},
         {lblLabTintaD, &fraLabTinta, 8, 42, 70, 13, ""},
         {txtLabTintaD, &fraLabTinta, 80, 40, 70, 19, "Distanta pana la mijlocul tintei, m"},
         {lblLabTintaL, &fraLabTinta, 8, 66, 70, 13, ""},
         {txtLabTintaL, &fraLabTinta, 80, 64, 70, 19, "Latimea tintei, m"},
-        {lblLabTintaRez, &fraLabTinta, 8, 90, 148, 52, ""},
+        {lblLabTintaRez, &fraLabTinta, 8, 90, 144, 70, ""},
     };
     for (const Placement& p : target)
         put(p);

@@ -73,8 +73,8 @@ int frmLab::arrangeTall(int width) {
     lblLabEnergieInfo.setBounds(8, 22, w - 16, 52);
     for (const auto& [i, label] : lblLabEnergie) {
         const auto n = static_cast<tk::Single>(i);
-        lblLabEnergieNume(i).setBounds(8 + 30 * n, 124, 30, 13);
-        label->setBounds(136, 24 + 18 * n, w - 144, 13);
+        lblLabEnergieNume(i).setBounds(6 + 24 * n, 124, 24, 13);
+        label->setBounds(112, 24 + 18 * n, w - 120, 13);
     }
     placeEnergyBars(120);
 

@@ -346,7 +346,7 @@ TEST_F(LabTest, TallLayoutFitsThePhoneWithFingerSizedTargetsAndGivesTheWideOneBa
         EXPECT_EQ(lab().clientHeight(), height + 156);
         lab().chkLabEnergie.setValue(0);
     }
-    expectWideAgain(lab(), wide, 1044, 630);
+    expectWideAgain(lab(), wide, 1016, 630);
 }
 
 TEST_F(LabTest, TargetCountsTheThrowsToTheFirstHitWithStarsByNearness) {
