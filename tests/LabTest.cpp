@@ -473,6 +473,9 @@ TEST_F(LabTest, TheNotebookKeepsTheLaboratorsThrowsBesideTheMainWindows) {
     EXPECT_NE(history.find(";;;;;\r\n"), std::string::npos); // the main window's row
     EXPECT_NE(history.find(";0,000;Aer (patratic);" + error + ";;\r\n"), std::string::npos) << history;
     EXPECT_EQ(solutionHtml(air, ro), physics::solutionHtml(air.lab->flight, ro));
+    EXPECT_NE(printHtml(air, ro, 0).find("unghiul = 45 grade, h<sub>0</sub> = 0 m, g = 9,81 "
+                                         "m/s<sup>2</sup>, in aer (rezistenta patratica)</p>"),
+              std::string::npos);
 
     w.notebook.repeat(1);
     ASSERT_EQ(w.notebook.history().size(), 3u);
