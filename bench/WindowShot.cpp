@@ -3,8 +3,10 @@
 // With "about" as the second argument it saves the About window instead; with "lab" the whole
 // screen with the Laborator beside the main window, 1.4 s into a tennis ball's throw in air with
 // its vectors and vacuum ghost, over a throw from 20 m; "lab tall" the Laborator alone, its
-// window made 420 x 880 (its tall layout); "probleme" the Probleme window alone, pupil 7 of 9B
-// on exercise 2a with three answers judged, the hint and the solution shown.
+// window made 420 x 880 (its tall layout). "lesson" after "lab" (and "tall") shows instead a
+// throw in vacuum at 15 m/s and 30 degrees from 20 m, 1.6 s in, with its vectors, its energy
+// and the ball dropped beside it, the Laborator alone. "probleme" the Probleme window alone,
+// pupil 7 of 9B on exercise 2a with three answers judged, the hint and the solution shown.
 #include "mainwindow/frmmain.h"
 #include "problems/Verdict.h"
 #include "toolkit/qt/FormView.h"
@@ -39,9 +41,16 @@ int main(int argc, char* argv[]) {
     const QString output = QString::fromLocal8Bit(argv[1]);
     const bool about = argc > 2 && std::strcmp(argv[2], "about") == 0;
     const bool lab = argc > 2 && std::strcmp(argv[2], "lab") == 0;
-    const bool tall = lab && argc > 3 && std::strcmp(argv[3], "tall") == 0;
+    bool tall = false, lesson = false;
+    for (int i = 3; lab && i < argc; ++i) {
+        tall = tall || std::strcmp(argv[i], "tall") == 0;
+        lesson = lesson || std::strcmp(argv[i], "lesson") == 0;
+    }
     const bool problems = argc > 2 && std::strcmp(argv[2], "probleme") == 0;
-    const int after = argc > 2 && !about && !lab && !problems ? std::atoi(argv[2]) : lab ? 1400 : 2000;
+    const int after = argc > 2 && !about && !lab && !problems ? std::atoi(argv[2])
+                      : lesson                             ? 1600
+                      : lab                                ? 1400
+                                                           : 2000;
     QApplication::setWindowIcon(tkqt::windowIcon());
 
     tkqt::QtScheduler scheduler;
@@ -100,12 +109,24 @@ int main(int argc, char* argv[]) {
         lopena::frmLab& l = *window.labWindow;
         if (tall)
             labHost()->resize(420, 880);
+        if (lesson) {
+            l.chkLabVectori.setValue(1);
+            l.chkLabEnergie.setValue(1);
+            l.chkLabCadere.setValue(1);
+            l.txtLabViteza.setText("15");
+            l.txtLabUnghi.setText("30");
+            l.txtLabInaltime.setText("20");
+            l.cmdLabStart.click();
+            return;
+        }
         l.txtLabViteza.setText("10");
         l.txtLabUnghi.setText("0");
         l.txtLabInaltime.setText("20");
         l.cmdLabStart.click();
     });
     QTimer::singleShot(start, &host, [&] {
+        if (lesson)
+            return;
         window.cmdFire.click();
         if (!lab)
             return;
@@ -118,13 +139,13 @@ int main(int argc, char* argv[]) {
         l.chkLabFantoma.setValue(1);
         l.cmdLabStart.click();
     });
-    QTimer::singleShot(start + after, &host, [&] {
+    QTimer::singleShot(lesson ? 300 + after : start + after, &host, [&] {
         QScreen* screen = host.screen();
         QPixmap shot =
             lab ? screen->grabWindow(0)
                 : screen->grabWindow(0, host.frameGeometry().x(), host.frameGeometry().y(),
                                      host.frameGeometry().width(), host.frameGeometry().height());
-        if (tall)
+        if (tall || lesson)
             shot = labHost()->grab();
         if (shot.isNull() || shot.size().isEmpty())
             shot = host.grab();

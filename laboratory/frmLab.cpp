@@ -16,9 +16,9 @@ constexpr tk::Colour palette[] = {
     tk::rgb(220, 50, 47),  tk::rgb(38, 139, 210), tk::rgb(133, 153, 0), tk::rgb(211, 54, 130),
     tk::rgb(203, 75, 22),  tk::rgb(42, 161, 152), tk::rgb(108, 113, 196), tk::rgb(181, 137, 0),
 };
-// Arrows v, vx, vy, a.
+// Arrows v, vx, vy, a, g.
 constexpr tk::Colour arrowColours[] = {tk::rgb(0, 0, 0), tk::rgb(0, 90, 200), tk::rgb(200, 30, 30),
-                                       tk::rgb(0, 140, 60)};
+                                       tk::rgb(0, 140, 60), tk::rgb(140, 60, 180)};
 constexpr double arrowPixels = 70;        // the longest speed of a throw, drawn
 constexpr double accelerationPixels = 35; // g, drawn
 constexpr const char* notANumber = "Scrieti un numar.";
@@ -27,6 +27,11 @@ constexpr const char* tooLarge = "Numarul este prea mare: scrieti unul mai mic."
 constexpr double largestError = 1e15;
 constexpr const char* badTarget =
     "Tinta: distanta de la 0 in sus si latimea mai mare decat 0, in metri.";
+constexpr const char* energyOff = "Bifati Energie, la Afisare: energia cinetica, potentiala si "
+                                  "cea pierduta in aer, cat zboara corpul.";
+constexpr const char* energyWaits = "Apasati Start: barele arata energia corpului in zbor.";
+constexpr const char* energyNoMass =
+    "Masa corpului nu se poate citi: scrieti-o la m (kg) si aruncati din nou.";
 
 bool blank(const std::string& text) {
     return text.find_first_not_of(" \t") == std::string::npos;
@@ -61,6 +66,8 @@ void frmLab::wireEvents() {
     chkLabVectori.onClick = [this] { chkLabVectori_Click(); };
     chkLabFantoma.onClick = [this] { chkLabFantoma_Click(); };
     chkLabTinta.onClick = [this] { chkLabTinta_Click(); };
+    chkLabEnergie.onClick = [this] { chkLabEnergie_Click(); };
+    chkLabCadere.onClick = [this] { chkLabCadere_Click(); };
     chkLabPrezice.onClick = [this] {
         fraLabPrezice.setVisible(chkLabPrezice.Value() == 1);
         if (layout() == tk::Layout::Tall)
@@ -68,9 +75,11 @@ void frmLab::wireEvents() {
         if (chkLabPrezice.Value() != 1)
             awaitPrediction(std::nullopt);
     };
-    for (tk::Integer i = 0; i < 4; ++i)
+    for (tk::Integer i = 0; i < 5; ++i) {
         for (tk::Integer stroke = 0; stroke < 3; ++stroke)
             linLabVector(static_cast<tk::Integer>(3 * i + stroke)).BorderColor = arrowColours[i];
+        linLabLegenda(i).BorderColor = arrowColours[i];
+    }
 }
 
 void frmLab::Form_Load() {
@@ -83,6 +92,7 @@ void frmLab::Form_Load() {
     optLabRitm(1).setCaption("0" + locale.decimalSeparator + "25x");
     optLabCorp_Click(0);
     optLabMediu_Click(0);
+    showEnergyPanel();
     fitScale(5);
 }
 
@@ -112,6 +122,10 @@ void frmLab::clearResults() {
     lblLabH.setCaption("H =");
     lblLabV.setCaption("V =");
     lblLabImpact.setCaption("unghi la impact =");
+    lblLabUrcare.setCaption("t urcare =");
+    lblLabVarf.setCaption("varf =");
+    lblLabVx0.setCaption("vx0 =");
+    lblLabVy0.setCaption("vy0 =");
     lblLabOptim.setCaption("");
     for (const auto& [index, label] : lblLabVid)
         label->setVisible(false);
@@ -140,15 +154,18 @@ physics::Result<physics::Launch> frmLab::readLaunch(bool withAngle) {
         double* value;
         bool used;
     };
+    const bool quadratic = l.medium == physics::Medium::QuadraticDrag;
+    // The energies need the body's mass in any medium.
+    const bool mass = quadratic || chkLabEnergie.Value() == 1;
     const Input inputs[] = {
         {physics::Field::Speed, &l.v0, true},
         {physics::Field::Angle, &l.angle, withAngle},
         {physics::Field::Height, &l.h0, true},
         {physics::Field::Gravity, &l.g, true},
         {physics::Field::LinearDrag, &l.k, l.medium == physics::Medium::LinearDrag},
-        {physics::Field::Mass, &l.mass, l.medium == physics::Medium::QuadraticDrag},
-        {physics::Field::Diameter, &l.diameter, l.medium == physics::Medium::QuadraticDrag},
-        {physics::Field::DragCoefficient, &l.cd, l.medium == physics::Medium::QuadraticDrag},
+        {physics::Field::Mass, &l.mass, mass},
+        {physics::Field::Diameter, &l.diameter, quadratic},
+        {physics::Field::DragCoefficient, &l.cd, quadratic},
     };
     for (const Input& in : inputs) {
         if (!in.used)
@@ -160,6 +177,13 @@ physics::Result<physics::Launch> frmLab::readLaunch(bool withAngle) {
     }
     if (auto refusal = physics::check(l))
         return *refusal;
+    if (mass && !quadratic) {
+        // The model checks a mass only where it flies the body: asked as for a body in air.
+        physics::Launch body = l;
+        body.medium = physics::Medium::QuadraticDrag;
+        if (auto refusal = physics::check(body); refusal && refusal->field == physics::Field::Mass)
+            return *refusal;
+    }
     return l;
 }
 
@@ -278,6 +302,22 @@ void frmLab::launch(const physics::Trajectory& flight,
     accelerationScale_ = accelerationPixels / flight.launch.g;
     drawGhost();
     shpLabVarf.setVisible(true);
+    // The acceleration's arrow: a in air, g in vacuum; the other one stays hidden.
+    for (tk::Integer stroke = 0; stroke < 3; ++stroke)
+        linLabVector(static_cast<tk::Integer>(current_->vacuum ? 12 + stroke : 9 + stroke)).setVisible(false);
+
+    drop_.emplace(flight.launch);
+    markStep_ = std::max(1.0, lab::roundScale(std::max(flight.T, drop_->landing()) / (mostMarks - 1)));
+    hideMarks(true, true);
+    apexShown_ = false;
+    lblLabLiveVarf.setCaption("");
+    const std::string& massText = txtLabMasa.Text();
+    energyMass_.reset();
+    if (!unreadable(massText) && tk::Val(massText) >= 1e-9 && tk::Val(massText) <= 1e9)
+        energyMass_ = tk::Val(massText);
+    const physics::State start = flight.at(0);
+    launchEnergy_ = energyMass_ ? lab::energies(start, *energyMass_, flight.launch.g, 0).mechanical : 0;
+    showEnergyPanel();
 
     shpLabUrma(0).setFillColor(current_->colour);
     shpLabBila.setFillColor(current_->colour);
@@ -297,6 +337,11 @@ void frmLab::launch(const physics::Trajectory& flight,
     advance(0);
 }
 
+double frmLab::endTime() const {
+    const double T = current_->flight.T;
+    return chkLabCadere.Value() == 1 && drop_ ? std::max(T, drop_->landing()) : T;
+}
+
 void frmLab::tmrLab_Timer() {
     advance(tickStep_);
 }
@@ -305,9 +350,9 @@ void frmLab::advance(std::int64_t micros) {
     if (!current_)
         return;
     const physics::Trajectory& flight = current_->flight;
-    const double T = flight.T;
+    const double T = flight.T, end = endTime();
     elapsed_ += micros;
-    const bool down = static_cast<double>(elapsed_) >= T * 1e6;
+    const bool down = static_cast<double>(elapsed_) >= end * 1e6;
     // Every 0.1 s of flight up to the landing leaves a dot where the model puts the body.
     while (static_cast<double>(nextDot_) <= std::min(static_cast<double>(elapsed_), T * 1e6)) {
         if (shpLabUrma.Count() >= shpLabUrma.MaxCount)
@@ -323,21 +368,121 @@ void frmLab::advance(std::int64_t micros) {
     }
     if (static_cast<double>(nextDot_) <= T * 1e6 && shpLabUrma.Count() >= shpLabUrma.MaxCount)
         nextDot_ = static_cast<std::int64_t>(T * 1e6) + 1;
-    showAt(down ? T : static_cast<double>(elapsed_) * 1e-6);
+    showAt(down ? end : static_cast<double>(elapsed_) * 1e-6);
     if (down)
         land();
 }
 
 void frmLab::showAt(double t) {
-    const physics::State s = current_->flight.at(t);
+    const physics::Trajectory& flight = current_->flight;
+    // After its landing the ball rests while the dropped one still falls.
+    const physics::State s = flight.at(t);
     shpLabBila.Move(px(s.x) - 6, py(s.y) - 6);
     const tk::Locale& locale = platform_.locale();
-    const double values[] = {s.t, s.x, s.y, s.vx, s.vy, std::hypot(s.vx, s.vy)};
+    const double values[] = {t, s.x, s.y, s.vx, s.vy, std::hypot(s.vx, s.vy)};
     static const char* const names[] = {"t = ", "x = ", "y = ", "vx = ", "vy = ", "v = "};
     static const char* const units[] = {" s", " m", " m", " m/s", " m/s", " m/s"};
     for (tk::Integer i = 0; i < 6; ++i)
         lblLabLive(i).setCaption(names[i] + tk::FixedNumber(values[i], 3, locale) + units[i]);
+    // The top, where vy is 0, marked once the ball passes it; a throw downwards has none.
+    if (!apexShown_ && flight.launch.angle >= 0 && t >= flight.apexTime) {
+        apexShown_ = true;
+        lblLabLiveVarf.setCaption("varf: vy = 0, v = vx = " +
+                                  tk::FixedNumber(flight.at(flight.apexTime).vx, 3, locale) + " m/s");
+    }
     drawVectors(s);
+    if (chkLabVectori.Value() == 1)
+        placeMarks(t, false);
+    if (chkLabCadere.Value() == 1)
+        showDrop(t);
+    if (chkLabEnergie.Value() == 1)
+        showEnergy(s);
+}
+
+void frmLab::placeMarks(double t, bool again) {
+    const physics::Trajectory& flight = current_->flight;
+    // The marks at 0, markStep_, 2 markStep_... up to t (its last tick's rounding forgiven).
+    auto upTo = [&](double end) {
+        const double count = std::floor(std::min(t, end) / markStep_ + 1e-9) + 1;
+        return static_cast<int>(std::min<double>(mostMarks, std::max(0.0, count)));
+    };
+    if (again)
+        frozen_ = dropMarks_ = 0;
+    if (chkLabVectori.Value() == 1)
+        for (const int wanted = upTo(flight.T); frozen_ < wanted; ++frozen_) {
+            const physics::State s = flight.at(frozen_ * markStep_);
+            drawArrow(linLabInghetat, frozen_, px(s.x), py(s.y), s.vx * vectorScale_,
+                      s.vy * vectorScale_);
+        }
+    if (chkLabCadere.Value() == 1 && drop_)
+        for (const int wanted = upTo(drop_->landing()); dropMarks_ < wanted; ++dropMarks_)
+            placeDot(shpLabCadereUrma(static_cast<tk::Integer>(dropMarks_)), 0,
+                     drop_->y(dropMarks_ * markStep_), true);
+}
+
+void frmLab::hideMarks(bool arrows, bool drop) {
+    if (arrows) {
+        for (const auto& [index, line] : linLabInghetat)
+            line->setVisible(false);
+        frozen_ = 0;
+    }
+    if (drop) {
+        for (const auto& [index, dot] : shpLabCadereUrma)
+            dot->setVisible(false);
+        dropMarks_ = 0;
+        shpLabCadere.setVisible(false);
+        lblLabLiveCadere.setCaption("");
+    }
+}
+
+void frmLab::showDrop(double t) {
+    const double y = drop_->y(t);
+    shpLabCadere.Move(px(0) - 6, py(y) - 6);
+    shpLabCadere.setVisible(true);
+    lblLabLiveCadere.setCaption("y cadere = " + tk::FixedNumber(y, 3, platform_.locale()) + " m");
+    if (chkLabVectori.Value() != 1)
+        placeMarks(t, false); // else placed with the arrows
+}
+
+void frmLab::showEnergyPanel() {
+    const bool on = chkLabEnergie.Value() == 1, bars = on && current_ && energyMass_;
+    lblLabEnergieInfo.setCaption(!on ? energyOff : current_ ? energyNoMass : energyWaits);
+    lblLabEnergieInfo.setVisible(!bars);
+    const bool air = current_ && current_->vacuum;
+    for (tk::Integer i = 0; i < 4; ++i) {
+        const bool shown = bars && (i < 3 || air);
+        shpLabEnergie(i).setVisible(shown);
+        lblLabEnergieNume(i).setVisible(shown);
+        lblLabEnergie(i).setVisible(shown);
+    }
+    if (bars)
+        showEnergy(current_->flight.at(std::min(static_cast<double>(elapsed_) * 1e-6, current_->flight.T)));
+}
+
+void frmLab::showEnergy(const physics::State& s) {
+    if (!energyMass_ || !(launchEnergy_ > 0))
+        return;
+    const lab::Energies e = lab::energies(s, *energyMass_, current_->flight.launch.g, launchEnergy_);
+    const double values[] = {e.kinetic, e.potential, e.mechanical, e.lost};
+    static const char* const names[] = {"Ec = ", "Ep = ", "E = ", "aer = "};
+    const tk::Locale& locale = platform_.locale();
+    const tk::Single top = fraLabEnergie.Top() + 24, bottom = fraLabEnergie.Top() + energyBottom_;
+    for (tk::Integer i = 0; i < (current_->vacuum ? 4 : 3); ++i) {
+        const double part = std::clamp(values[i] / launchEnergy_, 0.0, 1.0);
+        const auto height = static_cast<tk::Single>(part * (bottom - top));
+        tk::Shape& bar = shpLabEnergie(i);
+        bar.setBounds(bar.Left(), bottom - height, bar.Width(), height);
+        lblLabEnergie(i).setCaption(names[i] + tk::FixedNumber(lab::settled(values[i]), 3, locale) + " J");
+    }
+}
+
+void frmLab::placeEnergyBars(tk::Single bottom) {
+    energyBottom_ = bottom;
+    for (const auto& [i, bar] : shpLabEnergie)
+        bar->setBounds(fraLabEnergie.Left() + 9 + 24 * static_cast<tk::Single>(i),
+                       fraLabEnergie.Top() + bottom, 18, 0);
+    if (current_ && chkLabEnergie.Value() == 1)
+        showEnergyPanel();
 }
 
 void frmLab::land() {
@@ -382,6 +527,12 @@ void frmLab::showPredictions() {
 
 void frmLab::showResults(const physics::Trajectory& r) {
     const tk::Locale& locale = platform_.locale();
+    auto metres = [&](double v) { return tk::FixedNumber(v, 3, locale) + " m"; };
+    const physics::State start = r.at(0), top = r.at(r.apexTime);
+    lblLabUrcare.setCaption("t urcare = " + tk::FixedNumber(r.apexTime, 3, locale) + " s");
+    lblLabVarf.setCaption("varf: x = " + metres(top.x) + ", H = " + metres(r.H));
+    lblLabVx0.setCaption("vx0 = " + tk::FixedNumber(start.vx, 3, locale) + " m/s");
+    lblLabVy0.setCaption("vy0 = " + tk::FixedNumber(start.vy, 3, locale) + " m/s");
     auto results = [&](const physics::Trajectory& t, const std::string& prefix) {
         return std::array<std::string, 4>{prefix + "T = " + tk::FixedNumber(t.T, 3, locale) + " s",
                                           prefix + "D = " + tk::FixedNumber(t.D, 3, locale) + " m",
@@ -464,19 +615,20 @@ void frmLab::drawVectors(const physics::State& s) {
         return;
     }
     const double x = px(s.x), y = py(s.y);
-    drawArrow(0, x, y, s.vx * vectorScale_, s.vy * vectorScale_);
-    drawArrow(1, x, y, s.vx * vectorScale_, 0);
-    drawArrow(2, x, y, 0, s.vy * vectorScale_);
+    drawArrow(linLabVector, 0, x, y, s.vx * vectorScale_, s.vy * vectorScale_);
+    drawArrow(linLabVector, 1, x, y, s.vx * vectorScale_, 0);
+    drawArrow(linLabVector, 2, x, y, 0, s.vy * vectorScale_);
     if (air)
-        drawArrow(3, x, y, s.ax * accelerationScale_, s.ay * accelerationScale_);
+        drawArrow(linLabVector, 3, x, y, s.ax * accelerationScale_, s.ay * accelerationScale_);
     else
-        drawArrow(3, x, y, 0, 0);
+        drawArrow(linLabVector, 4, x, y, 0, s.ay * accelerationScale_);
 }
 
-void frmLab::drawArrow(int arrow, double x, double y, double dx, double dy) {
-    tk::Line* strokes[] = {&linLabVector(static_cast<tk::Integer>(3 * arrow)),
-                           &linLabVector(static_cast<tk::Integer>(3 * arrow + 1)),
-                           &linLabVector(static_cast<tk::Integer>(3 * arrow + 2))};
+void frmLab::drawArrow(tk::ControlArray<tk::Line>& lines, int arrow, double x, double y, double dx,
+                       double dy) {
+    tk::Line* strokes[] = {&lines(static_cast<tk::Integer>(3 * arrow)),
+                           &lines(static_cast<tk::Integer>(3 * arrow + 1)),
+                           &lines(static_cast<tk::Integer>(3 * arrow + 2))};
     const auto a = scene_.arrow(x, y, dx, dy);
     auto f = [](double v) { return static_cast<tk::Single>(v); };
     if (a) {
@@ -559,12 +711,18 @@ void frmLab::cmdLabGrav_Click(tk::Integer index) {
                                          platform_.locale()));
 }
 
-void frmLab::optLabMediu_Click(tk::Integer index) {
-    txtLabK.setEnabled(index == 1);
+void frmLab::optLabMediu_Click(tk::Integer) {
+    enableBoxes();
+}
+
+void frmLab::enableBoxes() {
+    const bool linear = optLabMediu(1).Value(), quadratic = optLabMediu(2).Value();
+    txtLabK.setEnabled(linear);
     for (const auto& [i, option] : optLabCorp)
-        option->setEnabled(index == 2);
-    for (tk::TextBox* box : {&txtLabMasa, &txtLabDiametru, &txtLabCd})
-        box->setEnabled(index == 2);
+        option->setEnabled(quadratic);
+    txtLabMasa.setEnabled(quadratic || chkLabEnergie.Value() == 1);
+    for (tk::TextBox* box : {&txtLabDiametru, &txtLabCd})
+        box->setEnabled(quadratic);
 }
 
 void frmLab::optLabCorp_Click(tk::Integer index) {
@@ -580,9 +738,50 @@ void frmLab::optLabRitm_Click(tk::Integer index) {
 }
 
 void frmLab::chkLabVectori_Click() {
-    if (current_)
-        drawVectors(current_->flight.at(std::min(static_cast<double>(elapsed_) * 1e-6,
-                                                 current_->flight.T)));
+    const bool shown = chkLabVectori.Value() == 1;
+    for (const auto& [i, sample] : linLabLegenda) {
+        sample->setVisible(shown);
+        lblLabLegenda(i).setVisible(shown);
+    }
+    if (!current_)
+        return;
+    const double t = std::min(static_cast<double>(elapsed_) * 1e-6, endTime());
+    drawVectors(current_->flight.at(t));
+    if (shown)
+        placeMarks(t, false);
+    else
+        hideMarks(true, false);
+}
+
+void frmLab::chkLabEnergie_Click() {
+    enableBoxes();
+    if (current_ && !energyMass_ && !unreadable(txtLabMasa.Text())) {
+        // Ticked after the launch: the mass in the box now, where it is one.
+        const double mass = tk::Val(txtLabMasa.Text());
+        if (mass >= 1e-9 && mass <= 1e9) {
+            energyMass_ = mass;
+            launchEnergy_ = lab::energies(current_->flight.at(0), mass, current_->flight.launch.g, 0)
+                                .mechanical;
+        }
+    }
+    showEnergyPanel();
+    if (layout() == tk::Layout::Tall)
+        rearrange(); // the energy's frame opens or closes in the column
+}
+
+void frmLab::chkLabCadere_Click() {
+    if (chkLabCadere.Value() != 1) {
+        hideMarks(false, true);
+        return;
+    }
+    // Beside a horizontal throw the two balls fall alike: the angle 0, from a height.
+    txtLabUnghi.setText("0");
+    if (unreadable(txtLabInaltime.Text()) || !(tk::Val(txtLabInaltime.Text()) > 0))
+        txtLabInaltime.setText("20");
+    if (current_) {
+        const double t = std::min(static_cast<double>(elapsed_) * 1e-6, endTime());
+        showDrop(t);
+    }
 }
 
 void frmLab::chkLabFantoma_Click() {

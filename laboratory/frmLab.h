@@ -1,5 +1,6 @@
 #pragma once
 
+#include "laboratory/LabMath.h"
 #include "laboratory/LabScene.h"
 #include "laboratory/TargetGame.h"
 #include "record/LabRecorder.h"
@@ -29,24 +30,43 @@ class frmLab : public tk::Form {
 public:
     explicit frmLab(tk::Platform& platform);
 
-    // The scene, drawn in this order: grid, ghost, platform, target, ground, trails, apex, ball,
-    // vectors, border.
+    // The scene, drawn in this order: grid, ghost, platform, target, ground, trails, the dropped
+    // ball's marks, the frozen arrows, apex, the dropped ball, ball, vectors, border, the arrows'
+    // legend, the energy bars.
     tk::ControlArray<tk::Line> linLabGrid{"linLabGrid"};
     tk::ControlArray<tk::Line> linLabFantoma{"linLabFantoma"};
     tk::Shape shpLabPlatforma{"shpLabPlatforma", tk::ShapeCodes::Rectangle};
     tk::Shape shpLabTinta{"shpLabTinta", tk::ShapeCodes::Rectangle};
     tk::Line linLabSol{"linLabSol", 0, 0, 0, 0};
     tk::ControlArray<tk::Shape> shpLabUrma{"shpLabUrma"};
+    // With "Cadere libera alaturi": where the dropped ball was at each mark (every second).
+    tk::ControlArray<tk::Shape> shpLabCadereUrma{"shpLabCadereUrma"};
+    // With "Vectori": the velocity's arrow left at each mark, three lines each as the arrows.
+    tk::ControlArray<tk::Line> linLabInghetat{"linLabInghetat"};
     tk::Shape shpLabVarf{"shpLabVarf", tk::ShapeCodes::Square};
+    tk::Shape shpLabCadere{"shpLabCadere", tk::ShapeCodes::Circle};
     tk::Shape shpLabBila{"shpLabBila", tk::ShapeCodes::Circle};
-    // Arrow i (v, vx, vy, a) is lines 3i (shaft) and 3i + 1, 3i + 2 (head).
+    // Arrow i (v, vx, vy, a, g) is lines 3i (shaft) and 3i + 1, 3i + 2 (head); a in air, g in
+    // vacuum, where it is the whole acceleration.
     tk::ControlArray<tk::Line> linLabVector{"linLabVector"};
     tk::Shape shpLabCadru{"shpLabCadru", tk::ShapeCodes::Rectangle};
+    // The arrows' colours, a stroke each, under the scale's caption.
+    tk::ControlArray<tk::Line> linLabLegenda{"linLabLegenda"};
+    // Kinetic, potential, mechanical and lost to the air, in the energy's frame.
+    tk::ControlArray<tk::Shape> shpLabEnergie{"shpLabEnergie"};
 
     // Numbers of the axes, metres: x under the ground, y left of the launch point.
     tk::ControlArray<tk::Label> lblLabAxaX{"lblLabAxaX"};
     tk::ControlArray<tk::Label> lblLabAxaY{"lblLabAxaY"};
     tk::Label lblLabScara{"lblLabScara", ""};
+    // v, vx, vy, a, g beside their strokes.
+    tk::ControlArray<tk::Label> lblLabLegenda{"lblLabLegenda"};
+
+    // The energies of the ball as it flies, with "Energie": a bar and a value each.
+    tk::Frame fraLabEnergie{"fraLabEnergie", "Energie (J)"};
+    tk::Label lblLabEnergieInfo{"lblLabEnergieInfo", ""};
+    tk::ControlArray<tk::Label> lblLabEnergieNume{"lblLabEnergieNume"};
+    tk::ControlArray<tk::Label> lblLabEnergie{"lblLabEnergie"};
 
     tk::Frame fraLabDate{"fraLabDate", "Aruncarea"};
     tk::Label lblLabViteza{"lblLabViteza", "Viteza (m/s)"};
@@ -79,6 +99,9 @@ public:
     tk::CheckBox chkLabVectori{"chkLabVectori", "Vectori", 0};
     tk::CheckBox chkLabFantoma{"chkLabFantoma", "Fantoma (vid)", 0};
     tk::CheckBox chkLabPrezice{"chkLabPrezice", "Prezice", 0};
+    tk::CheckBox chkLabEnergie{"chkLabEnergie", "Energie", 0};
+    // A second ball let go from the launch's height at the launch.
+    tk::CheckBox chkLabCadere{"chkLabCadere", "Cadere libera alaturi", 0};
     // The speed of showing: 1 s of flight in 1 s, or in 4 s.
     tk::ControlArray<tk::OptionButton> optLabRitm{"optLabRitm"};
 
@@ -104,6 +127,10 @@ public:
     tk::Label lblLabH{"lblLabH", "H ="};
     tk::Label lblLabV{"lblLabV", "V ="};
     tk::Label lblLabImpact{"lblLabImpact", "unghi la impact ="};
+    tk::Label lblLabUrcare{"lblLabUrcare", "t urcare ="};
+    tk::Label lblLabVarf{"lblLabVarf", "varf ="};
+    tk::Label lblLabVx0{"lblLabVx0", "vx0 ="};
+    tk::Label lblLabVy0{"lblLabVy0", "vy0 ="};
     tk::Label lblLabOptim{"lblLabOptim", ""};
     // The same throw in vacuum, shown with air: T, D, H, V.
     tk::ControlArray<tk::Label> lblLabVid{"lblLabVid"};
@@ -111,6 +138,9 @@ public:
     tk::Frame fraLabZbor{"fraLabZbor", "In zbor"};
     // t, x, y, vx, vy, v as the ball flies.
     tk::ControlArray<tk::Label> lblLabLive{"lblLabLive"};
+    // The dropped ball's y; the top's velocity, from when the ball passes it.
+    tk::Label lblLabLiveCadere{"lblLabLiveCadere", ""};
+    tk::Label lblLabLiveVarf{"lblLabLiveVarf", ""};
 
     tk::Frame fraLabTinta{"fraLabTinta", "Tinta"};
     tk::CheckBox chkLabTinta{"chkLabTinta", "Tinta", 0};
@@ -143,10 +173,15 @@ public:
     void chkLabVectori_Click();
     void chkLabFantoma_Click();
     void chkLabTinta_Click();
+    void chkLabEnergie_Click();
+    // Ticked: a horizontal throw from a height, unless the boxes say another.
+    void chkLabCadere_Click();
 
     // Flight time per tick at 1x, microseconds; a dot every 0.1 s of flight, larger every second.
     static constexpr std::int64_t tickMicros = 100000;
     static constexpr std::int64_t dotMicros = 100000;
+    // The most frozen arrows, and dots of the dropped ball, of one throw.
+    static constexpr int mostMarks = 31;
 
     struct Body {
         const char* name;
@@ -169,7 +204,7 @@ public:
     // angle's box not read when `withAngle` is false).
     physics::Result<physics::Launch> readLaunch(bool withAngle = true);
 
-    // Wide: the window's own layout, 900 x 604. Tall, for a room taller than wide (a phone
+    // Wide: the window's own layout, 1016 x 630. Tall, for a room taller than wide (a phone
     // upright): the scene as wide as the room, then the results and the live values, then the
     // controls in their tab order, every target at least 24 px high.
     bool hasTallLayout() const override { return true; }
@@ -201,7 +236,22 @@ private:
     void placeDot(tk::Shape& dot, double x, double y, bool big);
     void drawGhost();
     void drawVectors(const physics::State& s);
-    void drawArrow(int arrow, double x, double y, double dx, double dy);
+    // The frozen arrows and the dropped ball's marks up to the flight time t; all again when
+    // `again` (a new scale or layout).
+    void placeMarks(double t, bool again);
+    void hideMarks(bool arrows, bool drop);
+    void showDrop(double t);
+    // The energy's frame: its bars and values, or why there are none.
+    void showEnergyPanel();
+    void showEnergy(const physics::State& s);
+    // The bars' places in the energy's frame: their bottom `bottom` px down in it.
+    void placeEnergyBars(tk::Single bottom);
+    void enableBoxes();
+    // The flight shown ends when the ball and, shown beside it, the dropped one are down.
+    double endTime() const;
+    // Arrow `arrow` of `lines`: its lines 3 arrow (shaft) and 3 arrow + 1, 3 arrow + 2 (head).
+    void drawArrow(tk::ControlArray<tk::Line>& lines, int arrow, double x, double y, double dx,
+                   double dy);
     void placePlatform();
     void placeTarget();
     void showResults(const physics::Trajectory& r);
@@ -229,6 +279,17 @@ private:
     LabScene scene_;
     TargetGame target_;
     // Every control's place in the wide layout, taken as it is built: the layout to go back to.
+
+    // The ball let go beside the throw, and the seconds between two marks (frozen arrows, its
+    // dots): 1, or more for a long flight.
+    std::optional<lab::Drop> drop_;
+    double markStep_ = 1;
+    int frozen_ = 0, dropMarks_ = 0; // drawn so far
+    bool apexShown_ = false;
+    // The body's mass for the energies, kg, read at the launch; none when its box had no mass.
+    std::optional<double> energyMass_;
+    double launchEnergy_ = 0; // J
+    tk::Single energyBottom_ = 0;
 
     std::int64_t elapsed_ = 0;  // flight time shown, microseconds
     std::int64_t nextDot_ = 0;  // the flight time of the next dot, microseconds

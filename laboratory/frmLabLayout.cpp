@@ -6,6 +6,10 @@ namespace {
 constexpr tk::Colour gridColour = tk::rgb(215, 215, 215);
 constexpr tk::Colour ghostColour = tk::rgb(165, 165, 165);
 constexpr tk::Colour groundColour = tk::rgb(96, 72, 40);
+constexpr tk::Colour dropColour = tk::rgb(150, 150, 150);
+// Kinetic, potential, mechanical, lost to the air.
+constexpr tk::Colour energyColours[] = {tk::rgb(214, 96, 32), tk::rgb(38, 120, 200),
+                                        tk::rgb(90, 90, 90), tk::rgb(175, 175, 175)};
 } // namespace
 
 // Mass, diameter and drag coefficient of each ball; docs/using.md names the sources.
@@ -20,12 +24,13 @@ const std::array<frmLab::Body, 5> frmLab::bodies = {{
 const std::array<double, 4> frmLab::gravities = {9.81, 1.62, 3.71, 24.79};
 
 frmLab::frmLab(tk::Platform& platform)
-    : tk::Form("frmLab", "Laborator - aruncarea corpurilor", 900, 604), platform_(platform) {
+    : tk::Form("frmLab", "Laborator - aruncarea corpurilor", 1016, 630), platform_(platform) {
     buildScene();
     buildControls();
     addTimer(tmrLab);
     wireEvents();
     placeGrid();
+    placeEnergyBars(340);
 }
 
 void frmLab::buildScene() {
@@ -49,15 +54,43 @@ void frmLab::buildScene() {
     tk::Shape& pattern = shpLabUrma.add(0, tk::ShapeCodes::Circle);
     pattern.setFillStyle(0);
     pattern.quietHide();
+    for (tk::Integer i = 0; i < mostMarks; ++i) {
+        tk::Shape& mark = shpLabCadereUrma.add(i, tk::ShapeCodes::Circle);
+        mark.place(0, 0, 8, 8);
+        mark.setFillStyle(0);
+        mark.setFillColor(dropColour);
+        mark.quietHide();
+        for (tk::Integer stroke = 0; stroke < 3; ++stroke) {
+            tk::Line& line = linLabInghetat.add(3 * i + stroke, 0.0F, 0.0F, 0.0F, 0.0F);
+            line.BorderColor = tk::rgb(90, 90, 90);
+            line.BorderWidth = 2;
+            line.quietHide();
+        }
+    }
     shpLabVarf.place(0, 0, 11, 11);
     shpLabVarf.quietHide();
+    shpLabCadere.place(0, 0, 12, 12);
+    shpLabCadere.setFillStyle(0);
+    shpLabCadere.setFillColor(dropColour);
+    shpLabCadere.quietHide();
     shpLabBila.place(0, 0, 12, 12);
     shpLabBila.setFillStyle(0);
     shpLabBila.quietHide();
-    for (tk::Integer i = 0; i < 12; ++i) {
+    for (tk::Integer i = 0; i < 15; ++i) {
         tk::Line& stroke = linLabVector.add(i, 0.0F, 0.0F, 0.0F, 0.0F);
         stroke.BorderWidth = 2;
         stroke.quietHide();
+    }
+    for (tk::Integer i = 0; i < 5; ++i) {
+        tk::Line& sample = linLabLegenda.add(i, 0.0F, 0.0F, 0.0F, 0.0F);
+        sample.BorderWidth = 2;
+        sample.quietHide();
+    }
+    for (tk::Integer i = 0; i < 4; ++i) {
+        tk::Shape& bar = shpLabEnergie.add(i, tk::ShapeCodes::Rectangle);
+        bar.setFillStyle(0);
+        bar.setFillColor(energyColours[i]);
+        bar.quietHide();
     }
 
     addScene(&linLabGrid);
@@ -66,10 +99,15 @@ void frmLab::buildScene() {
     addScene(&shpLabTinta);
     addScene(&linLabSol);
     addScene(&shpLabUrma);
+    addScene(&shpLabCadereUrma);
+    addScene(&linLabInghetat);
     addScene(&shpLabVarf);
+    addScene(&shpLabCadere);
     addScene(&shpLabBila);
     addScene(&linLabVector);
     addScene(&shpLabCadru);
+    addScene(&linLabLegenda);
+    addScene(&shpLabEnergie);
 }
 
 void frmLab::buildControls() {
@@ -89,9 +127,30 @@ void frmLab::buildControls() {
         for (const auto& [i, number] : *axis)
             number->Centred = true;
     put({lblLabScara, nullptr, 0, 0, 0, 0, ""});
+    static const char* const arrows[] = {"v", "vx", "vy", "a", "g"};
+    for (tk::Integer i = 0; i < 5; ++i) {
+        tk::Label& name = lblLabLegenda.add(i, arrows[i]);
+        name.quietHide();
+        put({name, nullptr, 0, 0, 0, 0, ""});
+    }
+
+    // Beside the scene: its bars placed with the frame (placeEnergyBars).
+    put({fraLabEnergie, nullptr, 656, 8, 108, 440, "Energia corpului in zbor, in jouli"});
+    put({lblLabEnergieInfo, &fraLabEnergie, 6, 22, 96, 160, ""});
+    lblLabEnergieInfo.WordWrap = true;
+    static const char* const energies[] = {"Ec", "Ep", "E", "aer"};
+    for (tk::Integer i = 0; i < 4; ++i) {
+        tk::Label& name = lblLabEnergieNume.add(i, energies[i]);
+        name.Centred = true;
+        name.quietHide();
+        put({name, &fraLabEnergie, 6.0F + 24 * i, 344, 24, 13, ""});
+        tk::Label& value = lblLabEnergie.add(i, "");
+        value.quietHide();
+        put({value, &fraLabEnergie, 4, 364.0F + 18 * i, 100, 13, ""});
+    }
 
     const Placement data[] = {
-        {fraLabDate, nullptr, 656, 4, 236, 146, "Datele aruncarii"},
+        {fraLabDate, nullptr, 772, 4, 236, 146, "Datele aruncarii"},
         {lblLabViteza, &fraLabDate, 8, 19, 90, 13, ""},
         {txtLabViteza, &fraLabDate, 100, 16, 60, 19, "Viteza de lansare, m/s"},
         {lblLabUnghi, &fraLabDate, 8, 43, 90, 13, ""},
@@ -110,7 +169,7 @@ void frmLab::buildControls() {
         put({button, &fraLabDate, 8.0F + 55 * i, 114, 53, 23, "Acceleratia gravitationala de aici"});
     }
 
-    put({fraLabMediu, nullptr, 656, 154, 236, 196, "Mediul in care zboara corpul"});
+    put({fraLabMediu, nullptr, 772, 154, 236, 196, "Mediul in care zboara corpul"});
     static const char* const media[] = {"Vid", "Aer (liniar)", "Aer (patratic)"};
     static const float mediumTops[] = {16, 36, 56};
     for (tk::Integer i = 0; i < 3; ++i) {
@@ -131,7 +190,7 @@ void frmLab::buildControls() {
         {txtLabDiametru, &fraLabCorp, 78, 88, 64, 19, "Diametrul corpului, m"},
         {lblLabCd, &fraLabCorp, 148, 76, 64, 13, ""},
         {txtLabCd, &fraLabCorp, 148, 88, 64, 19, "Coeficientul de rezistenta Cd"},
-        {fraLabAfisare, nullptr, 656, 354, 236, 64, "Afisare"},
+        {fraLabAfisare, nullptr, 772, 354, 236, 86, "Afisare"},
         {chkLabVectori, &fraLabAfisare, 8, 16, 70, 17, "Sagetile vitezei si ale acceleratiei"},
         {chkLabFantoma, &fraLabAfisare, 96, 16, 120, 17, "Traiectoria in vid, cu aer"},
         {chkLabPrezice, &fraLabAfisare, 8, 38, 70, 17, "Cere o predictie inainte de aruncare"},
@@ -144,13 +203,17 @@ void frmLab::buildControls() {
         put({option, &fraLabAfisare, 96.0F + 56 * i, 38, 54, 17,
              i == 0 ? "Timpul real" : "Cu incetinitorul, de patru ori"});
     }
+    put({chkLabEnergie, &fraLabAfisare, 8, 60, 80, 17,
+         "Energia cinetica, potentiala si cea pierduta in aer, in bare"});
+    put({chkLabCadere, &fraLabAfisare, 90, 60, 140, 17,
+         "O a doua bila, lasata sa cada de la aceeasi inaltime in acelasi moment"});
 
     const Placement rest[] = {
-        {cmdLabStart, nullptr, 656, 424, 56, 25, "Calculeaza si arunca"},
-        {cmdLabPauza, nullptr, 716, 424, 56, 25, "Opreste sau reia zborul"},
-        {cmdLabPas, nullptr, 776, 424, 56, 25, "Un pas, cu zborul oprit"},
-        {cmdLabSterge, nullptr, 836, 424, 56, 25, "Sterge traiectoriile"},
-        {fraLabPrezice, nullptr, 656, 456, 236, 144, "Predictia inainte de aruncare"},
+        {cmdLabStart, nullptr, 772, 446, 56, 25, "Calculeaza si arunca"},
+        {cmdLabPauza, nullptr, 832, 446, 56, 25, "Opreste sau reia zborul"},
+        {cmdLabPas, nullptr, 892, 446, 56, 25, "Un pas, cu zborul oprit"},
+        {cmdLabSterge, nullptr, 952, 446, 56, 25, "Sterge traiectoriile"},
+        {fraLabPrezice, nullptr, 772, 478, 236, 144, "Predictia inainte de aruncare"},
         {lblLabPrezD, &fraLabPrezice, 8, 19, 36, 13, ""},
         {txtLabPrezD, &fraLabPrezice, 46, 16, 54, 19, "Distanta prezisa, m"},
         {lblLabPrezH, &fraLabPrezice, 8, 43, 36, 13, ""},
@@ -167,36 +230,44 @@ void frmLab::buildControls() {
     }
 
     const Placement results[] = {
-        {fraLabRezultate, nullptr, 8, 452, 300, 148, "Rezultate"},
-        {lblLabT, &fraLabRezultate, 8, 20, 140, 13, ""},
-        {lblLabD, &fraLabRezultate, 8, 38, 140, 13, ""},
-        {lblLabH, &fraLabRezultate, 8, 56, 140, 13, ""},
-        {lblLabV, &fraLabRezultate, 8, 74, 140, 13, ""},
-        {lblLabImpact, &fraLabRezultate, 8, 92, 140, 13, ""},
-        {lblLabOptim, &fraLabRezultate, 8, 112, 284, 13, ""},
+        {fraLabRezultate, nullptr, 8, 452, 364, 174, "Rezultate"},
+        {lblLabT, &fraLabRezultate, 8, 20, 172, 13, ""},
+        {lblLabD, &fraLabRezultate, 8, 38, 172, 13, ""},
+        {lblLabH, &fraLabRezultate, 8, 56, 172, 13, ""},
+        {lblLabV, &fraLabRezultate, 8, 74, 172, 13, ""},
+        {lblLabImpact, &fraLabRezultate, 8, 92, 172, 13, ""},
+        {lblLabUrcare, &fraLabRezultate, 8, 110, 172, 13, ""},
+        {lblLabVx0, &fraLabRezultate, 186, 20, 170, 13, ""},
+        {lblLabVy0, &fraLabRezultate, 186, 38, 170, 13, ""},
+        {lblLabVarf, &fraLabRezultate, 8, 128, 348, 13, ""},
+        {lblLabOptim, &fraLabRezultate, 8, 146, 348, 13, ""},
     };
     for (const Placement& p : results)
         put(p);
     for (tk::Integer i = 0; i < 4; ++i) {
         tk::Label& vacuum = lblLabVid.add(i, "");
         vacuum.quietHide();
-        put({vacuum, &fraLabRezultate, 152, 20.0F + 18 * i, 144, 13, ""});
+        put({vacuum, &fraLabRezultate, 186, 56.0F + 18 * i, 170, 13, ""});
     }
-    put({fraLabZbor, nullptr, 316, 452, 160, 148, "In zbor"});
+    put({fraLabZbor, nullptr, 380, 452, 216, 174, "In zbor"});
     static const char* const live[] = {"t", "x", "y", "vx", "vy", "v"};
     for (tk::Integer i = 0; i < 6; ++i) {
         tk::Label& value = lblLabLive.add(i, std::string(live[i]) + " =");
-        put({value, &fraLabZbor, 8, 20.0F + 18 * i, 146, 13, ""});
+        put({value, &fraLabZbor, 8, 20.0F + 18 * i, 200, 13, ""});
         markLive(value);
     }
+    for (tk::Label* value : {&lblLabLiveCadere, &lblLabLiveVarf}) {
+        put({*value, &fraLabZbor, 8, value == &lblLabLiveVarf ? 128.0F : 146.0F, 200, 13, ""});
+        markLive(*value);
+    }
     const Placement target[] = {
-        {fraLabTinta, nullptr, 484, 452, 164, 148, "Tinta"},
+        {fraLabTinta, nullptr, 604, 452, 160, 174, "Tinta"},
         {chkLabTinta, &fraLabTinta, 8, 16, 100, 17, "Arata tinta"},
         {lblLabTintaD, &fraLabTinta, 8, 42, 70, 13, ""},
         {txtLabTintaD, &fraLabTinta, 80, 40, 70, 19, "Distanta pana la mijlocul tintei, m"},
         {lblLabTintaL, &fraLabTinta, 8, 66, 70, 13, ""},
         {txtLabTintaL, &fraLabTinta, 80, 64, 70, 19, "Latimea tintei, m"},
-        {lblLabTintaRez, &fraLabTinta, 8, 90, 148, 52, ""},
+        {lblLabTintaRez, &fraLabTinta, 8, 90, 144, 70, ""},
     };
     for (const Placement& p : target)
         put(p);
@@ -229,6 +300,12 @@ void frmLab::placeGrid() {
     const LabScene::Area& f = g.frame;
     shpLabCadru.setBounds(f.left, f.top, f.right - f.left, f.bottom - f.top);
     lblLabScara.setBounds(f.left + 8, f.top + 8, f.right - f.left - 16, 13);
+    // The legend between the caption and the plot: a stroke, then its name.
+    for (const auto& [i, sample] : linLabLegenda) {
+        const tk::Single left = f.left + 8 + 44 * static_cast<tk::Single>(i);
+        sample->setPoints(left, f.top + 31, left + 16, f.top + 31);
+        lblLabLegenda(i).setBounds(left + 20, f.top + 24, 22, 13);
+    }
     // The numbers centred under their lines; the y numbers left of the plot, where the platform
     // of a high launch stands between them and the grid.
     for (const auto& [k, number] : lblLabAxaX) {

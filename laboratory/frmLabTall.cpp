@@ -16,6 +16,8 @@ std::pair<int, int> frmLab::arrangeFor(tk::Layout layout, int roomWidth) {
         size = {width, arrangeTall(width)};
     } else {
         scene_.setGrid(LabScene::wide());
+        fraLabEnergie.setVisible(true); // its room is kept beside the scene
+        placeEnergyBars(340);
     }
     placeGrid();
     redrawThrow();
@@ -27,8 +29,11 @@ void frmLab::redrawThrow() {
     placeTarget();
     placePlatform();
     drawGhost();
-    if (current_)
-        showAt(std::min(static_cast<double>(elapsed_) * 1e-6, current_->flight.T));
+    if (current_) {
+        const double t = std::min(static_cast<double>(elapsed_) * 1e-6, endTime());
+        placeMarks(t, true);
+        showAt(t);
+    }
 }
 
 // One column under the scene, as wide as the room: the results, the live values, then the
@@ -43,17 +48,35 @@ int frmLab::arrangeTall(int width) {
         y += height + 6;
     };
 
-    frame(fraLabRezultate, 134);
-    tk::Label* results[] = {&lblLabT, &lblLabD, &lblLabH, &lblLabV, &lblLabImpact};
-    for (int i = 0; i < 5; ++i)
-        results[i]->setBounds(8, 20.0F + 18 * i, half - 12, 13);
-    lblLabOptim.setBounds(8, 112, w - 16, 13);
+    frame(fraLabRezultate, 166);
+    tk::Label* results[] = {&lblLabT,  &lblLabD,      &lblLabH,  &lblLabV,
+                            &lblLabImpact, &lblLabUrcare, &lblLabVx0, &lblLabVy0};
+    for (int i = 0; i < 8; ++i)
+        results[i]->setBounds(i < 6 ? 8 : half + 4, 20.0F + 18 * static_cast<tk::Single>(i % 6), half - 12, 13);
     for (const auto& [i, label] : lblLabVid)
-        label->setBounds(half + 4, 20.0F + 18 * static_cast<tk::Single>(i), half - 12, 13);
-    frame(fraLabZbor, 80);
+        label->setBounds(half + 4, 56.0F + 18 * static_cast<tk::Single>(i), half - 12, 13);
+    lblLabVarf.setBounds(8, 128, w - 16, 13);
+    lblLabOptim.setBounds(8, 146, w - 16, 13);
+    frame(fraLabZbor, 116);
     for (const auto& [i, label] : lblLabLive)
         label->setBounds(8 + static_cast<tk::Single>(i / 3) * half, 20.0F + 18 * static_cast<tk::Single>(i % 3),
                          half - 12, 13);
+    lblLabLiveVarf.setBounds(8, 74, w - 16, 13);
+    lblLabLiveCadere.setBounds(8, 92, w - 16, 13);
+
+    // The energy's frame only while it is asked for, its values beside the bars.
+    const bool energy = chkLabEnergie.Value() == 1;
+    fraLabEnergie.setVisible(energy);
+    fraLabEnergie.setBounds(8, y, w, 150);
+    if (energy)
+        y += 156;
+    lblLabEnergieInfo.setBounds(8, 22, w - 16, 52);
+    for (const auto& [i, label] : lblLabEnergie) {
+        const auto n = static_cast<tk::Single>(i);
+        lblLabEnergieNume(i).setBounds(6 + 24 * n, 124, 24, 13);
+        label->setBounds(112, 24 + 18 * n, w - 120, 13);
+    }
+    placeEnergyBars(120);
 
     frame(fraLabDate, 172);
     const std::pair<tk::Control*, tk::Control*> rows[] = {{&lblLabViteza, &txtLabViteza},
@@ -86,12 +109,14 @@ int frmLab::arrangeTall(int width) {
         figures[i].second->setBounds(8 + i * (column + 6), 118, column, 24);
     }
 
-    frame(fraLabAfisare, 76);
+    frame(fraLabAfisare, 104);
     chkLabVectori.setBounds(8, 16, 110, 24);
     chkLabFantoma.setBounds(130, 16, 150, 24);
     chkLabPrezice.setBounds(8, 44, 110, 24);
     for (const auto& [i, option] : optLabRitm)
         option->setBounds(130 + 70 * static_cast<tk::Single>(i), 44, 64, 24);
+    chkLabEnergie.setBounds(8, 72, 110, 24);
+    chkLabCadere.setBounds(130, 72, 190, 24);
 
     const tk::Single button = (w - 18) / 4;
     tk::CommandButton* buttons[] = {&cmdLabStart, &cmdLabPauza, &cmdLabPas, &cmdLabSterge};

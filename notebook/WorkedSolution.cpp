@@ -200,10 +200,20 @@ std::string printHtml(const Throw& launch, const tk::Locale& locale, std::time_t
         const auto first = text.find_first_not_of(" \t"), last = text.find_last_not_of(" \t");
         return escape(first == std::string::npos ? std::string() : text.substr(first, last - first + 1));
     };
+    std::string throwing = "v<sub>0</sub> = " + input(launch.speed) + " m/s, unghiul = " +
+                           input(launch.angle) + " grade, ";
+    std::string where;
+    if (launch.lab) {
+        // A throw of the Laborator from any height, in any medium.
+        const physics::Launch& l = launch.lab->flight.launch;
+        throwing += "h<sub>0</sub> = " + escape(tk::GeneralNumber(l.h0, locale)) + " m, ";
+        static const char* const media[] = {", in vid", ", in aer (rezistenta liniara)",
+                                            ", in aer (rezistenta patratica)"};
+        where = media[static_cast<int>(l.medium)];
+    }
     return "<h2>" + std::string(printTitle) + "</h2><p>Data: " + date + "</p><p>Aruncarea " +
-           std::to_string(launch.number) + ": v<sub>0</sub> = " + input(launch.speed) +
-           " m/s, unghiul = " + input(launch.angle) + " grade, g = " + input(launch.gravity) +
-           " m/s<sup>2</sup></p><hr/>" + solutionHtml(launch, locale);
+           std::to_string(launch.number) + ": " + throwing + "g = " + input(launch.gravity) +
+           " m/s<sup>2</sup>" + where + "</p><hr/>" + solutionHtml(launch, locale);
 }
 
 } // namespace lopena

@@ -11,6 +11,7 @@
 #include "toolkit/SceneItems.h"
 #include "toolkit/TipPlace.h"
 
+#include <algorithm>
 #include <tuple>
 
 namespace lopena::testing {
@@ -149,6 +150,7 @@ struct Refused : Row {
     tk::TextBox frmLab::*box;
     const char* text;
     const char* reason; // the message, or the words of it that matter
+    bool energy = false; // "Energie" ticked: the mass is read in any medium
 };
 
 class LabRefusals : public LabTest, public ::testing::WithParamInterface<Refused> {};
@@ -156,6 +158,7 @@ class LabRefusals : public LabTest, public ::testing::WithParamInterface<Refused
 TEST_P(LabRefusals, SelectTheBoxGiveTheReasonAndChangeNothing) {
     const Refused& c = GetParam();
     lab().chkLabTinta.setValue(1);
+    lab().chkLabEnergie.setValue(c.energy ? 1 : 0);
     lab().cmdLabStart.click();
     flyMs();
     const auto dots = lab().shpLabUrma.Count();
@@ -194,6 +197,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{{"MasaNegativa"}, 2, &frmLab::txtLabMasa, "-1",
                 "0,000000001 kg si cel mult 1\u00A0000\u00A0000\u00A0000 kg."},
         Refused{{"CdMare"}, 2, &frmLab::txtLabCd, "11", "Coeficientul"},
+        Refused{{"MasaTextPentruEnergie"}, 0, &frmLab::txtLabMasa, "x", "Scrieti un numar.", true},
+        Refused{{"MasaZeroPentruEnergie"}, 1, &frmLab::txtLabMasa, "0", "0,000000001 kg", true},
         Refused{{"TintaFaraLatime"}, 0, &frmLab::txtLabTintaL, "0", "Tinta"}),
     rowName);
 
@@ -281,8 +286,11 @@ protected:
                 inside = in(c.X1, c.Y1) && in(c.X2, c.Y2);
             else
                 inside = in(c.Left(), c.Top()) && in(c.Left() + c.Width(), c.Top() + c.Height());
-            if (c.Visible() && !inside && &c != static_cast<tk::Control*>(&lab().shpLabCadru))
-                found += std::string(c.name()) + "(" + std::to_string(c.index()) + ") ";
+            // The border, the arrows' legend and the energy's bars are no part of a throw.
+            const std::string name(c.name());
+            if (c.Visible() && !inside && name != "shpLabCadru" && name != "linLabLegenda" &&
+                name != "shpLabEnergie")
+                found += name + "(" + std::to_string(c.index()) + ") ";
         };
         tk::forEachSceneItem(lab(), check, [&](const auto& array) {
             for (const auto& [index, item] : array)
@@ -297,6 +305,8 @@ TEST_P(LabScenes, DrawNothingOutsideThePlot) {
         lab().arrange(tk::Layout::Tall, GetParam().tall);
     lab().chkLabVectori.setValue(1);
     lab().chkLabFantoma.setValue(1);
+    lab().chkLabCadere.setValue(1); // the dropped ball and its marks
+    lab().chkLabEnergie.setValue(1);
     lab().optLabMediu(static_cast<tk::Integer>(GetParam().medium)).click();
     for (const auto& [speed, angle, height] : GetParam().throws) {
         set(speed, angle, height);
@@ -331,8 +341,12 @@ TEST_F(LabTest, TallLayoutFitsThePhoneWithFingerSizedTargetsAndGivesTheWideOneBa
         lab().chkLabPrezice.setValue(1); // the prediction's frame opens its room in the column
         EXPECT_EQ(lab().clientHeight(), height + 154);
         lab().chkLabPrezice.setValue(0);
+        lab().chkLabEnergie.setValue(1); // and the energy's
+        expectFitsTall(lab(), room, width);
+        EXPECT_EQ(lab().clientHeight(), height + 156);
+        lab().chkLabEnergie.setValue(0);
     }
-    expectWideAgain(lab(), wide, 900, 604);
+    expectWideAgain(lab(), wide, 1016, 630);
 }
 
 TEST_F(LabTest, TargetCountsTheThrowsToTheFirstHitWithStarsByNearness) {
@@ -459,6 +473,9 @@ TEST_F(LabTest, TheNotebookKeepsTheLaboratorsThrowsBesideTheMainWindows) {
     EXPECT_NE(history.find(";;;;;\r\n"), std::string::npos); // the main window's row
     EXPECT_NE(history.find(";0,000;Aer (patratic);" + error + ";;\r\n"), std::string::npos) << history;
     EXPECT_EQ(solutionHtml(air, ro), physics::solutionHtml(air.lab->flight, ro));
+    EXPECT_NE(printHtml(air, ro, 0).find("unghiul = 45 grade, h<sub>0</sub> = 0 m, g = 9,81 "
+                                         "m/s<sup>2</sup>, in aer (rezistenta patratica)</p>"),
+              std::string::npos);
 
     w.notebook.repeat(1);
     ASSERT_EQ(w.notebook.history().size(), 3u);
@@ -493,6 +510,200 @@ TEST_F(LabTest, TipsStandBesideTheirBoxesOverNoControl) {
         }
 }
 
+// The number after the last "= " of a caption, read with the decimal comma.
+double number(const std::string& caption) {
+    std::string text = caption.substr(caption.rfind("= ") + 2);
+    std::replace(text.begin(), text.end(), ',', '.');
+    return tk::Val(text);
+}
+
+struct EnergyCase : Row {
+    const char *speed, *angle, *height, *gravity, *mass;
+    int medium;
+    std::vector<std::string> atLaunch; // Ec, Ep, E as shown
+};
+
+class LabEnergies : public LabTest, public ::testing::WithParamInterface<EnergyCase> {};
+
+// Hand-computed, E = m (v0^2 / 2 + g h0): 0.057 kg at 20 m/s 11.4 J; 2 kg at 20 m/s from 45 m
+// under g = 10, 400 + 900 J; 0.1 kg at 0.5 m/s from 5 m 0.0125 + 4.905 J, half of the last
+// digit shown (the double nearest 4.9175 lies above); 1 kg at 10 m/s 50 J. In vacuum the total shown is the same at
+// every step and is all kinetic at the landing; in air the mechanical energy falls, step by step,
+// by what the air took.
+TEST_P(LabEnergies, AreShownAtEveryStep) {
+    const EnergyCase& c = GetParam();
+    lab().chkLabEnergie.setValue(1);
+    lab().optLabMediu(static_cast<tk::Integer>(c.medium)).click();
+    EXPECT_TRUE(lab().txtLabMasa.Enabled()); // in any medium
+    set(c.speed, c.angle, c.height, c.gravity);
+    lab().txtLabMasa.setText(c.mass);
+    lab().cmdLabStart.click();
+    auto shown = [&](int i) { return lab().lblLabEnergie(i).Caption(); };
+    EXPECT_EQ((std::vector{shown(0), shown(1), shown(2)}), c.atLaunch);
+    const double launched = number(shown(2));
+    double mechanical = launched;
+    while (lab().flying()) {
+        platform.clock.advance(100);
+        const std::string t = lab().lblLabLive(0).Caption();
+        EXPECT_NEAR(number(shown(0)) + number(shown(1)), number(shown(2)), 0.0015) << t;
+        if (c.medium == 0) {
+            EXPECT_EQ(shown(2), c.atLaunch[2]) << t;
+        } else {
+            EXPECT_LE(number(shown(2)), mechanical) << t;
+            EXPECT_NEAR(number(shown(2)) + number(shown(3)), launched, 0.0015) << t;
+            mechanical = number(shown(2));
+        }
+    }
+    EXPECT_EQ(lab().lblLabEnergie(3).Visible(), c.medium != 0);
+    if (c.medium == 0)
+        EXPECT_EQ(std::pair(lab().shpLabEnergie(0).Height(), lab().shpLabEnergie(1).Height()),
+                  std::pair(316.0F, 0.0F)); // the whole bar, 24 to 340 px down its frame
+    else
+        EXPECT_LT(mechanical, launched - 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    , LabEnergies,
+    ::testing::Values(
+        EnergyCase{{"Tenis"}, "20", "45", "0", "9,81", "0,057", 0,
+                   {"Ec = 11,400 J", "Ep = 0,000 J", "E = 11,400 J"}},
+        EnergyCase{{"DePeStanca"}, "20", "30", "45", "10", "2", 0,
+                   {"Ec = 400,000 J", "Ep = 900,000 J", "E = 1300,000 J"}},
+        EnergyCase{{"JumatateDeUltimaCifra"}, "0,5", "30", "5", "9,81", "0,1", 0,
+                   {"Ec = 0,013 J", "Ep = 4,905 J", "E = 4,918 J"}},
+        EnergyCase{{"TenisInAer"}, "20", "45", "0", "9,81", "0,057", 2,
+                   {"Ec = 11,400 J", "Ep = 0,000 J", "E = 11,400 J"}},
+        EnergyCase{{"UnKgCuRezistentaLiniara"}, "10", "60", "0", "9,81", "1", 1,
+                   {"Ec = 50,000 J", "Ep = 0,000 J", "E = 50,000 J"}}),
+    rowName);
+
+struct DropCase : Row {
+    const char *speed, *angle, *height, *gravity;
+    int medium;
+    int throwDown, dropDown; // the ticks of 0.1 s at whose end each shows y = 0
+};
+
+class LabDrops : public LabTest, public ::testing::WithParamInterface<DropCase> {};
+
+// Hand-computed: from 20 m a drop lands after sqrt(2 h / g) = 2.019 s, and so does a level throw,
+// at the same height at every step; 20 m/s at 30 degrees from 45 m under g = 10 lands at 4.162 s,
+// the drop at sqrt(9) = 3 s; thrown down at 15 m/s, 30 degrees from 30 m, at 1.824 s, before the
+// drop (2.473 s), which the flight waits for. A tennis ball dropped from 20 m (w = 21.698 m/s)
+// lands at acosh(e^(g h / w^2)) w / g = 2.162 s; thrown level it stays up longer, the drag's
+// vertical part growing with its whole speed.
+TEST_P(LabDrops, LandOnTheirTicks) {
+    const DropCase& c = GetParam();
+    lab().chkLabCadere.setValue(1); // a level throw from a height to begin with
+    EXPECT_EQ(lab().txtLabUnghi.Text() + " " + lab().txtLabInaltime.Text(), "0 20");
+    set(c.speed, c.angle, c.height, c.gravity);
+    lab().optLabMediu(static_cast<tk::Integer>(c.medium)).click();
+    lab().cmdLabStart.click();
+    const bool level = c.medium == 0 && std::string(c.angle) == "0";
+    int throwDown = -1, dropDown = -1;
+    for (int tick = 0; lab().flying() && tick < 100; ++tick) {
+        if (tick > 0)
+            platform.clock.advance(100);
+        const std::string y = lab().lblLabLive(2).Caption().substr(4);       // "y = "
+        const std::string drop = lab().lblLabLiveCadere.Caption().substr(11); // "y cadere = "
+        if (throwDown < 0 && y == "0,000 m")
+            throwDown = tick;
+        if (dropDown < 0 && drop == "0,000 m")
+            dropDown = tick;
+        if (level)
+            EXPECT_EQ(y, drop) << tick;
+    }
+    EXPECT_EQ(std::pair(throwDown, dropDown), std::pair(c.throwDown, c.dropDown));
+    EXPECT_TRUE(lab().shpLabCadereUrma(2).Visible()); // its marks at 0, 1 and 2 s
+    lab().chkLabCadere.setValue(0);
+    EXPECT_FALSE(lab().shpLabCadere.Visible() || lab().shpLabCadereUrma(0).Visible());
+    EXPECT_EQ(lab().lblLabLiveCadere.Caption(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    , LabDrops,
+    ::testing::Values(DropCase{{"OrizontalaInVid"}, "10", "0", "20", "9,81", 0, 21, 21},
+                      DropCase{{"InSus"}, "20", "30", "45", "10", 0, 42, 30},
+                      DropCase{{"InJos"}, "15", "-30", "30", "9,81", 0, 19, 25},
+                      DropCase{{"OrizontalaInAer"}, "10", "0", "20", "9,81", 2, 23, 22}),
+    rowName);
+
+// Hand-computed: 20 m/s at 45 degrees in vacuum, 3.5 px per m/s (70 px for its 20 m/s): at 0, 1
+// and 2 s vx = 14.142 m/s, 49.497 px across, and vy falls by g each second, 34.335 px.
+TEST_F(LabTest, VectorsLeaveTheVelocityEverySecondWithTheirLegend) {
+    lab().chkLabVectori.setValue(1);
+    EXPECT_TRUE(lab().lblLabLegenda(4).Visible() && lab().linLabLegenda(4).Visible());
+    lab().cmdLabStart.click();
+    flyMs();
+    float down = 0;
+    for (tk::Integer k = 0; k < 3; ++k) {
+        const tk::Line& shaft = lab().linLabInghetat(3 * k);
+        EXPECT_TRUE(shaft.Visible()) << k;
+        EXPECT_NEAR(shaft.X2 - shaft.X1, 49.497, 1e-3) << k;
+        if (k > 0)
+            EXPECT_NEAR(shaft.Y2 - shaft.Y1 - down, 34.335, 1e-3) << k;
+        down = shaft.Y2 - shaft.Y1;
+    }
+    EXPECT_FALSE(lab().linLabInghetat(9).Visible());
+    EXPECT_TRUE(lab().linLabVector(12).Visible()); // in vacuum the acceleration is g
+    lab().chkLabVectori.setValue(0);
+    EXPECT_FALSE(lab().linLabInghetat(0).Visible() || lab().lblLabLegenda(0).Visible());
+    lab().chkLabVectori.setValue(1);
+    EXPECT_TRUE(lab().linLabInghetat(6).Visible());
+    lab().optLabMediu(2).click(); // in air vx shrinks from second to second
+    lab().cmdLabStart.click();
+    flyMs();
+    auto across = [&](tk::Integer k) { return lab().linLabInghetat(3 * k).X2 - lab().linLabInghetat(3 * k).X1; };
+    EXPECT_TRUE(across(0) > across(1) && across(1) > across(2));
+    EXPECT_FALSE(lab().linLabVector(12).Visible());
+}
+
+struct TopCase : Row {
+    const char *speed, *angle, *height;
+    std::vector<std::string> results; // t urcare, varf, vx0, vy0
+    std::string mark;                 // the live values' mark of the top
+    int markTick;                     // the first tick showing it; -1: none
+};
+
+class LabTops : public LabTest, public ::testing::WithParamInterface<TopCase> {};
+
+// Hand-computed, g = 9.81: 20 m/s at 45 degrees, vx0 = vy0 = 14.142 m/s, the top after
+// 14.142 / 9.81 = 1.442 s at x = 20.387 m; 20 m/s at 30 degrees from 45 m, 10 / 9.81 = 1.019 s,
+// x = 17.656 m, H = 45 + 100 / 19.62 = 50.097 m; thrown down the launch is the top.
+TEST_P(LabTops, AreInTheResultsAndMarkedOncePassed) {
+    const TopCase& c = GetParam();
+    set(c.speed, c.angle, c.height);
+    lab().cmdLabStart.click();
+    EXPECT_EQ((std::vector{lab().lblLabUrcare.Caption(), lab().lblLabVarf.Caption(),
+                           lab().lblLabVx0.Caption(), lab().lblLabVy0.Caption()}),
+              c.results);
+    int marked = -1;
+    for (int tick = 0; lab().flying(); ++tick) {
+        if (tick > 0)
+            platform.clock.advance(100);
+        if (marked < 0 && !lab().lblLabLiveVarf.Caption().empty())
+            marked = tick;
+    }
+    EXPECT_EQ(marked, c.markTick);
+    EXPECT_EQ(lab().lblLabLiveVarf.Caption(), c.mark); // kept after the landing
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    , LabTops,
+    ::testing::Values(
+        TopCase{{"Implicit"}, "20", "45", "0",
+                {"t urcare = 1,442 s", "varf: x = 20,387 m, H = 10,194 m", "vx0 = 14,142 m/s",
+                 "vy0 = 14,142 m/s"},
+                "varf: vy = 0, v = vx = 14,142 m/s", 15},
+        TopCase{{"DePeStanca"}, "20", "30", "45",
+                {"t urcare = 1,019 s", "varf: x = 17,656 m, H = 50,097 m", "vx0 = 17,321 m/s",
+                 "vy0 = 10,000 m/s"},
+                "varf: vy = 0, v = vx = 17,321 m/s", 11},
+        TopCase{{"InJos"}, "15", "-30", "30",
+                {"t urcare = 0,000 s", "varf: x = 0,000 m, H = 30,000 m", "vx0 = 12,990 m/s",
+                 "vy0 = -7,500 m/s"},
+                "", -1}),
+    rowName);
+
 struct Scale {
     double needed, scale;
 };
@@ -508,6 +719,30 @@ TEST(LabMath, RoundScalesStarsAndErrors) {
         EXPECT_EQ(lab::stars(landings[i], 40, 6), expected[i]) << landings[i];
     EXPECT_FALSE(errorPercent(1, 0));
     EXPECT_EQ(tk::FixedNumber(-0.0001, 3, tk::Locale::romanian()), "0,000");
+}
+
+// The dropped ball against the model's body thrown straight down at 1 um/s, and by hand (the
+// drops above): 2.019 s, 2.0896 s (k = 0.1 1/s: 20 = w T - (w / k)(1 - e^(-k T)), w = 98.1 m/s)
+// and 2.1620 s.
+TEST(LabMath, ADropFallsAsTheModelsThrowStraightDown) {
+    const std::pair<physics::Medium, double> media[] = {{physics::Medium::Vacuum, 2.019275},
+                                                        {physics::Medium::LinearDrag, 2.089582},
+                                                        {physics::Medium::QuadraticDrag, 2.162007}};
+    for (const auto& [medium, landing] : media) {
+        physics::Launch l;
+        l.h0 = 20, l.medium = medium, l.mass = 0.057, l.diameter = 0.067, l.cd = 0.55;
+        const lab::Drop drop(l);
+        EXPECT_NEAR(drop.landing(), landing, 1e-6);
+        l.v0 = 1e-6, l.angle = -90;
+        const auto r = physics::solve(l);
+        EXPECT_NEAR(drop.landing(), r->T, 1e-6);
+        for (double t : {0.3, 1.0, 2.0})
+            EXPECT_NEAR(drop.y(t), r->at(t).y, 1e-5) << t;
+        EXPECT_EQ(drop.y(3), 0);
+    }
+    physics::Launch ground;
+    ground.h0 = 0;
+    EXPECT_EQ(lab::Drop(ground).landing(), 0);
 }
 
 } // namespace

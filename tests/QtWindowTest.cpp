@@ -425,9 +425,9 @@ TEST_F(QtWindowTest, LaboratorOpensBesideOnceFliesAndClosesWithTheMainWindow) {
     EXPECT_LT(surface().width(), 420);
     EXPECT_GT(surface().width(), 390);
     EXPECT_GT(surface().height(), 880); // it scrolls
-    lab->resize(900, 604);
+    lab->resize(1016, 630);
     ASSERT_TRUE(QTest::qWaitFor([&] { return w->labWindow->layout() == tk::Layout::Wide; }));
-    EXPECT_EQ(surface(), QSize(900, 604));
+    EXPECT_EQ(surface(), QSize(1016, 630));
     QTest::mouseClick(widget<QPushButton>("cmdFire"), Qt::LeftButton);
     EXPECT_TRUE(w->Timer1.Enabled()); // the main window flies beside it
     QPointer<QWidget> alive(lab);

@@ -140,4 +140,24 @@ test('the save prompt over the Laborator: its buttons above the window by mouse,
   }
 });
 
+// As tests/LabTest.cpp (LabDrops, LabEnergies): 10 m/s level from 20 m and the ball dropped
+// beside it at 0.380 m after 2 s, both down at 2.1 s; a tennis ball's E = 0.057 (50 + 9.81 20) J.
+test('a lesson: the ball dropped beside a level throw lands on its tick, the energy drawn in its bars, the top kept', async () => {
+  const page = await open(1100, 720); // alone, at 1:1
+  for (const id of ['chkLabVectori', 'chkLabEnergie', 'chkLabCadere']) await page.click(`#${id}`);
+  assert.deepEqual([await page.inputValue('#txtLabUnghi'), await page.inputValue('#txtLabInaltime')], ['0', '20']);
+  await throwIt(page, { txtLabViteza: '10' }, { fly: false });
+  const shown = () => Promise.all(['lblLabLive_2', 'lblLabLiveCadere', 'lblLabLiveVarf', 'lblLabEnergie_2'].map((id) => text(page, id)));
+  await page.clock.runFor(2000);
+  assert.deepEqual(await shown(), ['y = 0.380 m', 'y cadere = 0.380 m', 'varf: vy = 0, v = vx = 10.000 m/s', 'E = 14.033 J']);
+  await page.clock.runFor(100);
+  assert.deepEqual((await shown()).slice(0, 2), ['y = 0.000 m', 'y cadere = 0.000 m']);
+  // Landed: the kinetic bar whole (656 + 9, down to 8 + 340), the potential one empty; the
+  // dropped ball grey at the launch point. A frame later, drawn.
+  await page.clock.runFor(100);
+  const pixels = await page.evaluate(() => { const c = document.getElementById('frmLab_scene').getContext('2d');
+    return [[670, 345], [694, 345], [62, 412]].map(([x, y]) => c.getImageData(x, y, 1, 1).data.join()); });
+  assert.deepEqual([pixels[0], pixels[1] !== '38,120,200,255', pixels[2]], ['214,96,32,255', true, '150,150,150,255']);
+});
+
 await run();
