@@ -383,7 +383,7 @@ void Writer::fall(const VerticalFall& fall, double w, const char* t1, const char
 } // namespace
 
 std::string solutionHtml(const Trajectory& r, const tk::Locale& locale) {
-    Writer w{r, locale, {}};
+    Writer w{r, locale, {}, {}};
     const Launch& l = r.launch;
     const double vx0 = l.v0 * detail::cosDeg(l.angle), vy0 = l.v0 * detail::sinDeg(l.angle);
     w.data();

@@ -609,8 +609,9 @@ TEST_P(LabDrops, LandOnTheirTicks) {
             throwDown = tick;
         if (dropDown < 0 && drop == "0,000 m")
             dropDown = tick;
-        if (level)
+        if (level) {
             EXPECT_EQ(y, drop) << tick;
+        }
     }
     EXPECT_EQ(std::pair(throwDown, dropDown), std::pair(c.throwDown, c.dropDown));
     EXPECT_TRUE(lab().shpLabCadereUrma(2).Visible()); // its marks at 0, 1 and 2 s
@@ -639,8 +640,9 @@ TEST_F(LabTest, VectorsLeaveTheVelocityEverySecondWithTheirLegend) {
         const tk::Line& shaft = lab().linLabInghetat(3 * k);
         EXPECT_TRUE(shaft.Visible()) << k;
         EXPECT_NEAR(shaft.X2 - shaft.X1, 49.497, 1e-3) << k;
-        if (k > 0)
+        if (k > 0) {
             EXPECT_NEAR(shaft.Y2 - shaft.Y1 - down, 34.335, 1e-3) << k;
+        }
         down = shaft.Y2 - shaft.Y1;
     }
     EXPECT_FALSE(lab().linLabInghetat(9).Visible());
