@@ -22,11 +22,6 @@ frmFisa::frmFisa(tk::Platform& platform, Purpose purpose, const std::string& cla
     txtFisaClasa.MaxLength = 20;
     txtFisaElevi.setText(std::to_string(pupils));
     txtFisaElevi.MaxLength = 2;
-    int tab = 0;
-    auto put = [&](Placement p) {
-        p.tabIndex = tk::takesKeys(p.control.kind()) ? tab++ : -1;
-        Form::put(p);
-    };
     const Placement top[] = {
         {lblFisaClasa, nullptr, 8, 13, 40, 13, ""},
         {txtFisaClasa, nullptr, 50, 8, 70, 24, "Codul clasei"},
@@ -38,13 +33,13 @@ frmFisa::frmFisa(tk::Platform& platform, Purpose purpose, const std::string& cla
          sheets ? "Exercitiile de pe fisa" : "Exercitiile din barem"},
     };
     for (const Placement& p : top)
-        put(p);
+        putNext(p);
     const auto& bank = problemBank();
     for (std::size_t i = 0; i < bank.size(); ++i) {
         const auto k = static_cast<tk::Integer>(i);
         tk::CheckBox& box = chkFisaExercitiu.add(k, std::string(bank[i].id) + " " + bank[i].title,
                                                  i == exercise ? 1 : 0);
-        put({box, &fraFisaExercitii, 8.0F + 190 * static_cast<float>(k / rows),
+        putNext({box, &fraFisaExercitii, 8.0F + 190 * static_cast<float>(k / rows),
              18.0F + 24 * static_cast<float>(k % rows), 186, 24, ""});
         box.onClick = [this] {
             bool any = false;
@@ -62,7 +57,7 @@ frmFisa::frmFisa(tk::Platform& platform, Purpose purpose, const std::string& cla
         {cmdFisaAnuleaza, nullptr, 508, 364, 84, 26, ""},
     };
     for (const Placement& p : buttons)
-        put(p);
+        putNext(p);
     cmdFisaOK.Default = true;
     cmdFisaAnuleaza.Cancel = true;
     cmdFisaToate.onClick = [this] { tickAll(true); };

@@ -65,11 +65,6 @@ int frmProbleme::arrangeTall(int width) {
 }
 
 void frmProbleme::buildControls() {
-    int tab = 0;
-    auto put = [&](Placement p) {
-        p.tabIndex = tk::takesKeys(p.control.kind()) ? tab++ : -1;
-        Form::put(p);
-    };
     const Placement top[] = {
         {lblProbClasa, nullptr, 368, 13, 40, 13, ""},
         {txtProbClasa, nullptr, 410, 8, 60, 24, "Codul clasei"},
@@ -78,29 +73,29 @@ void frmProbleme::buildControls() {
         {fraProbLista, nullptr, 8, 4, 352, 458, "Exercitiile, dupa tip"},
     };
     for (const Placement& p : top)
-        put(p);
+        putNext(p);
     const auto& bank = problemBank();
     const auto rows = static_cast<int>((bank.size() + 1) / 2);
     for (std::size_t i = 0; i < bank.size(); ++i) {
         const auto k = static_cast<tk::Integer>(i);
         tk::OptionButton& option =
             lstProbleme.add(k, std::string(bank[i].id) + " " + bank[i].title, i == 0);
-        put({option, &fraProbLista, 8.0F + 172 * static_cast<float>(k / rows),
+        putNext({option, &fraProbLista, 8.0F + 172 * static_cast<float>(k / rows),
              18.0F + 24 * static_cast<float>(k % rows), 170, 24, "Exercitiul"});
     }
-    put({cmdProbAlta, nullptr, 780, 7, 112, 26, "Alte numere pentru acelasi exercitiu"});
-    put({lblProbTitlu, nullptr, 368, 42, 524, 13, ""});
-    put({lblProbEnunt, nullptr, 368, 60, 524, 78, "Enuntul"});
+    putNext({cmdProbAlta, nullptr, 780, 7, 112, 26, "Alte numere pentru acelasi exercitiu"});
+    putNext({lblProbTitlu, nullptr, 368, 42, 524, 13, ""});
+    putNext({lblProbEnunt, nullptr, 368, 60, 524, 78, "Enuntul"});
     lblProbEnunt.WordWrap = true;
     static const char* const answerNames[] = {"Raspunsul 1", "Raspunsul 2", "Raspunsul 3",
                                               "Raspunsul 4", "Raspunsul 5"};
     for (tk::Integer i = 0; i < mostAnswers; ++i) {
         const float y = 144.0F + 28 * static_cast<float>(i);
-        put({lblProbIntrebare.add(i, ""), nullptr, 368, y + 5, 230, 13, ""});
-        put({txtProbRaspuns.add(i, ""), nullptr, 602, y, 80, 24, answerNames[i]});
+        putNext({lblProbIntrebare.add(i, ""), nullptr, 368, y + 5, 230, 13, ""});
+        putNext({txtProbRaspuns.add(i, ""), nullptr, 602, y, 80, 24, answerNames[i]});
         txtProbRaspuns(i).MaxLength = 20;
-        put({lblProbUnitate.add(i, ""), nullptr, 686, y + 5, 36, 13, ""});
-        put({lblProbVerdict.add(i, ""), nullptr, 726, y + 5, 166, 13, ""});
+        putNext({lblProbUnitate.add(i, ""), nullptr, 686, y + 5, 36, 13, ""});
+        putNext({lblProbVerdict.add(i, ""), nullptr, 726, y + 5, 166, 13, ""});
         markLive(lblProbVerdict(i));
     }
     const Placement buttons[] = {
@@ -118,13 +113,13 @@ void frmProbleme::buildControls() {
         {fraProbRezolvare, nullptr, 8, 468, 884, 190, "Rezolvarea"},
     };
     for (const Placement& p : buttons)
-        put(p);
+        putNext(p);
     lblProbIndiciu.WordWrap = true;
     // Wrapped where the tall layout gives a line two rows; one row is room enough here.
     for (tk::Integer i = 0; i < solutionRows; ++i) {
         tk::Label& line = lblProbRezolvare.add(i, "");
         line.WordWrap = true;
-        put({line, &fraProbRezolvare, 8, 18.0F + 14 * static_cast<float>(i), 868, 13, ""});
+        putNext({line, &fraProbRezolvare, 8, 18.0F + 14 * static_cast<float>(i), 868, 13, ""});
     }
     txtProbClasa.MaxLength = 20;
     cmdProbVerifica.Default = true;

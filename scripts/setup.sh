@@ -12,6 +12,7 @@ packages=(
   emscripten chromium
   libboost-dev
   firefox-esr webkit2gtk-driver
+  poppler-utils
 )
 # The browser tests need Node.js and npm; a machine may have its own, else Debian's.
 command -v npm >/dev/null || packages+=(nodejs npm)

@@ -460,8 +460,9 @@ TEST_F(QtWindowTest, ProblemeOpensJudgesTypedAnswersAndFliesTheExercise) {
 }
 
 // The answers go to the user's settings file at once, where a value that is not a text is read
-// as none; "Fisa de lucru..." for pupils 1 to 3 asks a file name and writes a PDF of three
-// pages, one per pupil, whose text pdftotext (poppler-utils) reads back.
+// as none; "Sterge progresul" asks over the Probleme window alone; "Fisa de lucru..." for pupils
+// 1 to 3 asks a file name and writes a PDF of three pages, one per pupil, whose text pdftotext
+// (poppler-utils) reads back.
 TEST_F(QtWindowTest, ProblemeKeepsAnswersInTheUsersSettingsAndWritesTheWorksheetAsPdf) {
     action("mnuprob")->trigger();
     lopena::frmProbleme& problems = *w->problemsWindow;
@@ -475,6 +476,14 @@ TEST_F(QtWindowTest, ProblemeKeepsAnswersInTheUsersSettingsAndWritesTheWorksheet
     QSettings(QStringLiteral("Morvak"), QStringLiteral("Lopena"))
         .setValue(QStringLiteral("probleme/clasa"), QStringList{"9B", "9C"});
     EXPECT_EQ(settings.value("probleme/clasa"), std::nullopt);
+    platform.onModalShown = [&](QWidget* dialog) {
+        auto* question = qobject_cast<QMessageBox*>(dialog);
+        ASSERT_TRUE(question && question->defaultButton() == question->button(QMessageBox::No));
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr); // the main window goes on
+        question->button(QMessageBox::Yes)->click();
+    };
+    problems.cmdProbSterge.click();
+    EXPECT_EQ(problems.txtProbRaspuns(0).Text(), "");
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("fise.pdf"));

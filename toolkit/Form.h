@@ -111,6 +111,12 @@ protected:
     };
     // Places the control, gives it its tab position and description, and adds it.
     void put(const Placement& p);
+    // Puts the control as put() does, next in the tab order where it takes the keys (a label or a
+    // frame takes no place in it): the controls put so are in the keys' order.
+    void putNext(Placement p) {
+        p.tabIndex = takesKeys(p.control.kind()) ? nextTab_++ : -1;
+        put(p);
+    }
     // Gives a control its description; the text is not copied.
     void describe(const Control& control, const char* literal) {
         accessibleNames_[&control] = literal;
@@ -146,6 +152,7 @@ private:
     std::unordered_map<const Control*, Control*> containers_;
     std::unordered_map<const Control*, const char*> accessibleNames_;
     bool loaded_ = false;
+    int nextTab_ = 0;
     Layout layout_ = Layout::Wide;
     int roomWidth_ = 0;
     struct Bounds {

@@ -130,10 +130,8 @@ void QtPlatform::showError(tk::Form& owner, const std::string& title, const std:
 bool QtPlatform::askYesNo(tk::Form& owner, const std::string& title, const std::string& question) {
     QMessageBox box(windowOf(owner));
     setUpQuestion(box, toQString(title), toQString(question));
-    box.setWindowModality(Qt::WindowModal);
-    if (onModalShown)
-        QTimer::singleShot(0, &box, [this, &box] { onModalShown(&box); });
-    return box.exec() == QMessageBox::Yes;
+    // Modal to the owner's window only, as the forms' dialogs are.
+    return OwnerModal::exec(box, onModalShown) == QMessageBox::Yes;
 }
 
 void QtPlatform::print(tk::Form& owner, const tk::PrintedDocument& document) {
