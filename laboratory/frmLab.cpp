@@ -311,13 +311,12 @@ void frmLab::launch(const physics::Trajectory& flight,
     hideMarks(true, true);
     apexShown_ = false;
     lblLabLiveVarf.setCaption("");
-    const std::string& massText = txtLabMasa.Text();
+    // The mass the throw was read with for the energies.
     energyMass_.reset();
-    if (!unreadable(massText) && tk::Val(massText) >= 1e-9 && tk::Val(massText) <= 1e9)
-        energyMass_ = tk::Val(massText);
-    const physics::State start = flight.at(0);
-    launchEnergy_ = energyMass_ ? lab::energies(start, *energyMass_, flight.launch.g, 0).mechanical : 0;
-    showEnergyPanel();
+    if (chkLabEnergie.Value() == 1) {
+        setEnergyMass(flight.launch.mass);
+        showEnergyPanel();
+    }
 
     shpLabUrma(0).setFillColor(current_->colour);
     shpLabBila.setFillColor(current_->colour);
@@ -335,6 +334,12 @@ void frmLab::launch(const physics::Trajectory& flight,
     }
     tmrLab.setEnabled(true);
     advance(0);
+}
+
+void frmLab::setEnergyMass(double mass) {
+    energyMass_ = mass;
+    const physics::Trajectory& flight = current_->flight;
+    launchEnergy_ = lab::energies(flight.at(0), mass, flight.launch.g, 0).mechanical;
 }
 
 double frmLab::endTime() const {
@@ -391,7 +396,8 @@ void frmLab::showAt(double t) {
                                   tk::FixedNumber(flight.at(flight.apexTime).vx, 3, locale) + " m/s");
     }
     drawVectors(s);
-    if (chkLabVectori.Value() == 1)
+    // A frozen arrow when the flight reaches the next mark.
+    if (chkLabVectori.Value() == 1 && frozen_ < mostMarks && t >= (frozen_ - 1e-9) * markStep_)
         placeMarks(t, false);
     if (chkLabCadere.Value() == 1)
         showDrop(t);
@@ -421,15 +427,13 @@ void frmLab::placeMarks(double t, bool again) {
 }
 
 void frmLab::hideMarks(bool arrows, bool drop) {
-    if (arrows) {
-        for (const auto& [index, line] : linLabInghetat)
-            line->setVisible(false);
-        frozen_ = 0;
-    }
+    if (arrows)
+        for (; frozen_ > 0; --frozen_)
+            for (tk::Integer stroke = 0; stroke < 3; ++stroke)
+                linLabInghetat(static_cast<tk::Integer>(3 * (frozen_ - 1) + stroke)).setVisible(false);
     if (drop) {
-        for (const auto& [index, dot] : shpLabCadereUrma)
-            dot->setVisible(false);
-        dropMarks_ = 0;
+        for (; dropMarks_ > 0; --dropMarks_)
+            shpLabCadereUrma(static_cast<tk::Integer>(dropMarks_ - 1)).setVisible(false);
         shpLabCadere.setVisible(false);
         lblLabLiveCadere.setCaption("");
     }
@@ -440,8 +444,8 @@ void frmLab::showDrop(double t) {
     shpLabCadere.Move(px(0) - 6, py(y) - 6);
     shpLabCadere.setVisible(true);
     lblLabLiveCadere.setCaption("y cadere = " + tk::FixedNumber(y, 3, platform_.locale()) + " m");
-    if (chkLabVectori.Value() != 1)
-        placeMarks(t, false); // else placed with the arrows
+    if (dropMarks_ < mostMarks && t >= (dropMarks_ - 1e-9) * markStep_)
+        placeMarks(t, false);
 }
 
 void frmLab::showEnergyPanel() {
@@ -755,14 +759,15 @@ void frmLab::chkLabVectori_Click() {
 
 void frmLab::chkLabEnergie_Click() {
     enableBoxes();
-    if (current_ && !energyMass_ && !unreadable(txtLabMasa.Text())) {
-        // Ticked after the launch: the mass in the box now, where it is one.
-        const double mass = tk::Val(txtLabMasa.Text());
-        if (mass >= 1e-9 && mass <= 1e9) {
-            energyMass_ = mass;
-            launchEnergy_ = lab::energies(current_->flight.at(0), mass, current_->flight.launch.g, 0)
-                                .mechanical;
-        }
+    if (current_ && !energyMass_) {
+        // Ticked after the launch: the body's in air, else the mass in the box now, in the model's
+        // range of a mass.
+        const physics::Launch& l = current_->flight.launch;
+        const double mass = l.medium == physics::Medium::QuadraticDrag ? l.mass
+                            : unreadable(txtLabMasa.Text())         ? 0
+                                                                    : tk::Val(txtLabMasa.Text());
+        if (mass >= 1e-9 && mass <= 1e9)
+            setEnergyMass(mass);
     }
     showEnergyPanel();
     if (layout() == tk::Layout::Tall)

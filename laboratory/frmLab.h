@@ -247,6 +247,8 @@ private:
     // The bars' places in the energy's frame: their bottom `bottom` px down in it.
     void placeEnergyBars(tk::Single bottom);
     void enableBoxes();
+    // The body's mass for the energies of the throw shown, kg.
+    void setEnergyMass(double mass);
     // The flight shown ends when the ball and, shown beside it, the dropped one are down.
     double endTime() const;
     // Arrow `arrow` of `lines`: its lines 3 arrow (shaft) and 3 arrow + 1, 3 arrow + 2 (head).

@@ -577,6 +577,22 @@ INSTANTIATE_TEST_SUITE_P(
                    {"Ec = 50,000 J", "Ep = 0,000 J", "E = 50,000 J"}}),
     rowName);
 
+// Ticked after a launch in vacuum, Energie takes the mass in the box then (2 kg at 20 m/s:
+// 400 J), and says why there are no bars where the box holds no mass.
+TEST_F(LabTest, EnergyTickedAfterTheLaunchTakesTheMassInTheBox) {
+    lab().txtLabMasa.setText("2");
+    lab().cmdLabStart.click();
+    flyMs();
+    lab().chkLabEnergie.setValue(1);
+    EXPECT_EQ(lab().lblLabEnergie(2).Caption(), "E = 400,000 J");
+    lab().chkLabEnergie.setValue(0);
+    lab().txtLabMasa.setText("x");
+    lab().cmdLabStart.click();
+    lab().chkLabEnergie.setValue(1);
+    EXPECT_FALSE(lab().shpLabEnergie(0).Visible());
+    EXPECT_EQ(lab().lblLabEnergieInfo.Caption().rfind("Masa corpului nu se poate citi", 0), 0u);
+}
+
 struct DropCase : Row {
     const char *speed, *angle, *height, *gravity;
     int medium;
