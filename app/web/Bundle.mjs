@@ -48,8 +48,8 @@ export function bundle(entry, sources, global = null) {
     parts.push(code);
   };
   visit(entry, []);
-  const { code } = wrap(entry, sources.get(entry));
   if (global) return `const ${global} = (() => {\n'use strict';\n${parts.join('')}return ${scope(entry)};\n})();\n`;
+  const { code } = wrap(entry, sources.get(entry));
   const names = [...code.matchAll(/^return \{ (.*) \};$/gm)].at(-1)[1];
   return `${parts.join('')}export const { ${names} } = ${scope(entry)};\n`;
 }

@@ -2,9 +2,9 @@
 // the drawing of its first frame. The page plays them before the program runs (the binding's
 // prerender.js), so the window shows while the program is still unpacked and compiled.
 import vm from 'node:vm';
+import { BUILDING as building } from '../../toolkit/web/prerender.js';
 
-// The calls that build a window, as the page's prerender.js names them.
-const BUILDING = new Set(['openForm', 'addControl', 'setGeometry', 'setFlags', 'setText', 'setRange', 'addMenu', 'setMenu', 'formReady']);
+const BUILDING = new Set(building);
 
 // program: the page's JavaScript with its WebAssembly embedded (Emscripten's single file).
 export async function recordStart(program, entryPaint = '_lopena_paint') {

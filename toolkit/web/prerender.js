@@ -7,7 +7,8 @@
 import { liveRegion } from './live.js';
 
 // The calls that build a window; the rest (timers, frames, drawing) reach the page as they come.
-const BUILDING = ['openForm', 'addControl', 'setGeometry', 'setFlags', 'setText', 'setRange', 'addMenu', 'setMenu', 'formReady'];
+// The recorder at build time (app/web/Prerender.mjs) keeps these too.
+export const BUILDING = ['openForm', 'addControl', 'setGeometry', 'setFlags', 'setText', 'setRange', 'addMenu', 'setMenu', 'formReady'];
 const starts = new WeakMap(); // page -> { expected, heard, own, drawn }
 
 export function prerender(page, recorded) {
