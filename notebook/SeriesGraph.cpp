@@ -50,7 +50,7 @@ SeriesGraph seriesGraph(const std::deque<Throw>& history, const tk::Locale& loca
                          "\xC2\xB0, D = " + tk::FixedNumber(graph.best->D, 3, locale) + " m";
     }
     graph.x = graph.points.empty() ? AxisRange::fitted(0, 90) : AxisRange::fitted(low, high);
-    graph.y = AxisRange::fitted(0, longest);
+    graph.y = AxisRange::fitted(0, longest * 1.05); // room above the best angle's mark
     return graph;
 }
 

@@ -29,7 +29,7 @@ struct SeriesGraph {
     std::optional<Point> best;
     std::string name;     // the curve's: "D(unghi): 20 m/s, h0 0 m, vid"
     std::string bestName; // the mark's: "unghi optim 45,00°, D = 40,775 m"
-    AxisRange x, y;       // the angles and 0 to the longest D, the best one included
+    AxisRange x, y;       // the angles, and 0 to beyond the longest D (the best one's)
 };
 
 // The graph of the last series in `history`: no points before any series.

@@ -77,6 +77,13 @@ export function historyPane(parts) {
     focused = [...body.children].indexOf(tr);
     choose(Number(tr.dataset.row), e.ctrlKey || e.metaKey);
   });
+  // The row the focus came to, by Tab, by a click or by the arrows, is the one the keys act on.
+  body.addEventListener('focusin', (e) => {
+    const at = [...body.children].indexOf(e.target.closest('tr'));
+    if (at < 0 || at === focused) return;
+    focused = at;
+    mark();
+  });
   body.addEventListener('keydown', (e) => {
     const rows = body.children, n = rows.length;
     if (!n) return;
