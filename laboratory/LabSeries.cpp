@@ -10,9 +10,9 @@ namespace {
 
 // Apart in hue and darkness, none too pale on the white scene; more throws take them again.
 constexpr tk::Colour palette[] = {
-    tk::rgb(220, 30, 60),  tk::rgb(40, 150, 60),  tk::rgb(50, 90, 210),  tk::rgb(240, 120, 30),
-    tk::rgb(140, 30, 180), tk::rgb(0, 150, 165),  tk::rgb(200, 40, 190), tk::rgb(150, 95, 30),
-    tk::rgb(120, 120, 0),  tk::rgb(0, 0, 120),    tk::rgb(128, 0, 0),    tk::rgb(80, 80, 80),
+    tk::rgb(220, 30, 60),  tk::rgb(40, 150, 60), tk::rgb(50, 90, 210),  tk::rgb(240, 120, 30),
+    tk::rgb(140, 30, 180), tk::rgb(0, 150, 165), tk::rgb(200, 40, 190), tk::rgb(150, 95, 30),
+    tk::rgb(120, 120, 0),  tk::rgb(0, 0, 120),   tk::rgb(128, 0, 0),    tk::rgb(80, 80, 80),
     tk::rgb(200, 150, 0),
 };
 

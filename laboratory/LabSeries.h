@@ -13,8 +13,8 @@ namespace lopena {
 // every 5 degrees, one throw after the landing of the one before, each trail in its own colour.
 class LabSeries {
 public:
-    static constexpr double step = 5;                  // degrees between two throws
-    static constexpr double first = 15, last = 75;     // the range at the start, degrees
+    static constexpr double step = 5;              // degrees between two throws
+    static constexpr double first = 15, last = 75; // the range at the start, degrees
     static constexpr const char* outOfRange = "Seria: unghiurile de la 0 la 90 de grade.";
     static constexpr const char* reversed =
         "Seria: primul unghi trebuie sa fie cel mult egal cu ultimul.";

@@ -269,7 +269,8 @@ void frmLab::launch(const physics::Trajectory& flight,
     LabThrow th;
     th.flight = flight;
     th.predicted = predicted;
-    th.colour = series_.active() ? LabSeries::colour(series_.thrown()) : palette[throws_ % std::size(palette)];
+    th.colour = series_.active() ? LabSeries::colour(series_.thrown())
+                                 : palette[throws_ % std::size(palette)];
     th.body = bodyNamed(flight.launch);
     ++throws_;
     if (flight.launch.medium != physics::Medium::Vacuum) {

@@ -173,7 +173,8 @@ void frmLab::buildControls() {
         {txtLabSerieDe, &fraLabDate, 24, 143, 30, 19, "Primul unghi al seriei, grade"},
         {lblLabSeriePana, &fraLabDate, 58, 146, 36, 13, ""},
         {txtLabSeriePana, &fraLabDate, 96, 143, 30, 19, "Ultimul unghi al seriei, grade"},
-        {cmdLabSerie, &fraLabDate, 130, 141, 100, 23, "Arunca pe rand din 5 in 5 grade, de la primul la ultimul unghi"},
+        {cmdLabSerie, &fraLabDate, 130, 141, 100, 23,
+         "Arunca pe rand din 5 in 5 grade, de la primul la ultimul unghi"},
     };
     for (const Placement& p : series)
         put(p);

@@ -21,8 +21,9 @@ const char* unreadableAngle(const std::string& text) {
 void frmLab::wireSeries() {
     cmdLabSerie.onClick = [this] { cmdLabSerie_Click(); };
     // The pupil's edit of the launch or of the range stops a series; its own writes do not.
-    for (tk::TextBox* box : {&txtLabViteza, &txtLabUnghi, &txtLabInaltime, &txtLabGrav, &txtLabK,
-                             &txtLabMasa, &txtLabDiametru, &txtLabCd, &txtLabSerieDe, &txtLabSeriePana})
+    for (tk::TextBox* box :
+         {&txtLabViteza, &txtLabUnghi, &txtLabInaltime, &txtLabGrav, &txtLabK, &txtLabMasa,
+          &txtLabDiametru, &txtLabCd, &txtLabSerieDe, &txtLabSeriePana})
         box->onChange = [this] {
             if (!seriesLaunching_)
                 stopSeries();
@@ -58,7 +59,8 @@ void frmLab::throwNextOfSeries() {
     txtLabUnghi.setText(tk::GeneralNumber(*angle, platform_.locale()));
     awaitPrediction(std::nullopt); // no prediction asked between the series' throws
     const auto read = readLaunch();
-    const auto solved = read ? physics::solve(*read) : physics::Result<physics::Trajectory>(read.refusal());
+    const auto solved =
+        read ? physics::solve(*read) : physics::Result<physics::Trajectory>(read.refusal());
     if (solved)
         launch(*solved, {});
     seriesLaunching_ = false;
@@ -82,7 +84,8 @@ std::string frmLab::bodyNamed(const physics::Launch& l) const {
         return "";
     for (const auto& [index, option] : optLabCorp) {
         const Body& body = bodies[static_cast<std::size_t>(index)];
-        if (option->Value() && body.mass == l.mass && body.diameter == l.diameter && body.cd == l.cd)
+        if (option->Value() && body.mass == l.mass && body.diameter == l.diameter &&
+            body.cd == l.cd)
             return body.named;
     }
     return "";

@@ -27,8 +27,8 @@ std::optional<SeriesGraph::Point> bestOf(const Throw& flight) {
 
 SeriesGraph seriesGraph(const std::deque<Throw>& history, const tk::Locale& locale) {
     SeriesGraph graph;
-    const auto last = std::find_if(history.rbegin(), history.rend(),
-                                   [](const Throw& t) { return t.series > 0; });
+    const auto last =
+        std::find_if(history.rbegin(), history.rend(), [](const Throw& t) { return t.series > 0; });
     const int series = last == history.rend() ? 0 : last->series;
     for (const Throw& flight : history)
         if (series > 0 && flight.series == series && flight.log.landing())

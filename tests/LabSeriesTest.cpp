@@ -38,7 +38,8 @@ struct RangeRefusal : Row {
     int box; // 0: "de", 1: "pana la"
     const char* why;
 };
-class LabSeriesRefusals : public LabSeriesTest, public ::testing::WithParamInterface<RangeRefusal> {};
+class LabSeriesRefusals : public LabSeriesTest,
+                          public ::testing::WithParamInterface<RangeRefusal> {};
 
 TEST_P(LabSeriesRefusals, NameTheBoxAndThrowNothing) {
     const RangeRefusal& c = GetParam();
@@ -54,13 +55,14 @@ TEST_P(LabSeriesRefusals, NameTheBoxAndThrowNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Range, LabSeriesRefusals,
-    ::testing::Values(RangeRefusal{{"NotANumber"}, "cinci", "75", 0, "Scrieti un numar."},
-                      RangeRefusal{{"Empty"}, "15", "", 1, "Scrieti un numar."},
-                      RangeRefusal{{"BelowZero"}, "-5", "75", 0, LabSeries::outOfRange},
-                      RangeRefusal{{"Above90"}, "15", "95", 1, LabSeries::outOfRange},
-                      RangeRefusal{{"Reversed"}, "60", "30", 0, LabSeries::reversed},
-                      RangeRefusal{{"TooLarge"}, "1e400", "75", 0,
-                                   "Numarul este prea mare: scrieti unul mai mic."}),
+    ::testing::Values(
+        RangeRefusal{{"NotANumber"}, "cinci", "75", 0, "Scrieti un numar."},
+        RangeRefusal{{"Empty"}, "15", "", 1, "Scrieti un numar."},
+        RangeRefusal{{"BelowZero"}, "-5", "75", 0, LabSeries::outOfRange},
+        RangeRefusal{{"Above90"}, "15", "95", 1, LabSeries::outOfRange},
+        RangeRefusal{{"Reversed"}, "60", "30", 0, LabSeries::reversed},
+        RangeRefusal{
+            {"TooLarge"}, "1e400", "75", 0, "Numarul este prea mare: scrieti unul mai mic."}),
     rowName);
 
 // D(alpha) in vacuum: D = v0 cos a (v0 sin a + sqrt(v0^2 sin^2 a + 2 g h0)) / g; the best angle
@@ -70,7 +72,8 @@ struct VacuumSeries : Row {
     double h0;
     const char* best; // the mark's name
 };
-class LabSeriesInVacuum : public LabSeriesTest, public ::testing::WithParamInterface<VacuumSeries> {};
+class LabSeriesInVacuum : public LabSeriesTest,
+                          public ::testing::WithParamInterface<VacuumSeries> {};
 
 TEST_P(LabSeriesInVacuum, ThrowsEveryAngleInItsColourAndDrawsDOfAlpha) {
     const VacuumSeries& c = GetParam();
@@ -93,7 +96,8 @@ TEST_P(LabSeriesInVacuum, ThrowsEveryAngleInItsColourAndDrawsDOfAlpha) {
     const double v = 20, g = 9.81;
     for (const SeriesGraph::Point& p : graph.points) {
         const double a = p.angle * M_PI / 180, vy = v * std::sin(a);
-        EXPECT_NEAR(p.D, v * std::cos(a) * (vy + std::sqrt(vy * vy + 2 * g * c.h0)) / g, 1e-9) << p.angle;
+        EXPECT_NEAR(p.D, v * std::cos(a) * (vy + std::sqrt(vy * vy + 2 * g * c.h0)) / g, 1e-9)
+            << p.angle;
     }
     EXPECT_EQ(graph.bestName, c.best);
     EXPECT_EQ(graph.name, std::string("D(unghi): 20 m/s, h0 ") + c.height + " m, vid");
@@ -102,8 +106,9 @@ TEST_P(LabSeriesInVacuum, ThrowsEveryAngleInItsColourAndDrawsDOfAlpha) {
 
 INSTANTIATE_TEST_SUITE_P(
     Heights, LabSeriesInVacuum,
-    ::testing::Values(VacuumSeries{{"FromTheGround"}, "0", 0, "unghi optim 45,00\xC2\xB0, D = 40,775 m"},
-                      VacuumSeries{{"From10m"}, "10", 10, "unghi optim 39,32\xC2\xB0, D = 49,780 m"}),
+    ::testing::Values(
+        VacuumSeries{{"FromTheGround"}, "0", 0, "unghi optim 45,00\xC2\xB0, D = 40,775 m"},
+        VacuumSeries{{"From10m"}, "10", 10, "unghi optim 39,32\xC2\xB0, D = 49,780 m"}),
     rowName);
 
 TEST_F(LabSeriesTest, ASetRangeAnEditOrTheButtonAgainStopsIt) {

@@ -284,8 +284,9 @@ TEST_F(NotebookWindowTest, TwoChosenRowsOfTheHistoryAreComparedUnderIt) {
     view->selectRow(1);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier,
                       view->visualRect(view->model()->index(0, 2)).center());
-    EXPECT_TRUE(said->text().startsWith(QString::fromUtf8(
-        "Diferente (rand 2 fata de rand 1, in % din rand 1): \xCE\x94" "D = -39,6 m (-49,8 %), \xCE\x94H = ")))
+    EXPECT_TRUE(said->text().startsWith(
+        QString::fromUtf8("Diferente (rand 2 fata de rand 1, in % din rand 1): \xCE\x94"
+                          "D = -39,6 m (-49,8 %), \xCE\x94H = ")))
         << said->text().toStdString();
 }
 

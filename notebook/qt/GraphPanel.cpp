@@ -158,7 +158,8 @@ bool GraphPanel::seriesChosen() const {
 }
 
 QPointF GraphPanel::point(const FlightStep& step) const {
-    const Graph& graph = graphs[std::min<std::size_t>(std::max(choice_->currentIndex(), 0), graphs.size() - 1)];
+    const Graph& graph =
+        graphs[std::min<std::size_t>(std::max(choice_->currentIndex(), 0), graphs.size() - 1)];
     return {stepValue(step, graph.xColumn), stepValue(step, graph.yColumn)};
 }
 
@@ -166,7 +167,8 @@ void GraphPanel::rebuild() {
     if (seriesChosen())
         return drawSeries();
     curveOnly_ = false;
-    for (QAbstractSeries* series : {static_cast<QAbstractSeries*>(seriesLine_), static_cast<QAbstractSeries*>(bestMark_)})
+    for (QAbstractSeries* series :
+         {static_cast<QAbstractSeries*>(seriesLine_), static_cast<QAbstractSeries*>(bestMark_)})
         if (chart_->series().contains(series))
             chart_->removeSeries(series);
     const Graph& graph = graphs[static_cast<std::size_t>(std::max(choice_->currentIndex(), 0))];
@@ -250,8 +252,9 @@ void GraphPanel::drawSeries() {
         delete series;
     }
     earlier_.clear();
-    for (QAbstractSeries* series : {static_cast<QAbstractSeries*>(current_), static_cast<QAbstractSeries*>(highest_),
-                                    static_cast<QAbstractSeries*>(landing_)})
+    for (QAbstractSeries* series :
+         {static_cast<QAbstractSeries*>(current_), static_cast<QAbstractSeries*>(highest_),
+          static_cast<QAbstractSeries*>(landing_)})
         if (chart_->series().contains(series))
             chart_->removeSeries(series);
     axisX_->setTitleText(QString::fromUtf8(SeriesGraph::xTitle));
@@ -268,7 +271,8 @@ void GraphPanel::drawSeries() {
     if (!chart_->series().contains(seriesLine_)) {
         chart_->addSeries(seriesLine_);
         chart_->addSeries(bestMark_);
-        for (QAbstractSeries* series : {static_cast<QAbstractSeries*>(seriesLine_), static_cast<QAbstractSeries*>(bestMark_)}) {
+        for (QAbstractSeries* series : {static_cast<QAbstractSeries*>(seriesLine_),
+                                        static_cast<QAbstractSeries*>(bestMark_)}) {
             series->attachAxis(axisX_);
             series->attachAxis(axisY_);
         }

@@ -323,7 +323,8 @@ QWidget* NotebookWindow::makeHistoryTab() {
     connect(historyView_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &NotebookWindow::showComparison);
     // A sort moves the rows: the upper one may change.
-    connect(sortedHistory_, &QAbstractItemModel::layoutChanged, this, &NotebookWindow::showComparison);
+    connect(sortedHistory_, &QAbstractItemModel::layoutChanged, this,
+            &NotebookWindow::showComparison);
     showComparison();
     return tab;
 }
@@ -392,12 +393,14 @@ void NotebookWindow::showComparison() {
         comparison_->setText(QString::fromUtf8(historyCompareHint));
         return;
     }
-    std::sort(rows.begin(), rows.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    std::sort(rows.begin(), rows.end(),
+              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
     const auto& history = notebook_.history();
     const auto first = static_cast<std::size_t>(sortedHistory_->mapToSource(rows[0]).row());
     const auto second = static_cast<std::size_t>(sortedHistory_->mapToSource(rows[1]).row());
     if (first < history.size() && second < history.size())
-        comparison_->setText(QString::fromStdString(compareThrows(history[first], history[second], locale_)));
+        comparison_->setText(
+            QString::fromStdString(compareThrows(history[first], history[second], locale_)));
 }
 
 void NotebookWindow::showSolution() {

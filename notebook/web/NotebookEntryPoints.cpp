@@ -156,13 +156,15 @@ EMSCRIPTEN_KEEPALIVE const char* lopena_nb_throw_name(int throwIndex) {
 EMSCRIPTEN_KEEPALIVE const char* lopena_nb_compare(int first, int second) {
     const lopena::Throw* a = throwAt(first);
     const lopena::Throw* b = throwAt(second);
-    return handed(a && b ? lopena::compareThrows(*a, *b, shown()->locale()) : lopena::historyCompareHint);
+    return handed(a && b ? lopena::compareThrows(*a, *b, shown()->locale())
+                         : lopena::historyCompareHint);
 }
 // The graph D(alpha) of the last series: its title, axis titles, curve's name, best angle's
 // name and the colours of the curve and of the mark, joined by tabs.
 EMSCRIPTEN_KEEPALIVE const char* lopena_nb_series_texts() {
     using G = lopena::SeriesGraph;
-    const G graph = shown() ? lopena::seriesGraph(shown()->notebook().history(), shown()->locale()) : G{};
+    const G graph =
+        shown() ? lopena::seriesGraph(shown()->notebook().history(), shown()->locale()) : G{};
     return handed(std::string(G::title) + '\t' + G::xTitle + '\t' + G::yTitle + '\t' + graph.name +
                   '\t' + graph.bestName + '\t' + std::to_string(G::lineColour) + '\t' +
                   std::to_string(G::bestColour));
@@ -172,10 +174,18 @@ EMSCRIPTEN_KEEPALIVE const char* lopena_nb_series_texts() {
 EMSCRIPTEN_KEEPALIVE const double* lopena_nb_series_points() {
     static std::vector<double> numbers;
     using G = lopena::SeriesGraph;
-    const G graph = shown() ? lopena::seriesGraph(shown()->notebook().history(), shown()->locale()) : G{};
+    const G graph =
+        shown() ? lopena::seriesGraph(shown()->notebook().history(), shown()->locale()) : G{};
     const G::Point best = graph.best.value_or(G::Point{0, -1});
-    numbers = {static_cast<double>(graph.points.size()), best.angle, best.D,
-               graph.x.low, graph.x.high, graph.x.step, graph.y.low, graph.y.high, graph.y.step};
+    numbers = {static_cast<double>(graph.points.size()),
+               best.angle,
+               best.D,
+               graph.x.low,
+               graph.x.high,
+               graph.x.step,
+               graph.y.low,
+               graph.y.high,
+               graph.y.step};
     for (const G::Point& p : graph.points) {
         numbers.push_back(p.angle);
         numbers.push_back(p.D);
