@@ -76,11 +76,11 @@ export function graphPane(parts, separator) {
   // The markers onto `c` over the chart: a disc on the highest step, a square on the landing.
   function drawMarks(c) {
     const { g, current } = shape, b = plot.bbox;
-    if (shape.series) return;
     c.save();
     c.beginPath();
     c.rect(b.left, b.top, b.width, b.height);
     c.clip();
+    if (shape.series) { seriesDots(c); c.restore(); return; }
     for (const { step: what, fill, size, square } of MARKERS) {
       const step = info(current, what);
       if (step < 0) continue;
@@ -93,6 +93,18 @@ export function graphPane(parts, separator) {
       c.fill();
     }
     c.restore();
+  }
+  // D(alpha)'s points as discs, then the best angle's larger one.
+  function seriesDots(c) {
+    for (const [k, r, fill] of [[1, 3.5, shape.colour], [2, 5.5, shape.bestColour]]) {
+      const [xs, ys] = plot.data[k];
+      c.fillStyle = fill;
+      xs.forEach((x, i) => {
+        c.beginPath();
+        c.arc(plot.valToPos(x, 'x', true), plot.valToPos(ys[i], 'y', true), r * devicePixelRatio, 0, 2 * Math.PI);
+        c.fill();
+      });
+    }
   }
   // The chart and its markers copied onto the canvas shown: one copy of the chart's pixels, no
   // buffer allocated or handed over per drawing.
@@ -120,19 +132,16 @@ export function graphPane(parts, separator) {
     const xs = [], ys = [];
     for (let i = 0; i < n; ++i) { xs.push(H[at + 9 + 2 * i]); ys.push(H[at + 10 + 2 * i]); }
     const best = H[at + 2] >= 0 && n ? [[H[at + 1]], [H[at + 2]]] : [[], []];
-    shape = { series: true, g: [title, xTitle, yTitle], graph: SERIES, current: calls.nbHistory() - 1, earlier: [], points: n, size: `${size}` };
+    shape = { series: true, g: [title, xTitle, yTitle], graph: SERIES, current: calls.nbHistory() - 1, earlier: [], size: `${size}`,
+      colour: rgb(Number(lineColour)), bestColour: rgb(Number(bestColour)) };
     holder.setAttribute('aria-label', n ? `${title}: ${n} aruncari, ${name}; ${bestName}` : `${title}: nicio serie de unghiuri inca`);
-    const facets = [{ scale: 'x', auto: false }, { scale: 'y', auto: false }];
-    const dots = (label, stroke, size, paths) => ({ label, stroke, fill: stroke, width: 2, facets, paths,
-      points: { show: true, size, fill: stroke, stroke } });
     plot = new uPlot({ mode: 2, title, width: size[0], height: size[1], legend: { live: false },
       cursor: { show: false, drag: { x: false, y: false }, points: { show: false } },
       scales: { x: { time: false, auto: false, range: () => [axes[AxisField.XLow], axes[AxisField.XHigh]] },
         y: { auto: false, range: () => [axes[AxisField.YLow], axes[AxisField.YHigh]] } },
       axes: [{ label: xTitle, splits: splits(AxisField.XLow), values: (u, v) => v.map(fmt) },
         { label: yTitle, splits: splits(AxisField.YLow), values: (u, v) => v.map(fmt) }],
-      series: [{}, dots(name, rgb(Number(lineColour)), 7, uPlot.paths.linear()),
-        dots(bestName, rgb(Number(bestColour)), 11, () => ({ stroke: new Path2D(), fill: new Path2D() }))],
+      series: [{}, line(name, shape.colour, 2), legendOnly(bestName, shape.bestColour)],
       hooks: { draw: [() => present()] } }, [null, [xs, ys], best], holder);
     plot.ctx.canvas.after(shown);
     // No series yet: no empty entries in the legend.
