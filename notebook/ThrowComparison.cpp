@@ -1,5 +1,6 @@
 #include "notebook/ThrowComparison.h"
 
+#include "notebook/ThrowName.h"
 #include "toolkit/NumberText.h"
 
 #include <cmath>
@@ -33,7 +34,8 @@ std::string compareThrows(const ThrowRecord& first, const ThrowRecord& second,
            difference("D", first.D, second.D, 1, "m", locale) + ", " +
            difference("H", first.H, second.H, 1, "m", locale) + ", " +
            difference("T", first.flightTime(), second.flightTime(), 2, "s", locale) + ", " +
-           difference("V", first.V, second.V, 1, "m/s", locale);
+           difference("V", first.V, second.V, 1, "m/s", locale) +
+           ". Rand 1: " + throwName(first, locale) + "; rand 2: " + throwName(second, locale) + ".";
 }
 
 } // namespace lopena

@@ -13,7 +13,8 @@ constexpr const char* historyCompareHint =
 
 // Two rows of the history compared: D, H, T and V of the second minus those of the first, in
 // their units and in per cent of the first ("Diferente (rand 2 fata de rand 1): ΔD = -39,6 m
-// (-49,8 %), ..."). A per cent is left out where the first row's value is 0.
+// (-49,8 %), ..."), then the two throws named. A per cent is left out where the first row's
+// value is 0.
 std::string compareThrows(const ThrowRecord& first, const ThrowRecord& second,
                           const tk::Locale& locale);
 

@@ -280,6 +280,8 @@ TEST_F(NotebookWindowTest, TwoChosenRowsOfTheHistoryAreComparedUnderIt) {
     child<QTabWidget>("notebookTabs")->setCurrentIndex(2);
     auto* view = child<QTableView>("historyTable");
     auto* said = child<QLabel>("historyComparison");
+    EXPECT_EQ(view->model()->index(1, 3).data(Qt::ToolTipRole).toString().toStdString(),
+              "30 m/s, 30\xC2\xB0, h0 0 m, aer");
     EXPECT_TRUE(said->text().startsWith("Alegeti doua randuri"));
     view->selectRow(1);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier,

@@ -77,11 +77,14 @@ TEST(ThrowComparison, GivesTheDifferencesAndTheirPerCentOfTheFirstRow) {
                       labThrow(20, 30, 0, physics::Medium::Vacuum, 10), ro),
         "Diferente (rand 2 fata de rand 1, in % din rand 1): \xCE\x94"
         "D = -5,4 m (-13,4 %), "
-        "\xCE\x94H = -5,0 m (-50,0 %), \xCE\x94T = -0,83 s (-29,3 %), \xCE\x94V = 0,0 m/s (0,0 %)");
+        "\xCE\x94H = -5,0 m (-50,0 %), \xCE\x94T = -0,83 s (-29,3 %), \xCE\x94V = 0,0 m/s (0,0 %). "
+        "Rand 1: 20 m/s, 45\xC2\xB0, h0 0 m, vid, g 10 m/s2; rand 2: 20 m/s, 30\xC2\xB0, h0 0 m, "
+        "vid, g 10 m/s2.");
     EXPECT_EQ(compareThrows(mainThrow(20, 45, 9.806), mainThrow(20, 45, 9.806), ro),
               "Diferente (rand 2 fata de rand 1, in % din rand 1): \xCE\x94"
               "D = 0,0 m, \xCE\x94H = 0,0 m, "
-              "\xCE\x94T = 0,00 s, \xCE\x94V = 0,0 m/s")
+              "\xCE\x94T = 0,00 s, \xCE\x94V = 0,0 m/s. Rand 1: 20 m/s, 45\xC2\xB0; rand 2: 20 "
+              "m/s, 45\xC2\xB0.")
         << "no per cent of a first row's 0";
 }
 

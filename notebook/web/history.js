@@ -66,6 +66,7 @@ export function historyPane(parts) {
       swatch.firstChild.style.background = rgb(Number(colour));
       const tr = el('tr', {}, swatch, ...cells.map((t) => el('td', { textContent: t })));
       tr.dataset.row = i;
+      tr.title = str(calls.nbThrowName(i)); // named as the graphs' legend names it
       return tr;
     }));
     focused = Math.min(focused, Math.max(0, count - 1));
