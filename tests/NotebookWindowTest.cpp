@@ -1,6 +1,8 @@
 #include "notebook/qt/NotebookWindow.h"
+#include "laboratory/frmLab.h"
 #include "notebook/Notebook.h"
 #include "notebook/qt/HistoryModel.h"
+#include "support/HeadlessPlatform.h"
 
 #include <QtCharts>
 #include <QtTest>
@@ -253,15 +255,21 @@ void labThrow(lopena::Notebook& notebook, double v0, double angle, double h0,
     notebook.labLanded(lab);
 }
 
-// The Laborator's series, 20 m/s from 10 m in vacuum: "Distanta D(unghi) a seriei" joins its 13
-// points and marks the best angle, atan(20 / sqrt(20^2 + 2 g 10)) = 39,32 degrees.
+// The Laborator's series, 20 m/s from 10 m in vacuum, run to its end on the virtual clock:
+// "Distanta D(unghi) a seriei" joins its 13 points and marks the best angle,
+// atan(20 / sqrt(20^2 + 2 g 10)) = 39,32 degrees.
 TEST_F(NotebookWindowTest, TheLaboratorsSeriesIsDrawnAsDOfAlphaWithItsBestAngle) {
     child<QTabWidget>("notebookTabs")->setCurrentIndex(1);
     child<QComboBox>("graphChoice")->setCurrentIndex(4);
-    notebook.labSeriesChanged(true);
-    for (int angle = 15; angle <= 75; angle += 5)
-        labThrow(notebook, 20, angle, 10);
-    notebook.labSeriesChanged(false);
+    lopena::testing::HeadlessPlatform platform(tk::Locale::romanian());
+    lopena::frmLab lab(platform);
+    lab.setRecorder(&notebook);
+    lab.Load(platform.clock);
+    lab.txtLabInaltime.setText("10");
+    lab.cmdLabSerie.click();
+    for (int ms = 0; ms < 120000 && lab.seriesActive(); ms += 100)
+        platform.clock.advance(100);
+    ASSERT_FALSE(lab.seriesActive());
     auto* curve = chart()->findChild<QLineSeries*>("seriesCurve");
     auto* best = chart()->findChild<QScatterSeries*>("bestAngle");
     ASSERT_EQ(curve->count(), 13);
