@@ -55,6 +55,7 @@ void frmLab::wireEvents() {
     cmdLabPas.onClick = [this] { cmdLabPas_Click(); };
     cmdLabSterge.onClick = [this] { cmdLabSterge_Click(); };
     cmdLabOptim.onClick = [this] { cmdLabOptim_Click(); };
+    wireSeries();
     for (const auto& [index, button] : cmdLabGrav)
         button->onClick = [this, i = index] { cmdLabGrav_Click(i); };
     for (const auto& [index, option] : optLabMediu)
@@ -263,10 +264,14 @@ void frmLab::repeat(const physics::Launch& l) {
 void frmLab::launch(const physics::Trajectory& flight,
                     const std::array<std::optional<double>, 3>& predicted) {
     tmrLab.setEnabled(false);
+    if (!seriesLaunching_)
+        stopSeries(); // a throw of the pupil's own
     LabThrow th;
     th.flight = flight;
     th.predicted = predicted;
-    th.colour = palette[throws_ % std::size(palette)];
+    th.colour = series_.active() ? LabSeries::colour(series_.thrown())
+                                 : palette[throws_ % std::size(palette)];
+    th.body = bodyNamed(flight.launch);
     ++throws_;
     if (flight.launch.medium != physics::Medium::Vacuum) {
         physics::Launch vacuum = flight.launch;
@@ -510,6 +515,8 @@ void frmLab::land() {
     showPredictions();
     if (recorder_)
         recorder_->labLanded(*current_);
+    if (series_.active())
+        throwNextOfSeries();
 }
 
 void frmLab::showPredictions() {
@@ -716,6 +723,7 @@ void frmLab::cmdLabGrav_Click(tk::Integer index) {
 }
 
 void frmLab::optLabMediu_Click(tk::Integer) {
+    stopSeries();
     enableBoxes();
 }
 

@@ -2,6 +2,7 @@
 
 #include "laboratory/LabMath.h"
 #include "laboratory/LabScene.h"
+#include "laboratory/LabSeries.h"
 #include "laboratory/TargetGame.h"
 #include "record/LabRecorder.h"
 #include "physics/Trajectory.h"
@@ -81,6 +82,12 @@ public:
     tk::TextBox txtLabGrav{"txtLabGrav", "9.81"};
     // Ready gravities: Pamant, Luna, Marte, Jupiter.
     tk::ControlArray<tk::CommandButton> cmdLabGrav{"cmdLabGrav"};
+    // The series of angles: from "de" to "pana la" degrees, every 5; the button stops it too.
+    tk::CommandButton cmdLabSerie{"cmdLabSerie", "Serie de unghiuri"};
+    tk::Label lblLabSerieDe{"lblLabSerieDe", "de"};
+    tk::TextBox txtLabSerieDe{"txtLabSerieDe", "15"};
+    tk::Label lblLabSeriePana{"lblLabSeriePana", "pana la"};
+    tk::TextBox txtLabSeriePana{"txtLabSeriePana", "75"};
 
     tk::Frame fraLabMediu{"fraLabMediu", "Mediu"};
     tk::ControlArray<tk::OptionButton> optLabMediu{"optLabMediu"};
@@ -165,6 +172,9 @@ public:
     // Removes every trail.
     void cmdLabSterge_Click();
     void cmdLabOptim_Click();
+    // Throws the boxes' launch at each angle of the series in turn, or stops the one under way.
+    void cmdLabSerie_Click();
+    bool seriesActive() const { return series_.active(); }
     void cmdLabGrav_Click(tk::Integer index);
     void optLabMediu_Click(tk::Integer index);
     // Writes the body's mass, diameter and drag coefficient into their boxes.
@@ -186,6 +196,7 @@ public:
     struct Body {
         const char* name;
         double mass, diameter, cd; // kg, m, no unit
+        const char* named;         // in a throw's name: "minge de tenis"
     };
     static const std::array<Body, 5> bodies;
     static const std::array<double, 4> gravities; // Pamant, Luna, Marte, Jupiter, m/s^2
@@ -225,6 +236,13 @@ private:
     int arrangeTall(int width);
     void buildControls();
     void wireEvents();
+    // The series' button, and the boxes whose edit stops a series.
+    void wireSeries();
+    // Throws the series' next angle, or ends it after the last.
+    void throwNextOfSeries();
+    void stopSeries();
+    // The body of the option chosen when the boxes hold its numbers: its name, else "".
+    std::string bodyNamed(const physics::Launch& launch) const;
     void launch(const physics::Trajectory& flight,
                 const std::array<std::optional<double>, 3>& predicted);
     // Advances the flight shown by `micros` of flight time; lands at T.
@@ -301,6 +319,8 @@ private:
     int throws_ = 0;
     bool paused_ = false;
     bool loadedOnce_ = false;
+    LabSeries series_;
+    bool seriesLaunching_ = false; // the series writes the angle's box and throws
 };
 
 } // namespace lopena

@@ -14,11 +14,11 @@ constexpr tk::Colour energyColours[] = {tk::rgb(214, 96, 32), tk::rgb(38, 120, 2
 
 // Mass, diameter and drag coefficient of each ball; docs/using.md names the sources.
 const std::array<frmLab::Body, 5> frmLab::bodies = {{
-    {"Tenis", 0.057, 0.067, 0.55},
-    {"Fotbal", 0.43, 0.22, 0.25},
-    {"Ping-pong", 0.0027, 0.04, 0.47},
-    {"Baschet", 0.6, 0.24, 0.47},
-    {"Greutate", 7.26, 0.12, 0.47},
+    {"Tenis", 0.057, 0.067, 0.55, "minge de tenis"},
+    {"Fotbal", 0.43, 0.22, 0.25, "minge de fotbal"},
+    {"Ping-pong", 0.0027, 0.04, 0.47, "minge de ping-pong"},
+    {"Baschet", 0.6, 0.24, 0.47, "minge de baschet"},
+    {"Greutate", 7.26, 0.12, 0.47, "greutate"},
 }};
 
 const std::array<double, 4> frmLab::gravities = {9.81, 1.62, 3.71, 24.79};
@@ -150,7 +150,7 @@ void frmLab::buildControls() {
     }
 
     const Placement data[] = {
-        {fraLabDate, nullptr, 772, 4, 236, 146, "Datele aruncarii"},
+        {fraLabDate, nullptr, 772, 4, 236, 170, "Datele aruncarii"},
         {lblLabViteza, &fraLabDate, 8, 19, 90, 13, ""},
         {txtLabViteza, &fraLabDate, 100, 16, 60, 19, "Viteza de lansare, m/s"},
         {lblLabUnghi, &fraLabDate, 8, 43, 90, 13, ""},
@@ -168,8 +168,18 @@ void frmLab::buildControls() {
         tk::CommandButton& button = cmdLabGrav.add(i, places[i]);
         put({button, &fraLabDate, 8.0F + 55 * i, 114, 53, 23, "Acceleratia gravitationala de aici"});
     }
+    const Placement series[] = {
+        {lblLabSerieDe, &fraLabDate, 8, 146, 14, 13, ""},
+        {txtLabSerieDe, &fraLabDate, 24, 143, 30, 19, "Primul unghi al seriei, grade"},
+        {lblLabSeriePana, &fraLabDate, 58, 146, 36, 13, ""},
+        {txtLabSeriePana, &fraLabDate, 96, 143, 30, 19, "Ultimul unghi al seriei, grade"},
+        {cmdLabSerie, &fraLabDate, 130, 141, 100, 23,
+         "Arunca pe rand din 5 in 5 grade, de la primul la ultimul unghi"},
+    };
+    for (const Placement& p : series)
+        put(p);
 
-    put({fraLabMediu, nullptr, 772, 154, 236, 196, "Mediul in care zboara corpul"});
+    put({fraLabMediu, nullptr, 772, 178, 236, 196, "Mediul in care zboara corpul"});
     static const char* const media[] = {"Vid", "Aer (liniar)", "Aer (patratic)"};
     static const float mediumTops[] = {16, 36, 56};
     for (tk::Integer i = 0; i < 3; ++i) {
@@ -190,7 +200,7 @@ void frmLab::buildControls() {
         {txtLabDiametru, &fraLabCorp, 78, 88, 64, 19, "Diametrul corpului, m"},
         {lblLabCd, &fraLabCorp, 148, 76, 64, 13, ""},
         {txtLabCd, &fraLabCorp, 148, 88, 64, 19, "Coeficientul de rezistenta Cd"},
-        {fraLabAfisare, nullptr, 772, 354, 236, 86, "Afisare"},
+        {fraLabAfisare, nullptr, 772, 378, 236, 86, "Afisare"},
         {chkLabVectori, &fraLabAfisare, 8, 16, 70, 17, "Sagetile vitezei si ale acceleratiei"},
         {chkLabFantoma, &fraLabAfisare, 96, 16, 120, 17, "Traiectoria in vid, cu aer"},
         {chkLabPrezice, &fraLabAfisare, 8, 38, 70, 17, "Cere o predictie inainte de aruncare"},
@@ -209,11 +219,11 @@ void frmLab::buildControls() {
          "O a doua bila, lasata sa cada de la aceeasi inaltime in acelasi moment"});
 
     const Placement rest[] = {
-        {cmdLabStart, nullptr, 772, 446, 56, 25, "Calculeaza si arunca"},
-        {cmdLabPauza, nullptr, 832, 446, 56, 25, "Opreste sau reia zborul"},
-        {cmdLabPas, nullptr, 892, 446, 56, 25, "Un pas, cu zborul oprit"},
-        {cmdLabSterge, nullptr, 952, 446, 56, 25, "Sterge traiectoriile"},
-        {fraLabPrezice, nullptr, 772, 478, 236, 144, "Predictia inainte de aruncare"},
+        {cmdLabStart, nullptr, 772, 470, 56, 25, "Calculeaza si arunca"},
+        {cmdLabPauza, nullptr, 832, 470, 56, 25, "Opreste sau reia zborul"},
+        {cmdLabPas, nullptr, 892, 470, 56, 25, "Un pas, cu zborul oprit"},
+        {cmdLabSterge, nullptr, 952, 470, 56, 25, "Sterge traiectoriile"},
+        {fraLabPrezice, nullptr, 772, 502, 236, 124, "Predictia inainte de aruncare"},
         {lblLabPrezD, &fraLabPrezice, 8, 19, 36, 13, ""},
         {txtLabPrezD, &fraLabPrezice, 46, 16, 54, 19, "Distanta prezisa, m"},
         {lblLabPrezH, &fraLabPrezice, 8, 43, 36, 13, ""},

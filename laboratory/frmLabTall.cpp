@@ -78,7 +78,7 @@ int frmLab::arrangeTall(int width) {
     }
     placeEnergyBars(120);
 
-    frame(fraLabDate, 172);
+    frame(fraLabDate, 206);
     const std::pair<tk::Control*, tk::Control*> rows[] = {{&lblLabViteza, &txtLabViteza},
                                                           {&lblLabUnghi, &txtLabUnghi},
                                                           {&lblLabInaltime, &txtLabInaltime},
@@ -91,6 +91,11 @@ int frmLab::arrangeTall(int width) {
     const tk::Single planet = (w - 28) / 4;
     for (const auto& [i, button] : cmdLabGrav)
         button->setBounds(8 + static_cast<tk::Single>(i) * (planet + 4), 136, planet, 28);
+    lblLabSerieDe.setBounds(8, 177, 20, 13);
+    txtLabSerieDe.setBounds(30, 172, 48, 24);
+    lblLabSeriePana.setBounds(84, 177, 48, 13);
+    txtLabSeriePana.setBounds(134, 172, 48, 24);
+    cmdLabSerie.setBounds(190, 170, 140, 28);
 
     frame(fraLabMediu, 258);
     for (const auto& [i, option] : optLabMediu)

@@ -33,10 +33,6 @@ std::vector<std::size_t> curveSteps(const FlightLog& log, std::size_t stride, bo
     return chosen;
 }
 
-std::string throwName(const Throw& flight) {
-    return "Aruncarea " + std::to_string(flight.number);
-}
-
 const std::array<GraphMarker, 2> graphMarkers = {{
     {"Punctul cel mai inalt", 0x2020d0, 11, false, &FlightLog::highestStep},
     {"Aterizare", 0xc04020, 10, true, &FlightLog::landingStep},

@@ -37,9 +37,6 @@ std::size_t graphStride(std::size_t steps);
 std::vector<std::size_t> curveSteps(const FlightLog& log, std::size_t stride, bool withLast,
                                     std::size_t from = 0);
 
-// A curve's name in the legend: "Aruncarea 3".
-std::string throwName(const Throw& flight);
-
 // A marker of the current throw on its graph, drawn over its curve.
 struct GraphMarker {
     const char* name;      // in the legend

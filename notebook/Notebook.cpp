@@ -28,7 +28,10 @@ void Notebook::keep(Throw flight) {
     flight.number = static_cast<int>(history_.size()) + 1;
     // A deque keeps the earlier throws where they are: listeners and dots may point at them.
     history_.push_back(std::move(flight));
-    notify(listeners_, [this](NotebookListener& l) { l.throwStarted(history_.back()); });
+    Throw& kept = history_.back();
+    notify(listeners_, [&kept](NotebookListener& l) { l.throwStarted(kept); });
+    // Tagged once told: a launch that ended the series (told to it first) stays out of it.
+    kept.series = kept.lab ? labSeries_ : mainSeries_;
 }
 
 void Notebook::launched(const LaunchFacts& facts) {
@@ -68,6 +71,10 @@ void Notebook::labLanded(const LabThrow&) {
     flight->log.landOnLog({flight->T, flight->D, end.vx, end.vy, flight->V});
     if (flight == &history_.back())
         notify(listeners_, [&](NotebookListener& l) { l.throwLanded(*flight); });
+}
+
+void Notebook::labSeriesChanged(bool active) {
+    labSeries_ = active ? ++lastSeries_ : 0;
 }
 
 void Notebook::stepComputed(double t, double x, double y, double g) {
@@ -152,6 +159,7 @@ void Notebook::setSeriesActive(bool active) {
     if (active == seriesActive_)
         return;
     seriesActive_ = active;
+    mainSeries_ = active ? ++lastSeries_ : 0;
     notify(listeners_, [active](NotebookListener& l) { l.seriesChanged(active); });
 }
 

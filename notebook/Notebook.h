@@ -42,6 +42,8 @@ public:
     void labLaunched(const LabThrow& launch) override;
     void labStep(const physics::State& state) override;
     void labLanded(const LabThrow& launch) override;
+    // The Laborator's series: its throws are tagged as one series, for the graph D(alpha).
+    void labSeriesChanged(bool active) override;
 
     // FlightRecorder: called by the flight's handlers.
     void launched(const LaunchFacts& facts) override;
@@ -101,6 +103,9 @@ private:
     Requests requests_;
     tk::Locale locale_;
     bool seriesActive_ = false;
+    // The series of angles the main window's and the Laborator's next throws belong to, 0 for
+    // none; the last one given.
+    int mainSeries_ = 0, labSeries_ = 0, lastSeries_ = 0;
     bool stepToLink_ = false; // the last step computed was recorded and has no dot yet
 };
 

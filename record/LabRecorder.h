@@ -13,6 +13,8 @@ public:
     // A step of the flight from the model: every 0.1 s of flight, whatever the showing speed.
     virtual void labStep(const physics::State& state) = 0;
     virtual void labLanded(const LabThrow& launch) = 0;
+    // A series of angles began (its throws follow) or ended.
+    virtual void labSeriesChanged(bool) {}
 };
 
 } // namespace lopena

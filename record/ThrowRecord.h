@@ -49,6 +49,8 @@ struct LabThrow {
     // D, H and T as predicted (m, m, s); nothing where the pupil predicted nothing.
     std::array<std::optional<double>, 3> predicted;
     tk::Colour colour = 0;
+    // The ball's name in air ("minge de tenis") when the boxes held one of the Laborator's.
+    std::string body;
 
     // The error of prediction i (D, H, T), per cent; nothing where none can be given.
     std::optional<double> error(std::size_t i) const;

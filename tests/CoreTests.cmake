@@ -9,6 +9,8 @@ set(lopena_core_test_sources
   NotebookTest.cpp
   PhysicsTest.cpp
   LabTest.cpp
+  LabSeriesTest.cpp
+  ThrowNameTest.cpp
   LabSceneTest.cpp
   ProblemsTest.cpp
 )

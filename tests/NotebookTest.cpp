@@ -206,10 +206,10 @@ TEST(NotebookHistory, EveryColumnHasOneFormatForAllThrowsAndTheCsvReadsBack) {
     cliff.angle = 30;
     cliff.h0 = 45;
     cliff.g = 10;
-    notebook.labLaunched({*physics::solve(cliff), {}, {72.0, std::nullopt, 4.0}});
+    notebook.labLaunched({*physics::solve(cliff), {}, {72.0, std::nullopt, 4.0}, 0, ""});
     physics::Launch air;
     air.medium = physics::Medium::QuadraticDrag;
-    notebook.labLaunched({*physics::solve(air), {}, {40.0, 10.0, 3.0}});
+    notebook.labLaunched({*physics::solve(air), {}, {40.0, 10.0, 3.0}, 0, ""});
     EXPECT_EQ(HistoryTable::sortKey(notebook.history()[1], 0), 2); // the colour sorts by launch
     const auto csv = parse(HistoryTable::csv(notebook.history(), ro), ';');
     ASSERT_EQ(csv.size(), 5U); // the header, three throws

@@ -1,6 +1,8 @@
 #include "notebook/qt/NotebookWindow.h"
+#include "laboratory/frmLab.h"
 #include "notebook/Notebook.h"
 #include "notebook/qt/HistoryModel.h"
+#include "support/HeadlessPlatform.h"
 
 #include <QtCharts>
 #include <QtTest>
@@ -220,7 +222,7 @@ TEST_F(NotebookWindowTest, HistoryPaintsTheTrailColourOfEachRowAndGainsTheLabora
     physics::Launch in;
     in.v0 = 10;
     in.g = 10; // at 45 degrees: D = 10 m, H = 2.5 m
-    lopena::LabThrow lab{*physics::solve(in), {}, {11.0, 2.0, std::nullopt}};
+    lopena::LabThrow lab{*physics::solve(in), {}, {11.0, 2.0, std::nullopt}, 0, ""};
     notebook.labLaunched(lab);
     ASSERT_EQ(history->columnCount(), 13);
     EXPECT_EQ(history->headerData(9, Qt::Horizontal).toString(), "Mediu");
@@ -235,6 +237,67 @@ TEST_F(NotebookWindowTest, HistoryPaintsTheTrailColourOfEachRowAndGainsTheLabora
         const double sorted = cell.data(lopena::HistoryModel::SortRole).toDouble();
         EXPECT_TRUE(sorted == key || std::fabs(sorted - key) < 1e-9) << row << " " << column;
     }
+}
+
+// A throw of the Laborator from its model, as its recorder tells the notebook.
+void labThrow(lopena::Notebook& notebook, double v0, double angle, double h0,
+              physics::Medium medium = physics::Medium::Vacuum) {
+    physics::Launch in;
+    in.v0 = v0;
+    in.angle = angle;
+    in.h0 = h0;
+    in.medium = medium;
+    in.mass = 0.057; // the tennis ball
+    in.diameter = 0.067;
+    in.cd = 0.55;
+    const lopena::LabThrow lab{*physics::solve(in), {}, {}, 0, ""};
+    notebook.labLaunched(lab);
+    notebook.labLanded(lab);
+}
+
+// The Laborator's series, 20 m/s from 10 m in vacuum, run to its end on the virtual clock:
+// "Distanta D(unghi) a seriei" joins its 13 points and marks the best angle,
+// atan(20 / sqrt(20^2 + 2 g 10)) = 39,32 degrees.
+TEST_F(NotebookWindowTest, TheLaboratorsSeriesIsDrawnAsDOfAlphaWithItsBestAngle) {
+    child<QTabWidget>("notebookTabs")->setCurrentIndex(1);
+    child<QComboBox>("graphChoice")->setCurrentIndex(4);
+    lopena::testing::HeadlessPlatform platform(tk::Locale::romanian());
+    lopena::frmLab lab(platform);
+    lab.setRecorder(&notebook);
+    lab.Load(platform.clock);
+    lab.txtLabInaltime.setText("10");
+    lab.cmdLabSerie.click();
+    for (int ms = 0; ms < 120000 && lab.seriesActive(); ms += 100)
+        platform.clock.advance(100);
+    ASSERT_FALSE(lab.seriesActive());
+    auto* curve = chart()->findChild<QLineSeries*>("seriesCurve");
+    auto* best = chart()->findChild<QScatterSeries*>("bestAngle");
+    ASSERT_EQ(curve->count(), 13);
+    EXPECT_EQ(curve->name().toStdString(), "D(unghi): 20 m/s, h0 10 m, vid");
+    EXPECT_EQ(best->name().toStdString(), "unghi optim 39,32\xC2\xB0, D = 49,780 m");
+    EXPECT_NEAR(best->at(0).x(), 39.32, 0.005);
+    EXPECT_FALSE(chart()->series().contains(chart()->findChild<QLineSeries*>("currentThrow")));
+    child<QComboBox>("graphChoice")->setCurrentIndex(0);
+    EXPECT_EQ(chart()->series().size(), 3) << "the throw's curve and its two markers again";
+}
+
+// Two rows chosen: the lower against the upper, the tennis ball in air after vacuum losing half.
+TEST_F(NotebookWindowTest, TwoChosenRowsOfTheHistoryAreComparedUnderIt) {
+    labThrow(notebook, 30, 30, 0);
+    labThrow(notebook, 30, 30, 0, physics::Medium::QuadraticDrag);
+    child<QTabWidget>("notebookTabs")->setCurrentIndex(2);
+    auto* view = child<QTableView>("historyTable");
+    auto* said = child<QLabel>("historyComparison");
+    EXPECT_EQ(view->model()->index(1, 3).data(Qt::ToolTipRole).toString().toStdString(),
+              "30 m/s, 30\xC2\xB0, h0 0 m, aer");
+    EXPECT_TRUE(said->text().startsWith("Alegeti doua randuri"));
+    view->selectRow(1);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      view->visualRect(view->model()->index(0, 2)).center());
+    EXPECT_TRUE(said->text().startsWith(
+        QString::fromUtf8("Diferente (rand 2 fata de rand 1, in % din rand 1): \xCE\x94"
+                          "D = -39,6 m (-49,8 %), \xCE\x94H = ")))
+        << said->text().toStdString();
 }
 
 } // namespace

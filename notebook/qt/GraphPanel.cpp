@@ -2,6 +2,8 @@
 
 #include "notebook/GraphAxes.h"
 #include "notebook/Notebook.h"
+#include "notebook/SeriesGraph.h"
+#include "notebook/ThrowName.h"
 #include "notebook/qt/NotebookSignals.h"
 #include "toolkit/qt/QtConversions.h"
 
@@ -32,8 +34,8 @@ void fit(QValueAxis& axis, const AxisRange& range) {
     axis.setTickCount(range.ticks());
 }
 
-QString legendName(const Throw& flight) {
-    return QString::fromStdString(lopena::throwName(flight));
+QString legendName(const Throw& flight, const tk::Locale& locale) {
+    return QString::fromStdString(lopena::throwName(flight, locale));
 }
 
 QColor colourOf(const GraphMarker& marker) {
@@ -44,16 +46,24 @@ QColor colourOf(const GraphMarker& marker) {
 
 GraphPanel::GraphPanel(const Notebook& notebook, const tk::Locale& locale, NotebookSignals& events,
                        const tkqt::ModalHook& onModalShown, QWidget* parent)
-    : QWidget(parent), notebook_(notebook), onModalShown_(onModalShown),
+    : QWidget(parent), notebook_(notebook), locale_(locale), onModalShown_(onModalShown),
       choice_(new QComboBox(this)),
       compare_(new QCheckBox(QStringLiteral("Compara cu aruncarile anterioare"), this)),
       view_(new QChartView(this)), chart_(new QChart), axisX_(new QValueAxis(chart_)),
       axisY_(new QValueAxis(chart_)), current_(new QLineSeries(chart_)),
-      highest_(new QScatterSeries(chart_)), landing_(new QScatterSeries(chart_)) {
+      highest_(new QScatterSeries(chart_)), landing_(new QScatterSeries(chart_)),
+      seriesLine_(new QLineSeries(chart_)), bestMark_(new QScatterSeries(chart_)) {
     choice_->setObjectName("graphChoice");
     choice_->setAccessibleName(QStringLiteral("Graficul afisat"));
     for (const Graph& graph : graphs)
         choice_->addItem(QString::fromUtf8(graph.title));
+    choice_->addItem(QString::fromUtf8(SeriesGraph::title));
+    seriesLine_->setObjectName("seriesCurve");
+    seriesLine_->setPen(QPen(tkqt::toQColor(SeriesGraph::lineColour), 2));
+    seriesLine_->setPointsVisible(true);
+    bestMark_->setObjectName("bestAngle");
+    bestMark_->setColor(tkqt::toQColor(SeriesGraph::bestColour));
+    bestMark_->setMarkerSize(11);
     compare_->setObjectName("compareThrows");
     auto* save = new QPushButton(QStringLiteral("Salveaza imagine..."), this);
     save->setObjectName("saveImage");
@@ -107,6 +117,8 @@ GraphPanel::GraphPanel(const Notebook& notebook, const tk::Locale& locale, Noteb
     connect(&events, &NotebookSignals::stepsArrived, this, [this] {
         if (stale_ || (stale_ = !isVisible()))
             return;
+        if (seriesChosen())
+            return; // D(alpha) takes a throw in once it is down
         const Throw* now = notebook_.current();
         axesMoved_ = false;
         QRect dirty;
@@ -123,6 +135,8 @@ GraphPanel::GraphPanel(const Notebook& notebook, const tk::Locale& locale, Noteb
     connect(&events, &NotebookSignals::landed, this, [this] {
         if (stale_ || (stale_ = !isVisible()))
             return;
+        if (seriesChosen())
+            return drawSeries();
         // A flight cut short: the axes fit the steps it logged, far short of the computed ones.
         if (const Throw* now = notebook_.current(); now && now->log.interrupted())
             return rebuild();
@@ -139,13 +153,24 @@ void GraphPanel::showEvent(QShowEvent* event) {
     }
 }
 
+bool GraphPanel::seriesChosen() const {
+    return choice_->currentIndex() == static_cast<int>(graphs.size());
+}
+
 QPointF GraphPanel::point(const FlightStep& step) const {
-    const Graph& graph = graphs[static_cast<std::size_t>(std::max(choice_->currentIndex(), 0))];
+    const Graph& graph =
+        graphs[std::min<std::size_t>(std::max(choice_->currentIndex(), 0), graphs.size() - 1)];
     return {stepValue(step, graph.xColumn), stepValue(step, graph.yColumn)};
 }
 
 void GraphPanel::rebuild() {
+    if (seriesChosen())
+        return drawSeries();
     curveOnly_ = false;
+    for (QAbstractSeries* series :
+         {static_cast<QAbstractSeries*>(seriesLine_), static_cast<QAbstractSeries*>(bestMark_)})
+        if (chart_->series().contains(series))
+            chart_->removeSeries(series);
     const Graph& graph = graphs[static_cast<std::size_t>(std::max(choice_->currentIndex(), 0))];
     // Titles and series stay as they are where nothing changed: each change lays the chart out.
     for (auto [axis, title] : {std::pair(axisX_, graph.xTitle), std::pair(axisY_, graph.yTitle)})
@@ -175,7 +200,7 @@ void GraphPanel::rebuild() {
             if (&flight == now)
                 continue;
             auto* series = new QLineSeries(chart_);
-            series->setName(legendName(flight));
+            series->setName(legendName(flight, locale_));
             series->setPen(QPen(tkqt::toQColor(flight.colour), 1.5));
             series->replace(sampled(flight.log, graphStride(flight.log.size()), true));
             earlier_.push_back(series);
@@ -187,7 +212,7 @@ void GraphPanel::rebuild() {
     stride_ = 1;
     drawn_ = now ? now->log.size() : 0;
     if (now) {
-        current_->setName(legendName(*now));
+        current_->setName(legendName(*now, locale_));
         current_->setPen(QPen(tkqt::toQColor(now->colour), 2.5));
         const FlightLog& log = now->log;
         stride_ = graphStride(log.size());
@@ -217,6 +242,46 @@ void GraphPanel::rebuild() {
     highest_->setVisible(now != nullptr);
     landing_->setVisible(now != nullptr);
     showInLegend(landing_);
+}
+
+void GraphPanel::drawSeries() {
+    curveOnly_ = false;
+    const SeriesGraph graph = seriesGraph(notebook_.history(), locale_);
+    for (QLineSeries* series : earlier_) {
+        chart_->removeSeries(series);
+        delete series;
+    }
+    earlier_.clear();
+    for (QAbstractSeries* series :
+         {static_cast<QAbstractSeries*>(current_), static_cast<QAbstractSeries*>(highest_),
+          static_cast<QAbstractSeries*>(landing_)})
+        if (chart_->series().contains(series))
+            chart_->removeSeries(series);
+    axisX_->setTitleText(QString::fromUtf8(SeriesGraph::xTitle));
+    axisY_->setTitleText(QString::fromUtf8(SeriesGraph::yTitle));
+    QList<QPointF> points;
+    for (const SeriesGraph::Point& p : graph.points)
+        points.append({p.angle, p.D});
+    seriesLine_->setName(QString::fromStdString(graph.name));
+    seriesLine_->replace(points);
+    bestMark_->clear();
+    if (graph.best)
+        bestMark_->append(graph.best->angle, graph.best->D);
+    bestMark_->setName(QString::fromStdString(graph.bestName));
+    if (!chart_->series().contains(seriesLine_)) {
+        chart_->addSeries(seriesLine_);
+        chart_->addSeries(bestMark_);
+        for (QAbstractSeries* series : {static_cast<QAbstractSeries*>(seriesLine_),
+                                        static_cast<QAbstractSeries*>(bestMark_)}) {
+            series->attachAxis(axisX_);
+            series->attachAxis(axisY_);
+        }
+    }
+    fit(*axisX_, graph.x);
+    fit(*axisY_, graph.y);
+    // No series yet: no empty entries in the legend.
+    seriesLine_->setVisible(!points.isEmpty());
+    bestMark_->setVisible(!points.isEmpty());
 }
 
 QRect GraphPanel::addStep(int index) {

@@ -37,6 +37,9 @@ public:
 
     // The line of the current throw, its points in the graph's units.
     QLineSeries* currentSeries() const { return current_; }
+    // The line D(alpha) of the last series of angles, and its best angle's mark.
+    QLineSeries* seriesCurve() const { return seriesLine_; }
+    QScatterSeries* bestAngleMark() const { return bestMark_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -47,6 +50,10 @@ private:
     QList<QPointF> sampled(const FlightLog& log, std::size_t stride, bool withLast);
     // Draws the chosen graph anew from the logs: on a new throw, graph or comparison.
     void rebuild();
+    // The last entry of the choice: D(alpha) of the last series, not a graph of steps.
+    bool seriesChosen() const;
+    // Draws D(alpha) of the last series in place of the steps' curves.
+    void drawSeries();
     // Takes step `index` in; returns the part of the view it changed, unless it changed more.
     QRect addStep(int index);
     void markLanding();
@@ -59,6 +66,7 @@ private:
     void saveImage();
 
     const Notebook& notebook_;
+    tk::Locale locale_;
     const tkqt::ModalHook& onModalShown_;
     QComboBox* choice_;
     QCheckBox* compare_;
@@ -69,6 +77,8 @@ private:
     QLineSeries* current_;
     QScatterSeries* highest_;
     QScatterSeries* landing_;
+    QLineSeries* seriesLine_;
+    QScatterSeries* bestMark_;
     std::vector<QLineSeries*> earlier_; // owned by the chart while shown
     std::size_t stride_ = 1;            // the current curve holds every stride_-th step
     std::size_t drawn_ = 0;             // steps of the current throw taken in so far

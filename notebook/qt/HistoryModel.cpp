@@ -2,6 +2,7 @@
 
 #include "notebook/HistoryTable.h"
 #include "notebook/Notebook.h"
+#include "notebook/ThrowName.h"
 #include "notebook/qt/NotebookSignals.h"
 #include "toolkit/qt/QtConversions.h"
 
@@ -48,6 +49,8 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     case SortRole:
         return HistoryTable::sortKey(row, index.column());
+    case Qt::ToolTipRole: // the throw named by its launch, as the graphs' legend names it
+        return QString::fromStdString(throwName(row, locale_));
     default:
         return {};
     }

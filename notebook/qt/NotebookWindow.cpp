@@ -3,6 +3,7 @@
 #include "notebook/HistoryTable.h"
 #include "notebook/Notebook.h"
 #include "notebook/StepTable.h"
+#include "notebook/ThrowComparison.h"
 #include "notebook/WorkedSolution.h"
 #include "notebook/qt/CachedTextDelegate.h"
 #include "notebook/qt/GraphPanel.h"
@@ -18,6 +19,7 @@
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -277,7 +279,8 @@ QWidget* NotebookWindow::makeHistoryTab() {
     historyView_->setAccessibleName(QStringLiteral("Istoricul aruncarilor"));
     historyView_->setModel(sortedHistory_);
     historyView_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    historyView_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Two rows (Ctrl + click) are compared under the table.
+    historyView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     historyView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     compact(*historyView_);
     historyView_->setSortingEnabled(true);
@@ -312,6 +315,17 @@ QWidget* NotebookWindow::makeHistoryTab() {
     connect(exportHistory, &QPushButton::clicked, this, &NotebookWindow::exportHistory);
 
     layOut(tab, historyView_, {repeat_, series_}, {exportHistory});
+    comparison_ = new QLabel(tab);
+    comparison_->setObjectName("historyComparison");
+    comparison_->setWordWrap(true);
+    comparison_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    static_cast<QVBoxLayout*>(tab->layout())->insertWidget(1, comparison_);
+    connect(historyView_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &NotebookWindow::showComparison);
+    // A sort moves the rows: the upper one may change.
+    connect(sortedHistory_, &QAbstractItemModel::layoutChanged, this,
+            &NotebookWindow::showComparison);
+    showComparison();
     return tab;
 }
 
@@ -371,6 +385,22 @@ void NotebookWindow::repeatSelected() {
     const QModelIndexList rows = historyView_->selectionModel()->selectedRows();
     if (!rows.isEmpty())
         notebook_.repeat(static_cast<std::size_t>(sortedHistory_->mapToSource(rows[0]).row()));
+}
+
+void NotebookWindow::showComparison() {
+    QModelIndexList rows = historyView_->selectionModel()->selectedRows();
+    if (rows.size() != 2) {
+        comparison_->setText(QString::fromUtf8(historyCompareHint));
+        return;
+    }
+    std::sort(rows.begin(), rows.end(),
+              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    const auto& history = notebook_.history();
+    const auto first = static_cast<std::size_t>(sortedHistory_->mapToSource(rows[0]).row());
+    const auto second = static_cast<std::size_t>(sortedHistory_->mapToSource(rows[1]).row());
+    if (first < history.size() && second < history.size())
+        comparison_->setText(
+            QString::fromStdString(compareThrows(history[first], history[second], locale_)));
 }
 
 void NotebookWindow::showSolution() {

@@ -9,6 +9,7 @@
 
 #include <vector>
 
+class QLabel;
 class QPushButton;
 class QSortFilterProxyModel;
 class QTableView;
@@ -54,6 +55,8 @@ private:
     void exportSteps();
     void exportHistory();
     void repeatSelected();
+    // Under the history: two selected rows compared, the upper one first; else how to choose them.
+    void showComparison();
     void showSolution();
     // Writes the solution a launch left stale while it was hidden, once it is on screen.
     void catchUpSolution();
@@ -73,6 +76,7 @@ private:
     QPushButton* exportSteps_;
     QPushButton* repeat_;
     QPushButton* series_;
+    QLabel* comparison_;
     QPushButton* savePdf_;
     std::vector<QStringList> widestSteps_; // per column, the texts its width was fitted to
     std::vector<QFontMetricsF> stepFonts_; // of the bold and the bold italic rows

@@ -3,7 +3,10 @@
 // take and the layouts they hand over are declared in toolkit/web/PageBridge.h.
 #include "notebook/GraphAxes.h"
 #include "notebook/HistoryTable.h"
+#include "notebook/SeriesGraph.h"
 #include "notebook/StepTable.h"
+#include "notebook/ThrowComparison.h"
+#include "notebook/ThrowName.h"
 #include "notebook/WorkedSolution.h"
 #include "notebook/web/WebNotebook.h"
 #include "toolkit/SaveFailure.h"
@@ -147,7 +150,47 @@ EMSCRIPTEN_KEEPALIVE const char* lopena_nb_marker(int marker) {
 // A throw's name in a graph's legend.
 EMSCRIPTEN_KEEPALIVE const char* lopena_nb_throw_name(int throwIndex) {
     const lopena::Throw* flight = throwAt(throwIndex);
-    return handed(flight ? lopena::throwName(*flight) : "");
+    return handed(flight && shown() ? lopena::throwName(*flight, shown()->locale()) : "");
+}
+// Rows `first` and `second` of the history compared (ThrowComparison), or how to choose two.
+EMSCRIPTEN_KEEPALIVE const char* lopena_nb_compare(int first, int second) {
+    const lopena::Throw* a = throwAt(first);
+    const lopena::Throw* b = throwAt(second);
+    return handed(a && b ? lopena::compareThrows(*a, *b, shown()->locale())
+                         : lopena::historyCompareHint);
+}
+// The graph D(alpha) of the last series: its title, axis titles, curve's name, best angle's
+// name and the colours of the curve and of the mark, joined by tabs.
+EMSCRIPTEN_KEEPALIVE const char* lopena_nb_series_texts() {
+    using G = lopena::SeriesGraph;
+    const G graph =
+        shown() ? lopena::seriesGraph(shown()->notebook().history(), shown()->locale()) : G{};
+    return handed(std::string(G::title) + '\t' + G::xTitle + '\t' + G::yTitle + '\t' + graph.name +
+                  '\t' + graph.bestName + '\t' + std::to_string(G::lineColour) + '\t' +
+                  std::to_string(G::bestColour));
+}
+// Its numbers: the count of points, the best angle and its D (0 and -1 for none), the axes as
+// bridge::AxisField lays them out, then each point's angle and D; valid until the next call.
+EMSCRIPTEN_KEEPALIVE const double* lopena_nb_series_points() {
+    static std::vector<double> numbers;
+    using G = lopena::SeriesGraph;
+    const G graph =
+        shown() ? lopena::seriesGraph(shown()->notebook().history(), shown()->locale()) : G{};
+    const G::Point best = graph.best.value_or(G::Point{0, -1});
+    numbers = {static_cast<double>(graph.points.size()),
+               best.angle,
+               best.D,
+               graph.x.low,
+               graph.x.high,
+               graph.x.step,
+               graph.y.low,
+               graph.y.high,
+               graph.y.step};
+    for (const G::Point& p : graph.points) {
+        numbers.push_back(p.angle);
+        numbers.push_back(p.D);
+    }
+    return numbers.data();
 }
 // The stride of a curve of `steps` steps: it holds every stride-th step, and the last.
 EMSCRIPTEN_KEEPALIVE int lopena_nb_stride(int steps) {

@@ -30,7 +30,10 @@ function readMarkers({ calls, str }) {
 export function graphPane(parts, separator) {
   const { M, calls, str } = parts;
   const GRAPHS = readGraphs(parts), MARKERS = readMarkers(parts);
-  const choice = el('select', { id: 'graphChoice' }, ...GRAPHS.map(([t], i) => el('option', { value: i, textContent: t })));
+  const SERIES = GRAPHS.length; // the last choice: D(alpha) of the last series of angles
+  const seriesTexts = () => str(calls.nbSeriesTexts()).split('\t');
+  const choice = el('select', { id: 'graphChoice' }, ...GRAPHS.map(([t], i) => el('option', { value: i, textContent: t })),
+    el('option', { value: SERIES, textContent: seriesTexts()[0] }));
   choice.setAttribute('aria-label', 'Graficul afisat');
   const compare = el('input', { type: 'checkbox', id: 'compareThrows' });
   const holder = el('div', { className: 'lp-nb-chart', id: 'chartView' });
@@ -77,6 +80,7 @@ export function graphPane(parts, separator) {
     c.beginPath();
     c.rect(b.left, b.top, b.width, b.height);
     c.clip();
+    if (shape.series) { seriesDots(c); c.restore(); return; }
     for (const { step: what, fill, size, square } of MARKERS) {
       const step = info(current, what);
       if (step < 0) continue;
@@ -89,6 +93,18 @@ export function graphPane(parts, separator) {
       c.fill();
     }
     c.restore();
+  }
+  // D(alpha)'s points as discs, then the best angle's larger one.
+  function seriesDots(c) {
+    for (const [k, r, fill] of [[1, 3.5, shape.colour], [2, 5.5, shape.bestColour]]) {
+      const [xs, ys] = plot.data[k];
+      c.fillStyle = fill;
+      xs.forEach((x, i) => {
+        c.beginPath();
+        c.arc(plot.valToPos(x, 'x', true), plot.valToPos(ys[i], 'y', true), r * devicePixelRatio, 0, 2 * Math.PI);
+        c.fill();
+      });
+    }
   }
   // The chart and its markers copied onto the canvas shown: one copy of the chart's pixels, no
   // buffer allocated or handed over per drawing.
@@ -106,14 +122,40 @@ export function graphPane(parts, separator) {
   // A marker's entry in the legend; the marker itself is on its own layer.
   const legendOnly = (label, fill) => ({ label, stroke: fill, fill, width: 1, points: { show: false },
     facets: [{ scale: 'x', auto: false }, { scale: 'y', auto: false }], paths: () => ({ stroke: new Path2D(), fill: new Path2D() }) });
+  // D(alpha) of the last series: its points joined, the best angle marked, drawn whole each time.
+  function buildSeries(size) {
+    plot?.destroy();
+    holder.replaceChildren();
+    const [title, xTitle, yTitle, name, bestName, lineColour, bestColour] = seriesTexts();
+    const H = M.HEAPF64, at = calls.nbSeriesPoints() >> 3, n = H[at];
+    axes = [...H.subarray(at + 3, at + 3 + AxisField.Count)];
+    const xs = [], ys = [];
+    for (let i = 0; i < n; ++i) { xs.push(H[at + 9 + 2 * i]); ys.push(H[at + 10 + 2 * i]); }
+    const best = H[at + 2] >= 0 && n ? [[H[at + 1]], [H[at + 2]]] : [[], []];
+    shape = { series: true, g: [title, xTitle, yTitle], graph: SERIES, current: calls.nbHistory() - 1, earlier: [], size: `${size}`,
+      colour: rgb(Number(lineColour)), bestColour: rgb(Number(bestColour)) };
+    holder.setAttribute('aria-label', n ? `${title}: ${n} aruncari, ${name}; ${bestName}` : `${title}: nicio serie de unghiuri inca`);
+    plot = new uPlot({ mode: 2, title, width: size[0], height: size[1], legend: { live: false },
+      cursor: { show: false, drag: { x: false, y: false }, points: { show: false } },
+      scales: { x: { time: false, auto: false, range: () => [axes[AxisField.XLow], axes[AxisField.XHigh]] },
+        y: { auto: false, range: () => [axes[AxisField.YLow], axes[AxisField.YHigh]] } },
+      axes: [{ label: xTitle, splits: splits(AxisField.XLow), values: (u, v) => v.map(fmt) },
+        { label: yTitle, splits: splits(AxisField.YLow), values: (u, v) => v.map(fmt) }],
+      series: [{}, line(name, shape.colour, 2), legendOnly(bestName, shape.bestColour)],
+      hooks: { draw: [() => present()] } }, [null, [xs, ys], best], holder);
+    plot.ctx.canvas.after(shown);
+    // No series yet: no empty entries in the legend.
+    for (const row of plot.root.querySelectorAll('.u-legend .u-series')) row.hidden = !n;
+  }
   function build() {
     stale = false;
+    const size = [Math.max(200, holder.clientWidth), Math.max(160, holder.clientHeight - 110)];
+    if (Number(choice.value) === SERIES) { buildSeries(size); return; }
     const graph = Number(choice.value), g = GRAPHS[graph];
     const count = calls.nbHistory(), current = count - 1;
     const earlier = compare.checked ? [...Array(Math.max(0, current)).keys()] : [];
-    const size = [Math.max(200, holder.clientWidth), Math.max(160, holder.clientHeight - 110)];
     // The same graph of a new throw alone: the chart stays, only its curve is new.
-    const same = plot && current >= 0 && shape.g === g && !earlier.length && !shape.earlier.length && `${size}` === shape.size;
+    const same = plot && current >= 0 && !shape.series && shape.g === g && !earlier.length && !shape.earlier.length && `${size}` === shape.size;
     shape = { g, graph, current, earlier, colour: rgb(info(current, StepInfo.Colour)), size: `${size}` };
     if (!same) {
       plot?.destroy();
@@ -158,6 +200,8 @@ export function graphPane(parts, separator) {
   // The steps that came since the last drawing.
   function catchUp() {
     if (!plot || stale) return;
+    // D(alpha) takes in the current throw once it is down.
+    if (shape.series) { if (landed() && shape.landedThrow !== shape.current) { build(); shape.landedThrow = shape.current; } return; }
     showLanding();
     const { current } = shape, n = info(current, StepInfo.Steps);
     const moved = calls.nbGrowGraph(taken) === 1;

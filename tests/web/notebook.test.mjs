@@ -3,7 +3,8 @@
 //   node tests/web/notebook.test.mjs build/web/lopena.html
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
-import { barButton, open as openPage, test, run } from './harness.mjs';
+import { axeScan } from './axe.mjs';
+import { barButton, open as openPage, test, text, run } from './harness.mjs';
 
 // The default flight's step table as the desktop saves it (checked by tests/LaunchTest.cpp).
 const desktopCsv = (name) => [...readFileSync(new URL(`../data/${name}`, import.meta.url))];
@@ -139,6 +140,52 @@ test('Serie de unghiuri: five angles, each when the previous one lands', async (
   assert.equal(await page.getAttribute('#angleSeries', 'aria-pressed'), 'false');
 });
 
+test('the Laborator\'s series: 13 throws, D(unghi) with the best angle; Istoric compares two rows chosen by keyboard; clean for axe', async () => {
+  const page = await open();
+  await page.keyboard.press('Control+Y');
+  await page.waitForSelector('#frmLab');
+  await page.fill('#txtLabInaltime', '10');
+  await page.click('#cmdLabSerie');
+  assert.equal(await text(page, 'cmdLabSerie'), 'Opreste seria');
+  await page.clock.runFor(60000);
+  assert.equal(await text(page, 'cmdLabSerie'), 'Serie de unghiuri');
+  await page.click('#tabGrafice');
+  await page.selectOption('#graphChoice', { label: 'Distanta D(unghi) a seriei' });
+  const best = 'unghi optim 39.32\u00b0, D = 49.780 m'; // 20 m/s from 10 m in vacuum, as tests/LabSeriesTest.cpp
+  assert.equal(await page.getAttribute('#chartView', 'aria-label'), `Distanta D(unghi) a seriei: 13 aruncari, D(unghi): 20 m/s, h0 10 m, vid; ${best}`);
+  assert.deepEqual(await page.$$eval('#chartView .u-legend .u-label', (l) => l.map((e) => e.textContent)), ['D(unghi): 20 m/s, h0 10 m, vid', best]);
+
+  // The tennis ball in air after the same throw in vacuum: 30 m/s, 30 degrees, from 0 m.
+  await page.fill('#txtLabInaltime', '0');
+  await page.fill('#txtLabViteza', '30');
+  await page.fill('#txtLabUnghi', '30');
+  await page.click('#cmdLabStart');
+  await page.clock.runFor(10000);
+  await page.click('#optLabMediu_2');
+  await page.click('#cmdLabStart');
+  await page.clock.runFor(10000);
+  await page.click('#tabIstoric');
+  const said = () => page.textContent('#historyComparison');
+  assert.match(await said(), /^Alegeti doua randuri/);
+  await page.click('#historyTable th >> nth=0'); // by launch, the newest first
+  await page.locator('#historyTable tbody tr').nth(1).focus();
+  await page.keyboard.press('Space');
+  await page.keyboard.press('ArrowUp');
+  await page.keyboard.press('Space');
+  assert.deepEqual(await page.$$eval('#historyTable tbody tr', (rows) => rows.slice(0, 3).map((r) => r.getAttribute('aria-selected'))), ['true', 'true', 'false']);
+  // The upper row is the air's: the vacuum's in per cent of it.
+  assert.match(await said(), /^Diferente \(rand 2 fata de rand 1, in % din rand 1\): \u0394D = \+39\.6 m \(\+99\.4 %\)/);
+  await page.click('#historyTable th >> nth=0');
+  assert.match(await said(), /^Diferente \(rand 2 fata de rand 1, in % din rand 1\): \u0394D = -39\.6 m \(-49\.8 %\), \u0394H = /);
+  assert.equal(await page.getAttribute('#historyComparison', 'aria-live'), 'polite');
+  // axe waits on timers of its own: the page's clock runs for the scans, nothing flying.
+  await page.clock.resume();
+  const clean = async (where) => { const found = await axeScan((s) => page.evaluate(s)); assert.deepEqual(found, [], `${where}\n${found.join('\n')}`); };
+  await clean('Istoric, two rows compared');
+  await page.click('#tabGrafice');
+  await clean('Grafice, D(unghi)');
+});
+
 // axe's scans of each tab after a flight: tests/web/engines/checks.test.mjs, in every engine.
 test('Rezolvare: the four results equal the result labels; printed with its heading; arrows move between the tabs', async () => {
   const page = await open({ locale: 'ro-RO' });
@@ -175,7 +222,7 @@ test('Grafice: axes fixed at launch to the whole flight; the throws in their col
   assert.equal(await page.getAttribute('#chartView', 'aria-label'), axes);
   await page.check('#compareThrows');
   assert.deepEqual(await page.$$eval('#chartView .u-legend .u-label', (l) => l.map((e) => e.textContent)),
-    ['Aruncarea 1', 'Aruncarea 2', 'Punctul cel mai inalt', 'Aterizare']);
+    ['50 m/s, 45\u00b0', '50 m/s, 45\u00b0', 'Punctul cel mai inalt', 'Aterizare']);
   assert.deepEqual((await saved(page, '#saveImage')).slice(0, 4), [137, 80, 78, 71]);
   await page.hover('#scene', { position: { x: 136, y: 276 } });
   await page.clock.runFor(20);
