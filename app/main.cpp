@@ -9,6 +9,9 @@
 
 #include <QApplication>
 
+#include <cstring>
+#include <iostream>
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     tkqt::installRomanianQtTexts(app);
@@ -21,6 +24,12 @@ int main(int argc, char* argv[]) {
 
     tkqt::MainWindowHost host(window, platform);
     window.showNotebook = lopena::connectNotebook(window.notebook, window, &host, platform);
+    window.restoreInputs();
     host.show();
+    // "--lab CODE": the Laborator opened with a set-up received; a refused code is told.
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--lab") == 0)
+            if (const auto refusal = window.openLab(argv[i + 1]))
+                std::cerr << *refusal << '\n';
     return QApplication::exec();
 }

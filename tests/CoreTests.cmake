@@ -10,5 +10,6 @@ set(lopena_core_test_sources
   PhysicsTest.cpp
   LabTest.cpp
   LabSceneTest.cpp
+  LabSetupTest.cpp
   ProblemsTest.cpp
 )
