@@ -9,7 +9,6 @@
 
 #include <QApplication>
 
-#include <cstring>
 #include <iostream>
 
 int main(int argc, char* argv[]) {
@@ -26,10 +25,8 @@ int main(int argc, char* argv[]) {
     window.showNotebook = lopena::connectNotebook(window.notebook, window, &host, platform);
     window.restoreInputs();
     host.show();
-    // "--lab CODE": the Laborator opened with a set-up received; a refused code is told.
-    for (int i = 1; i + 1 < argc; ++i)
-        if (std::strcmp(argv[i], "--lab") == 0)
-            if (const auto refusal = window.openLab(argv[i + 1]))
-                std::cerr << *refusal << '\n';
+    // "--lab CODE": the Laborator opened with a set-up received; a refused code told here too.
+    if (const auto refusal = window.openArguments({argv + 1, argv + argc}))
+        std::cerr << *refusal << '\n';
     return QApplication::exec();
 }

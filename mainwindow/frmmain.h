@@ -64,6 +64,9 @@ public:
     // Opens the Laborator set up by a code; a refused code is told in a message and returned,
     // the Laborator left as it was.
     std::optional<std::string> openLab(const std::string& code);
+    // The program's arguments: "--lab CODE" opens the Laborator set up by the code; the refusal
+    // of a code, if any.
+    std::optional<std::string> openArguments(const std::vector<std::string>& arguments);
 
     // Every throw of this run, step by step; fed by the flight and the Laborator.
     Notebook notebook;

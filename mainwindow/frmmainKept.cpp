@@ -59,4 +59,11 @@ std::optional<std::string> frmmain::openLab(const std::string& code) {
     return refusal;
 }
 
+std::optional<std::string> frmmain::openArguments(const std::vector<std::string>& arguments) {
+    for (std::size_t i = 0; i + 1 < arguments.size(); ++i)
+        if (arguments[i] == "--lab")
+            return openLab(arguments[i + 1]);
+    return std::nullopt;
+}
+
 } // namespace lopena

@@ -143,7 +143,7 @@ export function startLopena(page, createModule) {
     for (const call of page.held.calls.splice(0)) call();
     // What is kept and the address's '#' part, only now: the start drew the recorded window.
     page.calls.started();
-    const told = () => page.withString(decodeURIComponent(location.hash.slice(1)), page.calls.address);
+    const told = () => page.withString(location.hash.slice(1), page.calls.address);
     if (location.hash.length > 1) told();
     window.addEventListener('hashchange', told, { signal: page.gone.signal });
     return module;
