@@ -11,7 +11,7 @@ constexpr float linkRoom = 34; // the link's row, px, in the page only
 } // namespace
 
 frmLabCod::frmLabCod(tk::Platform& platform, const std::string& code, const std::string& why)
-    : tk::Form("frmLabCod", "Codul Laboratorului", 460,
+    : tk::Form("frmLabCod", "Codul Laboratorului", 360,
                platform.pageAddress().empty() ? 160 : static_cast<int>(160 + linkRoom)),
       platform_(platform) {
     border = tk::BorderStyle::FixedDialog;
@@ -23,16 +23,18 @@ frmLabCod::frmLabCod(tk::Platform& platform, const std::string& code, const std:
     lblLabCodInfo.WordWrap = true;
     lblLabCodMesaj.WordWrap = true;
     lblLabCodMesaj.setCaption(why);
+    markLive(lblLabCodMesaj); // a refusal is heard as it is written
+    // 360 px wide: whole on a phone upright.
     const Placement places[] = {
-        {lblLabCodInfo, nullptr, 8, 8, 444, 28, ""},
-        {txtLabCod, nullptr, 8, 40, 346, 24, "Codul Laboratorului: copiati-l sau lipiti aici un cod"},
-        {cmdLabCodCopiaza, nullptr, 362, 39, 90, 26, "Copiaza codul"},
-        {lblLabCodLegatura, nullptr, 8, 79, 60, 13, ""},
-        {txtLabCodLegatura, nullptr, 70, 74, 284, 24, "Legatura care deschide pagina cu acest Laborator"},
-        {cmdLabCodLegatura, nullptr, 362, 73, 90, 26, "Copiaza legatura"},
-        {lblLabCodMesaj, nullptr, 8, 74 + link, 444, 42, ""},
-        {cmdLabCodDeschide, nullptr, 270, bottom, 90, 26, "Aseaza Laboratorul dupa codul din caseta"},
-        {cmdLabCodInchide, nullptr, 362, bottom, 90, 26, ""},
+        {lblLabCodInfo, nullptr, 8, 8, 344, 28, ""},
+        {txtLabCod, nullptr, 8, 40, 266, 24, "Codul Laboratorului: copiati-l sau lipiti aici un cod"},
+        {cmdLabCodCopiaza, nullptr, 280, 39, 72, 26, "Copiaza codul"},
+        {lblLabCodLegatura, nullptr, 8, 79, 56, 13, ""},
+        {txtLabCodLegatura, nullptr, 66, 74, 208, 24, "Legatura care deschide pagina cu acest Laborator"},
+        {cmdLabCodLegatura, nullptr, 280, 73, 72, 26, "Copiaza legatura"},
+        {lblLabCodMesaj, nullptr, 8, 74 + link, 344, 42, ""},
+        {cmdLabCodDeschide, nullptr, 184, bottom, 82, 26, "Aseaza Laboratorul dupa codul din caseta"},
+        {cmdLabCodInchide, nullptr, 270, bottom, 82, 26, ""},
     };
     for (const Placement& p : places)
         putNext(p);
@@ -52,8 +54,8 @@ frmLabCod::frmLabCod(tk::Platform& platform, const std::string& code, const std:
 void frmLabCod::cmdLabCodDeschide_Click() {
     auto decoded = decodeSetup(txtLabCod.Text());
     if (auto* why = std::get_if<std::string>(&decoded)) {
+        // Told under the box, where no tip would cover the buttons beside it.
         lblLabCodMesaj.setCaption(*why);
-        platform_.refuseInput(txtLabCod, *why);
         return;
     }
     chosen_ = std::get<LabSetup>(decoded);
