@@ -203,11 +203,11 @@ test('a code after # opens the Laborator set up; Cod... shows it and its link, c
 test('the boxes of the main window and of the Laborator come back after a reload; "Runda noua" puts the target within reach', async () => {
   const page = await open();
   await page.fill('#txtViteza', '33');
-  await page.fill('#txtLabUnghi', '60');
-  await page.click('#optLabMediu_2');
-  await page.click('#cmdLabRunda');
+  await page.click('#cmdLabRunda'); // 20 m/s in vacuum: 40.775 m at best
   const centre = Number(await page.inputValue('#txtLabTintaD'));
   assert.ok(centre >= 0.3 * 40.775 && centre <= 0.95 * 40.775, `${centre} within 30 % to 95 % of 40.775 m`);
+  await page.fill('#txtLabUnghi', '60');
+  await page.click('#optLabMediu_2');
   await page.reload();
   await page.waitForFunction(() => window.lopena);
   assert.equal(await page.inputValue('#txtViteza'), '33');
