@@ -9,6 +9,8 @@
 
 #include <QApplication>
 
+#include <iostream>
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     tkqt::installRomanianQtTexts(app);
@@ -21,6 +23,10 @@ int main(int argc, char* argv[]) {
 
     tkqt::MainWindowHost host(window, platform);
     window.showNotebook = lopena::connectNotebook(window.notebook, window, &host, platform);
+    window.restoreInputs();
     host.show();
+    // "--lab CODE": the Laborator opened with a set-up received; a refused code told here too.
+    if (const auto refusal = window.openArguments({argv + 1, argv + argc}))
+        std::cerr << *refusal << '\n';
     return QApplication::exec();
 }

@@ -69,6 +69,8 @@ void frmLab::wireEvents() {
     chkLabTinta.onClick = [this] { chkLabTinta_Click(); };
     chkLabEnergie.onClick = [this] { chkLabEnergie_Click(); };
     chkLabCadere.onClick = [this] { chkLabCadere_Click(); };
+    cmdLabCod.onClick = [this] { cmdLabCod_Click(); };
+    cmdLabRunda.onClick = [this] { cmdLabRunda_Click(); };
     chkLabPrezice.onClick = [this] {
         fraLabPrezice.setVisible(chkLabPrezice.Value() == 1);
         if (layout() == tk::Layout::Tall)
@@ -95,6 +97,7 @@ void frmLab::Form_Load() {
     optLabMediu_Click(0);
     showEnergyPanel();
     fitScale(5);
+    restoreSetup();
 }
 
 tk::TextBox* frmLab::boxOf(physics::Field field) {
@@ -290,6 +293,7 @@ void frmLab::launch(const physics::Trajectory& flight,
     if (chkLabTinta.Value() == 1) {
         target_.thrown(tk::Val(txtLabTintaD.Text()), tk::Val(txtLabTintaL.Text()));
         across = std::max(across, target_.centre() + target_.width() / 2);
+        showRound();
     }
     fitScale(scene_.scaleFor(across, up));
     placeTarget();
@@ -511,6 +515,7 @@ void frmLab::land() {
             lblLabTintaRez.setCaption("Pe langa: cu " + tk::FixedNumber(std::fabs(off), 3, locale) +
                                       " m prea " + (off > 0 ? "departe" : "aproape"));
         }
+        showRound();
     }
     showPredictions();
     if (recorder_)
@@ -806,6 +811,7 @@ void frmLab::chkLabTinta_Click() {
         target_.place(tk::Val(txtLabTintaD.Text()), tk::Val(txtLabTintaL.Text()));
     lblLabTintaRez.setCaption("");
     placeTarget();
+    showRound();
 }
 
 } // namespace lopena

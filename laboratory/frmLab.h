@@ -3,12 +3,14 @@
 #include "laboratory/LabMath.h"
 #include "laboratory/LabScene.h"
 #include "laboratory/LabSeries.h"
+#include "laboratory/LabSetup.h"
 #include "laboratory/TargetGame.h"
 #include "record/LabRecorder.h"
 #include "physics/Trajectory.h"
 #include "toolkit/Control.h"
 #include "toolkit/ControlArray.h"
 #include "toolkit/Form.h"
+#include "toolkit/Random.h"
 #include "toolkit/Timer.h"
 
 #include <array>
@@ -157,6 +159,13 @@ public:
     tk::TextBox txtLabTintaL{"txtLabTintaL", "6"};
     tk::Label lblLabTintaRez{"lblLabTintaRez", ""};
 
+    // The round at the target: its throws and stars so far; "Runda noua" puts the target at a new
+    // place within reach and starts another.
+    tk::Label lblLabRunda{"lblLabRunda", ""};
+    tk::CommandButton cmdLabRunda{"cmdLabRunda", "Runda noua"};
+    // The set-up as a code to send, or a code received opened (frmLabCod).
+    tk::CommandButton cmdLabCod{"cmdLabCod", "Cod..."};
+
     // The animation, every 100 ms, as the main window's.
     tk::Timer tmrLab{"tmrLab", 100, false};
 
@@ -219,6 +228,22 @@ public:
     // upright): the scene as wide as the room, then the results and the live values, then the
     // controls in their tab order, every target at least 24 px high.
     bool hasTallLayout() const override { return true; }
+
+    // The set-up as the boxes hold it (a box the medium does not use, when it cannot be read,
+    // as at the start), or nothing with `why` a box in use cannot be used.
+    std::optional<LabSetup> setup(std::string& why);
+    // Writes the set-up into the boxes, ticks and options, the target placed anew; no throw.
+    void applySetup(const LabSetup& setup);
+    // The code's set-up applied, or why the code is refused (and nothing changed).
+    std::optional<std::string> openCode(const std::string& code);
+    void cmdLabCod_Click();
+    // The target between 30 % and 95 % of the longest throw of the boxes now (their best angle);
+    // ticks "Tinta" and starts a new round.
+    void cmdLabRunda_Click();
+    // Where the rounds' targets fall; tests give a seed of their own.
+    void seedRounds(std::uint64_t seed) { rounds_ = tk::Random(seed); }
+    // The settings' key of the set-up kept between runs (as a code).
+    static constexpr const char* keptKey = "laborator/asezare";
 
     void setRecorder(LabRecorder* recorder) { recorder_ = recorder; }
     // Writes a launch of the history into the boxes and throws it (no prediction asked).
@@ -285,8 +310,15 @@ private:
     tk::Single px(double x) const { return scene_.px(x); }
     tk::Single py(double y) const { return scene_.py(y); }
     void setPaused(bool paused);
+    // The set-up kept at every change once the kept one is read back at the first opening.
+    void watchSetup();
+    void keepSetup();
+    void restoreSetup();
+    void showRound();
 
     tk::Platform& platform_;
+    tk::Random rounds_;
+    bool keeping_ = false;
     LabRecorder* recorder_ = nullptr;
     std::optional<LabThrow> current_;
     std::optional<physics::Trajectory> pending_; // accepted, waiting for the prediction

@@ -1,5 +1,7 @@
 #include "laboratory/frmLab.h"
 
+#include <random>
+
 namespace lopena {
 
 namespace {
@@ -24,11 +26,13 @@ const std::array<frmLab::Body, 5> frmLab::bodies = {{
 const std::array<double, 4> frmLab::gravities = {9.81, 1.62, 3.71, 24.79};
 
 frmLab::frmLab(tk::Platform& platform)
-    : tk::Form("frmLab", "Laborator - aruncarea corpurilor", 1016, 630), platform_(platform) {
+    : tk::Form("frmLab", "Laborator - aruncarea corpurilor", 1016, 630), platform_(platform),
+      rounds_(std::random_device{}()) {
     buildScene();
     buildControls();
     addTimer(tmrLab);
     wireEvents();
+    watchSetup();
     placeGrid();
     placeEnergyBars(340);
 }
@@ -230,7 +234,7 @@ void frmLab::buildControls() {
         {txtLabPrezH, &fraLabPrezice, 46, 40, 54, 19, "Inaltimea maxima prezisa, m"},
         {lblLabPrezT, &fraLabPrezice, 8, 67, 36, 13, ""},
         {txtLabPrezT, &fraLabPrezice, 46, 64, 54, 19, "Timpul de zbor prezis, s"},
-        {cmdLabArunca, &fraLabPrezice, 8, 96, 92, 25, "Arunca cu aceasta predictie"},
+        {cmdLabArunca, &fraLabPrezice, 8, 88, 92, 25, "Arunca cu aceasta predictie"},
     };
     for (const Placement& p : rest)
         put(p);
@@ -272,15 +276,20 @@ void frmLab::buildControls() {
     }
     const Placement target[] = {
         {fraLabTinta, nullptr, 604, 452, 160, 174, "Tinta"},
-        {chkLabTinta, &fraLabTinta, 8, 16, 100, 17, "Arata tinta"},
+        {chkLabTinta, &fraLabTinta, 8, 16, 62, 17, "Arata tinta"},
+        {cmdLabRunda, &fraLabTinta, 72, 12, 80, 23, "Tinta intr-un loc nou, in bataia aruncarii, si scorul de la zero"},
         {lblLabTintaD, &fraLabTinta, 8, 42, 70, 13, ""},
         {txtLabTintaD, &fraLabTinta, 80, 40, 70, 19, "Distanta pana la mijlocul tintei, m"},
         {lblLabTintaL, &fraLabTinta, 8, 66, 70, 13, ""},
         {txtLabTintaL, &fraLabTinta, 80, 64, 70, 19, "Latimea tintei, m"},
-        {lblLabTintaRez, &fraLabTinta, 8, 90, 144, 70, ""},
+        {lblLabRunda, &fraLabTinta, 8, 88, 144, 26, ""},
+        {lblLabTintaRez, &fraLabTinta, 8, 116, 144, 54, ""},
     };
     for (const Placement& p : target)
         put(p);
+    lblLabRunda.WordWrap = true;
+    lblLabRunda.quietHide();
+    put({cmdLabCod, &fraLabDate, 164, 14, 66, 23, "Codul Laboratorului: de trimis, sau un cod primit de deschis"});
     lblLabTintaRez.WordWrap = true;
     cmdLabStart.Default = true;
     fraLabPrezice.quietHide();

@@ -87,6 +87,7 @@ int frmLab::arrangeTall(int width) {
         rows[i].first->setBounds(8, 21.0F + 30 * i, 100, 13);
         rows[i].second->setBounds(112, 16.0F + 30 * i, 96, 24);
     }
+    cmdLabCod.setBounds(216, 14, 110, 28);
     cmdLabOptim.setBounds(216, 44, 110, 28);
     const tk::Single planet = (w - 28) / 4;
     for (const auto& [i, button] : cmdLabGrav)
@@ -139,15 +140,17 @@ int frmLab::arrangeTall(int width) {
         guesses[i].second->setBounds(50, 16.0F + 30 * i, 80, 24);
         lblLabPrez(i).setBounds(138, 21.0F + 30 * i, w - 146, 13);
     }
-    cmdLabArunca.setBounds(8, 108, 122, 32);
+    cmdLabArunca.setBounds(8, 106, 122, 32);
 
-    frame(fraLabTinta, 156);
+    frame(fraLabTinta, 178);
     chkLabTinta.setBounds(8, 16, 120, 24);
+    cmdLabRunda.setBounds(w - 128, 14, 120, 28);
     lblLabTintaD.setBounds(8, 53, 90, 13);
     txtLabTintaD.setBounds(100, 48, 96, 24);
     lblLabTintaL.setBounds(8, 83, 90, 13);
     txtLabTintaL.setBounds(100, 78, 96, 24);
-    lblLabTintaRez.setBounds(8, 108, w - 16, 40);
+    lblLabRunda.setBounds(8, 110, w - 16, 13);
+    lblLabTintaRez.setBounds(8, 128, w - 16, 44);
     return static_cast<int>(y) + 2;
 }
 

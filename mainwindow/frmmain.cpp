@@ -14,6 +14,7 @@ frmmain::frmmain(tk::Platform& platform)
              [this] { return std::pair(txtViteza.Text(), txtgrav.Text()); }),
       platform_(platform) {
     wireEvents();
+    watchInputs();
     setRecorder(&notebook);
     notebook.setRequests({[this](const Throw& flight) { repeat(flight); },
                           [this] { series.toggle(); }});

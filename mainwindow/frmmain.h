@@ -11,6 +11,9 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace tk {
 class Platform;
@@ -54,6 +57,17 @@ public:
     // Opens the exercises beside the main window, or raises them.
     void mnuprob_Click();
 
+    // Speed, angle, size and gravity as the pupil last left them (each text checked as read
+    // back; one that its box would not take is left out), and kept at every change from now on.
+    // Called once the window is shown, never during its start.
+    void restoreInputs();
+    // Opens the Laborator set up by a code; a refused code is told in a message and returned,
+    // the Laborator left as it was.
+    std::optional<std::string> openLab(const std::string& code);
+    // The program's arguments: "--lab CODE" opens the Laborator set up by the code; the refusal
+    // of a code, if any.
+    std::optional<std::string> openArguments(const std::vector<std::string>& arguments);
+
     // Every throw of this run, step by step; fed by the flight and the Laborator.
     Notebook notebook;
     // The series of angles the notebook starts, flown by this window.
@@ -80,6 +94,13 @@ protected:
 private:
     void sizeBallFromRadius();
     void wireEvents();
+    struct KeptInput {
+        tk::TextBox* box;
+        const char* key;
+        bool (*takes)(const std::string& text);
+    };
+    std::vector<KeptInput> keptInputs();
+    void watchInputs();
     // Writes speed, angle and gravity into the boxes, as a pupil would, and presses Start: the
     // boxes check them as they check typing.
     void throwAgain(const std::string& speed, const std::string& angle, const std::string& gravity);
@@ -87,6 +108,7 @@ private:
     void repeat(const Throw& flight);
 
     tk::Platform& platform_;
+    bool keepingInputs_ = false;
 };
 
 } // namespace lopena

@@ -12,5 +12,6 @@ set(lopena_core_test_sources
   LabSeriesTest.cpp
   ThrowNameTest.cpp
   LabSceneTest.cpp
+  LabSetupTest.cpp
   ProblemsTest.cpp
 )

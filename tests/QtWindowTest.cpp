@@ -9,6 +9,7 @@
 #include "toolkit/qt/QtPlatform.h"
 #include "toolkit/qt/QtSettings.h"
 #include "toolkit/qt/WindowHost.h"
+#include "toolkit/NumberParsing.h"
 
 #include <QTest>
 #include <QtWidgets>
@@ -553,3 +554,29 @@ TEST_F(QtWindowTest, LaboratorKeepsItsPlatformWholeThrowsOnEnterAndTipsAside) {
 }
 
 } // namespace
+
+// "lopena --lab CODE": the Laborator's window opens with the code's set-up in its boxes; a
+// refused code is told in a message box and leaves the Laborator's start.
+TEST_F(QtWindowTest, LabArgumentOpensTheLaboratorSetUp) {
+    lopena::LabSetup setup;
+    setup.launch.v0 = 12.5;
+    setup.launch.g = 1.62;
+    setup.launch.medium = physics::Medium::LinearDrag;
+    setup.launch.mass = 0.057;
+    setup.launch.diameter = 0.067;
+    setup.launch.cd = 0.55;
+    setup.target = true;
+    QString told;
+    platform.onModalShown = [&](QWidget* box) {
+        told = static_cast<QMessageBox*>(box)->text();
+        static_cast<QDialog*>(box)->accept();
+    };
+    EXPECT_EQ(w->openArguments({"--lab", "L1-AAAA"}), w->openLab("L1-AAAA"));
+    EXPECT_TRUE(told.startsWith(QStringLiteral("Codul nu este valid: ")));
+    EXPECT_EQ(w->openArguments({"--lab", lopena::encodeSetup(setup)}), std::nullopt);
+    ASSERT_EQ(labs().size(), 1);
+    for (const auto& [name, value] : {std::pair("txtLabViteza", 12.5), std::pair("txtLabGrav", 1.62)})
+        EXPECT_EQ(tk::Val(widget<QLineEdit>(name, labs().front())->text().toStdString()), value);
+    EXPECT_TRUE(widget<QRadioButton>("optLabMediu_1", labs().front())->isChecked());
+    EXPECT_TRUE(widget<QCheckBox>("chkLabTinta", labs().front())->isChecked());
+}

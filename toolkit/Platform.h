@@ -60,6 +60,12 @@ public:
     // dialog on A4, which also saves PDF. May return before the user has answered.
     virtual void print(Form& owner, const PrintedDocument& document) = 0;
 
+    // Puts the box's text on the clipboard; the page, where the browser refuses, leaves the text
+    // selected in the box for the user's own copy.
+    virtual void copyText(TextBox& box) = 0;
+    // The address the program was opened from, without its '#' part; empty on the desktop.
+    virtual std::string pageAddress() const { return {}; }
+
     // What the program keeps between runs; the same object for as long as the platform lives.
     virtual Settings& settings() = 0;
 };

@@ -58,6 +58,8 @@ public:
     void print(tk::Form&, const tk::PrintedDocument& document) override {
         printed.push_back(document);
     }
+    void copyText(tk::TextBox& box) override { copied.push_back(box.Text()); }
+    std::string pageAddress() const override { return address; }
     tk::Settings& settings() override { return kept; }
 
     tk::VirtualClock clock;
@@ -84,6 +86,8 @@ public:
     std::vector<std::string> questions;
     bool yes = false;
     std::vector<tk::PrintedDocument> printed;
+    std::vector<std::string> copied; // the clipboard's texts, the last one on it
+    std::string address; // the page's, empty for the desktop
     // Kept between the windows made on this platform, as between two runs of the program.
     tk::MemorySettings kept;
 

@@ -3,6 +3,7 @@
 // the main window flies or shows About.
 //   node tests/web/lab.test.mjs build/web/lopena.html
 import assert from 'node:assert/strict';
+import { axeScan } from './axe.mjs';
 import { barButton, open as openPage, test, text, run } from './harness.mjs';
 
 async function open(width = 2000, height = 700) {
@@ -158,6 +159,62 @@ test('a lesson: the ball dropped beside a level throw lands on its tick, the ene
   const pixels = await page.evaluate(() => { const c = document.getElementById('frmLab_scene').getContext('2d');
     return [[670, 345], [694, 345], [62, 412]].map(([x, y]) => c.getImageData(x, y, 1, 1).data.join()); });
   assert.deepEqual([pixels[0], pixels[1] !== '38,120,200,255', pixels[2]], ['214,96,32,255', true, '150,150,150,255']);
+});
+
+// A code of the Laborator (written by the desktop's codec): 12.5 m/s at 30 degrees from 20 m on the
+// Moon, in air with k = 0.2 /s, the vectors on, a target at 18.5 m.
+const CODE = 'L1-ASESpfMPIPGmLwovCgV_CgZ_ClXxil9vV7pLnQ';
+const START = 'L1-AAAg9F8PmoHwofCgV_CgZ_ClXzD2_5uq-F0'; // the Laborator's start
+const ticked = (page, ids) => page.evaluate((list) => list.map((id) => {
+  const n = document.getElementById(id);
+  return (n.matches('input') ? n : n.querySelector('input')).checked;
+}), ids);
+const values = (page, ids) => Promise.all(ids.map((id) => page.inputValue(`#${id}`)));
+
+test('a code after # opens the Laborator set up; Cod... shows it and its link, clean for axe, and opens a pasted one; a refused code is told', async () => {
+  const page = await openPage({ viewport: { width: 2000, height: 700 }, query: `#${CODE}` });
+  await page.waitForSelector('#frmLab');
+  assert.deepEqual(await values(page, ['txtLabViteza', 'txtLabUnghi', 'txtLabInaltime', 'txtLabGrav', 'txtLabK', 'txtLabTintaD']),
+    ['12.5', '30', '20', '1.62', '0.2', '18.5']);
+  assert.deepEqual(await ticked(page, ['optLabMediu_1', 'chkLabTinta', 'chkLabVectori', 'chkLabFantoma']), [true, true, true, false]);
+  assert.equal(await text(page, 'lblLabRunda'), 'Runda: 0 aruncari, 0 stele');
+  await page.click('#cmdLabCod');
+  await page.waitForSelector('#frmLabCod');
+  const address = await page.evaluate(() => location.href.split('#')[0]);
+  assert.deepEqual(await values(page, ['txtLabCod', 'txtLabCodLegatura']), [CODE, `${address}#${CODE}`]);
+  await page.clock.resume(); // axe waits on timers
+  assert.deepEqual(await axeScan((s) => page.evaluate(s)), []);
+  await page.click('#cmdLabCodCopiaza'); // copied, or at least selected for Ctrl+C
+  assert.deepEqual(await page.evaluate(() => { const a = document.activeElement; return [a.id, a.selectionEnd - a.selectionStart]; }),
+    ['txtLabCod', CODE.length]);
+  await page.fill('#txtLabCod', CODE.slice(0, -2));
+  await page.click('#cmdLabCodDeschide');
+  assert.equal(await text(page, 'lblLabCodMesaj'), 'Codul nu este valid: este incomplet sau schimbat. Copiati-l din nou, intreg.');
+  await page.fill('#txtLabCod', START);
+  await page.click('#cmdLabCodDeschide');
+  await page.waitForSelector('#frmLabCod', { state: 'detached' });
+  assert.deepEqual(await values(page, ['txtLabViteza', 'txtLabGrav']), ['20', '9.81']);
+  await page.evaluate(() => { location.hash = '#L9-AAAA'; });
+  await page.waitForSelector('.lp-page-dialog');
+  assert.match(await page.locator('.lp-page-dialog').textContent(), /Codul nu este valid: a fost facut de o alta versiune a programului\./);
+  assert.deepEqual(await values(page, ['txtLabViteza', 'txtLabGrav']), ['20', '9.81']);
+});
+
+test('the boxes of the main window and of the Laborator come back after a reload; "Runda noua" puts the target within reach', async () => {
+  const page = await open();
+  await page.fill('#txtViteza', '33');
+  await page.click('#cmdLabRunda'); // 20 m/s in vacuum: 40.775 m at best
+  const centre = Number(await page.inputValue('#txtLabTintaD'));
+  assert.ok(centre >= 0.3 * 40.775 && centre <= 0.95 * 40.775, `${centre} within 30 % to 95 % of 40.775 m`);
+  await page.fill('#txtLabUnghi', '60');
+  await page.click('#optLabMediu_2');
+  await page.reload();
+  await page.waitForFunction(() => window.lopena);
+  assert.equal(await page.inputValue('#txtViteza'), '33');
+  await page.keyboard.press('Control+Y');
+  await page.waitForSelector('#frmLab');
+  assert.deepEqual(await values(page, ['txtLabUnghi', 'txtLabTintaD']), ['60', String(centre)]);
+  assert.deepEqual(await ticked(page, ['optLabMediu_2', 'chkLabTinta']), [true, true]);
 });
 
 await run();

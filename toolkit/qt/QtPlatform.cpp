@@ -15,6 +15,7 @@
 #include "toolkit/qt/WindowHost.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDateTime>
 #include <QLineEdit>
 #include <QLocale>
@@ -125,6 +126,10 @@ void QtPlatform::showError(tk::Form& owner, const std::string& title, const std:
     if (onModalShown)
         QTimer::singleShot(0, &box, [this, &box] { onModalShown(&box); });
     box.exec();
+}
+
+void QtPlatform::copyText(tk::TextBox& box) {
+    QGuiApplication::clipboard()->setText(toQString(box.Text()));
 }
 
 bool QtPlatform::askYesNo(tk::Form& owner, const std::string& title, const std::string& question) {

@@ -34,6 +34,7 @@ public:
                                                    const std::string& bytes) override;
     void showError(tk::Form& owner, const std::string& title, const std::string& text) override;
     bool askYesNo(tk::Form& owner, const std::string& title, const std::string& question) override;
+    void copyText(tk::TextBox& box) override;
     void print(tk::Form& owner, const tk::PrintedDocument& document) override;
     tk::Settings& settings() override { return settings_; }
 

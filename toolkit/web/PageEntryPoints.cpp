@@ -75,6 +75,16 @@ EMSCRIPTEN_KEEPALIVE const char* lopena_tip(int form, int x, int y) {
     tip = v ? v->surface().tipAt(x, y) : std::string();
     return tip.c_str();
 }
+// Once the program has taken the page over: what the page kept is read back now.
+EMSCRIPTEN_KEEPALIVE void lopena_started() {
+    if (auto* platform = tkweb::WebPlatform::instance(); platform && platform->started)
+        platform->started();
+}
+// The address's '#' part, without the '#' (a Laborator's code).
+EMSCRIPTEN_KEEPALIVE void lopena_address(const char* fragment) {
+    if (auto* platform = tkweb::WebPlatform::instance(); platform && platform->addressChanged)
+        platform->addressChanged(fragment);
+}
 EMSCRIPTEN_KEEPALIVE void lopena_timer(int id) {
     if (auto* scheduler = tkweb::WebScheduler::instance())
         scheduler->fire(id);

@@ -64,6 +64,10 @@ EM_ASYNC_JS(int, js_ask, (const char* title, const char* text, const char* yes, 
 });
 EM_JS(void, js_print, (const char* title, const char* html),
       { Module.tk.print(UTF8ToString(title), UTF8ToString(html)); });
+// The box's text copied, or selected for the user where the browser refuses (binding.js).
+EM_JS(void, js_copy, (int form, int control, const char* text),
+      { Module.tk.copy(form, control, UTF8ToString(text)); });
+EM_JS(char*, js_address, (), { return Module.tk.cstr(location.href.split('#')[0]); });
 // The page's storage (storage.js): a text, or 0 for none.
 EM_JS(char*, js_setting, (const char* key), {
     const value = Module.tk.storage.get(UTF8ToString(key));
@@ -138,6 +142,18 @@ void WebPlatform::refuseInput(tk::TextBox& box, const std::string& explanation) 
             js_refuse(v->id(), v->idOf(box), explanation.c_str(), at.x, at.y, at.width);
             return;
         }
+}
+
+void WebPlatform::copyText(tk::TextBox& box) {
+    for (WebView* v : views_)
+        if (v && v->idOf(box) >= 0) {
+            js_copy(v->id(), v->idOf(box), box.Text().c_str());
+            return;
+        }
+}
+
+std::string WebPlatform::pageAddress() const {
+    return taken(js_address());
 }
 
 void WebPlatform::showModal(tk::Form& form, tk::Form&) {

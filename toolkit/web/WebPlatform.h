@@ -3,6 +3,7 @@
 #include "toolkit/Platform.h"
 #include "toolkit/Settings.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -38,7 +39,16 @@ public:
     void showError(tk::Form& owner, const std::string& title, const std::string& text) override;
     bool askYesNo(tk::Form& owner, const std::string& title, const std::string& question) override;
     void print(tk::Form& owner, const tk::PrintedDocument& document) override;
+    void copyText(tk::TextBox& box) override;
+    std::string pageAddress() const override;
     tk::Settings& settings() override { return settings_; }
+
+    // Told once the program has taken the page over (after the main window's start, which the
+    // page drew from a recording, so nothing of it may differ): what is kept, then the address's
+    // '#' part.
+    std::function<void()> started;
+    // The address's '#' part, without the '#', at the start and whenever it changes.
+    std::function<void(const std::string&)> addressChanged;
 
     // The views of the page's windows, by id.
     int add(WebView& view);

@@ -4,6 +4,7 @@
 // what the C++ side calls (toolkit/web/*.cpp, EM_JS); the page's modules each do one job.
 // The page is prepared first and can show the main window before the program runs (prerender.js).
 import { entryPoints } from './calls.js';
+import { copyText } from './clipboard.js';
 import { addControl, applyFlags, setGeometry, setRange, setText } from './controls.js';
 import { ask, message } from './dialogs.js';
 import { el } from './dom.js';
@@ -94,6 +95,7 @@ export function preparePage(host = document.body, recorded = null) {
     draw(f, ops) { if (form(f)) draw(form(f), ops); },
     requestFrame(f) { requestAnimationFrame(() => page.calls.paint(f)); },
     refuse: (f, id, text, x, y, width) => refuse(form(f), id, text, x, y, width),
+    copy: (f, id, text) => copyText(form(f)?.controls[id], text),
     raise: (f) => raiseForm(page, form(f)),
     waitForm(f) {
       const o = form(f);
@@ -139,6 +141,11 @@ export function startLopena(page, createModule) {
     adopt(page);
     page.held.waiting = false;
     for (const call of page.held.calls.splice(0)) call();
+    // What is kept and the address's '#' part, only now: the start drew the recorded window.
+    page.calls.started();
+    const told = () => page.withString(location.hash.slice(1), page.calls.address);
+    if (location.hash.length > 1) told();
+    window.addEventListener('hashchange', told, { signal: page.gone.signal });
     return module;
   });
 }

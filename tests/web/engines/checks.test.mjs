@@ -280,6 +280,20 @@ check('Probleme: Ctrl+E, pupil 7 of 9B judged as on the desktop, clean for axe, 
   assert.deepEqual(await page.errors(), []);
 }, 'problems.test.mjs');
 
+check('a Laborator code after # opens it set up; the boxes of both windows come back after a reload', async () => {
+  const code = 'L1-ASESpfMPIPGmLwovCgV_CgZ_ClXxil9vV7pLnQ'; // 12.5 m/s at 30 degrees from 20 m on the Moon (lab.test.mjs)
+  const page = await open({ query: `?lang=en#${code}`, width: 1920, height: 1000 });
+  const boxes = "['txtViteza', 'txtLabViteza', 'txtLabUnghi', 'txtLabGrav'].map((id) => document.getElementById(id)?.value).join()";
+  await page.waitFor(`${boxes} === '50,12.5,30,1.62'`);
+  await page.fill('#txtViteza', '33');
+  await page.fill('#txtLabUnghi', '60');
+  await page.evaluate("(setTimeout(() => { location.href = location.href.split('#')[0]; }), true)");
+  await page.waitFor("!document.getElementById('frmLab') && document.getElementById('txtViteza')?.value === '33'");
+  await page.press('Control+Y');
+  await page.waitFor(`${boxes} === '33,12.5,60,1.62'`);
+  assert.deepEqual(await page.errors(), []);
+}, 'lab.test.mjs');
+
 check('a click at the left end of the speed box, under its caption, goes to the box; Esc closes the Laborator', async () => {
   const page = await open({ width: 1920, height: 1000 });
   await page.clickAt(...await page.evaluate("(() => { const r = document.getElementById('txtViteza').getBoundingClientRect(); return [Math.ceil(r.left) + 2, Math.round(r.top + r.height / 2)]; })()"));
