@@ -114,7 +114,11 @@ void frmLab::cmdLabCod_Click() {
 void frmLab::watchSetup() {
     for (tk::TextBox* box : {&txtLabViteza, &txtLabUnghi, &txtLabInaltime, &txtLabGrav, &txtLabK,
                              &txtLabMasa, &txtLabDiametru, &txtLabCd, &txtLabTintaD, &txtLabTintaL})
-        box->onChange = [this] { keepSetup(); };
+        box->onChange = [this, then = std::move(box->onChange)] {
+            if (then)
+                then(); // a series stops first
+            keepSetup();
+        };
     for (tk::CheckBox* box : {&chkLabVectori, &chkLabFantoma, &chkLabPrezice, &chkLabEnergie,
                               &chkLabCadere, &chkLabTinta})
         box->onClick = [this, then = std::move(box->onClick)] {
