@@ -61,6 +61,7 @@ void BM_FlightCpu(benchmark::State& state) {
             s.w.labWindow->optLabMediu(2).click();
             s.w.labWindow->chkLabVectori.setValue(1);
             s.w.labWindow->chkLabFantoma.setValue(1);
+            QApplication::processEvents(); // the boxes enabled for the air painted before the flight
         }
         state.ResumeTiming();
         flyOnce(s, lab);
