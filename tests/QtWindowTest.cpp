@@ -555,17 +555,12 @@ TEST_F(QtWindowTest, LaboratorKeepsItsPlatformWholeThrowsOnEnterAndTipsAside) {
 
 } // namespace
 
-// "lopena --lab CODE": the Laborator's window opens with the code's set-up in its boxes; a
-// refused code is told in a message box and leaves the Laborator's start.
+// "lopena --lab CODE": the Laborator's window opens with the code's set-up in its boxes and gives
+// the same code back; a refused code is told in a message box and leaves the Laborator's start.
+// The code is the one the page's test opens from its address (tests/web/lab.test.mjs): 12.5 m/s
+// at 30 degrees from 20 m on the Moon, in air with k = 0.2 /s, the vectors on, a target at 18.5 m.
 TEST_F(QtWindowTest, LabArgumentOpensTheLaboratorSetUp) {
-    lopena::LabSetup setup;
-    setup.launch.v0 = 12.5;
-    setup.launch.g = 1.62;
-    setup.launch.medium = physics::Medium::LinearDrag;
-    setup.launch.mass = 0.057;
-    setup.launch.diameter = 0.067;
-    setup.launch.cd = 0.55;
-    setup.target = true;
+    const std::string code = "L1-ASESpfMPIPGmLwovCgV_CgZ_ClXxil9vV7pLnQ";
     QString told;
     platform.onModalShown = [&](QWidget* box) {
         told = static_cast<QMessageBox*>(box)->text();
@@ -573,10 +568,16 @@ TEST_F(QtWindowTest, LabArgumentOpensTheLaboratorSetUp) {
     };
     EXPECT_EQ(w->openArguments({"--lab", "L1-AAAA"}), w->openLab("L1-AAAA"));
     EXPECT_TRUE(told.startsWith(QStringLiteral("Codul nu este valid: ")));
-    EXPECT_EQ(w->openArguments({"--lab", lopena::encodeSetup(setup)}), std::nullopt);
+    EXPECT_EQ(w->openArguments({"--lab", code}), std::nullopt);
     ASSERT_EQ(labs().size(), 1);
-    for (const auto& [name, value] : {std::pair("txtLabViteza", 12.5), std::pair("txtLabGrav", 1.62)})
-        EXPECT_EQ(tk::Val(widget<QLineEdit>(name, labs().front())->text().toStdString()), value);
-    EXPECT_TRUE(widget<QRadioButton>("optLabMediu_1", labs().front())->isChecked());
-    EXPECT_TRUE(widget<QCheckBox>("chkLabTinta", labs().front())->isChecked());
+    for (const auto& [name, value] :
+         {std::pair("txtLabViteza", 12.5), std::pair("txtLabUnghi", 30.0), std::pair("txtLabInaltime", 20.0),
+          std::pair("txtLabGrav", 1.62), std::pair("txtLabK", 0.2), std::pair("txtLabTintaD", 18.5)})
+        EXPECT_EQ(tk::Val(widget<QLineEdit>(name, labs().front())->text().toStdString()), value) << name;
+    for (const char* name : {"optLabMediu_1", "chkLabTinta", "chkLabVectori"})
+        EXPECT_TRUE(widget<QAbstractButton>(name, labs().front())->isChecked()) << name;
+    std::string why;
+    const auto back = w->labWindow->setup(why);
+    ASSERT_TRUE(back) << why;
+    EXPECT_EQ(lopena::encodeSetup(*back), code) << "and back";
 }
