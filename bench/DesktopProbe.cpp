@@ -97,6 +97,7 @@ int main(int argc, char* argv[]) {
             });
         });
     });
+    window.restoreInputs(); // as the program starts: the boxes kept from the last run
     host.show();
     return QApplication::exec();
 }
