@@ -12,6 +12,8 @@ cmake --build --preset release -j "$(nproc)" --target lopena_probe lopena_bare >
 bin=build/release/bench
 
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+# Settings of their own: the boxes kept from the user's last run would change what is shown.
+export XDG_CONFIG_HOME=$(mktemp -d)
 # Xvfb picks a free display and names it once it accepts clients: a display shared with another
 # run, or not yet up, would make a program abort.
 ready=$(mktemp)
