@@ -175,8 +175,7 @@ std::optional<std::string> checkSetup(const LabSetup& s) {
         if (auto refusal = physics::check(l))
             return refusal->message;
     }
-    const bool placed = s.targetCentre >= 0 && s.targetCentre <= 1e9;
-    if (!placed || !(s.targetWidth > 0 && s.targetWidth <= 1e9))
+    if (!targetCentreRange.holds(s.targetCentre) || !targetWidthRange.holds(s.targetWidth))
         return std::string(badTarget);
     return std::nullopt;
 }

@@ -24,6 +24,10 @@ struct LabSetup {
     bool operator==(const LabSetup& other) const;
 };
 
+// The target's place and width that a set-up can hold, m.
+inline constexpr physics::Range targetCentreRange{0, 1e9};
+inline constexpr physics::Range targetWidthRange{5e-324, 1e9}; // above 0
+
 // Why a set-up cannot be used, in the boxes' own words; nothing when every field can.
 std::optional<std::string> checkSetup(const LabSetup& setup);
 

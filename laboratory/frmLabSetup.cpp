@@ -6,7 +6,6 @@
 #include "toolkit/Platform.h"
 #include "toolkit/Settings.h"
 
-#include <limits>
 #include <variant>
 
 namespace lopena {
@@ -17,13 +16,13 @@ constexpr const char* unwritable = "Codul nu se poate scrie: ";
 constexpr const char* badTarget =
     "Tinta: distanta de la 0 in sus si latimea mai mare decat 0, in metri.";
 
-// The box's number when the model could take it (lo to hi), else `otherwise`.
-double usable(const tk::TextBox& box, double lo, double hi, double otherwise) {
+// The box's number when the model could take it, else `otherwise`.
+double usable(const tk::TextBox& box, physics::Range range, double otherwise) {
     const std::string& text = box.Text();
     if (!tk::IsNumeric(text) || tk::IsTooLarge(text))
         return otherwise;
     const double value = tk::Val(text);
-    return value >= lo && value <= hi ? value : otherwise;
+    return range.holds(value) ? value : otherwise;
 }
 
 } // namespace
@@ -41,13 +40,13 @@ std::optional<LabSetup> frmLab::setup(std::string& why) {
             s.body = i;
     // Boxes the medium leaves unread: any number the model could take, else the start's.
     const Body& body = bodies[static_cast<std::size_t>(s.body)];
-    s.launch.k = usable(txtLabK, 1e-9, 1e3, 0.1);
-    s.launch.mass = usable(txtLabMasa, 1e-9, 1e9, body.mass);
-    s.launch.diameter = usable(txtLabDiametru, 1e-6, 1e3, body.diameter);
-    s.launch.cd = usable(txtLabCd, 1e-3, 10, body.cd);
+    s.launch.k = usable(txtLabK, physics::linearDragRange, 0.1);
+    s.launch.mass = usable(txtLabMasa, physics::massRange, body.mass);
+    s.launch.diameter = usable(txtLabDiametru, physics::diameterRange, body.diameter);
+    s.launch.cd = usable(txtLabCd, physics::dragCoefficientRange, body.cd);
     s.target = chkLabTinta.Value() == 1;
-    s.targetCentre = usable(txtLabTintaD, 0, 1e9, -1);
-    s.targetWidth = usable(txtLabTintaL, std::numeric_limits<double>::denorm_min(), 1e9, -1);
+    s.targetCentre = usable(txtLabTintaD, targetCentreRange, -1);
+    s.targetWidth = usable(txtLabTintaL, targetWidthRange, -1);
     if (s.target && (s.targetCentre < 0 || s.targetWidth < 0)) {
         why = badTarget;
         return std::nullopt;

@@ -115,19 +115,19 @@ std::optional<Refusal> check(const Launch& l) {
         return Refusal{Field::Gravity,
                        "Acceleratia gravitationala trebuie sa fie pozitiva: cel "
                        "putin 0,000001 si cel mult 1\u00A0000\u00A0000 m/s patrat."};
-    if (l.medium == Medium::LinearDrag && !within(l.k, 1e-9, 1e3))
+    if (l.medium == Medium::LinearDrag && !linearDragRange.holds(l.k))
         return Refusal{Field::LinearDrag, "Coeficientul rezistentei liniare k trebuie sa fie "
                                           "pozitiv: cel putin 0,000000001 si cel mult 1000 pe "
                                           "secunda."};
     if (l.medium != Medium::QuadraticDrag)
         return std::nullopt;
-    if (!within(l.mass, 1e-9, 1e9))
+    if (!massRange.holds(l.mass))
         return Refusal{Field::Mass, "Masa corpului trebuie sa fie pozitiva: cel putin 0,000000001 "
                                     "kg si cel mult 1\u00A0000\u00A0000\u00A0000 kg."};
-    if (!within(l.diameter, 1e-6, 1e3))
+    if (!diameterRange.holds(l.diameter))
         return Refusal{Field::Diameter, "Diametrul corpului trebuie sa fie pozitiv: cel putin "
                                         "0,000001 m si cel mult 1000 m."};
-    if (!within(l.cd, 1e-3, 10))
+    if (!dragCoefficientRange.holds(l.cd))
         return Refusal{Field::DragCoefficient, "Coeficientul de rezistenta Cd trebuie sa fie cel "
                                                "putin 0,001 si cel mult 10."};
     if (!within(l.rho, 1e-6, 1e4))

@@ -97,6 +97,16 @@ private:
     std::shared_ptr<const Path> path_;
 };
 
+// The ranges the model takes for the air's figures, both ends included.
+struct Range {
+    double lo, hi;
+    bool holds(double value) const { return value >= lo && value <= hi; }
+};
+inline constexpr Range linearDragRange{1e-9, 1e3}; // k, 1/s
+inline constexpr Range massRange{1e-9, 1e9};       // kg
+inline constexpr Range diameterRange{1e-6, 1e3};   // m
+inline constexpr Range dragCoefficientRange{1e-3, 10};
+
 // The refusal of the first input outside its range, if any.
 std::optional<Refusal> check(const Launch& launch);
 
