@@ -264,6 +264,44 @@ TEST(LabelWidgetTest, NumbersFromDigitGlyphsShowTheShapedTextsPixels) {
     }
 }
 
+// A live caption repaints only the characters of its number that changed (the words after it too
+// where its width changed): what it then shows is the new text painted whole, along a flight's
+// numbers, a longer number, a sign that comes and goes and a caption without a number.
+TEST(LabelWidgetTest, ANumberRepaintedWhereItChangedShowsTheWholeNewText) {
+    QWidget window;
+    auto* label = new tkqt::LabelWidget(&window);
+    label->setGeometry(0, 0, 200, 17);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const auto painted = [label] {
+        QImage image(label->size(), QImage::Format_ARGB32_Premultiplied);
+        label->render(&image);
+        return image;
+    };
+    struct Repainted : QObject {
+        QRegion place;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint)
+                place += static_cast<QPaintEvent*>(event)->region();
+            return false;
+        }
+    } repainted;
+    label->installEventFilter(&repainted);
+    label->setText("vx = 8.461 m/s");
+    QApplication::processEvents();
+    QImage shown = painted();
+    for (const char* text : {"vx = 8.263 m/s", "vx = 8.269 m/s", "vx = 18.269 m/s", "vx = 11.111 m/s",
+                             "vx = -1.111 m/s", "vx = 7.111 m/s", "vy = 7.111 m/s", "fara numar", "t = 0.000 s"}) {
+        repainted.place = {};
+        label->setText(QString::fromUtf8(text));
+        QApplication::processEvents();
+        ASSERT_FALSE(repainted.place.isEmpty()) << text;
+        // Into the picture as the window's buffer takes it: the place alone, where it stands.
+        label->render(&shown, repainted.place.boundingRect().topLeft(), repainted.place);
+        EXPECT_EQ(shown, painted()) << text;
+    }
+}
+
 // About shows the version with OK focused and blocks the main window alone, whichever window is
 // active: the notebook, a window of its own beside it, stays usable. A second request leaves the
 // open one; Enter, Esc and the title bar each close it.

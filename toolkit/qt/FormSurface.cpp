@@ -1,6 +1,7 @@
 #include "toolkit/qt/FormSurface.h"
 
 #include "toolkit/SceneItems.h"
+#include "toolkit/qt/LineBatch.h"
 #include "toolkit/qt/QtConversions.h"
 
 #include <QHelpEvent>
@@ -47,6 +48,7 @@ void FormSurface::paintEvent(QPaintEvent* event) {
     const QRegion& dirty = event->region();
     const QRect bounds = dirty.boundingRect();
     refreshLayers();
+    LineBatch lines(painter);
     tracker_.paint(
         [&](const tk::PixelRect& place) {
             const QRect r = toQRect(place);
@@ -54,12 +56,15 @@ void FormSurface::paintEvent(QPaintEvent* event) {
         },
         [&](const tk::Control& c) {
             ++itemsPainted_;
-            if (c.kind() == tk::Kind::Line)
-                paintLine(painter, static_cast<const tk::Line&>(c), bounds);
-            else
-                paintShape(painter, static_cast<const tk::Shape&>(c));
+            if (c.kind() == tk::Kind::Line) {
+                addLine(lines, static_cast<const tk::Line&>(c), bounds);
+                return;
+            }
+            lines.flush();
+            paintShape(painter, static_cast<const tk::Shape&>(c));
         },
         [&](const tk::ControlArray<tk::Shape>& array) {
+            lines.flush();
             paintLayer(painter, layers_[std::string(array.name())], dirty);
         });
 }
@@ -192,20 +197,10 @@ void FormSurface::paintShapeIn(QPainter& painter, const tk::Shape& shape, const 
     }
 }
 
-void FormSurface::paintLine(QPainter& painter, const tk::Line& line, const QRect& bounds) {
+void FormSurface::addLine(LineBatch& lines, const tk::Line& line, const QRect& bounds) {
     const QColor colour =
         line.BorderColor < 0 ? palette().color(QPalette::WindowText) : toQColor(line.BorderColor);
     const int width = std::max(1, line.BorderWidth);
-    // Lines of a grid share one pen: a new one only where the last line's differs.
-    const QPen& last = painter.pen();
-    if (last.color() != colour || last.width() != width || last.capStyle() != Qt::FlatCap ||
-        last.style() != Qt::SolidLine) {
-        QPen pen(colour, width);
-        pen.setCapStyle(Qt::FlatCap);
-        painter.setPen(pen);
-    }
-    if (painter.testRenderHint(QPainter::Antialiasing))
-        painter.setRenderHint(QPainter::Antialiasing, false);
     QPointF from(line.X1, line.Y1), to(line.X2, line.Y2);
     // A grid line crossing a small repaint is drawn across it only (with a margin beyond its
     // width): the same pixels there, without walking the whole line.
@@ -223,7 +218,7 @@ void FormSurface::paintLine(QPainter& painter, const tk::Line& line, const QRect
     if (from.x() == to.x() && from.y() != to.y() &&
         !cut(from.ry(), to.ry(), bounds.top() - margin, bounds.bottom() + 1 + margin))
         return;
-    painter.drawLine(from, to);
+    lines.add(colour, width, QLineF(from, to));
 }
 
 } // namespace tkqt

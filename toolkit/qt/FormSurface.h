@@ -47,7 +47,7 @@ private:
     // 32,766 dots drawn afresh at a new scale cost one copy each rather than one curve each.
     const QImage* stampOf(const tk::Shape& shape, QSize size);
     // bounds: the place being painted.
-    void paintLine(class QPainter& painter, const tk::Line& line, const QRect& bounds);
+    void addLine(class LineBatch& lines, const tk::Line& line, const QRect& bounds);
     void paintLayer(class QPainter& painter, const Bands& bands, const class QRegion& dirty);
     void refreshLayers();
     // Draws one settled element into the bands it touches, making them as needed.

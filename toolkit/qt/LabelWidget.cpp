@@ -89,19 +89,32 @@ int LabelWidget::textWidth() const {
 void LabelWidget::setText(const QString& text) {
     if (text == text_)
         return;
-    const QString before = before_, after = after_;
+    const QString before = before_, after = after_, number = number_;
+    const qreal afterX = afterX_;
     text_ = text;
     relayout();
     noteChange();
     if (autoSize_ && textWidth() != width())
         resize(textWidth(), height());
-    // Only the number changed: the words before it stay painted.
-    if (!centred_ && before == before_ && after == after_ && !number_.isEmpty()) {
-        const int from = static_cast<int>(std::floor(numberX_));
-        update(from, 0, width() - from, height());
+    if (centred_ || before != before_ || after != after_ || number_.isEmpty()) {
+        update();
         return;
     }
-    update();
+    // Only the number changed: the words before it stay painted, and those after it too
+    // where it kept its width; of the number, the characters that changed.
+    qreal from = numberX_, to = width();
+    if (afterX == afterX_ && number.size() == number_.size()) {
+        qsizetype first = 0, last = number_.size();
+        while (first < last && number[first] == number_[first])
+            ++first;
+        while (last > first && number[last - 1] == number_[last - 1])
+            --last;
+        from = numberX_ + digits().width(QStringView(number_).first(first));
+        to = numberX_ + digits().width(QStringView(number_).first(last));
+    }
+    // A pixel each side for the glyphs' antialiased edges.
+    const int left = static_cast<int>(std::floor(from)) - 1, right = static_cast<int>(std::ceil(to)) + 1;
+    update(left, 0, right - left, height());
 }
 
 void LabelWidget::setWordWrap(bool wrap) {
@@ -140,7 +153,7 @@ void LabelWidget::paintEvent(QPaintEvent* event) {
         painter.drawStaticText(QPointF(x, 0), beforeLayout_);
     if (!number_.isEmpty())
         painter.drawGlyphRun(QPointF(0, QFontMetricsF(font()).ascent()), digits().run(number_, x + numberX_));
-    if (!after_.isEmpty())
+    if (!after_.isEmpty() && event->rect().right() + 1 >= x + afterX_ - 1)
         painter.drawStaticText(QPointF(x + afterX_, 0), afterLayout_);
 }
 
