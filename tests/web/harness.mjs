@@ -17,9 +17,14 @@ export async function open({ query = '', init, ...options } = {}) {
   await page.clock.install({ time: Date.UTC(2026, 11, 7, 22, 29) });
   await page.clock.pauseAt(Date.UTC(2026, 11, 7, 22, 30));
   await page.goto(url + query);
-  await page.waitForFunction(() => window.lopena); // the window shows before the program runs
+  await started(page);
   await page.clock.runFor(1000);
   return page;
+}
+// The window shows before the program runs, which starts after the window's first frame: the
+// paused clock moved on until it has.
+export async function started(page) {
+  while (!(await page.evaluate(() => !!window.lopena))) await page.clock.runFor(20);
 }
 export const text = (page, id) => page.locator(`#${id}`).textContent();
 // A button of the windows' bar.

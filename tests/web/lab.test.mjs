@@ -4,7 +4,7 @@
 //   node tests/web/lab.test.mjs build/web/lopena.html
 import assert from 'node:assert/strict';
 import { axeScan } from './axe.mjs';
-import { barButton, open as openPage, test, text, run } from './harness.mjs';
+import { barButton, open as openPage, started, test, text, run } from './harness.mjs';
 
 async function open(width = 2000, height = 700) {
   const page = await openPage({ viewport: { width, height } });
@@ -209,7 +209,7 @@ test('the boxes of the main window and of the Laborator come back after a reload
   await page.fill('#txtLabUnghi', '60');
   await page.click('#optLabMediu_2');
   await page.reload();
-  await page.waitForFunction(() => window.lopena);
+  await started(page);
   assert.equal(await page.inputValue('#txtViteza'), '33');
   await page.keyboard.press('Control+Y');
   await page.waitForSelector('#frmLab');
