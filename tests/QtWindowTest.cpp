@@ -290,8 +290,9 @@ TEST(LabelWidgetTest, ANumberRepaintedWhereItChangedShowsTheWholeNewText) {
     label->setText("vx = 8.461 m/s");
     QApplication::processEvents();
     QImage shown = painted();
-    for (const char* text : {"vx = 8.263 m/s", "vx = 8.269 m/s", "vx = 18.269 m/s", "vx = 11.111 m/s",
-                             "vx = -1.111 m/s", "vx = 7.111 m/s", "vy = 7.111 m/s", "fara numar", "t = 0.000 s"}) {
+    for (const char* text :
+         {"vx = 8.263 m/s", "vx = 8.269 m/s", "vx = 18.269 m/s", "vx = 11.111 m/s",
+          "vx = -1.111 m/s", "vx = 7.111 m/s", "vy = 7.111 m/s", "fara numar", "t = 0.000 s"}) {
         repainted.place = {};
         label->setText(QString::fromUtf8(text));
         QApplication::processEvents();

@@ -113,7 +113,8 @@ void LabelWidget::setText(const QString& text) {
         to = numberX_ + digits().width(QStringView(number_).first(last));
     }
     // A pixel each side for the glyphs' antialiased edges.
-    const int left = static_cast<int>(std::floor(from)) - 1, right = static_cast<int>(std::ceil(to)) + 1;
+    const int left = static_cast<int>(std::floor(from)) - 1;
+    const int right = static_cast<int>(std::ceil(to)) + 1;
     update(left, 0, right - left, height());
 }
 

@@ -14,7 +14,7 @@ namespace tkqt {
 // A label for captions that change many times a second: the text is laid out once per change
 // and painted from that layout, on an opaque background, so an update repaints nothing else.
 // A caption with one number ("Coordonata X : 132.58") keeps the words around it shaped once and
-// sets the number from the font's digit glyphs; a new number repaints from where it starts.
+// sets the number from the font's digit glyphs; a new number repaints the characters that changed.
 class LabelWidget : public QWidget {
     Q_OBJECT
 
