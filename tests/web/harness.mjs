@@ -22,9 +22,10 @@ export async function open({ query = '', init, ...options } = {}) {
   return page;
 }
 // The window shows before the program runs, which starts after the window's first frame: the
-// paused clock moved on until it has.
+// paused clock moved on past that frame, then the program's start awaited.
 export async function started(page) {
-  while (!(await page.evaluate(() => !!window.lopena))) await page.clock.runFor(20);
+  await page.clock.runFor(20);
+  await page.waitForFunction(() => window.lopena);
 }
 export const text = (page, id) => page.locator(`#${id}`).textContent();
 // A button of the windows' bar.
