@@ -37,8 +37,8 @@ window.run = () => { const ids = [setInterval(() => { ++n; requestAnimationFrame
 const median = (xs) => [...xs].sort((a, b) => a - b)[Math.floor(xs.length / 2)];
 // Pages whose CPU is compared all run on Playwright's clock (flowing in real time once the trail
 // is filled), so that its timer machinery weighs on each of them alike.
-async function fresh(clock = false) {
-  const context = await browser.newContext({ viewport });
+async function fresh(clock = false, size = viewport) {
+  const context = await browser.newContext({ viewport: size });
   const p = await context.newPage();
   const cdp = await context.newCDPSession(p);
   await cdp.send('Performance.enable');
@@ -86,6 +86,26 @@ async function flight(p, cdp) {
   return { cpu: (await metric(cdp, 'TaskDuration')) - before, took };
 }
 
+// The page's task time of a Laborator flight with vectors and the vacuum's ghost (a tennis ball,
+// 20 m/s at 45 degrees, 2.7 s), Start to landing.
+async function labFlight(p, cdp) {
+  await p.keyboard.press('Control+Y');
+  await p.waitForSelector('#frmLab');
+  await p.click('#optLabMediu_2');
+  for (const id of ['chkLabVectori', 'chkLabFantoma']) {
+    if (!(await p.evaluate((n) => document.querySelector(`#${n} input, input#${n}`).checked, id))) await p.click(`#${id}`);
+  }
+  await p.waitForTimeout(500);
+  const before = await metric(cdp, 'TaskDuration');
+  const took = await p.evaluate(() => new Promise((resolve) => {
+    const pause = document.getElementById('cmdLabPauza'), t0 = performance.now();
+    new MutationObserver(() => pause.disabled && resolve(performance.now() - t0)).observe(pause, { attributes: true });
+    document.getElementById('cmdLabStart').click();
+  }));
+  return { cpu: (await metric(cdp, 'TaskDuration')) - before, took,
+    shown: await p.evaluate(() => [0, 3].map((i) => document.getElementById(`lblLabLive_${i}`).textContent)) };
+}
+
 async function memory(p, cdp) {
   await cdp.send('HeapProfiler.collectGarbage');
   return (await metric(cdp, 'JSHeapUsedSize')) + (await p.evaluate(() => window.lopena.HEAPU8.length));
@@ -126,6 +146,17 @@ for (let i = 0; i < runs; ++i) {
   add('Start to landing, default flight (ms)', f.took);
   await s.p.click('#cmdClear');
   add('memory, JS heap + WebAssembly, no dots (MB)', (await memory(s.p, s.cdp)) / 2 ** 20);
+  await s.context.close();
+
+  // Both flights in one page wide enough for the main window and the Laborator side by side.
+  s = await fresh(true, { width: 2000, height: 700 });
+  await s.p.goto(url);
+  await s.p.waitForSelector('#cmdFire');
+  add('CPU, default flight, in a page as wide as both windows (ms)', 1000 * (await flight(s.p, s.cdp)).cpu);
+  const lab = await labFlight(s.p, s.cdp);
+  add('CPU, Laborator flight with vectors and the ghost, same page (ms)', 1000 * lab.cpu);
+  add('Start to landing, Laborator flight (ms)', lab.took);
+  if (i === 0) console.log(`(the Laborator's flight ended at ${lab.shown.join(', ')})`);
   await s.context.close();
 
   s = await fresh(true);
