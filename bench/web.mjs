@@ -74,20 +74,24 @@ async function fillTrail(p) {
   await p.clock.resume();
 }
 
-// The page's task time of one default flight, Start to landing, and how long the flight took.
-async function flight(p, cdp) {
+// The page's task time from a click on `start` until `stop` is disabled (the landing), and how
+// long that took.
+async function timed(p, cdp, start, stop) {
   await p.waitForTimeout(500);
   const before = await metric(cdp, 'TaskDuration');
-  const took = await p.evaluate(() => new Promise((resolve) => {
-    const stop = document.getElementById('Command1'), t0 = performance.now();
-    new MutationObserver(() => stop.disabled && resolve(performance.now() - t0)).observe(stop, { attributes: true });
-    document.getElementById('cmdFire').click();
-  }));
+  const took = await p.evaluate(([a, b]) => new Promise((resolve) => {
+    const end = document.getElementById(b), t0 = performance.now();
+    new MutationObserver(() => end.disabled && resolve(performance.now() - t0)).observe(end, { attributes: true });
+    document.getElementById(a).click();
+  }), [start, stop]);
   return { cpu: (await metric(cdp, 'TaskDuration')) - before, took };
 }
 
-// The page's task time of a Laborator flight with vectors and the vacuum's ghost (a tennis ball,
-// 20 m/s at 45 degrees, 2.7 s), Start to landing.
+// One default flight.
+const flight = (p, cdp) => timed(p, cdp, 'cmdFire', 'Command1');
+
+// A Laborator flight with vectors and the vacuum's ghost (a tennis ball, 20 m/s at 45 degrees,
+// 2.7 s), and the time and vx it ended at.
 async function labFlight(p, cdp) {
   await p.keyboard.press('Control+Y');
   await p.waitForSelector('#frmLab');
@@ -95,15 +99,8 @@ async function labFlight(p, cdp) {
   for (const id of ['chkLabVectori', 'chkLabFantoma']) {
     if (!(await p.evaluate((n) => document.querySelector(`#${n} input, input#${n}`).checked, id))) await p.click(`#${id}`);
   }
-  await p.waitForTimeout(500);
-  const before = await metric(cdp, 'TaskDuration');
-  const took = await p.evaluate(() => new Promise((resolve) => {
-    const pause = document.getElementById('cmdLabPauza'), t0 = performance.now();
-    new MutationObserver(() => pause.disabled && resolve(performance.now() - t0)).observe(pause, { attributes: true });
-    document.getElementById('cmdLabStart').click();
-  }));
-  return { cpu: (await metric(cdp, 'TaskDuration')) - before, took,
-    shown: await p.evaluate(() => [0, 3].map((i) => document.getElementById(`lblLabLive_${i}`).textContent)) };
+  const f = await timed(p, cdp, 'cmdLabStart', 'cmdLabPauza');
+  return { ...f, shown: await p.evaluate(() => [0, 3].map((i) => document.getElementById(`lblLabLive_${i}`).textContent)) };
 }
 
 async function memory(p, cdp) {
