@@ -258,7 +258,9 @@ TEST(LabelWidgetTest, NumbersFromDigitGlyphsShowTheShapedTextsPixels) {
     };
     for (const char* text : {"Coordonata X : 132.58", "Coordonata Y : -0.07", "Momentul 3.21096038818359 sec",
                              "x = 49,780 m", "vy = -14,142 m/s", "t = 1,5E-05 s", "6.71", "Timp total: 7.21 s",
-                             "Viteza: 50 m/s, Unghi: 45", "fara numar"}) {
+                             "Viteza: 50 m/s, Unghi: 45", "t urcare =", "t urcare = 1,186 s",
+                             "unghi la impact = 56.09°", "in vid: V = 20.000 m/s", "vx0 = -14.142 m/s", "g (m/s2)", "x-2",
+                             "fara numar"}) {
         label.setText(QString::fromUtf8(text));
         EXPECT_EQ(shown(), shaped(label.text())) << text;
     }

@@ -12,10 +12,7 @@ namespace tkqt {
 
 LabelWidget::LabelWidget(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    for (QStaticText* layout : {&beforeLayout_, &afterLayout_}) {
-        layout->setTextFormat(Qt::PlainText);
-        layout->setPerformanceHint(QStaticText::AggressiveCaching);
-    }
+    relayout(true);
     announce_.setSingleShot(true);
     connect(&announce_, &QTimer::timeout, this, [this] { announce(); });
 }
@@ -44,14 +41,18 @@ const DigitGlyphs& LabelWidget::digits() {
 }
 
 std::pair<qsizetype, qsizetype> LabelWidget::numberIn(const QString& text) {
-    qsizetype first = 0, last = text.size();
-    while (first < last && !text[first].isDigit())
-        ++first;
-    while (last > first && !text[last - 1].isDigit())
+    // The last number of the text: from its last digit back over the characters numbers are
+    // written with, to a digit or the sign before one ("vx0 = -14.142 m/s" sets "-14.142").
+    qsizetype last = text.size();
+    while (last > 0 && !text[last - 1].isDigit())
         --last;
-    if (first > 0 && (text[first - 1] == u'-' || text[first - 1] == u'+'))
+    qsizetype first = last;
+    while (!wrap_ && first > 0 && digits().covers(QStringView(text).sliced(first - 1, 1)))
         --first;
-    if (wrap_ || first == last || !digits().covers(QStringView(text).sliced(first, last - first)))
+    while (first < last && !text[first].isDigit() &&
+           !((text[first] == u'-' || text[first] == u'+') && text[first + 1].isDigit()))
+        ++first;
+    if (wrap_ || first == last)
         return {text.size(), text.size()};
     return {first, last};
 }
@@ -61,25 +62,30 @@ void LabelWidget::relayout(bool reshape) {
     const QString before = text_.first(first), after = text_.sliced(last);
     number_ = text_.sliced(first, last - first);
     // The words are shaped again only when they change; the number's place follows them.
+    if (reshape && fontKey_ != font().key()) {
+        fontKey_ = font().key();
+        space_ = QFontMetricsF(font()).horizontalAdvance(QLatin1Char(' '));
+    }
     if (reshape || before != before_) {
         before_ = before;
-        beforeLayout_.setText(before_);
-        beforeLayout_.setTextWidth(wrap_ ? width() : -1);
-        beforeLayout_.prepare(QTransform(), font());
-        numberX_ = QFontMetricsF(font()).horizontalAdvance(before_);
+        qsizetype words = before_.size();
+        while (!wrap_ && words > 0 && before_[words - 1] == u' ')
+            --words;
+        beforeLayout_ = wrap_ ? ShapedWords::wrapped(before_, font(), width())
+                              : ShapedWords::of(before_.first(words), font(), fontKey_);
+        numberX_ = beforeLayout_->advance + space_ * qreal(before_.size() - words);
     }
     if (reshape || after != after_) {
         after_ = after;
-        afterLayout_.setText(after_);
-        afterLayout_.prepare(QTransform(), font());
+        afterLayout_ = ShapedWords::of(after_, font(), fontKey_);
     }
     afterX_ = numberX_ + digits().width(number_);
 }
 
 qreal LabelWidget::naturalWidth() const {
     if (number_.isEmpty() && after_.isEmpty())
-        return beforeLayout_.size().width();
-    return afterX_ + (after_.isEmpty() ? 0 : afterLayout_.size().width());
+        return beforeLayout_->text.size().width();
+    return afterX_ + (after_.isEmpty() ? 0 : afterLayout_->text.size().width());
 }
 
 int LabelWidget::textWidth() const {
@@ -151,11 +157,11 @@ void LabelWidget::paintEvent(QPaintEvent* event) {
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     const qreal x = centred_ ? (width() - naturalWidth()) / 2 : 0;
     if (number_.isEmpty() || event->rect().left() < x + numberX_)
-        painter.drawStaticText(QPointF(x, 0), beforeLayout_);
+        painter.drawStaticText(QPointF(x, 0), beforeLayout_->text);
     if (!number_.isEmpty())
         painter.drawGlyphRun(QPointF(0, QFontMetricsF(font()).ascent()), digits().run(number_, x + numberX_));
     if (!after_.isEmpty() && event->rect().right() + 1 >= x + afterX_ - 1)
-        painter.drawStaticText(QPointF(x + afterX_, 0), afterLayout_);
+        painter.drawStaticText(QPointF(x + afterX_, 0), afterLayout_->text);
 }
 
 } // namespace tkqt

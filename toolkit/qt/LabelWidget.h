@@ -1,12 +1,13 @@
 #pragma once
 
 #include "toolkit/qt/DigitGlyphs.h"
+#include "toolkit/qt/ShapedWords.h"
 
 #include <QElapsedTimer>
-#include <QStaticText>
 #include <QTimer>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 
 namespace tkqt {
@@ -53,7 +54,10 @@ private:
     QString text_;
     // The words before the number (the whole text when it has none), the number, the words after.
     QString before_, number_, after_;
-    QStaticText beforeLayout_, afterLayout_;
+    // Laid out without the spaces that end them, which show nothing; numberX_ counts them.
+    std::shared_ptr<const ShapedWords::Layout> beforeLayout_, afterLayout_;
+    qreal space_ = 0; // px a space advances
+    QString fontKey_;
     qreal numberX_ = 0, afterX_ = 0; // px from the text's left
     std::optional<DigitGlyphs> digits_;
     bool wrap_ = false;
