@@ -268,7 +268,8 @@ TEST(LabelWidgetTest, NumbersFromDigitGlyphsShowTheShapedTextsPixels) {
 
 // A live caption repaints only the characters of its number that changed (the words after it too
 // where its width changed): what it then shows is the new text painted whole, along a flight's
-// numbers, a longer number, a sign that comes and goes and a caption without a number.
+// numbers, a longer number, a sign that comes and goes, a caption without a number and numbers
+// touching the words, whose ink the repainted place then takes in.
 TEST(LabelWidgetTest, ANumberRepaintedWhereItChangedShowsTheWholeNewText) {
     QWidget window;
     auto* label = new tkqt::LabelWidget(&window);
@@ -294,7 +295,8 @@ TEST(LabelWidgetTest, ANumberRepaintedWhereItChangedShowsTheWholeNewText) {
     QImage shown = painted();
     for (const char* text :
          {"vx = 8.263 m/s", "vx = 8.269 m/s", "vx = 18.269 m/s", "vx = 11.111 m/s",
-          "vx = -1.111 m/s", "vx = 7.111 m/s", "vy = 7.111 m/s", "fara numar", "t = 0.000 s"}) {
+          "vx = -1.111 m/s", "vx = 7.111 m/s", "vy = 7.111 m/s", "fara numar", "t = 0.000 s",
+          "vx=8.11m/s", "vx=1.12m/s", "vx=1.17m/s", "vx1.17m/s", "vx2.17m/s"}) {
         repainted.place = {};
         label->setText(QString::fromUtf8(text));
         QApplication::processEvents();

@@ -30,6 +30,16 @@ qreal DigitGlyphs::width(QStringView text) const {
     return width;
 }
 
+QRectF DigitGlyphs::inkOf(QChar c) const {
+    const QList<quint32> glyphs = font_.glyphIndexesForString(QString(c));
+    return glyphs.isEmpty() ? QRectF() : font_.boundingRect(glyphs.first());
+}
+
+qreal DigitGlyphs::advanceOf(QChar c) const {
+    const QList<QPointF> advances = font_.advancesForGlyphIndexes(font_.glyphIndexesForString(QString(c)));
+    return advances.isEmpty() ? 0 : advances.first().x();
+}
+
 QGlyphRun DigitGlyphs::run(QStringView text, qreal x) const {
     QList<quint32> glyphs;
     QList<QPointF> positions;

@@ -21,6 +21,9 @@ public:
     qreal width(QStringView text) const;
     // A text it covers as glyphs from `x` on a baseline at 0.
     QGlyphRun run(QStringView text, qreal x) const;
+    // Where the glyph of any character inks, px from its place on the baseline, and its advance.
+    QRectF inkOf(QChar c) const;
+    qreal advanceOf(QChar c) const;
     qreal ascent() const { return ascent_; }
     qreal height() const { return height_; }
 

@@ -74,12 +74,23 @@ void LabelWidget::relayout(bool reshape) {
         beforeLayout_ = wrap_ ? ShapedWords::wrapped(before_, font(), width())
                               : ShapedWords::of(before_.first(words), font(), fontKey_);
         numberX_ = beforeLayout_->advance + space_ * qreal(before_.size() - words);
+        // A last glyph may ink beyond its advance ('f').
+        const QChar lastOne = words > 0 ? before_[words - 1] : QChar();
+        beforeInk_ = beforeLayout_->advance + 1 +
+                     (words > 0 ? std::max(0.0, digits().inkOf(lastOne).right() - digits().advanceOf(lastOne)) : 0);
     }
     if (reshape || after != after_) {
         after_ = after;
         afterLayout_ = ShapedWords::of(after_, font(), fontKey_);
+        qsizetype lead = 0;
+        while (lead < after_.size() && after_[lead] == u' ')
+            ++lead;
+        // From the words' start: their spaces, then the first glyph, which may ink before its place.
+        afterLead_ = space_ * qreal(lead) - 1 +
+                     (lead < after_.size() ? std::min(0.0, digits().inkOf(after_[lead]).left()) : 0);
     }
     afterX_ = numberX_ + digits().width(number_);
+    afterInk_ = afterX_ + afterLead_;
 }
 
 qreal LabelWidget::naturalWidth() const {
@@ -156,11 +167,11 @@ void LabelWidget::paintEvent(QPaintEvent* event) {
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     const qreal x = centred_ ? (width() - naturalWidth()) / 2 : 0;
-    if (number_.isEmpty() || event->rect().left() < x + numberX_)
+    if (number_.isEmpty() || event->rect().left() < x + beforeInk_)
         painter.drawStaticText(QPointF(x, 0), beforeLayout_->text);
     if (!number_.isEmpty())
         painter.drawGlyphRun(QPointF(0, QFontMetricsF(font()).ascent()), digits().run(number_, x + numberX_));
-    if (!after_.isEmpty() && event->rect().right() + 1 >= x + afterX_ - 1)
+    if (!after_.isEmpty() && event->rect().right() + 1 > x + afterInk_)
         painter.drawStaticText(QPointF(x + afterX_, 0), afterLayout_->text);
 }
 

@@ -59,6 +59,10 @@ private:
     qreal space_ = 0; // px a space advances
     QString fontKey_;
     qreal numberX_ = 0, afterX_ = 0; // px from the text's left
+    // px from the text's left: where the ink of the words before the number may end, and where
+    // that of the words after it may begin, a pixel of antialiasing each side included
+    qreal beforeInk_ = 0, afterInk_ = 0;
+    qreal afterLead_ = 0; // px from the words after the number to where their ink may begin
     std::optional<DigitGlyphs> digits_;
     bool wrap_ = false;
     bool centred_ = false;
