@@ -60,8 +60,11 @@ void FormSurface::paintEvent(QPaintEvent* event) {
                 addLine(lines, static_cast<const tk::Line&>(c), bounds);
                 return;
             }
+            const auto& shape = static_cast<const tk::Shape&>(c);
+            if (outlineMisses(shape, bounds))
+                return;
             lines.flush();
-            paintShape(painter, static_cast<const tk::Shape&>(c));
+            paintShape(painter, shape);
         },
         [&](const tk::ControlArray<tk::Shape>& array) {
             lines.flush();
@@ -135,6 +138,15 @@ void FormSurface::paintLayer(QPainter& painter, const Bands& bands, const QRegio
             painter.drawImage(QRectF(part), image, source);
         }
     }
+}
+
+bool FormSurface::outlineMisses(const tk::Shape& shape, const QRect& place) {
+    // An empty rectangle (the plot's frame) around a repaint inside it: its border is all
+    // it draws, and none of it is there.
+    const tk::Integer code = shape.ShapeCode();
+    if (shape.FillStyle() == 0 || (code != tk::ShapeCodes::Rectangle && code != tk::ShapeCodes::Square))
+        return false;
+    return toQRect(tk::shapeBox(shape)).adjusted(2, 2, -2, -2).contains(place);
 }
 
 const QImage* FormSurface::stampOf(const tk::Shape& shape, QSize size) {

@@ -40,6 +40,8 @@ private:
     // band no dot touches takes no memory.
     using Bands = std::vector<QImage>;
 
+    // Whether a shape draws nothing in a place: an empty rectangle around it.
+    static bool outlineMisses(const tk::Shape& shape, const QRect& place);
     void paintShape(class QPainter& painter, const tk::Shape& shape);
     // `box` is the shape's fitted box (square kinds already square).
     void paintShapeIn(class QPainter& painter, const tk::Shape& shape, const QRect& box);
