@@ -59,7 +59,7 @@ std::pair<qsizetype, qsizetype> LabelWidget::numberIn(const QString& text) {
 
 void LabelWidget::relayout(bool reshape) {
     const auto [first, last] = numberIn(text_);
-    const QString before = text_.first(first), after = text_.sliced(last);
+    const QStringView before = QStringView(text_).first(first), after = QStringView(text_).sliced(last);
     number_ = text_.sliced(first, last - first);
     // The words are shaped again only when they change; the number's place follows them.
     if (reshape && fontKey_ != font().key()) {
@@ -67,7 +67,7 @@ void LabelWidget::relayout(bool reshape) {
         space_ = QFontMetricsF(font()).horizontalAdvance(QLatin1Char(' '));
     }
     if (reshape || before != before_) {
-        before_ = before;
+        before_ = before.toString();
         qsizetype words = before_.size();
         while (!wrap_ && words > 0 && before_[words - 1] == u' ')
             --words;
@@ -80,7 +80,7 @@ void LabelWidget::relayout(bool reshape) {
                      (words > 0 ? std::max(0.0, digits().inkOf(lastOne).right() - digits().advanceOf(lastOne)) : 0);
     }
     if (reshape || after != after_) {
-        after_ = after;
+        after_ = after.toString();
         afterLayout_ = ShapedWords::of(after_, font(), fontKey_);
         qsizetype lead = 0;
         while (lead < after_.size() && after_[lead] == u' ')
