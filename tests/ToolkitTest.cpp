@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -169,6 +170,19 @@ void dot(tk::SceneTracker& tracker, tk::ControlArray<tk::Shape>& array, tk::Inte
     tk::Shape& s = array.exists(i) ? array(i) : array.Load(i);
     s.setLeft(x), s.setTop(10), s.setWidth(4), s.setHeight(4), s.setVisible(true);
     tracker.changed(s, tk::Prop::Visible);
+}
+
+// Places in whole pixels: halves away from zero either side, far values at the clamp, and a value
+// that is not a number at 0 rather than undefined.
+TEST(SceneTrackerTest, PixelsRoundHalvesAwayFromZeroWithinTheClamp) {
+    const float inf = std::numeric_limits<float>::infinity();
+    const std::pair<float, int> cases[] = {
+        {0.0F, 0},       {0.49F, 0},          {0.5F, 1},         {-0.49F, 0},     {-0.5F, -1},
+        {1.5F, 2},       {-1.5F, -2},         {2.4999F, 2},      {-2.5001F, -3},  {999999.5F, 1000000},
+        {1e7F, 1000000}, {-1e7F, -1000000},   {inf, 1000000},    {-inf, -1000000},
+        {std::numeric_limits<float>::quiet_NaN(), 0}};
+    for (const auto& [value, whole] : cases)
+        EXPECT_EQ(tk::pixel(value), whole) << value;
 }
 
 TEST(SceneTrackerTest, DamageLayersAndTipsFollowTheScene) {

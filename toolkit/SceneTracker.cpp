@@ -3,17 +3,8 @@
 #include "toolkit/SceneItems.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace tk {
-
-int pixel(Single value) {
-    constexpr Single limit = 1e6F;
-    // Halves away from zero, as lround, without its call: every place of every item is rounded
-    // at every paint. A float is exact in a double, and so is a float plus one half.
-    const double v = std::clamp(value, -limit, limit);
-    return static_cast<int>(v < 0 ? -std::floor(0.5 - v) : std::floor(v + 0.5));
-}
 
 PixelRect PixelRect::united(const PixelRect& o) const {
     const int left = std::min(x, o.x), top = std::min(y, o.y);

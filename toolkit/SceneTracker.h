@@ -13,9 +13,20 @@
 
 namespace tk {
 
-// A model position or size in whole pixels. Far-away values are clamped: they are off the
-// window either way, and the clamp leaves room to add a size without overflowing an int.
-int pixel(Single value);
+// A model position or size in whole pixels, halves away from zero. Far-away values are clamped:
+// they are off the window either way, and the clamp leaves room to add a size without
+// overflowing an int; a value that is not a number is 0. Inline and without a call to floor:
+// every place of every item is rounded at every paint.
+inline int pixel(Single value) {
+    constexpr double limit = 1e6;
+    const double v = value; // exact; so is |v| + 0.5 below the limit
+    if (!(v > -limit))
+        return v < 0 ? -static_cast<int>(limit) : 0; // below the limit, or not a number
+    if (v > limit)
+        return static_cast<int>(limit);
+    const int whole = static_cast<int>((v < 0 ? -v : v) + 0.5); // truncation is floor here
+    return v < 0 ? -whole : whole;
+}
 
 // A rectangle of a form's client area in whole pixels.
 struct PixelRect {
