@@ -5,6 +5,7 @@
 #include "toolkit/qt/FormView.h"
 #include "toolkit/qt/FrameWidget.h"
 #include "toolkit/qt/LabelWidget.h"
+#include "toolkit/qt/LineBatch.h"
 #include "toolkit/qt/MainWindowHost.h"
 #include "toolkit/qt/QtPlatform.h"
 #include "toolkit/qt/QtSettings.h"
@@ -233,6 +234,32 @@ TEST_F(QtWindowTest, TheScenePaintedInSmallPlacesIsTheScenePaintedWhole) {
         for (int x = 0; x < whole.width(); x += 37)
             surface->render(&pieces, QPoint(x, y), QRegion(x, y, 37, 29));
     EXPECT_EQ(pieces, whole);
+}
+
+// Lines straight across or down, 1 px wide, are filled as rectangles: the pixels Qt's own line
+// drawing gives, fractional ends and places included; the others are Qt's.
+TEST(LineBatchTest, LinesFilledAcrossAndDownShowQtsLinePixels) {
+    const QLineF lines[] = {{3, 5, 40, 5},          {40, 7.25, 3, 7.25},   {12.25, 9.5, 12.75, 9.5},
+                            {0.49, 12.999, 33.5, 12.999}, {12.51, 14, 13.49, 14}, {-3, 20.5, 70, 20.5},
+                            {5, 0, 5, 63},          {9.75, 40, 9.75, 12.5},  {31.4999, 2.0078, 31.4999, 30.992},
+                            {20, -0.25, 50, -0.25}, {8, 8, 8, 8},          {2, 50, 60, 58}};
+    for (const QLineF& line : lines) {
+        QImage batched(64, 64, QImage::Format_RGB32), drawn(64, 64, QImage::Format_RGB32);
+        batched.fill(Qt::white);
+        drawn.fill(Qt::white);
+        {
+            QPainter painter(&batched);
+            tkqt::LineBatch batch(painter);
+            batch.add(QColor(200, 100, 50), 1, line);
+        }
+        QPainter painter(&drawn);
+        QPen pen(QColor(200, 100, 50), 1);
+        pen.setCapStyle(Qt::FlatCap);
+        painter.setPen(pen);
+        painter.drawLine(line);
+        painter.end();
+        EXPECT_EQ(batched, drawn) << line.x1() << "," << line.y1() << " " << line.x2() << "," << line.y2();
+    }
 }
 
 // A caption whose number is set from the font's digit glyphs shows the pixels of the whole text

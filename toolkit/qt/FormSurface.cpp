@@ -27,8 +27,8 @@ FormSurface::FormSurface(tk::Form& form, QWidget* parent)
 }
 
 void FormSurface::damage(const QRect& place) {
-    if (place.isEmpty())
-        return;
+    if (place.isEmpty() || damaged_.contains(place))
+        return; // asked already: Qt's own bookkeeping of a repaint costs more than this test
     // Places near one another (a ball and the arrows at it, before and after a tick) become one
     // rectangle: a region of many small rectangles costs more to clip every item to than the
     // few pixels more of their union. A place far from the others stays apart.

@@ -24,6 +24,11 @@ public:
     void flush();
 
 private:
+    // Whether the painter maps the scene to the device by whole pixels, scale 1.
+    bool wholePixelsApart() const;
+    // Fills the lines held that run straight across or down, leaving the others.
+    void fillLevelLines();
+
     QPainter& painter_;
     QColor colour_;
     int width_ = 0;
