@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace tkqt {
 
@@ -41,34 +42,39 @@ bool LineBatch::wholePixelsApart() const {
            t.dy() == std::floor(t.dy());
 }
 
-void LineBatch::fillLevelLines() {
-    // A 1-px aliased line across or down covers the pixels from each end rounded to the nearest
-    // edge, the last one left out, in the row (or column) its coordinate falls in: a rectangle
-    // filled, without stepping along the line a pixel at a time. Other lines stay.
+namespace {
+
+// The pixels of a 1-px aliased line straight across or down: from each end rounded to the nearest
+// edge, the last one left out, in the row (or column) its coordinate falls in. None for another
+// line, one that rounds to nothing, or one above or left of the surface, which keep Qt's own rules.
+std::optional<QRect> levelPixels(const QLineF& line) {
+    const bool across = line.y1() == line.y2() && line.x1() != line.x2();
+    const bool down = line.x1() == line.x2() && line.y1() != line.y2();
+    if (!across && !down)
+        return std::nullopt;
+    const qreal from = across ? std::min(line.x1(), line.x2()) : std::min(line.y1(), line.y2());
+    const qreal to = across ? std::max(line.x1(), line.x2()) : std::max(line.y1(), line.y2());
+    const qreal at = across ? line.y1() : line.x1();
+    if (std::abs(from) > 1e6 || std::abs(to) > 1e6 || !(at >= 0 && at < 1e6))
+        return std::nullopt;
     const auto edge = [](qreal v) { return static_cast<int>(std::floor(v + 0.5)); };
+    const int start = edge(from), length = edge(to) - start;
+    if (length <= 0)
+        return std::nullopt;
+    const int level = static_cast<int>(std::floor(at));
+    return across ? QRect(start, level, length, 1) : QRect(level, start, 1, length);
+}
+
+} // namespace
+
+void LineBatch::fillLevelLines() {
+    // A rectangle filled, without stepping along the line a pixel at a time; other lines stay.
     int kept = 0;
     for (const QLineF& line : lines_) {
-        const bool across = line.y1() == line.y2() && line.x1() != line.x2();
-        const bool down = line.x1() == line.x2() && line.y1() != line.y2();
-        if (!across && !down) {
+        if (const auto pixels = levelPixels(line))
+            painter_.fillRect(*pixels, colour_);
+        else
             lines_[kept++] = line;
-            continue;
-        }
-        const qreal from = across ? std::min(line.x1(), line.x2()) : std::min(line.y1(), line.y2());
-        const qreal to = across ? std::max(line.x1(), line.x2()) : std::max(line.y1(), line.y2());
-        const qreal at = across ? line.y1() : line.x1();
-        if (std::abs(from) > 1e6 || std::abs(to) > 1e6 || !(at >= 0 && at < 1e6)) {
-            lines_[kept++] = line; // far off, or above or left of the surface: Qt's own rules
-            continue;
-        }
-        const int start = edge(from), length = edge(to) - start;
-        if (length <= 0) {
-            lines_[kept++] = line; // shorter than a pixel
-            continue;
-        }
-        const int level = static_cast<int>(std::floor(at));
-        painter_.fillRect(across ? QRect(start, level, length, 1) : QRect(level, start, 1, length),
-                          colour_);
     }
     lines_.resize(kept);
 }
