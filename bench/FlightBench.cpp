@@ -1,6 +1,7 @@
 // Measures the repaint of the scene and the handlers of a flight.
 //   lopena_bench [--benchmark_filter=...]
 #include "TrailFill.h"
+#include "FreshSettings.h"
 #include "mainwindow/frmmain.h"
 #include "notebook/qt/NotebookWindow.h"
 #include "support/HeadlessPlatform.h"
@@ -212,6 +213,7 @@ BENCHMARK(BM_NotebookOpenOnFullLog)->Iterations(5)->Unit(benchmark::kMillisecond
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    const FreshSettings settings;
     // The offscreen plugin warns at every window it shows that it cannot pass size hints on.
     QLoggingCategory::setFilterRules(QStringLiteral("default.warning=false"));
     QApplication app(argc, argv);

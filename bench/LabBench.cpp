@@ -1,6 +1,7 @@
 // The Laborator on the desktop, offscreen, on a virtual clock advanced 10 ms at a time with the
 // window painting after each step: the CPU of a flight with vectors and the vacuum ghost against
 // the main window's default flight, and a new scale redrawing 32,766 dots.
+#include "FreshSettings.h"
 #include "mainwindow/frmmain.h"
 #include "support/VirtualClock.h"
 #include "toolkit/qt/MainWindowHost.h"
@@ -109,6 +110,7 @@ BENCHMARK(BM_LabRescale32766Dots)->Iterations(20)->Unit(benchmark::kMillisecond)
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    const FreshSettings settings;
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
