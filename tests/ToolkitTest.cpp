@@ -224,12 +224,44 @@ TEST(SceneTrackerTest, DamageLayersAndTipsFollowTheScene) {
     EXPECT_EQ(std::count(shared.begin(), shared.end(), ';'), 1 + 3 + 1) << shared;
 
     std::string painted;
-    tracker.paint([](const tk::PixelRect& r) { return r.intersects({0, 0, 60, 50}); },
+    tracker.paint({0, 0, 60, 50}, [](const tk::PixelRect&) { return true; },
                   [&](const tk::Control& c) { painted += std::string(c.name()) + std::to_string(c.index()) + " "; },
                   [&](const auto& a) { painted += "[" + std::string(a.name()) + "] "; });
     EXPECT_EQ(painted, "shpBall-1 [shpTrail] shpTrail4 [shpOther] ");
     EXPECT_EQ(tracker.tipAt(42, 12), "shpTrail4"); // on the ball and the dot: the later one
     EXPECT_EQ(tracker.tipAt(300, 290), "");
+}
+
+// A line array is painted from the places its elements were told at: those crossing the place
+// in index order, whether placed before the tracker, loaded and shown since, moved in or out,
+// hidden or unloaded.
+TEST(SceneTrackerTest, LineArrayElementsPaintedWhereTheyWereLastTold) {
+    struct Lines : tk::Form {
+        Lines() : tk::Form("frm", "", 400, 300) {
+            lines.add(0, 10, 10, 50, 10);
+            lines.add(1, 200, 200, 250, 200); // outside the place
+            lines.add(2, 20, 20, 20, 40);     // inside, hidden later
+            addScene(&lines);
+        }
+        tk::ControlArray<tk::Line> lines{"linArray"};
+    } form;
+    tk::SceneTracker tracker(form, [](const tk::PixelRect&) {});
+    auto tell = [&](tk::Integer i) { tracker.changed(form.lines(i), tk::Prop::Geometry); };
+    form.lines.Load(3);                          // a copy of 0, hidden: never shown
+    form.lines.Load(4).setPoints(30, 30, 40, 35); // loaded, moved in and shown
+    form.lines(4).setVisible(true), tell(4);
+    form.lines(2).setVisible(false), tell(2);
+    form.lines(1).setPoints(5, 50, 15, 55), tell(1); // moved into the place
+    form.lines(0).setPoints(300, 10, 350, 10), tell(0); // moved out of it
+    form.lines.Load(5).setVisible(true), tell(5);
+    tracker.changed(form.lines(5), tk::Prop::Destroyed);
+    form.lines.Unload(5);
+
+    std::string painted;
+    tracker.paint({0, 0, 100, 100}, [](const tk::PixelRect&) { return true; },
+                  [&](const tk::Control& c) { painted += std::to_string(c.index()) + " "; },
+                  [](const auto&) {});
+    EXPECT_EQ(painted, "1 4 ");
 }
 
 // Tab order by index, ties in the order added; labels take no focus; a disabled or hidden button

@@ -162,24 +162,36 @@ void SceneTracker::refreshLayers(const std::function<void(const ControlArray<Sha
     }
 }
 
-void SceneTracker::paint(const std::function<bool(const PixelRect&)>& crosses,
+void SceneTracker::paint(const PixelRect& bounds, const std::function<bool(const PixelRect&)>& crosses,
                          const std::function<void(const Control&)>& item,
                          const std::function<void(const ControlArray<Shape>&)>& layer) const {
+    const auto inside = [&](const PixelRect& place) { return place.intersects(bounds) && crosses(place); };
     auto paintOne = [&](const Control& c) {
-        if (c.Visible() && crosses(sceneExtent(c)))
+        if (c.Visible() && inside(sceneExtent(c)))
             item(c);
     };
     forEachSceneItem(form_, paintOne, [&](const auto& array) {
         using A = std::decay_t<decltype(array)>;
+        const auto record = arrays_.find(array.name());
         if constexpr (std::is_same_v<A, ControlArray<Shape>>) {
             layer(array);
-            const auto record = arrays_.find(array.name());
             const Integer live = record == arrays_.end() ? -1 : record->second.live;
             if (live >= 0 && array.exists(live))
                 paintOne(array(live));
-        } else {
+        } else if (record == arrays_.end()) {
             for (const auto& [index, element] : array)
                 paintOne(*element);
+        } else {
+            // Each element where it was drawn last, as every change of place is told here: the
+            // grid's and the hidden elements are passed over without being read.
+            const std::vector<Drawn>& drawn = record->second.drawn;
+            for (std::size_t at = 0; at < drawn.size(); ++at) {
+                const Drawn& d = drawn[at];
+                const auto index = static_cast<Integer>(at);
+                if (d.width > 0 && inside({d.x, d.y, d.width, d.height}) && array.exists(index) &&
+                    array(index).Visible())
+                    item(array(index));
+            }
         }
     });
 }

@@ -73,8 +73,9 @@ public:
                        const std::function<void(const Shape&)>& draw,
                        Layers layers = Layers::PerArray);
     // The visible items crossing a place, in scene order: `item` for each lone item or element;
-    // for a shape array `layer`, then `item` for its live element.
-    void paint(const std::function<bool(const PixelRect&)>& crosses,
+    // for a shape array `layer`, then `item` for its live element. `crosses` is asked only of
+    // the items inside `bounds`, the place's bounding rectangle.
+    void paint(const PixelRect& bounds, const std::function<bool(const PixelRect&)>& crosses,
                const std::function<void(const Control&)>& item,
                const std::function<void(const ControlArray<Shape>&)>& layer) const;
     // The tooltip of the topmost visible shape at a point (the step that left a trail dot), or "".

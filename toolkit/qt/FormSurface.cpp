@@ -50,10 +50,8 @@ void FormSurface::paintEvent(QPaintEvent* event) {
     refreshLayers();
     LineBatch lines(painter);
     tracker_.paint(
-        [&](const tk::PixelRect& place) {
-            const QRect r = toQRect(place);
-            return r.intersects(bounds) && dirty.intersects(r);
-        },
+        {bounds.x(), bounds.y(), bounds.width(), bounds.height()},
+        [&](const tk::PixelRect& place) { return dirty.rectCount() == 1 || dirty.intersects(toQRect(place)); },
         [&](const tk::Control& c) {
             ++itemsPainted_;
             if (c.kind() == tk::Kind::Line) {

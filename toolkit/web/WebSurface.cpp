@@ -103,7 +103,7 @@ void WebSurface::paint() {
         const float place[] = {static_cast<float>(area.x), static_cast<float>(area.y),
                                static_cast<float>(area.width), static_cast<float>(area.height)};
         emit(bridge::Op::Clip, {place[0], place[1], place[2], place[3]});
-        tracker_.paint([&](const PixelRect& item) { return item.intersects(area); },
+        tracker_.paint(area, [](const PixelRect&) { return true; },
                        [&](const tk::Control& c) {
                            if (c.kind() == tk::Kind::Line)
                                emitLine(static_cast<const tk::Line&>(c));
