@@ -2,6 +2,8 @@
 #include "support/VersionText.h"
 #include "support/VirtualClock.h"
 #include "toolkit/qt/FormSurface.h"
+#include "toolkit/qt/DigitGlyphs.h"
+#include "toolkit/qt/DigitTiles.h"
 #include "toolkit/qt/FormView.h"
 #include "toolkit/qt/FrameWidget.h"
 #include "toolkit/qt/LabelWidget.h"
@@ -291,6 +293,53 @@ TEST(LabelWidgetTest, NumbersFromDigitGlyphsShowTheShapedTextsPixels) {
         label.setText(QString::fromUtf8(text));
         EXPECT_EQ(shown(), shaped(label.text())) << text;
     }
+}
+
+// A number copied from pictures of its glyphs shows Qt's pixels, at every place within a pixel,
+// in each picture format a window paints into, in two fonts, and within a part of the caption;
+// where it cannot (glyphs inking into each other, a scaled painter) it paints nothing.
+TEST(DigitTilesTest, ANumberCopiedFromGlyphPicturesShowsQtsPixels) {
+    QFont bold = QApplication::font();
+    bold.setPointSize(15), bold.setBold(true);
+    const QColor ink(20, 30, 120), paper(250, 245, 230);
+    int copied = 0;
+    for (const QFont& font : {QApplication::font(), bold})
+        for (QImage::Format format : {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied})
+            for (int sixteenth = 0; sixteenth < 16; ++sixteenth)
+                for (const char* number : {"-14.142", "0.000", "987,65", "1.5E-05", "+20"}) {
+                    const tkqt::DigitGlyphs digits(font);
+                    const qreal x = 3 + sixteenth / 16.0, baseline = QFontMetricsF(font).ascent();
+                    const int height = static_cast<int>(std::ceil(QFontMetricsF(font).height()));
+                    const QRect area(sixteenth % 4 == 0 ? 0 : 9, 0, sixteenth % 4 == 0 ? 160 : 30, height);
+                    const auto paint = [&](bool fromPictures) {
+                        QImage image(160, height, format);
+                        image.fill(paper);
+                        QPainter painter(&image);
+                        painter.setClipRect(area);
+                        painter.setPen(ink);
+                        const tkqt::DigitTiles::Caption caption{digits, u"font", height, baseline, ink, paper};
+                        if (!fromPictures ||
+                            !tkqt::DigitTiles::paint(painter, caption, QString::fromLatin1(number), x, area,
+                                                     area.left(), area.right() + 1))
+                            painter.drawGlyphRun(QPointF(0, baseline), digits.run(QString::fromLatin1(number), x));
+                        else
+                            ++copied;
+                        return image;
+                    };
+                    EXPECT_EQ(paint(true), paint(false)) << number << " at " << x << " in " << format;
+                }
+    EXPECT_GT(copied, 2 * 2 * 16 * 5 / 2); // mostly copied, not left to Qt
+
+    QImage image(100, 20, QImage::Format_RGB32);
+    image.fill(paper);
+    const QImage before = image;
+    QPainter scaled(&image);
+    scaled.scale(2, 2);
+    const tkqt::DigitGlyphs digits(QApplication::font());
+    const tkqt::DigitTiles::Caption caption{digits, u"font", 20, 14, ink, paper};
+    EXPECT_FALSE(tkqt::DigitTiles::paint(scaled, caption, u"12", 0, QRect(0, 0, 100, 20), 0, 100));
+    scaled.end();
+    EXPECT_EQ(image, before);
 }
 
 // A live caption repaints only the characters of its number that changed (the words after it too

@@ -1,8 +1,16 @@
 #include "toolkit/qt/DigitGlyphs.h"
 
+#include <QHash>
+
 namespace tkqt {
 
 DigitGlyphs::DigitGlyphs(const QFont& font) : font_(QRawFont::fromFont(font)) {
+    static QHash<QString, int> fonts;
+    const QString key = font.key();
+    auto known = fonts.constFind(key);
+    if (known == fonts.cend())
+        known = fonts.insert(key, static_cast<int>(fonts.size()));
+    fontId_ = *known;
     if (!font_.isValid())
         return;
     const QString characters = QStringLiteral("0123456789,.-+E");

@@ -24,6 +24,11 @@ public:
     // Where the glyph of any character inks, px from its place on the baseline, and its advance.
     QRectF inkOf(QChar c) const;
     qreal advanceOf(QChar c) const;
+    // The glyph and advance of a character it covers, without asking the font.
+    quint32 glyphOf(QChar c) const { return glyph_[c.unicode()]; }
+    qreal advanceIn(QChar c) const { return advance_[c.unicode()]; }
+    // The same for every instance made from the same font.
+    int fontId() const { return fontId_; }
     qreal ascent() const { return ascent_; }
     qreal height() const { return height_; }
 
@@ -32,6 +37,7 @@ private:
     std::array<quint32, 128> glyph_{}; // 0 for a character that is not one of a number's
     std::array<qreal, 128> advance_{};
     qreal ascent_ = 0, height_ = 0;
+    int fontId_ = 0;
 };
 
 } // namespace tkqt

@@ -1,5 +1,7 @@
 #include "toolkit/qt/LabelWidget.h"
 
+#include "toolkit/qt/DigitTiles.h"
+
 #include <QAccessible>
 #include <QEvent>
 #include <QFontMetricsF>
@@ -74,6 +76,7 @@ void LabelWidget::relayout(bool reshape) {
         beforeLayout_ = wrap_ ? ShapedWords::wrapped(before_, font(), width())
                               : ShapedWords::of(before_.first(words), font(), fontKey_);
         numberX_ = beforeLayout_->advance + space_ * qreal(before_.size() - words);
+        wordsBefore_ = words > 0;
         // A last glyph may ink beyond its advance ('f').
         const QChar lastOne = words > 0 ? before_[words - 1] : QChar();
         beforeInk_ = beforeLayout_->advance + 1 +
@@ -82,6 +85,7 @@ void LabelWidget::relayout(bool reshape) {
     if (reshape || after != after_) {
         after_ = after.toString();
         afterLayout_ = ShapedWords::of(after_, font(), fontKey_);
+        wordsAfter_ = !after_.trimmed().isEmpty();
         qsizetype lead = 0;
         while (lead < after_.size() && after_[lead] == u' ')
             ++lead;
@@ -170,9 +174,21 @@ void LabelWidget::paintEvent(QPaintEvent* event) {
     if (number_.isEmpty() || event->rect().left() < x + beforeInk_)
         painter.drawStaticText(QPointF(x, 0), beforeLayout_->text);
     if (!number_.isEmpty())
-        painter.drawGlyphRun(QPointF(0, QFontMetricsF(font()).ascent()), digits().run(number_, x + numberX_));
+        paintNumber(painter, event->rect(), x);
     if (!after_.isEmpty() && event->rect().right() + 1 > x + afterInk_)
         painter.drawStaticText(QPointF(x + afterX_, 0), afterLayout_->text);
+}
+
+void LabelWidget::paintNumber(QPainter& painter, const QRect& area, qreal x) {
+    const qreal baseline = QFontMetricsF(font()).ascent();
+    // Copied from pictures of its glyphs between the words' inks, or else drawn by Qt.
+    const int left = wordsBefore_ ? std::max(area.left(), static_cast<int>(std::ceil(x + beforeInk_))) : area.left();
+    const int right = wordsAfter_ ? std::min(area.right() + 1, static_cast<int>(std::floor(x + afterInk_)))
+                                  : area.right() + 1;
+    const DigitTiles::Caption caption{digits(), fontKey_, height(), baseline, painter.pen().color(),
+                                      palette().color(backgroundRole())};
+    if (!DigitTiles::paint(painter, caption, number_, x + numberX_, area, left, right))
+        painter.drawGlyphRun(QPointF(0, baseline), digits().run(number_, x + numberX_));
 }
 
 } // namespace tkqt

@@ -41,6 +41,8 @@ private:
     // reshape: the words too, for a new font or width, though their text is the same.
     void relayout(bool reshape = false);
     qreal naturalWidth() const;
+    // The number's glyphs where `area` needs them, the text set from `x`.
+    void paintNumber(QPainter& painter, const QRect& area, qreal x);
     // Where the number of `text` starts and ends (equal when it has none to set from glyphs).
     std::pair<qsizetype, qsizetype> numberIn(const QString& text);
     const DigitGlyphs& digits();
@@ -63,6 +65,7 @@ private:
     // that of the words after it may begin, a pixel of antialiasing each side included
     qreal beforeInk_ = 0, afterInk_ = 0;
     qreal afterLead_ = 0; // px from the words after the number to where their ink may begin
+    bool wordsBefore_ = false, wordsAfter_ = false; // around the number
     std::optional<DigitGlyphs> digits_;
     bool wrap_ = false;
     bool centred_ = false;
