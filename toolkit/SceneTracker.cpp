@@ -76,8 +76,17 @@ SceneTracker::Drawn& SceneTracker::drawnRecord(const Control& control, ArrayReco
     return array->drawn[at];
 }
 
+SceneTracker::ArrayRecord& SceneTracker::arrayOf(const Control& element) {
+    const std::string_view name = element.name();
+    if (name.data() != lastName_) {
+        lastName_ = name.data();
+        lastArray_ = &arrays_[name]; // a record stays where it is while others are added
+    }
+    return *lastArray_;
+}
+
 void SceneTracker::changed(const Control& control, Prop what) {
-    ArrayRecord* array = control.index() >= 0 ? &arrays_[control.name()] : nullptr;
+    ArrayRecord* array = control.index() >= 0 ? &arrayOf(control) : nullptr;
     Drawn& drawn = drawnRecord(control, array);
     const bool wasDrawn = drawn.width > 0;
     if (array && array->shapes)

@@ -103,6 +103,11 @@ private:
     Damage damage_;
     // Arrays by name: the elements carry their array's name, not the array.
     std::unordered_map<std::string_view, ArrayRecord> arrays_;
+    // The array of a control: the elements of one array share their name's characters, and a
+    // tick tells of one array's elements one after another (an arrow's three strokes).
+    ArrayRecord& arrayOf(const Control& element);
+    const char* lastName_ = nullptr;
+    ArrayRecord* lastArray_ = nullptr;
     std::unordered_map<const Control*, Drawn> lone_;
     bool wholeDamaged_ = false; // the whole surface is damaged already, until the next refresh
 };

@@ -38,14 +38,35 @@ void FormSurface::damage(const QRect& place) {
         update(place);
         return;
     }
+    if (damaged_.isEmpty()) {
+        update(place); // Qt now holds a request to repaint the window
+        handedToQt_ = place;
+        if (watched_ != window()) {
+            if (watched_)
+                watched_->removeEventFilter(this);
+            watched_ = window();
+            watched_->installEventFilter(this);
+        }
+    }
     damaged_ = united;
-    update(damaged_);
+}
+
+bool FormSurface::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::UpdateRequest && watched == watched_ && damaged_ != handedToQt_) {
+        update(damaged_);
+        handedToQt_ = damaged_;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void FormSurface::paintEvent(QPaintEvent* event) {
-    damaged_ = QRect();
-    QPainter painter(this);
     const QRegion& dirty = event->region();
+    // A paint Qt started on its own (a window shown again) may come before the request: what it
+    // leaves out of the place asked is asked again.
+    if (damaged_ != handedToQt_ && !dirty.contains(damaged_))
+        update(damaged_);
+    damaged_ = handedToQt_ = QRect();
+    QPainter painter(this);
     const QRect bounds = dirty.boundingRect();
     refreshLayers();
     LineBatch lines(painter);
@@ -152,7 +173,7 @@ const QImage* FormSurface::stampOf(const tk::Shape& shape, QSize size) {
     if (w <= 0 || h <= 0 || w > 32 || h > 32)
         return nullptr;
     const std::uint64_t key = static_cast<std::uint64_t>(shape.ShapeCode() & 7) |
-                              static_cast<std::uint64_t>(shape.FillStyle() & 1) << 3 |
+                              static_cast<std::uint64_t>(shape.FillStyle() == 0 ? 0 : 1) << 3 |
                               static_cast<std::uint64_t>(w) << 4 |
                               static_cast<std::uint64_t>(h) << 10 |
                               static_cast<std::uint64_t>(qRound(ratio_ * 8) & 0xff) << 16 |
@@ -171,12 +192,11 @@ const QImage* FormSurface::stampOf(const tk::Shape& shape, QSize size) {
 }
 
 void FormSurface::paintShape(QPainter& painter, const tk::Shape& shape) {
-    // A small curved shape (the ball, the newest dot) is stamped too: tracing an antialiased
-    // curve costs some forty copies of its pixels, and it is drawn again at every tick.
+    // A small shape (the ball, the newest dot, a mark) is stamped too: tracing an antialiased
+    // curve costs some forty copies of its pixels, setting up a bordered rectangle some ten, and
+    // it is drawn again at every tick.
     const QRect box = toQRect(tk::shapeBox(shape));
-    const tk::Integer code = shape.ShapeCode();
-    const bool curved = code != tk::ShapeCodes::Rectangle && code != tk::ShapeCodes::Square;
-    if (const QImage* stamp = curved ? stampOf(shape, box.size()) : nullptr)
+    if (const QImage* stamp = stampOf(shape, box.size()))
         painter.drawImage(box.topLeft(), *stamp);
     else
         paintShapeIn(painter, shape, box);

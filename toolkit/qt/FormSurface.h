@@ -5,6 +5,7 @@
 #include "toolkit/SceneTracker.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 
 #include <cstdint>
@@ -58,7 +59,12 @@ private:
     // Asks for a place to be painted again, joined to the places asked since the last paint
     // when that adds few pixels.
     void damage(const QRect& place);
-    QRect damaged_; // the joined place asked since the last paint
+    // The joined place is handed to Qt once, when the window is about to repaint: a tick moves
+    // some twenty items, and Qt's bookkeeping of each growth of the place costs more than this.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    QRect damaged_;        // the joined place asked since the last paint
+    QRect handedToQt_;     // the part of it Qt was told of
+    QPointer<QWidget> watched_; // the window whose repaint requests are watched
 
     tk::Form& form_;
     tk::SceneTracker tracker_;

@@ -66,7 +66,9 @@ void LabelWidget::relayout(bool reshape) {
     // The words are shaped again only when they change; the number's place follows them.
     if (reshape && fontKey_ != font().key()) {
         fontKey_ = font().key();
-        space_ = QFontMetricsF(font()).horizontalAdvance(QLatin1Char(' '));
+        const QFontMetricsF metrics(font());
+        space_ = metrics.horizontalAdvance(QLatin1Char(' '));
+        ascent_ = metrics.ascent();
     }
     if (reshape || before != before_) {
         before_ = before.toString();
@@ -180,7 +182,7 @@ void LabelWidget::paintEvent(QPaintEvent* event) {
 }
 
 void LabelWidget::paintNumber(QPainter& painter, const QRect& area, qreal x) {
-    const qreal baseline = QFontMetricsF(font()).ascent();
+    const qreal baseline = ascent_;
     // Copied from pictures of its glyphs between the words' inks, or else drawn by Qt.
     const int left = wordsBefore_ ? std::max(area.left(), static_cast<int>(std::ceil(x + beforeInk_))) : area.left();
     const int right = wordsAfter_ ? std::min(area.right() + 1, static_cast<int>(std::floor(x + afterInk_)))

@@ -58,7 +58,8 @@ private:
     QString before_, number_, after_;
     // Laid out without the spaces that end them, which show nothing; numberX_ counts them.
     std::shared_ptr<const ShapedWords::Layout> beforeLayout_, afterLayout_;
-    qreal space_ = 0; // px a space advances
+    qreal space_ = 0;  // px a space advances
+    qreal ascent_ = 0; // px from the top to the baseline
     QString fontKey_;
     qreal numberX_ = 0, afterX_ = 0; // px from the text's left
     // px from the text's left: where the ink of the words before the number may end, and where
