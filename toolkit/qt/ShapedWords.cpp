@@ -1,6 +1,9 @@
 #include "toolkit/qt/ShapedWords.h"
 
+#include <QCoreApplication>
 #include <QHash>
+
+#include <array>
 
 namespace tkqt {
 
@@ -26,6 +29,13 @@ std::shared_ptr<const ShapedWords::Layout> ShapedWords::of(const QString& words,
         return layout;
     auto layout = wrapped(words, font, -1);
     entry = layout;
+    // The last words shaped stay a while after their captions close: a window opened again
+    // shows the same words ("Timp total: ", " m/s") without shaping them again.
+    static std::array<std::shared_ptr<const Layout>, 128> recent;
+    static std::size_t next = 0;
+    if (next == 0) // let go before the application, which the layouts' fonts need
+        qAddPostRoutine([] { recent.fill(nullptr), next = 0; });
+    recent[next++ % recent.size()] = layout;
     if (shown.size() > 4096)
         shown.removeIf([](const auto& it) { return it.value().expired(); });
     return layout;

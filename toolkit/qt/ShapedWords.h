@@ -9,7 +9,8 @@
 namespace tkqt {
 
 // Words laid out once for all the captions showing them in one font: captions that show the
-// same words ("t = ", " m/s") share one layout while any of them shows it.
+// same words ("t = ", " m/s") share one layout while any of them shows it, and the last ones
+// shaped are kept for a window opened again.
 class ShapedWords {
 public:
     struct Layout {
