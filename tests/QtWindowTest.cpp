@@ -222,6 +222,40 @@ TEST_F(QtWindowTest, ATickRepaintsOnlyTheBallAndTheNewDotAndACaptionNothingOfThe
     EXPECT_EQ(surface->itemsPainted(), full + tick);
 }
 
+// A Laborator flight with its arrows, repainted tick by tick through the window's own repaints
+// (the places a tick changes handed to Qt as the window is about to repaint), leaves in the
+// window's picture the scene painted whole, to a level of rounding (a settled dot is blended
+// again into the trail's layer).
+TEST_F(QtWindowTest, ATickByTickFlightLeavesTheScenePaintedWhole) {
+    action("mnulab")->trigger();
+    ASSERT_EQ(labs().size(), 1);
+    tkqt::WindowHost* host = labs().front();
+    lopena::frmLab& lab = *w->labWindow;
+    lab.chkLabVectori.setValue(1);
+    lab.chkLabFantoma.setValue(1);
+    lab.cmdLabStart.click();
+    for (int i = 0; i < 12 && lab.flying(); ++i) {
+        clock.advance(100);
+        QApplication::processEvents();
+    }
+    ASSERT_TRUE(lab.flying());
+    tkqt::FormSurface* surface = host->view().surface();
+    const auto* picture = dynamic_cast<QImage*>(host->backingStore()->paintDevice());
+    ASSERT_NE(picture, nullptr);
+    const QImage shown = picture->copy(QRect(surface->mapTo(host, QPoint(0, 0)), surface->size()))
+                             .convertToFormat(QImage::Format_RGB32);
+    const QImage whole = surface->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shown.size(), whole.size());
+    int stale = 0;
+    for (int y = 0; y < whole.height(); ++y)
+        for (int x = 0; x < whole.width(); ++x) {
+            const QRgb a = shown.pixel(x, y), b = whole.pixel(x, y);
+            stale += std::abs(qRed(a) - qRed(b)) > 2 || std::abs(qGreen(a) - qGreen(b)) > 2 ||
+                     std::abs(qBlue(a) - qBlue(b)) > 2;
+        }
+    EXPECT_EQ(stale, 0);
+}
+
 // The scene painted a small place at a time (grid lines drawn across each place only) shows the
 // pixels of the scene painted whole, mid-flight.
 TEST_F(QtWindowTest, TheScenePaintedInSmallPlacesIsTheScenePaintedWhole) {
