@@ -10,7 +10,8 @@
 #include <cmath>
 #include <algorithm>
 #include <limits>
-#include <unordered_map>
+#include <array>
+#include <memory>
 #include <vector>
 
 namespace tkqt {
@@ -20,31 +21,38 @@ namespace {
 // Glyphs are placed in 64ths of a pixel, as Qt places them.
 constexpr int steps = 64;
 
-struct Key {
-    int font = 0;
-    quint32 glyph = 0;
-    int step = 0; // where in its pixel the glyph starts, 64ths
-    QRgb ink = 0, background = 0;
-    int format = 0, height = 0, baseline = 0; // baseline in 64ths of a pixel
-    bool operator==(const Key&) const = default;
-};
-
-struct KeyHash {
-    std::size_t operator()(const Key& k) const {
-        return qHashMulti(0, k.font, k.glyph, k.step, k.ink, k.background, k.format, k.height, k.baseline);
-    }
-};
-
 struct Tile {
     QImage picture;
     int pad = 0;                   // columns left of the glyph's pixel
     int inkLeft = 0, inkRight = 0; // the columns it inks, [left, right)
 };
 
-// Kept for every caption of the program; a node stays where it is while others are added.
-std::unordered_map<Key, Tile, KeyHash>& tiles() {
-    static std::unordered_map<Key, Tile, KeyHash> kept;
-    return kept;
+// What the pictures of one caption's glyphs share.
+struct Look {
+    int font = 0;
+    QRgb ink = 0, background = 0;
+    int format = 0, height = 0, baseline = 0; // baseline in 64ths of a pixel
+    bool operator==(const Look&) const = default;
+};
+
+// A look's pictures by character (a number's are all ASCII) and place within a pixel, found
+// without hashing: a live caption looks up some six a tick.
+struct LookTiles {
+    Look look;
+    std::array<std::unique_ptr<Tile>, 128 * steps> tiles;
+};
+
+// Kept for every caption of the program, a few looks at most (a font and colours each).
+LookTiles& tilesOf(const Look& look) {
+    static std::vector<std::unique_ptr<LookTiles>> looks;
+    for (const auto& kept : looks)
+        if (kept->look == look)
+            return *kept;
+    if (looks.size() >= 16)
+        looks.clear(); // bounded over a long run with many fonts and colours
+    looks.push_back(std::make_unique<LookTiles>());
+    looks.back()->look = look;
+    return *looks.back();
 }
 
 // The glyph alone on the background, drawn by Qt at the same place within its pixel.
@@ -106,11 +114,9 @@ bool DigitTiles::paint(QPainter& painter, const Caption& caption, QStringView nu
     if (!target || caption.ink.alpha() != 255 || caption.background.alpha() != 255 ||
         area.top() < 0 || area.bottom() >= caption.height || number.size() > 64)
         return false;
-    auto& kept = tiles();
-    if (kept.size() > 4096)
-        kept.clear(); // bounded over a long run with many fonts and colours
-    Key key{caption.digits.fontId(), 0, 0, caption.ink.rgba(), caption.background.rgba(),
-            static_cast<int>(target->format()), caption.height, qRound(caption.baseline * steps)};
+    LookTiles& kept = tilesOf({caption.digits.fontId(), caption.ink.rgba(), caption.background.rgba(),
+                               static_cast<int>(target->format()), caption.height,
+                               qRound(caption.baseline * steps)});
     // Each glyph's picture and where its first column falls in the caption, its pen placed as
     // the glyph run places it.
     struct Placed {
@@ -120,15 +126,16 @@ bool DigitTiles::paint(QPainter& painter, const Caption& caption, QStringView nu
     QVarLengthArray<Placed, 16> placed;
     int inkedUpTo = std::numeric_limits<int>::min(); // the last glyph's ink in the area ends here
     for (QChar c : number) {
+        if (c.unicode() >= 128)
+            return false;
         const auto at = static_cast<qint64>(std::floor(x * steps + 0.5));
         x += caption.digits.advanceIn(c);
         const auto pixel = static_cast<int>(at >= 0 ? at / steps : -((-at + steps - 1) / steps));
-        key.glyph = caption.digits.glyphOf(c);
-        key.step = static_cast<int>(at - qint64(pixel) * steps);
-        auto found = kept.find(key);
-        if (found == kept.end())
-            found = kept.emplace(key, drawTile(caption, c, key.step, target->format())).first;
-        const Tile& tile = found->second;
+        const int step = static_cast<int>(at - qint64(pixel) * steps);
+        std::unique_ptr<Tile>& slot = kept.tiles[static_cast<std::size_t>(c.unicode() * steps + step)];
+        if (!slot)
+            slot = std::make_unique<Tile>(drawTile(caption, c, step, target->format()));
+        const Tile& tile = *slot;
         const int column = pixel - tile.pad;
         // Of its ink, what the area holds: inside the columns, and apart from the last glyph's.
         const int from = std::max(column + tile.inkLeft, area.left());
