@@ -18,12 +18,45 @@ namespace {
 
 QRect toQRect(const tk::PixelRect& r) { return QRect(r.x, r.y, r.width, r.height); }
 
+// Band pictures let go by a layer cleared (each throw clears its trail) or a surface closed, for
+// the next band of the same size: writing into memory already in use costs less than having the
+// system hand out and clear fresh pages, some 250 KB a band. A few megabytes at most.
+std::vector<QImage>& spareBands() {
+    static std::vector<QImage> spare;
+    return spare;
+}
+
+void letGo(std::vector<QImage>& bands) {
+    for (QImage& band : bands)
+        if (!band.isNull() && spareBands().size() < 16)
+            spareBands().push_back(std::move(band));
+    bands.clear();
+}
+
+QImage newBand(QSize size, qreal ratio) {
+    auto& spare = spareBands();
+    for (auto it = spare.begin(); it != spare.end(); ++it)
+        if (it->size() == size && it->devicePixelRatio() == ratio) {
+            QImage band = std::move(*it);
+            spare.erase(it);
+            return band;
+        }
+    QImage band(size, QImage::Format_ARGB32_Premultiplied);
+    band.setDevicePixelRatio(ratio);
+    return band;
+}
+
 } // namespace
 
 FormSurface::FormSurface(tk::Form& form, QWidget* parent)
     : QWidget(parent), form_(form),
       tracker_(form, [this](const tk::PixelRect& place) { damage(toQRect(place)); }) {
     setAutoFillBackground(true);
+}
+
+FormSurface::~FormSurface() {
+    for (auto& [name, bands] : layers_)
+        letGo(bands);
 }
 
 void FormSurface::damage(const QRect& place) {
@@ -115,7 +148,9 @@ void FormSurface::refreshLayers() {
     }
     tracker_.refreshLayers(
         [&](const tk::ControlArray<tk::Shape>& array) {
-            layers_[std::string(array.name())].assign(bandCount, QImage()); // nothing settled: no memory
+            Bands& bands = layers_[std::string(array.name())];
+            letGo(bands);
+            bands.resize(bandCount); // nothing settled: no memory
         },
         [&](const tk::Shape& shape) { drawIntoLayer(layers_[std::string(shape.name())], shape); });
 }
@@ -129,9 +164,7 @@ void FormSurface::drawIntoLayer(Bands& bands, const tk::Shape& shape) {
          band <= area.bottom() / bandHeight && band < static_cast<int>(bands.size()); ++band) {
         QImage& image = bands[static_cast<std::size_t>(band)];
         if (image.isNull()) {
-            image = QImage((QSizeF(width(), bandHeight) * ratio_).toSize(),
-                           QImage::Format_ARGB32_Premultiplied);
-            image.setDevicePixelRatio(ratio_);
+            image = newBand((QSizeF(width(), bandHeight) * ratio_).toSize(), ratio_);
             image.fill(Qt::transparent);
         }
         QPainter painter(&image);

@@ -24,6 +24,7 @@ class FormSurface : public QWidget {
 
 public:
     FormSurface(tk::Form& form, QWidget* parent = nullptr);
+    ~FormSurface() override;
 
     // A shape or line changed: repaints its old and new place.
     void sceneChanged(tk::Control& control, tk::Prop what) { tracker_.changed(control, what); }
