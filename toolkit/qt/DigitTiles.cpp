@@ -12,6 +12,7 @@
 #include <limits>
 #include <array>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 namespace tkqt {
@@ -35,11 +36,21 @@ struct Look {
     bool operator==(const Look&) const = default;
 };
 
-// A look's pictures by character (a number's are all ASCII) and place within a pixel, found
-// without hashing: a live caption looks up some six a tick.
+// The characters numbers are written with, as DigitGlyphs takes them.
+constexpr std::string_view numberCharacters = "0123456789,.-+E";
+
+// Where a character's pictures stand among a look's, or -1 for one numbers are not written with.
+int slotOf(QChar c) {
+    const std::size_t at = c.unicode() < 128 ? numberCharacters.find(static_cast<char>(c.unicode()))
+                                             : std::string_view::npos;
+    return at == std::string_view::npos ? -1 : static_cast<int>(at);
+}
+
+// A look's pictures by character and place within a pixel, found without hashing: a live caption
+// looks up some six a tick.
 struct LookTiles {
     Look look;
-    std::array<std::unique_ptr<Tile>, 128 * steps> tiles;
+    std::array<std::unique_ptr<Tile>, numberCharacters.size() * steps> tiles;
 };
 
 // Kept for every caption of the program, a few looks at most (a font and colours each).
@@ -126,16 +137,17 @@ bool DigitTiles::paint(QPainter& painter, const Caption& caption, QStringView nu
     QVarLengthArray<Placed, 16> placed;
     int inkedUpTo = std::numeric_limits<int>::min(); // the last glyph's ink in the area ends here
     for (QChar c : number) {
-        if (c.unicode() >= 128)
+        const int slot = slotOf(c);
+        if (slot < 0)
             return false;
         const auto at = static_cast<qint64>(std::floor(x * steps + 0.5));
         x += caption.digits.advanceIn(c);
         const auto pixel = static_cast<int>(at >= 0 ? at / steps : -((-at + steps - 1) / steps));
         const int step = static_cast<int>(at - qint64(pixel) * steps);
-        std::unique_ptr<Tile>& slot = kept.tiles[static_cast<std::size_t>(c.unicode() * steps + step)];
-        if (!slot)
-            slot = std::make_unique<Tile>(drawTile(caption, c, step, target->format()));
-        const Tile& tile = *slot;
+        std::unique_ptr<Tile>& picture = kept.tiles[static_cast<std::size_t>(slot * steps + step)];
+        if (!picture)
+            picture = std::make_unique<Tile>(drawTile(caption, c, step, target->format()));
+        const Tile& tile = *picture;
         const int column = pixel - tile.pad;
         // Of its ink, what the area holds: inside the columns, and apart from the last glyph's.
         const int from = std::max(column + tile.inkLeft, area.left());
