@@ -223,9 +223,9 @@ TEST_F(QtWindowTest, ATickRepaintsOnlyTheBallAndTheNewDotAndACaptionNothingOfThe
 }
 
 // A Laborator flight with its arrows, repainted tick by tick through the window's own repaints
-// (the places a tick changes handed to Qt as the window is about to repaint), leaves in the
-// window's picture the scene painted whole, to a level of rounding (a settled dot is blended
-// again into the trail's layer).
+// (the places a tick changes handed to Qt as the window is about to repaint), pictures of the
+// surface taken in between, leaves in the window's picture the scene painted whole, to a level of
+// rounding (a settled dot is blended again into the trail's layer).
 TEST_F(QtWindowTest, ATickByTickFlightLeavesTheScenePaintedWhole) {
     action("mnulab")->trigger();
     ASSERT_EQ(labs().size(), 1);
@@ -234,12 +234,14 @@ TEST_F(QtWindowTest, ATickByTickFlightLeavesTheScenePaintedWhole) {
     lab.chkLabVectori.setValue(1);
     lab.chkLabFantoma.setValue(1);
     lab.cmdLabStart.click();
+    tkqt::FormSurface* surface = host->view().surface();
     for (int i = 0; i < 12 && lab.flying(); ++i) {
         clock.advance(100);
+        if (i % 3 == 2)
+            surface->grab(); // a picture taken between a tick and the window's repaint
         QApplication::processEvents();
     }
     ASSERT_TRUE(lab.flying());
-    tkqt::FormSurface* surface = host->view().surface();
     const auto* picture = dynamic_cast<QImage*>(host->backingStore()->paintDevice());
     ASSERT_NE(picture, nullptr);
     const QImage shown = picture->copy(QRect(surface->mapTo(host, QPoint(0, 0)), surface->size()))

@@ -94,9 +94,9 @@ bool FormSurface::eventFilter(QObject* watched, QEvent* event) {
 
 void FormSurface::paintEvent(QPaintEvent* event) {
     const QRegion& dirty = event->region();
-    // A paint Qt started on its own (a window shown again) may come before the request: what it
-    // leaves out of the place asked is asked again.
-    if (damaged_ != handedToQt_ && !dirty.contains(damaged_))
+    // A paint before the window's request (one Qt started on its own, a picture of the surface
+    // taken) hands what it holds over now, so the window's own repaint still comes for it.
+    if (damaged_ != handedToQt_)
         update(damaged_);
     damaged_ = handedToQt_ = QRect();
     QPainter painter(this);
