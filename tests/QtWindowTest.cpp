@@ -353,7 +353,7 @@ TEST(DigitTilesTest, ANumberCopiedFromGlyphPicturesShowsQtsPixels) {
                         QPainter painter(&image);
                         painter.setClipRect(area);
                         painter.setPen(ink);
-                        const tkqt::DigitTiles::Caption caption{digits, u"font", height, baseline, ink, paper};
+                        const tkqt::DigitTiles::Caption caption{digits, height, baseline, ink, paper};
                         if (!fromPictures ||
                             !tkqt::DigitTiles::paint(painter, caption, QString::fromLatin1(number), x, area,
                                                      area.left(), area.right() + 1))
@@ -372,7 +372,7 @@ TEST(DigitTilesTest, ANumberCopiedFromGlyphPicturesShowsQtsPixels) {
     QPainter scaled(&image);
     scaled.scale(2, 2);
     const tkqt::DigitGlyphs digits(QApplication::font());
-    const tkqt::DigitTiles::Caption caption{digits, u"font", 20, 14, ink, paper};
+    const tkqt::DigitTiles::Caption caption{digits, 20, 14, ink, paper};
     EXPECT_FALSE(tkqt::DigitTiles::paint(scaled, caption, u"12", 0, QRect(0, 0, 100, 20), 0, 100));
     scaled.end();
     EXPECT_EQ(image, before);

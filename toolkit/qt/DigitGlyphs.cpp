@@ -13,7 +13,7 @@ DigitGlyphs::DigitGlyphs(const QFont& font) : font_(QRawFont::fromFont(font)) {
     fontId_ = *known;
     if (!font_.isValid())
         return;
-    const QString characters = QStringLiteral("0123456789,.-+E");
+    const QString characters = QString::fromLatin1(DigitGlyphs::characters);
     const QList<quint32> glyphs = font_.glyphIndexesForString(characters);
     const QList<QPointF> advances = font_.advancesForGlyphIndexes(glyphs);
     for (qsizetype i = 0; i < characters.size() && i < glyphs.size() && i < advances.size(); ++i) {

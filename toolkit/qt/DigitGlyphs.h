@@ -5,6 +5,7 @@
 
 #include <array>
 #include <optional>
+#include <string_view>
 
 namespace tkqt {
 
@@ -14,6 +15,9 @@ namespace tkqt {
 class DigitGlyphs {
 public:
     explicit DigitGlyphs(const QFont& font);
+
+    // The characters numbers are written with, the ones it covers.
+    static constexpr std::string_view characters = "0123456789,.-+E";
 
     // Whether every character of `text` is one of a number's.
     bool covers(QStringView text) const;

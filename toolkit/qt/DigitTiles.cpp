@@ -7,10 +7,10 @@
 #include <QPainter>
 #include <QVarLengthArray>
 
-#include <cmath>
 #include <algorithm>
-#include <limits>
 #include <array>
+#include <cmath>
+#include <limits>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -36,12 +36,9 @@ struct Look {
     bool operator==(const Look&) const = default;
 };
 
-// The characters numbers are written with, as DigitGlyphs takes them.
-constexpr std::string_view numberCharacters = "0123456789,.-+E";
-
 // Where a character's pictures stand among a look's, or -1 for one numbers are not written with.
 int slotOf(QChar c) {
-    const std::size_t at = c.unicode() < 128 ? numberCharacters.find(static_cast<char>(c.unicode()))
+    const std::size_t at = c.unicode() < 128 ? DigitGlyphs::characters.find(static_cast<char>(c.unicode()))
                                              : std::string_view::npos;
     return at == std::string_view::npos ? -1 : static_cast<int>(at);
 }
@@ -50,7 +47,7 @@ int slotOf(QChar c) {
 // looks up some six a tick.
 struct LookTiles {
     Look look;
-    std::array<std::unique_ptr<Tile>, numberCharacters.size() * steps> tiles;
+    std::array<std::unique_ptr<Tile>, DigitGlyphs::characters.size() * steps> tiles;
 };
 
 // Kept for every caption of the program, a few looks at most (a font and colours each).

@@ -18,7 +18,6 @@ class DigitTiles {
 public:
     struct Caption {
         const DigitGlyphs& digits;
-        QStringView fontKey;
         int height;      // px, the caption's
         qreal baseline;  // px from its top
         QColor ink, background;

@@ -182,15 +182,14 @@ void LabelWidget::paintEvent(QPaintEvent* event) {
 }
 
 void LabelWidget::paintNumber(QPainter& painter, const QRect& area, qreal x) {
-    const qreal baseline = ascent_;
     // Copied from pictures of its glyphs between the words' inks, or else drawn by Qt.
     const int left = wordsBefore_ ? std::max(area.left(), static_cast<int>(std::ceil(x + beforeInk_))) : area.left();
     const int right = wordsAfter_ ? std::min(area.right() + 1, static_cast<int>(std::floor(x + afterInk_)))
                                   : area.right() + 1;
-    const DigitTiles::Caption caption{digits(), fontKey_, height(), baseline, painter.pen().color(),
+    const DigitTiles::Caption caption{digits(), height(), ascent_, painter.pen().color(),
                                       palette().color(backgroundRole())};
     if (!DigitTiles::paint(painter, caption, number_, x + numberX_, area, left, right))
-        painter.drawGlyphRun(QPointF(0, baseline), digits().run(number_, x + numberX_));
+        painter.drawGlyphRun(QPointF(0, ascent_), digits().run(number_, x + numberX_));
 }
 
 } // namespace tkqt
